@@ -1,0 +1,59 @@
+// A fresh simulated machine per test (Linux): a temporary folder standing for drive C:,
+// a machine description written there, TAVREL_MACHINE pointing at it, platform state reset.
+#pragma once
+
+#ifndef _WIN32
+
+#include <string>
+#include <vector>
+
+struct SimDriver {
+    std::string name;
+    unsigned version = 3;
+    std::string environment = "Windows x64";
+    std::string driverPath;                   // Windows path of the driver file
+    std::string dataFile;
+    std::string configFile;
+    std::string helpFile;
+    std::vector<std::string> dependentFiles;  // as the spooler lists them
+};
+
+struct SimPrinter {
+    std::string name;
+    std::string server;        // empty: a local printer
+    std::string port = "LPT1:";
+    std::string driver;
+    unsigned attributes = 0x40;  // local
+    unsigned driverExtra = 0;    // size of the driver-private device-mode area
+};
+
+class SimMachine {
+public:
+    // Defaults: C: is <temp>/c, Z: is /, computer "TESTPC", administrator, NT 10.0 build 19041,
+    // executable C:\Host\host.exe, current directory C:\Host, libraries searched in TAVREL_BIN_DIR.
+    SimMachine();
+    ~SimMachine();  // removes the folder and resets the platform to an empty machine
+    SimMachine(const SimMachine&) = delete;
+    SimMachine& operator=(const SimMachine&) = delete;
+
+    // Any description value, e.g. Set("Machine", "ComputerName", "OFFICE").
+    void Set(const std::string& section, const std::string& key, const std::string& value);
+    void AddDriver(const SimDriver& driver);
+    void AddPrinter(const SimPrinter& printer);
+    // Writes the description and reloads the platform; call after changing it.
+    void Apply();
+
+    std::string Root() const { return m_root; }                  // host folder of the machine
+    std::string HostPath(const std::string& windowsPath) const;  // through the platform's mapping
+    void WriteFile(const std::string& windowsPath, const std::string& bytes) const;  // makes folders
+    std::string ReadFile(const std::string& windowsPath) const;  // empty when missing
+    bool Exists(const std::string& windowsPath) const;
+
+private:
+    std::string m_root;
+    std::vector<std::pair<std::string, std::vector<std::pair<std::string, std::string>>>> m_sections;
+    std::vector<SimDriver> m_drivers;
+    std::vector<SimPrinter> m_printers;
+};
+
+#endif
