@@ -2,6 +2,7 @@
 // (new-class tag 0xFFFF, schema, name length, name) in front of each object.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

@@ -54,5 +54,8 @@ int SystemMessageBox(HWND owner, const std::string& text, const std::string& cap
 int AppMessageBox(const std::string& text, UINT style);
 // The caption the framework box uses.
 const char* AppTitle();
+// The id of the first button of a box of that style (IDOK for MB_OK and MB_OKCANCEL, IDYES for
+// MB_YESNO, ...): the answer of a box nobody can press.
+int FirstButton(UINT style);
 
 }  // namespace fw

@@ -17,5 +17,6 @@ public:
     std::string Load(UINT id) const;
 
 private:
+    HMODULE m_loader = nullptr;  // the resource loader, kept loaded while the handle lives
     void* m_handle = nullptr;
 };

@@ -6,3 +6,9 @@
 // Replaces the first "%s" of format with argument and turns "%%" into "%"; other
 // characters are kept, so a hostile argument can never act as a format.
 std::string FormatText(const std::string& format, const std::string& argument);
+
+// The same for texts with two "%s": the first takes first, the second takes second.
+std::string FormatText(const std::string& format, const std::string& first, const std::string& second);
+
+// The same for a text whose one number placeholder is "%d": it takes number in decimal.
+std::string FormatNumber(const std::string& format, int number);

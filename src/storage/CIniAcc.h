@@ -4,6 +4,7 @@
 #include <string>
 
 #include "launch/CmyStringArray.h"
+#include "platform/win32api.h"
 
 class CIniAcc {
 public:

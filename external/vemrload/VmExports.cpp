@@ -1,0 +1,87 @@
+// The four calls of the resource loader. Every language library is looked for in the user's
+// interface language first and in English when that one is missing.
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "platform/win32api.h"
+#include "vemrload/LanguageCode.h"
+#include "vemrload/LanguageLibrary.h"
+#include "vemrload/LibraryName.h"
+
+#ifdef _WIN32
+#define VM_EXPORT extern "C" __declspec(dllexport)
+#else
+#define VM_EXPORT extern "C" __attribute__((visibility("default")))
+#endif
+
+namespace {
+
+constexpr size_t kFileNameSize = 260;  // the caller's buffer of VmGetHelpFileName
+
+// The codes to try, the user's language first.
+std::vector<const char*> CandidateCodes() {
+    std::vector<const char*> codes;
+    const char* user = vemrload::LanguageCode(GetUserDefaultUILanguage());
+    if (user && std::strcmp(user, vemrload::kFallbackCode) != 0) codes.push_back(user);
+    codes.push_back(vemrload::kFallbackCode);
+    return codes;
+}
+
+XvStringLookupFn FindLookup(HMODULE module) {
+    FARPROC proc = GetProcAddress(module, XV_STRING_LOOKUP_EXPORT);
+    return reinterpret_cast<XvStringLookupFn>(reinterpret_cast<void (*)()>(proc));
+}
+
+}  // namespace
+
+VM_EXPORT void* VmLoadLanguageDLL(const char* pattern) {
+    if (!pattern) return nullptr;
+    for (const char* code : CandidateCodes()) {
+        const std::string name = vemrload::LibraryName(pattern, code);
+        HMODULE module = LoadLibraryA(name.c_str());
+        if (!module) continue;
+        if (XvStringLookupFn lookup = FindLookup(module)) {
+            return new vemrload::LanguageLibrary{module, lookup};
+        }
+        FreeLibrary(module);  // not a string library: try the next language
+    }
+    return nullptr;
+}
+
+VM_EXPORT void VmLoadString(void* handle, UINT id, char* buffer, int size) {
+    if (!buffer || size <= 0) return;
+    buffer[0] = '\0';
+    if (!handle) return;
+    const char* text = static_cast<vemrload::LanguageLibrary*>(handle)->lookup(id);
+    if (!text) return;
+    const size_t length = std::min(std::strlen(text), static_cast<size_t>(size) - 1);
+    std::memcpy(buffer, text, length);
+    buffer[length] = '\0';
+}
+
+VM_EXPORT void VmFreeLanguageDLL(void* handle) {
+    auto* library = static_cast<vemrload::LanguageLibrary*>(handle);
+    if (!library) return;
+    FreeLibrary(library->module);
+    delete library;
+}
+
+// Names the library of the user's language when it can be loaded, else the English one.
+VM_EXPORT void VmGetHelpFileName(const char* pattern, char* buffer) {
+    if (!buffer) return;
+    buffer[0] = '\0';
+    if (!pattern) return;
+    std::string chosen;
+    for (const char* code : CandidateCodes()) {
+        const std::string name = vemrload::WithLibraryExtension(vemrload::LibraryName(pattern, code));
+        if (name.size() >= kFileNameSize) continue;
+        chosen = name;
+        if (HMODULE module = LoadLibraryA(name.c_str())) {
+            FreeLibrary(module);
+            break;
+        }
+    }
+    std::memcpy(buffer, chosen.c_str(), chosen.size() + 1);
+}

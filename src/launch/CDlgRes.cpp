@@ -1,0 +1,26 @@
+#include "launch/CDlgRes.h"
+
+namespace {
+
+constexpr const char* kLoaderName = "vemrload.dll";
+constexpr const char* kDialogLibraryPattern = "XVDLG%s";
+
+using GetFileNameFn = void (*)(const char* pattern, char* buffer);
+
+}  // namespace
+
+CDlgRes::CDlgRes() {
+    HMODULE loader = LoadLibraryA(kLoaderName);
+    if (!loader) return;
+    char name[MAX_PATH] = {};
+    auto getName = reinterpret_cast<GetFileNameFn>(
+        reinterpret_cast<void (*)()>(GetProcAddress(loader, "VmGetHelpFileName")));
+    if (getName) getName(kDialogLibraryPattern, name);
+    FreeLibrary(loader);
+    name[MAX_PATH - 1] = '\0';
+    if (name[0] != '\0') m_module = LoadLibraryA(name);
+}
+
+CDlgRes::~CDlgRes() {
+    if (m_module) FreeLibrary(m_module);
+}

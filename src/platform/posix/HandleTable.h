@@ -1,0 +1,26 @@
+// Open handles of the process: files, searches and printers. Handle values are never
+// reused, so a stale handle is reported as invalid instead of reaching another object.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+
+#include "HandleObject.h"
+
+class HandleTable {
+public:
+    void* Add(std::unique_ptr<HandleObject> object);
+    template <class T>
+    T* Get(void* handle) const
+    {
+        auto it = m_objects.find(reinterpret_cast<uintptr_t>(handle));
+        return it == m_objects.end() ? nullptr : dynamic_cast<T*>(it->second.get());
+    }
+    bool Close(void* handle);
+    void Clear();
+
+private:
+    std::map<uintptr_t, std::unique_ptr<HandleObject>> m_objects;
+    uintptr_t m_next = 0x1000;
+};

@@ -1,0 +1,116 @@
+#include "HostFiles.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+uint32_t HostFiles::ErrorOf(int hostErrno, bool parentExists)
+{
+    switch (hostErrno) {
+    case ENOENT: return parentExists ? 2 : 3;
+    case ENOTDIR: return 3;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR: return 5;
+    case EEXIST: return 183;
+    case ENOTEMPTY: return 145;
+    case ENOSPC:
+    case EDQUOT: return 112;
+    case EMFILE:
+    case ENFILE: return 4;
+    case ENAMETOOLONG: return 206;
+    case EBUSY: return 32;
+    case EXDEV: return 17;
+    default: return 1;
+    }
+}
+
+bool HostFiles::ReadAll(const std::string& host, std::string& bytes, int& hostErrno)
+{
+    bytes.clear();
+    int fd = ::open(host.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        hostErrno = errno;
+        return false;
+    }
+    char chunk[65536];
+    for (;;) {
+        ssize_t n = ::read(fd, chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            hostErrno = errno;
+            ::close(fd);
+            return false;
+        }
+        if (n == 0) break;
+        bytes.append(chunk, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    return true;
+}
+
+static bool WriteFd(int fd, const char* data, size_t size, int& hostErrno)
+{
+    while (size > 0) {
+        ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            hostErrno = errno;
+            return false;
+        }
+        data += n;
+        size -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+bool HostFiles::WriteAll(const std::string& host, const std::string& bytes, int& hostErrno)
+{
+    int fd = ::open(host.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        hostErrno = errno;
+        return false;
+    }
+    bool ok = WriteFd(fd, bytes.data(), bytes.size(), hostErrno);
+    if (::close(fd) != 0 && ok) {
+        hostErrno = errno;
+        ok = false;
+    }
+    return ok;
+}
+
+bool HostFiles::Copy(const std::string& source, const std::string& destination, int& hostErrno)
+{
+    struct stat st;
+    std::string bytes;
+    if (::stat(source.c_str(), &st) != 0) {
+        hostErrno = errno;
+        return false;
+    }
+    if (!ReadAll(source, bytes, hostErrno)) return false;
+    int fd = ::open(destination.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        hostErrno = errno;
+        return false;
+    }
+    bool ok = WriteFd(fd, bytes.data(), bytes.size(), hostErrno);
+    if (ok) {
+        ::fchmod(fd, st.st_mode & 07777);
+        struct timespec times[2] = {st.st_atim, st.st_mtim};
+        ::futimens(fd, times);
+    }
+    if (::close(fd) != 0 && ok) {
+        hostErrno = errno;
+        ok = false;
+    }
+    return ok;
+}
+
+bool HostFiles::SameFile(const std::string& a, const std::string& b)
+{
+    struct stat sa, sb;
+    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
+}

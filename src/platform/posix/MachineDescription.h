@@ -1,0 +1,48 @@
+// The simulated machine as its description file tells it (see MachineDescription.md).
+// Paths are Windows paths except the host folders of [Drives] and LibraryPath.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "DriverRecord.h"
+#include "PrinterRecord.h"
+
+class MachineDescription {
+public:
+    // Reads the file named by TAVREL_MACHINE, or sets up the default machine when unset.
+    void Load();
+    // Parses description text; relative host folders are taken against baseFolder.
+    void LoadText(const std::string& text, const std::string& baseFolder);
+
+    std::map<char, std::string> drives;  // upper-case letter -> host folder
+    std::string computerName;
+    std::string exePath;
+    std::string currentDirectory;
+    bool administrator = true;
+    uint16_t uiLanguage = 0x0409;
+    std::vector<std::string> libraryPath;  // host folders
+    std::string windowsFolder;
+    std::string tempPath;  // with a trailing backslash
+    std::string spoolFolder;
+    std::string environment = "Windows x64";
+    std::string driverDirectory;
+
+    uint32_t platformId = 2;
+    uint32_t majorVersion = 10;
+    uint32_t minorVersion = 0;
+    uint32_t buildNumber = 19041;
+    std::string csdVersion;
+
+    std::vector<DriverRecord> drivers;
+    std::vector<PrinterRecord> printers;
+
+    // Windows path of a host path through the drive whose folder holds it (longest match).
+    std::string WindowsPathOf(const std::string& hostPath) const;
+
+private:
+    void Reset();
+    void FillDefaults();
+};

@@ -1,0 +1,26 @@
+#include "MachineState.h"
+
+#include "LastError.h"
+
+MachineState& MachineState::Instance()
+{
+    static MachineState state;
+    return state;
+}
+
+MachineState::MachineState()
+{
+    Reload();
+}
+
+void MachineState::Reload()
+{
+    MachineLock lock(m_mutex);
+    m_handles.Clear();
+    m_machine.Load();
+    m_current.clear();
+    std::string current = PathMapper(m_machine, "").FullPath(m_machine.currentDirectory);
+    m_current = current.empty() ? "Z:\\" : current;
+    m_spooler.Load(m_machine);
+    LastError::Set(0);
+}

@@ -1,0 +1,42 @@
+// The one simulated machine of the process: its description, the current directory, open
+// handles, loaded libraries and the spooler. Every entry point locks it while it works.
+#pragma once
+
+#include <mutex>
+#include <string>
+
+#include "HandleTable.h"
+#include "MachineDescription.h"
+#include "ModuleTable.h"
+#include "PathMapper.h"
+#include "Spooler.h"
+
+class MachineState {
+public:
+    static MachineState& Instance();  // reads the description on first use
+
+    std::recursive_mutex& Mutex() { return m_mutex; }
+    // Re-reads the description and resets the current directory, last error, handles and
+    // spooler additions. Loaded libraries stay loaded: code may still run from them.
+    void Reload();
+
+    const MachineDescription& Machine() const { return m_machine; }
+    const std::string& CurrentDirectory() const { return m_current; }
+    void SetCurrentDirectory(const std::string& fullPath) { m_current = fullPath; }
+    PathMapper Paths() const { return PathMapper(m_machine, m_current); }
+    HandleTable& Handles() { return m_handles; }
+    ModuleTable& Modules() { return m_modules; }
+    Spooler& PrintSpooler() { return m_spooler; }
+
+private:
+    MachineState();
+
+    std::recursive_mutex m_mutex;
+    MachineDescription m_machine;
+    std::string m_current;
+    HandleTable m_handles;
+    ModuleTable m_modules;
+    Spooler m_spooler;
+};
+
+using MachineLock = std::lock_guard<std::recursive_mutex>;

@@ -1,0 +1,22 @@
+// Libraries loaded through LoadLibraryA: the host handle and the Windows path each was
+// found under, with a reference count as Windows keeps one per module.
+#pragma once
+
+#include <map>
+#include <string>
+
+class ModuleTable {
+public:
+    // Loads (or references again) a host shared object; null with dlerror text on failure.
+    void* Load(const std::string& hostPath, const std::string& windowsPath);
+    bool Free(void* module);
+    bool Contains(void* module) const { return m_modules.count(module) != 0; }
+    const std::string* WindowsPath(void* module) const;
+
+private:
+    struct Entry {
+        std::string windowsPath;
+        int references = 0;
+    };
+    std::map<void*, Entry> m_modules;
+};

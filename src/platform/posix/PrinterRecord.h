@@ -1,0 +1,27 @@
+// One printer of the simulated machine: a local queue or a connection to a server's queue.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+struct PrinterRecord {
+    std::string name;     // queue name; for a connection the name on its server
+    std::string server;   // "\\SERVER" for a connection, empty for a local printer
+    std::string shareName;
+    std::string port = "LPT1:";
+    std::string driver;
+    std::string comment;
+    std::string location;
+    std::string printProcessor = "winprint";
+    std::string datatype = "RAW";
+    uint32_t attributes = 0x40;
+    uint32_t status = 0;
+    uint32_t driverExtra = 0;  // size of the driver-private device-mode area
+    int16_t orientation = 1;
+    int16_t paperSize = 9;
+    int16_t printQuality = 600;
+    int16_t color = 2;
+
+    // The name the spooler shows: "\\SERVER\name" for a connection.
+    std::string FullName() const { return server.empty() ? name : server + "\\" + name; }
+};

@@ -1,0 +1,27 @@
+// Control of the simulated machine for tests and tools.
+#include <cstring>
+
+#include "MachineState.h"
+#include "Simulation.h"
+
+extern "C" void SimMachineReload(void)
+{
+    MachineState::Instance().Reload();
+}
+
+extern "C" DWORD SimMachineHostPath(LPCSTR windowsPath, LPSTR buffer, DWORD size)
+{
+    MachineState& state = MachineState::Instance();
+    MachineLock lock(state.Mutex());
+    std::string host;
+    if (windowsPath) {
+        PathMapper::Resolved r = state.Paths().Resolve(windowsPath, true);
+        if (!r.error) host = r.host;
+    }
+    if (!buffer || size < host.size() + 1) {
+        if (buffer && size) buffer[0] = '\0';
+        return static_cast<DWORD>(host.size() + 1);
+    }
+    std::memcpy(buffer, host.c_str(), host.size() + 1);
+    return static_cast<DWORD>(host.size());
+}

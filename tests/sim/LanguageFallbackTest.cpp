@@ -1,0 +1,127 @@
+// Which language library the loader picks on a simulated machine, and what the utility shows
+// when the libraries or the loader are missing.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "framework/MessageBox.h"
+#include "launch/CDlgRes.h"
+#include "launch/CStrRes.h"
+#include "launch/CmyException.h"
+#include "launch/CmyMessageBox.h"
+#include "support/MessageBoxRecorder.h"
+#include "support/SimMachine.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr UINT kErrorCaption = 538;
+constexpr UINT kDefaultEntry = 518;
+
+// The dialog library name the loader chooses on the current machine.
+std::string DialogLibraryName() {
+    HMODULE loader = LoadLibraryA("vemrload.dll");
+    if (!loader) return "<no loader>";
+    using GetFileNameFn = void (*)(const char*, char*);
+    auto getName = reinterpret_cast<GetFileNameFn>(
+        reinterpret_cast<void (*)()>(GetProcAddress(loader, "VmGetHelpFileName")));
+    char name[MAX_PATH] = {};
+    if (getName) getName("XVDLG%s", name);
+    FreeLibrary(loader);
+    return name;
+}
+
+class LanguageFallback : public ::testing::Test {
+protected:
+    // A folder of the machine that the platform searches for libraries, holding copies of
+    // chosen build libraries under chosen names.
+    std::string LibraryFolder(std::initializer_list<std::pair<const char*, const char*>> copies) {
+        const fs::path folder = fs::path(machine.Root()) / "libs";
+        fs::create_directories(folder);
+        for (const auto& [from, to] : copies) {
+            fs::copy_file(fs::path(TAVREL_BIN_DIR) / from, folder / to, fs::copy_options::overwrite_existing);
+        }
+        return folder.string();
+    }
+
+    SimMachine machine;
+};
+
+}  // namespace
+
+TEST_F(LanguageFallback, EnglishMachineUsesTheEnglishLibraries) {
+    machine.Set("Machine", "UILanguage", "0x0409");
+    machine.Apply();
+    EXPECT_EQ(DialogLibraryName(), "XVDLGENU.dll");
+    EXPECT_FALSE(CStrRes().Load(kErrorCaption).empty());
+    EXPECT_NE(CDlgRes().GetModule(), nullptr);
+}
+
+TEST_F(LanguageFallback, LanguageWithoutLibrariesFallsBackToEnglish) {
+    machine.Apply();
+    const std::string english = CStrRes().Load(kDefaultEntry);
+    ASSERT_FALSE(english.empty());
+
+    for (const char* language : {"0x0407", "0x0411", "0x0C0A", "0x0000", "0x7FFF"}) {
+        SCOPED_TRACE(language);
+        machine.Set("Machine", "UILanguage", language);
+        machine.Apply();
+        EXPECT_EQ(CStrRes().Load(kDefaultEntry), english);
+        EXPECT_EQ(DialogLibraryName(), "XVDLGENU.dll");
+        CDlgRes dialogs;
+        EXPECT_NE(dialogs.GetModule(), nullptr);
+    }
+}
+
+TEST_F(LanguageFallback, LanguageWithItsOwnLibrariesIsPreferred) {
+    const std::string folder = LibraryFolder({{"vemrload.dll", "vemrload.dll"},
+                                              {"XVSTRENU.dll", "XVSTRENU.dll"},
+                                              {"XVDLGENU.dll", "XVDLGENU.dll"},
+                                              {"XVSTRENU.dll", "XVSTRDEU.dll"},
+                                              {"XVDLGENU.dll", "XVDLGDEU.dll"}});
+    machine.Set("Machine", "LibraryPath", folder);
+    machine.Set("Machine", "UILanguage", "0x0407");
+    machine.Apply();
+    EXPECT_EQ(DialogLibraryName(), "XVDLGDEU.dll");
+    EXPECT_FALSE(CStrRes().Load(kDefaultEntry).empty());
+    EXPECT_NE(CDlgRes().GetModule(), nullptr);
+
+    machine.Set("Machine", "UILanguage", "0x0807");  // Swiss German: the same library
+    machine.Apply();
+    EXPECT_EQ(DialogLibraryName(), "XVDLGDEU.dll");
+
+    machine.Set("Machine", "UILanguage", "0x040C");
+    machine.Apply();
+    EXPECT_EQ(DialogLibraryName(), "XVDLGENU.dll");
+}
+
+TEST_F(LanguageFallback, MissingLanguageLibrariesGiveEmptyTextsAndNoDialogModule) {
+    machine.Set("Machine", "LibraryPath", LibraryFolder({{"vemrload.dll", "vemrload.dll"}}));
+    machine.Apply();
+    CStrRes strings;
+    EXPECT_EQ(strings.Load(kErrorCaption), "");
+    EXPECT_EQ(CDlgRes().GetModule(), nullptr);
+}
+
+TEST_F(LanguageFallback, MissingLoaderGivesEmptyTextsAndNoCrash) {
+    machine.Set("Machine", "LibraryPath", LibraryFolder({}));
+    machine.Apply();
+    ASSERT_EQ(LoadLibraryA("vemrload.dll"), nullptr);
+
+    CStrRes strings;
+    EXPECT_EQ(strings.Load(kErrorCaption), "");
+    CDlgRes dialogs;
+    EXPECT_EQ(dialogs.GetModule(), nullptr);
+
+    MessageBoxRecorder boxes;
+    CmyMessageBox().Show(nullptr, 501, 0x10, kErrorCaption);
+    CmyException(537, "C:\\Host\\Tintora\\UCD1.dat").Report();
+    ASSERT_EQ(boxes.Count(), 2u);
+    EXPECT_EQ(boxes.Boxes()[0].text, "");
+    EXPECT_TRUE(boxes.Boxes()[0].applicationBox);  // no caption text: the framework box
+    EXPECT_EQ(boxes.Boxes()[1].text, "");
+    EXPECT_EQ(boxes.Boxes()[1].caption, "");
+    EXPECT_EQ(boxes.Boxes()[1].style, 0x2010u);
+}

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds and tests both targets: Linux (native, sanitizers) and Windows (mingw-w64, under Wine).
+# Usage: tools/test.sh [linux|windows]...   (default: both)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+tools/install-deps.sh
+presets=("$@")
+[ ${#presets[@]} -gt 0 ] || presets=(linux windows)
+jobs=$(nproc 2>/dev/null || echo 2)
+status=0
+for preset in "${presets[@]}"; do
+  echo "== $preset: configure and build"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" -j "$jobs"
+  echo "== $preset: test"
+  if ! ctest --preset "$preset" --timeout 900; then status=1; fi
+done
+exit $status
