@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "SimMachine.h"
+#include "support/SimMachine.h"
 #include "storage/CCtrlMng.h"
 
 namespace {

@@ -1,5 +1,6 @@
 #include "printer/CPrint.h"
 
+#include <cstdint>
 #include <cstring>
 
 #include "storage/CIniAcc.h"
@@ -70,7 +71,8 @@ std::string FirstCapabilityName(const DRIVER_INFO_3A& record, const BYTE* buffer
     if (!cursor) return std::string();
     const char* begin = reinterpret_cast<const char*>(buffer);
     const char* end = begin + size;
-    bool inside = cursor >= begin && cursor < end;
+    auto address = [](const char* p) { return reinterpret_cast<uintptr_t>(p); };
+    bool inside = address(cursor) >= address(begin) && address(cursor) < address(end);
     while (!inside || cursor < end) {
         size_t limit = inside ? static_cast<size_t>(end - cursor) : static_cast<size_t>(-1);
         size_t length = strnlen(cursor, limit);
@@ -207,7 +209,8 @@ int CPrint::IsSupported(const std::string& queue) {
     CmyStringArray keys = CIniAcc(capabilityFile).GetKeys(kCapabilitySection);
     for (const std::string& key : keys) {
         if (key != driverName) continue;
-        std::string version = GetCCMVersion(queue);
+        // The capability file is already known: no second trip through the spooler.
+        std::string version = ModelValue(capabilityFile, driverName, "CCMVersion");
         if (!utility.GetVersionValue(version, "Module").empty()) return 1;
     }
     return 0;

@@ -49,7 +49,10 @@ std::string CIniAcc::GetString(const std::string& section, const std::string& ke
 {
     std::string value = ReadProfile(section.c_str(), key.c_str(), path);
     // A value never holds a NUL; anything after one is not part of it.
-    value.resize(value.find('\0') == std::string::npos ? value.size() : value.find('\0'));
+    size_t end = value.find('\0');
+    if (end != std::string::npos) {
+        value.resize(end);
+    }
     return value;
 }
 

@@ -360,12 +360,6 @@ TEST(MessageBoxDefaults, FirstButtonOfEachStyle) {
     EXPECT_EQ(fw::FirstButton(MB_RETRYCANCEL), IDRETRY);
 }
 
-TEST(MessageBoxDefaults, AppTitleNamesTheModule) {
-    const std::string title = fw::AppTitle();
-    EXPECT_FALSE(title.empty());
-    EXPECT_EQ(title.find_first_of("\\/"), std::string::npos);
-}
-
 #ifndef _WIN32
 TEST(MessageBoxDefaults, WithoutHookTheBoxGoesToStandardErrorAndTakesTheFirstButton) {
     ::testing::internal::CaptureStderr();

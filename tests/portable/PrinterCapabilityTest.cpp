@@ -116,7 +116,11 @@ protected:
         for (const std::string& name : dependentFiles) {
             list += name;
             list += '\0';
-            copiedFiles.push_back(FilePart(name));
+            std::string file = FilePart(name);
+            copiedFiles.push_back(file);
+            // Every listed file exists where the spooler copies from, whatever folder is listed.
+            if (GetFileAttributesA(Source(file).c_str()) == INVALID_FILE_ATTRIBUTES)
+                WriteText(Source(file), "x");
         }
         list += '\0';
 

@@ -146,7 +146,7 @@ TEST_F(FileAccTest, SavedObjectsLoadBack)
 TEST_F(FileAccTest, MissingDataFileShowsTheSettingName)
 {
     MessageBoxRecorder boxes;
-    CObject* loaded = acc.LoadObject("", utility + "Drv\\UCD9.dat", RUNTIME_CLASS(CColorData), "C:\\x\\My Setting");
+    CObject* loaded = acc.LoadObject("", utility + "UCD9.dat", RUNTIME_CLASS(CColorData), "C:\\x\\My Setting");
     EXPECT_EQ(loaded, nullptr);
     ASSERT_EQ(boxes.Count(), 1u);
     EXPECT_EQ(boxes.Last().text, CmyException(537, "My Setting").GetMessage());

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "SimMachine.h"
+#include "support/SimMachine.h"
 #include "platform/win32api.h"
 #include "storage/CIniAcc.h"
 #include "storage/CIniUtility.h"
@@ -116,19 +116,12 @@ TEST_F(IniAccTest, ReadOnlyFileIsWrittenAndLeftWritable)
     EXPECT_EQ(attributes & FILE_ATTRIBUTE_READONLY, 0u);
 }
 
-TEST_F(IniAccTest, PathIsBuiltFromTheCurrentDirectory)
-{
-    EXPECT_EQ(CIniUtility().GetPath(), utilityFile);
-
-    CIniAcc ini;
-    ini.SetPath("Local.ini", "");
-    EXPECT_EQ(ini.GetPath(), "C:\\Host\\Local.ini");
-    ini.SetPath("Local.ini", "\\Data\\");
-    EXPECT_EQ(ini.GetPath(), "C:\\Host\\Data\\Local.ini");
-}
-
 TEST_F(IniAccTest, UtilityFileFollowsTheCurrentDirectory)
 {
+    CIniAcc local;
+    local.SetPath("Local.ini", "");
+    EXPECT_EQ(local.GetPath(), "C:\\Host\\Local.ini");
+    EXPECT_EQ(CIniUtility().GetPath(), utilityFile);
     machine.WriteFile(utilityFile, "[HelpFile]\r\nFileName=help.chm\r\n[CCMVer7]\r\nModule=PCM7.DLL\r\n");
     EXPECT_EQ(CIniUtility().Get("HelpFile", "FileName"), "help.chm");
     EXPECT_EQ(CIniUtility().GetVersionValue("7", "Module"), "PCM7.DLL");

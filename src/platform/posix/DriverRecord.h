@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+// Internal to the platform library: only the Win32 entry points are exported.
+#pragma GCC visibility push(hidden)
+
 struct DriverRecord {
     std::string name;
     uint32_t version = 3;
@@ -17,3 +20,5 @@ struct DriverRecord {
     std::string monitorName;
     std::string defaultDataType;
 };
+
+#pragma GCC visibility pop

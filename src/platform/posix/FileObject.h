@@ -5,6 +5,9 @@
 
 #include "HandleObject.h"
 
+// Internal to the platform library: only the Win32 entry points are exported.
+#pragma GCC visibility push(hidden)
+
 class FileObject : public HandleObject {
 public:
     FileObject(int fd, bool canRead, bool canWrite, std::string hostPath);
@@ -23,3 +26,5 @@ private:
     bool m_canWrite;
     std::string m_hostPath;
 };
+
+#pragma GCC visibility pop

@@ -7,6 +7,9 @@
 #include "HandleObject.h"
 #include "platform/win32api.h"
 
+// Internal to the platform library: only the Win32 entry points are exported.
+#pragma GCC visibility push(hidden)
+
 class FindObject : public HandleObject {
 public:
     explicit FindObject(std::vector<WIN32_FIND_DATAA> matches) : m_matches(std::move(matches)) {}
@@ -22,3 +25,5 @@ private:
     std::vector<WIN32_FIND_DATAA> m_matches;
     size_t m_next = 0;
 };
+
+#pragma GCC visibility pop

@@ -8,6 +8,9 @@
 
 #include "HandleObject.h"
 
+// Internal to the platform library: only the Win32 entry points are exported.
+#pragma GCC visibility push(hidden)
+
 class HandleTable {
 public:
     void* Add(std::unique_ptr<HandleObject> object);
@@ -24,3 +27,5 @@ private:
     std::map<uintptr_t, std::unique_ptr<HandleObject>> m_objects;
     uintptr_t m_next = 0x1000;
 };
+
+#pragma GCC visibility pop

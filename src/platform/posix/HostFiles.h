@@ -7,6 +7,9 @@
 #include <cstdint>
 #include <string>
 
+// Internal to the platform library: only the Win32 entry points are exported.
+#pragma GCC visibility push(hidden)
+
 class HostFiles {
 public:
     // Windows error for a failed host call; missing paths give 2 or 3 by whether the parent exists.
@@ -19,3 +22,5 @@ public:
     static bool Copy(const std::string& source, const std::string& destination, int& hostErrno);
     static bool SameFile(const std::string& a, const std::string& b);
 };
+
+#pragma GCC visibility pop

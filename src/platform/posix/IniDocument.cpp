@@ -37,6 +37,7 @@ IniDocument::Parsed IniDocument::Classify(const std::string& text)
 {
     Parsed p;
     std::string t = TextUtil::Trim(text);
+    if (t.rfind("\xEF\xBB\xBF", 0) == 0) t = TextUtil::Trim(t.substr(3));  // a UTF-8 mark before the first line
     if (t.empty()) return p;
     if (t[0] == '[') {
         size_t close = t.find(']');

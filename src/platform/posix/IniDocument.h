@@ -7,6 +7,9 @@
 #include <string_view>
 #include <vector>
 
+// Internal to the platform library: only the Win32 entry points are exported.
+#pragma GCC visibility push(hidden)
+
 class IniDocument {
 public:
     struct Entry {
@@ -54,3 +57,5 @@ private:
 
     std::vector<Line> m_lines;
 };
+
+#pragma GCC visibility pop

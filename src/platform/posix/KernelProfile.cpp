@@ -38,7 +38,8 @@ DWORD CopyValue(const std::string& value, LPSTR buffer, DWORD size)
 }
 
 // NUL-separated names ended by an extra NUL. When they do not fit, the list is cut at
-// size - 2 characters and closed by two NULs, and size - 2 is returned.
+// size - 2 characters and closed by two NULs, and size - 2 is returned. A list that would
+// fill the buffer to its last byte counts as cut, as the real API counts it.
 DWORD CopyList(const std::vector<std::string>& names, LPSTR buffer, DWORD size)
 {
     std::string list;
@@ -46,7 +47,7 @@ DWORD CopyList(const std::vector<std::string>& names, LPSTR buffer, DWORD size)
         list += name;
         list += '\0';
     }
-    if (list.size() + 1 <= size) {
+    if (list.size() + 2 <= size) {
         std::memcpy(buffer, list.data(), list.size());
         buffer[list.size()] = '\0';
         if (list.empty() && size > 1) buffer[1] = '\0';

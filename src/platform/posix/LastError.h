@@ -3,6 +3,9 @@
 
 #include <cstdint>
 
+// Internal to the platform library: only the Win32 entry points are exported.
+#pragma GCC visibility push(hidden)
+
 class LastError {
 public:
     static uint32_t Get();
@@ -15,3 +18,5 @@ public:
         return value;
     }
 };
+
+#pragma GCC visibility pop

@@ -10,6 +10,9 @@
 #include "DriverRecord.h"
 #include "PrinterRecord.h"
 
+// Internal to the platform library: only the Win32 entry points are exported.
+#pragma GCC visibility push(hidden)
+
 class MachineDescription {
 public:
     // Reads the file named by TAVREL_MACHINE, or sets up the default machine when unset.
@@ -46,3 +49,5 @@ private:
     void Reset();
     void FillDefaults();
 };
+
+#pragma GCC visibility pop

@@ -11,6 +11,9 @@
 #include "PathMapper.h"
 #include "Spooler.h"
 
+// Internal to the platform library: only the Win32 entry points are exported.
+#pragma GCC visibility push(hidden)
+
 class MachineState {
 public:
     static MachineState& Instance();  // reads the description on first use
@@ -40,3 +43,5 @@ private:
 };
 
 using MachineLock = std::lock_guard<std::recursive_mutex>;
+
+#pragma GCC visibility pop

@@ -5,6 +5,9 @@
 #include <map>
 #include <string>
 
+// Internal to the platform library: only the Win32 entry points are exported.
+#pragma GCC visibility push(hidden)
+
 class ModuleTable {
 public:
     // Loads (or references again) a host shared object; null with dlerror text on failure.
@@ -20,3 +23,5 @@ private:
     };
     std::map<void*, Entry> m_modules;
 };
+
+#pragma GCC visibility pop

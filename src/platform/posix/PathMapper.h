@@ -9,6 +9,9 @@
 #include <string_view>
 #include <vector>
 
+// Internal to the platform library: only the Win32 entry points are exported.
+#pragma GCC visibility push(hidden)
+
 class MachineDescription;
 
 class PathMapper {
@@ -42,3 +45,5 @@ private:
     const MachineDescription& m_machine;
     std::string m_current;
 };
+
+#pragma GCC visibility pop

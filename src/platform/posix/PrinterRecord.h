@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <string>
 
+// Internal to the platform library: only the Win32 entry points are exported.
+#pragma GCC visibility push(hidden)
+
 struct PrinterRecord {
     std::string name;     // queue name; for a connection the name on its server
     std::string server;   // "\\SERVER" for a connection, empty for a local printer
@@ -25,3 +28,5 @@ struct PrinterRecord {
     // The name the spooler shows: "\\SERVER\name" for a connection.
     std::string FullName() const { return server.empty() ? name : server + "\\" + name; }
 };
+
+#pragma GCC visibility pop

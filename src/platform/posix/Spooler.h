@@ -10,6 +10,9 @@
 #include "DriverRecord.h"
 #include "PrinterRecord.h"
 
+// Internal to the platform library: only the Win32 entry points are exported.
+#pragma GCC visibility push(hidden)
+
 class MachineDescription;
 
 class Spooler {
@@ -37,3 +40,5 @@ private:
     std::vector<PrinterRecord> m_printers;
     std::vector<DriverRecord> m_drivers;
 };
+
+#pragma GCC visibility pop

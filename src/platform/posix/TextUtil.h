@@ -7,6 +7,9 @@
 #include <string_view>
 #include <vector>
 
+// Internal to the platform library: only the Win32 entry points are exported.
+#pragma GCC visibility push(hidden)
+
 class TextUtil {
 public:
     static char Lower(char c);
@@ -22,3 +25,5 @@ public:
     static uint32_t ParseNumber(std::string_view text, uint32_t fallback);
     static std::vector<std::string> Split(std::string_view text, char separator);
 };
+
+#pragma GCC visibility pop

@@ -1,0 +1,289 @@
+// Profile-string behaviour the system relies on, checked against the real API (under Wine)
+// and against our Linux layer with the same expectations.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/win32api.h"
+
+namespace {
+
+bool UnderWine()
+{
+#ifdef _WIN32
+    HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version");
+#else
+    return false;
+#endif
+}
+
+// A fresh folder under the temporary folder, removed with its files afterwards.
+class ProfileStringTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char temp[MAX_PATH] = {};
+        ASSERT_GT(GetTempPathA(MAX_PATH, temp), 0u);
+        for (int n = 0; n < 1000; ++n) {
+            std::string candidate = std::string(temp) + "tvprofile" + std::to_string(n);
+            if (CreateDirectoryA(candidate.c_str(), nullptr)) {
+                m_folder = candidate + "\\";
+                return;
+            }
+        }
+        FAIL() << "no temporary folder";
+    }
+    void TearDown() override
+    {
+        WIN32_FIND_DATAA data;
+        HANDLE find = FindFirstFileA((m_folder + "*").c_str(), &data);
+        if (find != INVALID_HANDLE_VALUE) {
+            do {
+                std::string name = data.cFileName;
+                if (name == "." || name == "..") continue;
+                SetFileAttributesA((m_folder + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA((m_folder + name).c_str());
+            } while (FindNextFileA(find, &data));
+            FindClose(find);
+        }
+        RemoveDirectoryA(m_folder.c_str());
+    }
+
+    std::string Path(const std::string& name) const { return m_folder + name; }
+    void Put(const std::string& name, const std::string& bytes) const
+    {
+        HANDLE file = CreateFileA(Path(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        DWORD done = 0;
+        ASSERT_TRUE(WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr));
+        CloseHandle(file);
+    }
+    std::string Contents(const std::string& name) const
+    {
+        HANDLE file = CreateFileA(Path(name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return {};
+        std::string bytes(GetFileSize(file, nullptr), '\0');
+        DWORD done = 0;
+        ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
+        CloseHandle(file);
+        bytes.resize(done);
+        return bytes;
+    }
+    // The value as the system reads it: the buffer grows while the result may be cut.
+    std::string Get(const char* section, const char* key, const std::string& file, const char* def = "") const
+    {
+        for (DWORD size = 260;; size += 260) {
+            std::vector<char> buffer(size);
+            DWORD n = GetPrivateProfileStringA(section, key, def, buffer.data(), size, Path(file).c_str());
+            if (n != size - 1 && n != size - 2) return std::string(buffer.data(), n);
+        }
+    }
+    std::vector<std::string> List(const char* section, const std::string& file) const
+    {
+        std::vector<char> buffer(4096, 'X');
+        DWORD n = GetPrivateProfileStringA(section, nullptr, "", buffer.data(), 4096, Path(file).c_str());
+        std::vector<std::string> names;
+        for (DWORD i = 0; i < n; i += static_cast<DWORD>(names.back().size()) + 1) names.emplace_back(&buffer[i]);
+        if (n) EXPECT_EQ(buffer[n], '\0') << "list ends with an extra NUL";
+        return names;
+    }
+
+    std::string m_folder;
+};
+
+const char kSample[] =
+    "[Sec]\r\n"
+    "keyA=1\r\n"
+    " ; a comment\r\n"
+    "noequals\r\n"
+    "  KeyB  =  \"quoted\"  \r\n"
+    "keyC='single'\r\n"
+    "keyD=\"half\r\n"
+    "keyE=\r\n"
+    "[ Spaced ]\r\n"
+    " x = y \r\n"
+    "[Empty]\r\n"
+    "[Sec]\r\n"
+    "keyF=second\r\n";
+
+TEST_F(ProfileStringTest, NamesMatchWithoutCaseAndBlanksAreTrimmed)
+{
+    Put("a.ini", kSample);
+    EXPECT_EQ(Get("SEC", "keya", "a.ini"), "1");
+    EXPECT_EQ(Get("Spaced", "x", "a.ini"), "y");
+    EXPECT_EQ(Get(" spaced ", " X ", "a.ini"), "y");
+    EXPECT_EQ(Get("Sec", "keyE", "a.ini", "def"), "");
+    // Only the first of two sections of one name is read.
+    EXPECT_EQ(Get("Sec", "keyF", "a.ini", "def"), "def");
+    EXPECT_EQ(Get("Sec", "noequals", "a.ini", "def"), "def");
+}
+
+TEST_F(ProfileStringTest, MatchingQuotesAreRemoved)
+{
+    Put("a.ini", kSample);
+    EXPECT_EQ(Get("Sec", "KeyB", "a.ini"), "quoted");
+    EXPECT_EQ(Get("Sec", "keyC", "a.ini"), "single");
+    EXPECT_EQ(Get("Sec", "keyD", "a.ini"), "\"half");
+}
+
+TEST_F(ProfileStringTest, DefaultsForMissingValues)
+{
+    Put("a.ini", kSample);
+    EXPECT_EQ(Get("Sec", "missing", "a.ini", "def  "), "def");
+    EXPECT_EQ(Get("Sec", "missing", "a.ini", "  de f  "), "  de f");
+    EXPECT_EQ(Get("Nowhere", "keyA", "a.ini", "dflt"), "dflt");
+    char buffer[16] = "XXXX";
+    EXPECT_EQ(GetPrivateProfileStringA("Sec", "missing", nullptr, buffer, 16, Path("a.ini").c_str()), 0u);
+    EXPECT_EQ(buffer[0], '\0');
+
+    SetLastError(0);
+    EXPECT_EQ(GetPrivateProfileStringA("Sec", "keyA", "gone", buffer, 16, Path("none.ini").c_str()), 4u);
+    EXPECT_STREQ(buffer, "gone");
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+}
+
+TEST_F(ProfileStringTest, ValueCutToBufferReturnsSizeMinusOne)
+{
+    Put("a.ini", "[S]\r\nk=abcdef\r\n");
+    for (DWORD size = 1; size <= 9; ++size) {
+        std::vector<char> buffer(16, 'X');
+        DWORD n = GetPrivateProfileStringA("S", "k", "", buffer.data(), size, Path("a.ini").c_str());
+        DWORD expected = size - 1 < 6 ? size - 1 : 6;
+        EXPECT_EQ(n, expected) << "size " << size;
+        EXPECT_EQ(std::string(buffer.data()), std::string("abcdef").substr(0, expected));
+        EXPECT_EQ(buffer[size], 'X') << "nothing written past the buffer";
+    }
+}
+
+TEST_F(ProfileStringTest, KeyListInFileOrderWithoutCommentsOrBareLines)
+{
+    Put("a.ini", kSample);
+    EXPECT_EQ(List("Sec", "a.ini"), (std::vector<std::string>{"keyA", "KeyB", "keyC", "keyD", "keyE"}));
+    EXPECT_EQ(List(nullptr, "a.ini"), (std::vector<std::string>{"Sec", "Spaced", "Empty", "Sec"}));
+
+    Put("b.ini", "[Only]\r\nlonely=\r\n");
+    EXPECT_EQ(List("Only", "b.ini"), (std::vector<std::string>{"lonely"}));
+}
+
+TEST_F(ProfileStringTest, KeyListOfMissingOrEmptySectionGivesTheDefault)
+{
+    Put("a.ini", kSample);
+    char buffer[32];
+    EXPECT_EQ(GetPrivateProfileStringA("Empty", nullptr, "def", buffer, 32, Path("a.ini").c_str()), 3u);
+    EXPECT_STREQ(buffer, "def");
+    EXPECT_EQ(GetPrivateProfileStringA("Missing", nullptr, "", buffer, 32, Path("a.ini").c_str()), 0u);
+    EXPECT_EQ(buffer[0], '\0');
+}
+
+TEST_F(ProfileStringTest, CutKeyListReturnsSizeMinusTwo)
+{
+    Put("a.ini", "[S]\r\nkeyA=1\r\nKeyB=2\r\n");
+    // The whole list "keyA\0KeyB\0" and its closing NUL, with a byte to spare.
+    char whole[12];
+    EXPECT_EQ(GetPrivateProfileStringA("S", nullptr, "", whole, 12, Path("a.ini").c_str()), 10u);
+    EXPECT_EQ(std::string(whole, 11), std::string("keyA\0KeyB\0\0", 11));
+    // Smaller buffers, down to one that fits the list only to its last byte, are cut.
+    const std::string full("keyA\0KeyB\0", 10);
+    for (DWORD size = 3; size <= 11; ++size) {
+        std::vector<char> buffer(16, 'X');
+        DWORD n = GetPrivateProfileStringA("S", nullptr, "", buffer.data(), size, Path("a.ini").c_str());
+        EXPECT_EQ(n, size - 2) << "size " << size;
+        EXPECT_EQ(std::string(buffer.data(), size - 2), full.substr(0, size - 2));
+        EXPECT_EQ(buffer[size - 2], '\0');
+        EXPECT_EQ(buffer[size], 'X');
+    }
+}
+
+TEST_F(ProfileStringTest, LongValuesAndLinesAreReadWhole)
+{
+    std::string longValue(1500, 'v');
+    longValue[0] = 'a';
+    longValue.back() = 'z';
+    std::string longKey(1200, 'k');
+    Put("a.ini", "[S]\r\nshort=1\r\nlong=" + longValue + "\r\n" + longKey + "=x\r\nafter=2\r\n");
+    EXPECT_EQ(Get("S", "long", "a.ini"), longValue);
+    EXPECT_EQ(Get("S", longKey.c_str(), "a.ini"), "x");
+    EXPECT_EQ(Get("S", "after", "a.ini"), "2");
+}
+
+TEST_F(ProfileStringTest, LineEndsOfAnyKind)
+{
+    Put("lf.ini", "[S]\nk=lf\n[T]\nm=last");
+    EXPECT_EQ(Get("S", "k", "lf.ini"), "lf");
+    EXPECT_EQ(Get("T", "m", "lf.ini"), "last");
+    ASSERT_TRUE(WritePrivateProfileStringA("T", "n", "new", Path("lf.ini").c_str()));
+    EXPECT_EQ(Get("T", "m", "lf.ini"), "last");
+    EXPECT_EQ(Get("T", "n", "lf.ini"), "new");
+}
+
+TEST_F(ProfileStringTest, WriteCreatesFileAndSections)
+{
+    ASSERT_TRUE(WritePrivateProfileStringA("S", "k", "v", Path("w.ini").c_str()));
+    ASSERT_TRUE(WritePrivateProfileStringA("T", "k2", "v2", Path("w.ini").c_str()));
+    EXPECT_EQ(Contents("w.ini"), "[S]\r\nk=v\r\n[T]\r\nk2=v2\r\n");
+    // Blanks around the names and the value never reach a reader.
+    ASSERT_TRUE(WritePrivateProfileStringA("  U  ", "  k3  ", "  v3  ", Path("w.ini").c_str()));
+    EXPECT_EQ(Get("U", "k3", "w.ini"), "v3");
+    EXPECT_EQ(List(nullptr, "w.ini"), (std::vector<std::string>{"S", "T", "U"}));
+}
+
+TEST_F(ProfileStringTest, WriteKeepsOrderAndOtherLines)
+{
+    Put("c.ini", ";head\r\n[A]\r\nx=1\r\n; inner\r\ny=2\r\n[B]\r\nz=3\r\n");
+    ASSERT_TRUE(WritePrivateProfileStringA("A", "new", "n", Path("c.ini").c_str()));
+    ASSERT_TRUE(WritePrivateProfileStringA("a", "X", "changed", Path("c.ini").c_str()));
+    EXPECT_EQ(List("A", "c.ini"), (std::vector<std::string>{"x", "y", "new"}));
+    EXPECT_EQ(Get("A", "x", "c.ini"), "changed");
+    EXPECT_EQ(Get("B", "z", "c.ini"), "3");
+    std::string text = Contents("c.ini");
+    EXPECT_EQ(text.rfind(";head\r\n", 0), 0u);
+    EXPECT_NE(text.find("; inner"), std::string::npos);
+}
+
+TEST_F(ProfileStringTest, NullValueDeletesKeyAndNullKeyDeletesSection)
+{
+    Put("c.ini", ";head\r\n[A]\r\nx=1\r\ny=2\r\n[B]\r\nz=3\r\n");
+    ASSERT_TRUE(WritePrivateProfileStringA("A", "x", nullptr, Path("c.ini").c_str()));
+    EXPECT_EQ(List("A", "c.ini"), (std::vector<std::string>{"y"}));
+    ASSERT_TRUE(WritePrivateProfileStringA("A", nullptr, nullptr, Path("c.ini").c_str()));
+    EXPECT_EQ(List(nullptr, "c.ini"), (std::vector<std::string>{"B"}));
+    EXPECT_EQ(Contents("c.ini"), ";head\r\n[B]\r\nz=3\r\n");
+
+    // Removing from a file that does not exist succeeds and creates nothing.
+    EXPECT_TRUE(WritePrivateProfileStringA("A", "x", nullptr, Path("none.ini").c_str()));
+    EXPECT_EQ(GetFileAttributesA(Path("none.ini").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_FALSE(WritePrivateProfileStringA(nullptr, "x", "1", Path("c.ini").c_str()));
+}
+
+TEST_F(ProfileStringTest, WriteIntoMissingFolderFails)
+{
+    EXPECT_FALSE(WritePrivateProfileStringA("S", "k", "v", Path("nofolder\\w.ini").c_str()));
+}
+
+TEST_F(ProfileStringTest, ReadOnlyFileRefusesWrites)
+{
+    if (UnderWine()) GTEST_SKIP() << "Wine run as root writes into read-only files";
+    Put("r.ini", "[S]\r\nk=1\r\n");
+    ASSERT_TRUE(SetFileAttributesA(Path("r.ini").c_str(), FILE_ATTRIBUTE_READONLY));
+    SetLastError(0);
+    EXPECT_FALSE(WritePrivateProfileStringA("S", "k", "2", Path("r.ini").c_str()));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    EXPECT_EQ(Get("S", "k", "r.ini"), "1");
+}
+
+TEST_F(ProfileStringTest, BareFileNameLivesInTheWindowsFolder)
+{
+    char windows[MAX_PATH] = {};
+    ASSERT_GT(GetWindowsDirectoryA(windows, MAX_PATH), 0u);
+    const std::string name = "tvprofile_bare_" + m_folder.substr(m_folder.size() - 2, 1) + ".ini";
+    const std::string full = std::string(windows) + "\\" + name;
+    ASSERT_TRUE(WritePrivateProfileStringA("S", "k", "here", name.c_str()));
+    char buffer[32] = {};
+    EXPECT_EQ(GetPrivateProfileStringA("S", "k", "", buffer, 32, full.c_str()), 4u);
+    EXPECT_STREQ(buffer, "here");
+    EXPECT_TRUE(DeleteFileA(full.c_str()));
+}
+
+}  // namespace
