@@ -1,5 +1,7 @@
 #include "HostFiles.h"
 
+#include <sys/stat.h>
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -35,18 +37,25 @@ bool HostFiles::ReadAll(const std::string& host, std::string& bytes, int& hostEr
         hostErrno = errno;
         return false;
     }
-    char chunk[65536];
+    // Read straight into the string, sized from the file, with room to notice growth.
+    struct stat st;
+    size_t capacity = (::fstat(fd, &st) == 0 && st.st_size > 0) ? static_cast<size_t>(st.st_size) + 1 : 4096;
+    size_t used = 0;
+    bytes.resize(capacity);
     for (;;) {
-        ssize_t n = ::read(fd, chunk, sizeof chunk);
+        if (used == bytes.size()) bytes.resize(bytes.size() * 2);
+        ssize_t n = ::read(fd, bytes.data() + used, bytes.size() - used);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
             hostErrno = errno;
             ::close(fd);
+            bytes.clear();
             return false;
         }
         if (n == 0) break;
-        bytes.append(chunk, static_cast<size_t>(n));
+        used += static_cast<size_t>(n);
     }
+    bytes.resize(used);
     ::close(fd);
     return true;
 }
@@ -74,6 +83,27 @@ bool HostFiles::WriteAll(const std::string& host, const std::string& bytes, int&
         return false;
     }
     bool ok = WriteFd(fd, bytes.data(), bytes.size(), hostErrno);
+    if (::close(fd) != 0 && ok) {
+        hostErrno = errno;
+        ok = false;
+    }
+    return ok;
+}
+
+bool HostFiles::Rewrite(const std::string& host, const std::string& bytes, int& hostErrno)
+{
+    // Overwriting and then cutting the rest keeps the file's blocks, which is much cheaper
+    // than truncating to nothing and growing again for a file rewritten key by key.
+    int fd = ::open(host.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        hostErrno = errno;
+        return false;
+    }
+    bool ok = WriteFd(fd, bytes.data(), bytes.size(), hostErrno);
+    if (ok && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) {
+        hostErrno = errno;
+        ok = false;
+    }
     if (::close(fd) != 0 && ok) {
         hostErrno = errno;
         ok = false;

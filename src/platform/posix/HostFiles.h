@@ -18,6 +18,7 @@ public:
     static bool IsReadOnly(const struct stat& st) { return (st.st_mode & S_IWUSR) == 0; }
     static bool ReadAll(const std::string& host, std::string& bytes, int& hostErrno);
     static bool WriteAll(const std::string& host, const std::string& bytes, int& hostErrno);
+    static bool Rewrite(const std::string& host, const std::string& bytes, int& hostErrno);  // in place, then cut to size
     // Copies contents, permission bits (so the read-only attribute) and modification time.
     static bool Copy(const std::string& source, const std::string& destination, int& hostErrno);
     static bool SameFile(const std::string& a, const std::string& b);

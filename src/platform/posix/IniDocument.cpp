@@ -9,7 +9,7 @@ void IniDocument::Parse(std::string_view bytes)
     while (start < bytes.size()) {
         size_t nl = bytes.find('\n', start);
         if (nl == std::string_view::npos) {
-            m_lines.push_back({std::string(bytes.substr(start)), ""});
+            m_lines.push_back(MakeLine(std::string(bytes.substr(start)), ""));
             break;
         }
         size_t end = nl;
@@ -18,19 +18,28 @@ void IniDocument::Parse(std::string_view bytes)
             --end;
             ending = "\r\n";
         }
-        m_lines.push_back({std::string(bytes.substr(start, end - start)), ending});
+        m_lines.push_back(MakeLine(std::string(bytes.substr(start, end - start)), ending));
         start = nl + 1;
     }
 }
 
 std::string IniDocument::Serialize() const
 {
+    size_t total = 0;
+    for (const Line& line : m_lines) total += line.text.size() + line.ending.size();
     std::string out;
+    out.reserve(total);
     for (const Line& line : m_lines) {
         out += line.text;
         out += line.ending;
     }
     return out;
+}
+
+IniDocument::Line IniDocument::MakeLine(std::string text, std::string ending)
+{
+    Parsed parsed = Classify(text);
+    return Line{std::move(text), std::move(ending), std::move(parsed)};
 }
 
 IniDocument::Parsed IniDocument::Classify(const std::string& text)
@@ -58,7 +67,7 @@ IniDocument::Parsed IniDocument::Classify(const std::string& text)
 int IniDocument::FindHeader(std::string_view section) const
 {
     for (size_t i = 0; i < m_lines.size(); ++i) {
-        Parsed p = Classify(m_lines[i].text);
+        const Parsed& p = m_lines[i].parsed;
         if (p.kind == Kind::Header && TextUtil::EqualNoCase(p.name, section)) return static_cast<int>(i);
     }
     return -1;
@@ -67,7 +76,7 @@ int IniDocument::FindHeader(std::string_view section) const
 int IniDocument::SectionEnd(int header) const
 {
     for (size_t i = static_cast<size_t>(header) + 1; i < m_lines.size(); ++i)
-        if (Classify(m_lines[i].text).kind == Kind::Header) return static_cast<int>(i);
+        if (m_lines[i].parsed.kind == Kind::Header) return static_cast<int>(i);
     return static_cast<int>(m_lines.size());
 }
 
@@ -75,7 +84,7 @@ int IniDocument::FindKey(int header, std::string_view key) const
 {
     int end = SectionEnd(header);
     for (int i = header + 1; i < end; ++i) {
-        Parsed p = Classify(m_lines[static_cast<size_t>(i)].text);
+        const Parsed& p = m_lines[static_cast<size_t>(i)].parsed;
         if (p.kind == Kind::Key && TextUtil::EqualNoCase(p.name, key)) return i;
     }
     return -1;
@@ -85,7 +94,7 @@ std::vector<std::string> IniDocument::SectionNames() const
 {
     std::vector<std::string> names;
     for (const Line& line : m_lines) {
-        Parsed p = Classify(line.text);
+        const Parsed& p = line.parsed;
         if (p.kind == Kind::Header) names.push_back(p.name);
     }
     return names;
@@ -103,7 +112,7 @@ std::vector<std::string> IniDocument::KeyNames(std::string_view section) const
     if (header < 0) return names;
     int end = SectionEnd(header);
     for (int i = header + 1; i < end; ++i) {
-        Parsed p = Classify(m_lines[static_cast<size_t>(i)].text);
+        const Parsed& p = m_lines[static_cast<size_t>(i)].parsed;
         // A commented-out "; name=value" can still be read, but is not listed.
         if (p.kind == Kind::Key && (p.name.empty() || p.name[0] != ';')) names.push_back(p.name);
     }
@@ -116,7 +125,7 @@ std::optional<std::string> IniDocument::Value(std::string_view section, std::str
     if (header < 0) return std::nullopt;
     int line = FindKey(header, key);
     if (line < 0) return std::nullopt;
-    Parsed p = Classify(m_lines[static_cast<size_t>(line)].text);
+    const Parsed& p = m_lines[static_cast<size_t>(line)].parsed;
     return p.value ? *p.value : std::string();
 }
 
@@ -124,7 +133,7 @@ std::vector<IniDocument::Section> IniDocument::AllSections() const
 {
     std::vector<Section> sections;
     for (const Line& line : m_lines) {
-        Parsed p = Classify(line.text);
+        const Parsed& p = line.parsed;
         if (p.kind == Kind::Header)
             sections.push_back({p.name, {}});
         else if (p.kind == Kind::Key && !sections.empty())
@@ -152,14 +161,14 @@ void IniDocument::SetValue(std::string_view section, std::string_view key, std::
     int header = FindHeader(section);
     if (header < 0) {
         EnsureLastLineEnded();
-        m_lines.push_back({"[" + std::string(section) + "]", ending});
-        m_lines.push_back({std::string(key) + "=" + std::string(value), ending});
+        m_lines.push_back(MakeLine("[" + std::string(section) + "]", ending));
+        m_lines.push_back(MakeLine(std::string(key) + "=" + std::string(value), ending));
         return;
     }
     int line = FindKey(header, key);
     if (line >= 0) {
         Line& l = m_lines[static_cast<size_t>(line)];
-        l.text = Classify(l.text).name + "=" + std::string(value);
+        l = MakeLine(l.parsed.name + "=" + std::string(value), l.ending);
         return;
     }
     // A new key goes after the section's last non-blank line, before the blank lines
@@ -170,7 +179,7 @@ void IniDocument::SetValue(std::string_view section, std::string_view key, std::
         if (!TextUtil::Trim(m_lines[static_cast<size_t>(i)].text).empty()) after = i;
     Line& prev = m_lines[static_cast<size_t>(after)];
     if (prev.ending.empty()) prev.ending = ending;
-    m_lines.insert(m_lines.begin() + after + 1, Line{std::string(key) + "=" + std::string(value), ending});
+    m_lines.insert(m_lines.begin() + after + 1, MakeLine(std::string(key) + "=" + std::string(value), ending));
 }
 
 void IniDocument::DeleteKey(std::string_view section, std::string_view key)

@@ -37,16 +37,19 @@ public:
     void DeleteSection(std::string_view section);
 
 private:
-    struct Line {
-        std::string text;
-        std::string ending;  // "\r\n", "\n" or "" (last line without one)
-    };
     enum class Kind { Other, Header, Key };
     struct Parsed {
         Kind kind = Kind::Other;
         std::string name;
         std::optional<std::string> value;
     };
+    // Each line is classified once, when it is read or changed, so lookups only compare names.
+    struct Line {
+        std::string text;
+        std::string ending;  // "\r\n", "\n" or "" (last line without one)
+        Parsed parsed;
+    };
+    static Line MakeLine(std::string text, std::string ending);
 
     static Parsed Classify(const std::string& text);
     int FindHeader(std::string_view section) const;

@@ -8,6 +8,7 @@
 #include "IniDocument.h"
 #include "LastError.h"
 #include "MachineState.h"
+#include "ProfileCache.h"
 #include "TextUtil.h"
 #include "platform/win32api.h"
 
@@ -72,29 +73,28 @@ extern "C" DWORD GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR def
     MachineLock lock(state.Mutex());
     if (!buffer || size == 0) return 0;
 
-    IniDocument doc;
-    bool missing = true;
+    static const IniDocument empty;
+    const IniDocument* doc = nullptr;
     PathMapper::Resolved r = state.Paths().Resolve(ProfilePath(state, file));
     if (r.exists && !r.isDirectory) {
-        std::string bytes;
         int err = 0;
-        if (HostFiles::ReadAll(r.host, bytes, err)) {
-            doc.Parse(bytes);
-            missing = false;
-        }
+        doc = ProfileCache::Instance().Load(r.host, err);
     }
-    if (missing) LastError::Set(ERROR_FILE_NOT_FOUND);
+    if (!doc) {
+        LastError::Set(ERROR_FILE_NOT_FOUND);
+        doc = &empty;
+    }
 
     std::string fallback = StripQuotes(TextUtil::TrimRight(defaultValue ? defaultValue : ""));
-    if (!section) return CopyList(doc.SectionNames(), buffer, size);
+    if (!section) return CopyList(doc->SectionNames(), buffer, size);
     std::string sectionName = TextUtil::Trim(section);
     if (!key) {
-        std::vector<std::string> keys = doc.KeyNames(sectionName);
+        std::vector<std::string> keys = doc->KeyNames(sectionName);
         // A missing or empty section gives the default, as a value would.
         if (keys.empty()) return CopyValue(fallback, buffer, size);
         return CopyList(keys, buffer, size);
     }
-    std::optional<std::string> value = doc.Value(sectionName, TextUtil::Trim(key));
+    std::optional<std::string> value = doc->Value(sectionName, TextUtil::Trim(key));
     return CopyValue(value ? StripQuotes(*value) : fallback, buffer, size);
 }
 
@@ -117,20 +117,32 @@ extern "C" BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR va
             return LastError::Fail(ERROR_ACCESS_DENIED, FALSE);
     }
 
-    std::string original;
-    int err = 0;
-    if (r.exists && !HostFiles::ReadAll(r.host, original, err)) return LastError::Fail(HostFiles::ErrorOf(err), FALSE);
-    IniDocument doc;
-    doc.Parse(original);
+    ProfileCache& cache = ProfileCache::Instance();
+    const std::string* original = nullptr;
+    IniDocument fresh;
+    IniDocument* doc = &fresh;
+    if (r.exists) {
+        int err = 0;
+        doc = cache.Load(r.host, err, &original);
+        if (!doc) return LastError::Fail(HostFiles::ErrorOf(err), FALSE);
+    }
     std::string sectionName = TextUtil::Trim(section);
     if (!key)
-        doc.DeleteSection(sectionName);
+        doc->DeleteSection(sectionName);
     else if (!value)
-        doc.DeleteKey(sectionName, TextUtil::Trim(key));
+        doc->DeleteKey(sectionName, TextUtil::Trim(key));
     else
-        doc.SetValue(sectionName, TextUtil::Trim(key), TextUtil::Trim(value));
-    std::string updated = doc.Serialize();
-    if (r.exists && updated == original) return TRUE;
-    if (!HostFiles::WriteAll(r.host, updated, err)) return LastError::Fail(HostFiles::ErrorOf(err, r.parentExists), FALSE);
+        doc->SetValue(sectionName, TextUtil::Trim(key), TextUtil::Trim(value));
+    std::string updated = doc->Serialize();
+    if (original && updated == *original) return TRUE;
+    int err = 0;
+    if (!HostFiles::Rewrite(r.host, updated, err)) {
+        cache.Forget(r.host);
+        return LastError::Fail(HostFiles::ErrorOf(err, r.parentExists), FALSE);
+    }
+    if (r.exists)
+        cache.Update(r.host, std::move(updated));
+    else
+        cache.Store(r.host, std::move(updated), std::move(fresh));
     return TRUE;
 }

@@ -1,6 +1,7 @@
 #include "MachineState.h"
 
 #include "LastError.h"
+#include "ProfileCache.h"
 
 MachineState& MachineState::Instance()
 {
@@ -17,6 +18,7 @@ void MachineState::Reload()
 {
     MachineLock lock(m_mutex);
     m_handles.Clear();
+    ProfileCache::Instance().Clear();
     m_machine.Load();
     m_current.clear();
     std::string current = PathMapper(m_machine, "").FullPath(m_machine.currentDirectory);

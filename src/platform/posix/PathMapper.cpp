@@ -111,6 +111,21 @@ PathMapper::Resolved PathMapper::Resolve(std::string_view input, bool allowWildc
 
     std::string host = drive->second;
     struct stat st;
+    // Fast path: the path exists exactly as written, so every folder above it does too.
+    if (!parts.empty() && !(allowWildcards && TextUtil::HasWildcard(parts.back()))) {
+        std::string parent = host;
+        for (size_t i = 0; i + 1 < parts.size(); ++i) parent = JoinHost(parent, parts[i]);
+        std::string full = JoinHost(parent, parts.back());
+        if (::stat(full.c_str(), &st) == 0) {
+            r.host = full;
+            r.hostParent = parent;
+            r.lastName = parts.back();
+            r.parentExists = true;
+            r.exists = true;
+            r.isDirectory = S_ISDIR(st.st_mode);
+            return r;
+        }
+    }
     bool ok = ::stat(host.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
     r.isRoot = parts.empty();
     if (parts.empty()) {
