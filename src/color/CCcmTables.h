@@ -1,0 +1,45 @@
+// The two table buffers handed to the printer-model module. A stored setting's tables may be
+// shorter than the tables the module writes, so the buffers always grow to the module's size
+// before it is called, with zeros after the stored bytes.
+//
+//   CCcmTables tables;
+//   tables.Allocate(storedSize);              // or module.GetCCMSize() for a new setting
+//   mng.ReadCCM(source, tables.T(), tables.V());
+//   tables.Compute(module, flag);             // never lets the module write past the buffers
+#pragma once
+
+#include <memory>
+
+#include "platform/win32api.h"
+
+class CCcmTables {
+public:
+    CCcmTables() = default;
+    CCcmTables(const CCcmTables&) = delete;
+    CCcmTables& operator=(const CCcmTables&) = delete;
+
+    // Two zero-filled buffers of size bytes (none for 0 or less).
+    void Allocate(int size);
+    // Grows both buffers to at least size bytes, keeping their contents, zero-filling the rest.
+    void EnsureSize(int size);
+
+    // Asks the module (CColorModule or CCoreModule) for its table size, grows the buffers to
+    // it and lets the module compute the tables.
+    template <typename Module>
+    void Compute(Module& module, int flag)
+    {
+        EnsureSize(module.GetCCMSize());
+        module.AdjustCCM(flag, T(), V());
+    }
+
+    BYTE* T() { return m_t.get(); }
+    BYTE* V() { return m_v.get(); }
+    const BYTE* T() const { return m_t.get(); }
+    const BYTE* V() const { return m_v.get(); }
+    int GetSize() const { return m_size; }
+
+private:
+    std::unique_ptr<BYTE[]> m_t;
+    std::unique_ptr<BYTE[]> m_v;
+    int m_size = 0;
+};
