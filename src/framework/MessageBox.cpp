@@ -1,6 +1,8 @@
 #include "framework/MessageBox.h"
 
 #include <cstdio>
+
+#include "framework/WindowSystem.h"
 #include <utility>
 
 #ifndef _WIN32
@@ -38,11 +40,14 @@ std::string ModuleBaseName() {
 }
 
 int DefaultBox(const MessageBoxRequest& request) {
+    // The windowing backend shows it when it has a screen (a headless driver, real windows).
+    int answer = 0;
+    if (ws::ShowBox(request, &answer)) return answer;
 #ifdef _WIN32
     return MessageBoxA(request.owner, request.text.c_str(), request.caption.c_str(), request.style);
 #else
     // No screen: show the box on standard error and take its first button.
-    const int answer = FirstButton(request.style);
+    answer = FirstButton(request.style);
     std::fprintf(stderr, "[message box] %s\n%s\n[style 0x%X, answered %d]\n", request.caption.c_str(),
                  request.text.c_str(), request.style, answer);
     return answer;

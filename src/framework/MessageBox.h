@@ -1,6 +1,7 @@
-// The framework's message boxes. A hook takes them over: tests answer them, and the
-// windowing backend puts them on screen. Without a hook, Windows shows the system box and
-// Linux prints the box to standard error and answers with its first button.
+// The framework's message boxes. A hook takes them over (tests answer them). Without a hook
+// the windowing backend shows them (the headless backend when it has a driver, which then
+// answers them); otherwise Windows shows the system box and Linux prints the box to
+// standard error and answers with its first button.
 #pragma once
 
 #include <functional>

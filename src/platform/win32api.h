@@ -307,6 +307,169 @@ typedef struct _DRIVER_INFO_3A {
     LPSTR pDefaultDataType;
 } DRIVER_INFO_3A, *LPDRIVER_INFO_3A;
 
+// Print jobs: job control, job status, spooler errors.
+#define ERROR_INVALID_DATA 13
+#define ERROR_NOT_SUPPORTED 50
+#define ERROR_PRINT_CANCELLED 63
+#define ERROR_CAN_NOT_COMPLETE 1003
+#define ERROR_INVALID_PRINTER_STATE 1906
+#define ERROR_SPL_NO_STARTDOC 3003
+#define JOB_CONTROL_PAUSE 1
+#define JOB_CONTROL_RESUME 2
+#define JOB_CONTROL_CANCEL 3
+#define JOB_CONTROL_RESTART 4
+#define JOB_CONTROL_DELETE 5
+#define JOB_CONTROL_SENT_TO_PRINTER 6
+#define JOB_CONTROL_LAST_PAGE_EJECTED 7
+#define JOB_STATUS_PAUSED 0x00000001
+#define JOB_STATUS_ERROR 0x00000002
+#define JOB_STATUS_DELETING 0x00000004
+#define JOB_STATUS_SPOOLING 0x00000008
+#define JOB_STATUS_PRINTING 0x00000010
+#define JOB_STATUS_OFFLINE 0x00000020
+#define JOB_STATUS_PAPEROUT 0x00000040
+#define JOB_STATUS_PRINTED 0x00000080
+#define JOB_STATUS_DELETED 0x00000100
+#define JOB_STATUS_RESTART 0x00000800
+#define JOB_STATUS_COMPLETE 0x00001000
+
+// gdi32 printing: device capabilities, paper sizes, metafiles.
+#define HORZSIZE 4
+#define VERTSIZE 6
+#define HORZRES 8
+#define VERTRES 10
+#define TECHNOLOGY 2
+#define BITSPIXEL 12
+#define PLANES 14
+#define NUMCOLORS 24
+#define LOGPIXELSX 88
+#define LOGPIXELSY 90
+#define PHYSICALWIDTH 110
+#define PHYSICALHEIGHT 111
+#define PHYSICALOFFSETX 112
+#define PHYSICALOFFSETY 113
+#define DT_RASPRINTER 2
+#define SP_ERROR (-1)
+#define DMPAPER_LETTER 1
+#define DMPAPER_TABLOID 3
+#define DMPAPER_LEGAL 5
+#define DMPAPER_EXECUTIVE 7
+#define DMPAPER_A3 8
+#define DMPAPER_A4 9
+#define DMPAPER_A5 11
+#define DMPAPER_B4 12
+#define DMPAPER_B5 13
+#define EMR_HEADER 1
+#define ENHMETA_SIGNATURE 0x464D4520
+
+typedef void* PSECURITY_DESCRIPTOR;
+struct HENHMETAFILE__;
+typedef HENHMETAFILE__* HENHMETAFILE;
+
+typedef struct _SYSTEMTIME {
+    WORD wYear;
+    WORD wMonth;
+    WORD wDayOfWeek;
+    WORD wDay;
+    WORD wHour;
+    WORD wMinute;
+    WORD wSecond;
+    WORD wMilliseconds;
+} SYSTEMTIME, *LPSYSTEMTIME;
+
+// RECT itself (struct tagRECT) is declared with the other window types in framework/UiTypes.h.
+struct tagRECT;
+
+typedef struct _RECTL {
+    LONG left;
+    LONG top;
+    LONG right;
+    LONG bottom;
+} RECTL;
+
+typedef struct tagSIZEL {
+    LONG cx;
+    LONG cy;
+} SIZEL;
+
+typedef struct tagENHMETAHEADER {
+    DWORD iType;
+    DWORD nSize;
+    RECTL rclBounds;
+    RECTL rclFrame;
+    DWORD dSignature;
+    DWORD nVersion;
+    DWORD nBytes;
+    DWORD nRecords;
+    WORD nHandles;
+    WORD sReserved;
+    DWORD nDescription;
+    DWORD offDescription;
+    DWORD nPalEntries;
+    SIZEL szlDevice;
+    SIZEL szlMillimeters;
+    DWORD cbPixelFormat;
+    DWORD offPixelFormat;
+    DWORD bOpenGL;
+    SIZEL szlMicrometers;
+} ENHMETAHEADER, *LPENHMETAHEADER;
+
+typedef struct _DOCINFOA {
+    int cbSize;
+    LPCSTR lpszDocName;
+    LPCSTR lpszOutput;
+    LPCSTR lpszDatatype;
+    DWORD fwType;
+} DOCINFOA, *LPDOCINFOA;
+
+typedef struct _DOC_INFO_1A {
+    LPSTR pDocName;
+    LPSTR pOutputFile;
+    LPSTR pDatatype;
+} DOC_INFO_1A, *LPDOC_INFO_1A;
+
+typedef struct _JOB_INFO_1A {
+    DWORD JobId;
+    LPSTR pPrinterName;
+    LPSTR pMachineName;
+    LPSTR pUserName;
+    LPSTR pDocument;
+    LPSTR pDatatype;
+    LPSTR pStatus;
+    DWORD Status;
+    DWORD Priority;
+    DWORD Position;
+    DWORD TotalPages;
+    DWORD PagesPrinted;
+    SYSTEMTIME Submitted;
+} JOB_INFO_1A, *LPJOB_INFO_1A;
+
+typedef struct _JOB_INFO_2A {
+    DWORD JobId;
+    LPSTR pPrinterName;
+    LPSTR pMachineName;
+    LPSTR pUserName;
+    LPSTR pDocument;
+    LPSTR pNotifyName;
+    LPSTR pDatatype;
+    LPSTR pPrintProcessor;
+    LPSTR pParameters;
+    LPSTR pDriverName;
+    LPDEVMODEA pDevMode;
+    LPSTR pStatus;
+    PSECURITY_DESCRIPTOR pSecurityDescriptor;
+    DWORD Status;
+    DWORD Priority;
+    DWORD Position;
+    DWORD StartTime;
+    DWORD UntilTime;
+    DWORD TotalPages;
+    DWORD Size;
+    SYSTEMTIME Submitted;
+    DWORD Time;
+    DWORD PagesPrinted;
+} JOB_INFO_2A, *LPJOB_INFO_2A;
+
 extern "C" {
 
 // kernel32: errors, modules, folders and files.
@@ -370,6 +533,231 @@ HANDLE AddPrinterA(LPSTR server, DWORD level, LPBYTE info);
 BOOL DeletePrinter(HANDLE printer);
 BOOL GetPrinterDriverDirectoryA(LPSTR server, LPSTR environment, DWORD level, LPBYTE buffer,
                                 DWORD size, LPDWORD needed);
+
+// winspool: raw print jobs and the job queue.
+DWORD StartDocPrinterA(HANDLE printer, DWORD level, LPBYTE docInfo);
+BOOL StartPagePrinter(HANDLE printer);
+BOOL WritePrinter(HANDLE printer, LPVOID data, DWORD size, LPDWORD written);
+BOOL EndPagePrinter(HANDLE printer);
+BOOL EndDocPrinter(HANDLE printer);
+BOOL AbortPrinter(HANDLE printer);
+BOOL GetJobA(HANDLE printer, DWORD jobId, DWORD level, LPBYTE buffer, DWORD size, LPDWORD needed);
+BOOL EnumJobsA(HANDLE printer, DWORD firstJob, DWORD jobCount, DWORD level, LPBYTE buffer, DWORD size,
+               LPDWORD needed, LPDWORD returned);
+BOOL SetJobA(HANDLE printer, DWORD jobId, DWORD level, LPBYTE jobInfo, DWORD command);
+
+// gdi32: printing enhanced metafiles on a printer device context.
+HENHMETAFILE GetEnhMetaFileA(LPCSTR path);
+UINT GetEnhMetaFileHeader(HENHMETAFILE metafile, UINT size, LPENHMETAHEADER header);
+BOOL DeleteEnhMetaFile(HENHMETAFILE metafile);
+HDC CreateDCA(LPCSTR driver, LPCSTR device, LPCSTR port, const DEVMODEA* devMode);
+int StartDocA(HDC dc, const DOCINFOA* info);
+int StartPage(HDC dc);
+int EndPage(HDC dc);
+int EndDoc(HDC dc);
+int AbortDoc(HDC dc);
+int GetDeviceCaps(HDC dc, int index);
+BOOL PlayEnhMetaFile(HDC dc, HENHMETAFILE metafile, const struct tagRECT* rect);
+BOOL DeleteDC(HDC dc);
+
+}  // extern "C"
+
+// ---- Launch checks and help: local memory, tokens, SIDs, ACLs, access check, registry, WinHelp.
+typedef void* PVOID;
+typedef PVOID HLOCAL;
+typedef size_t SIZE_T;
+typedef PVOID PSID;
+typedef HANDLE* PHANDLE;
+typedef WORD SECURITY_DESCRIPTOR_CONTROL;
+typedef DWORD REGSAM;
+struct HKEY__;
+typedef HKEY__* HKEY;
+typedef HKEY* PHKEY;
+
+#ifndef IS_INTRESOURCE
+#define IS_INTRESOURCE(r) ((((ULONG_PTR)(r)) >> 16) == 0)
+#endif
+#ifndef MAKEINTRESOURCEA
+#define MAKEINTRESOURCEA(i) ((LPSTR)((ULONG_PTR)((WORD)(i))))
+#endif
+
+#define LMEM_FIXED 0x0000
+#define LMEM_MOVEABLE 0x0002
+#define LMEM_ZEROINIT 0x0040
+#define LPTR (LMEM_FIXED | LMEM_ZEROINIT)
+
+#define ERROR_MORE_DATA 234
+#define ERROR_NOACCESS 998
+#define ERROR_UNKNOWN_REVISION 1305
+#define ERROR_REVISION_MISMATCH 1306
+#define ERROR_NO_IMPERSONATION_TOKEN 1309
+#define ERROR_INVALID_ACL 1336
+#define ERROR_INVALID_SID 1337
+#define ERROR_INVALID_SECURITY_DESCR 1338
+#define ERROR_BAD_IMPERSONATION_LEVEL 1346
+#define ERROR_ALLOTTED_SPACE_EXCEEDED 1344
+#define ERROR_GENERIC_NOT_MAPPED 1360
+
+#define TOKEN_ASSIGN_PRIMARY 0x0001
+#define TOKEN_DUPLICATE 0x0002
+#define TOKEN_IMPERSONATE 0x0004
+#define TOKEN_QUERY 0x0008
+#define READ_CONTROL 0x00020000
+#define WRITE_DAC 0x00040000
+#define MAXIMUM_ALLOWED 0x02000000
+#define GENERIC_EXECUTE 0x20000000u
+#define GENERIC_ALL 0x10000000u
+
+#define SID_REVISION 1
+#define SID_MAX_SUB_AUTHORITIES 15
+#define SECURITY_NULL_SID_AUTHORITY {0, 0, 0, 0, 0, 0}
+#define SECURITY_WORLD_SID_AUTHORITY {0, 0, 0, 0, 0, 1}
+#define SECURITY_NT_AUTHORITY {0, 0, 0, 0, 0, 5}
+#define SECURITY_INTERACTIVE_RID 0x00000004
+#define SECURITY_AUTHENTICATED_USER_RID 0x0000000B
+#define SECURITY_BUILTIN_DOMAIN_RID 0x00000020
+#define DOMAIN_ALIAS_RID_ADMINS 0x00000220
+#define DOMAIN_ALIAS_RID_USERS 0x00000221
+#define ACL_REVISION 2
+#define ACL_REVISION_DS 4
+#define ACCESS_ALLOWED_ACE_TYPE 0x0
+#define ACCESS_DENIED_ACE_TYPE 0x1
+#define SECURITY_DESCRIPTOR_REVISION 1
+#define SE_OWNER_DEFAULTED 0x0001
+#define SE_GROUP_DEFAULTED 0x0002
+#define SE_DACL_PRESENT 0x0004
+#define SE_DACL_DEFAULTED 0x0008
+#define SE_SELF_RELATIVE 0x8000
+
+typedef struct _SID_IDENTIFIER_AUTHORITY {
+    BYTE Value[6];
+} SID_IDENTIFIER_AUTHORITY, *PSID_IDENTIFIER_AUTHORITY;
+
+typedef struct _SID {
+    BYTE Revision;
+    BYTE SubAuthorityCount;
+    SID_IDENTIFIER_AUTHORITY IdentifierAuthority;
+    DWORD SubAuthority[1];
+} SID;
+
+typedef struct _ACL {
+    BYTE AclRevision;
+    BYTE Sbz1;
+    WORD AclSize;
+    WORD AceCount;
+    WORD Sbz2;
+} ACL, *PACL;
+
+typedef struct _ACE_HEADER {
+    BYTE AceType;
+    BYTE AceFlags;
+    WORD AceSize;
+} ACE_HEADER;
+
+typedef struct _ACCESS_ALLOWED_ACE {
+    ACE_HEADER Header;
+    ACCESS_MASK Mask;
+    DWORD SidStart;
+} ACCESS_ALLOWED_ACE;
+
+typedef struct _SECURITY_DESCRIPTOR {
+    BYTE Revision;
+    BYTE Sbz1;
+    SECURITY_DESCRIPTOR_CONTROL Control;
+    PSID Owner;
+    PSID Group;
+    PACL Sacl;
+    PACL Dacl;
+} SECURITY_DESCRIPTOR;
+#define SECURITY_DESCRIPTOR_MIN_LENGTH (sizeof(SECURITY_DESCRIPTOR))
+
+typedef struct _GENERIC_MAPPING {
+    ACCESS_MASK GenericRead;
+    ACCESS_MASK GenericWrite;
+    ACCESS_MASK GenericExecute;
+    ACCESS_MASK GenericAll;
+} GENERIC_MAPPING, *PGENERIC_MAPPING;
+
+typedef struct _LUID {
+    DWORD LowPart;
+    LONG HighPart;
+} LUID;
+
+typedef struct _LUID_AND_ATTRIBUTES {
+    LUID Luid;
+    DWORD Attributes;
+} LUID_AND_ATTRIBUTES;
+
+typedef struct _PRIVILEGE_SET {
+    DWORD PrivilegeCount;
+    DWORD Control;
+    LUID_AND_ATTRIBUTES Privilege[1];
+} PRIVILEGE_SET, *PPRIVILEGE_SET;
+
+typedef enum _SECURITY_IMPERSONATION_LEVEL {
+    SecurityAnonymous,
+    SecurityIdentification,
+    SecurityImpersonation,
+    SecurityDelegation
+} SECURITY_IMPERSONATION_LEVEL;
+
+#define HKEY_CLASSES_ROOT ((HKEY)(ULONG_PTR)((LONG)0x80000000))
+#define HKEY_CURRENT_USER ((HKEY)(ULONG_PTR)((LONG)0x80000001))
+#define HKEY_LOCAL_MACHINE ((HKEY)(ULONG_PTR)((LONG)0x80000002))
+#define HKEY_USERS ((HKEY)(ULONG_PTR)((LONG)0x80000003))
+#define KEY_QUERY_VALUE 0x0001
+#define KEY_ENUMERATE_SUB_KEYS 0x0008
+#define KEY_NOTIFY 0x0010
+#define KEY_READ 0x00020019
+#define REG_NONE 0
+#define REG_SZ 1
+#define REG_EXPAND_SZ 2
+
+#define HELP_CONTEXT 0x0001
+#define HELP_QUIT 0x0002
+#define HELP_FINDER 0x000B
+
+extern "C" {
+
+// kernel32: local memory (fixed blocks only).
+HLOCAL LocalAlloc(UINT flags, SIZE_T bytes);
+HLOCAL LocalFree(HLOCAL memory);
+
+// kernel32/advapi32: tokens and the access check.
+HANDLE GetCurrentProcess(void);
+HANDLE GetCurrentThread(void);
+BOOL OpenProcessToken(HANDLE process, DWORD access, PHANDLE token);
+BOOL OpenThreadToken(HANDLE thread, DWORD access, BOOL openAsSelf, PHANDLE token);
+BOOL DuplicateToken(HANDLE token, SECURITY_IMPERSONATION_LEVEL level, PHANDLE duplicate);
+BOOL AccessCheck(PSECURITY_DESCRIPTOR descriptor, HANDLE token, DWORD desiredAccess,
+                 PGENERIC_MAPPING mapping, PPRIVILEGE_SET privileges, LPDWORD privilegesLength,
+                 LPDWORD grantedAccess, LPBOOL accessStatus);
+
+// advapi32: SIDs, access-control lists and security descriptors (absolute form).
+BOOL AllocateAndInitializeSid(PSID_IDENTIFIER_AUTHORITY authority, BYTE count, DWORD sub0, DWORD sub1,
+                              DWORD sub2, DWORD sub3, DWORD sub4, DWORD sub5, DWORD sub6, DWORD sub7,
+                              PSID* sid);
+PVOID FreeSid(PSID sid);
+DWORD GetLengthSid(PSID sid);
+BOOL IsValidSid(PSID sid);
+BOOL EqualSid(PSID first, PSID second);
+BOOL InitializeSecurityDescriptor(PSECURITY_DESCRIPTOR descriptor, DWORD revision);
+BOOL InitializeAcl(PACL acl, DWORD length, DWORD revision);
+BOOL AddAccessAllowedAce(PACL acl, DWORD revision, DWORD mask, PSID sid);
+BOOL AddAccessDeniedAce(PACL acl, DWORD revision, DWORD mask, PSID sid);
+BOOL SetSecurityDescriptorDacl(PSECURITY_DESCRIPTOR descriptor, BOOL present, PACL acl, BOOL defaulted);
+BOOL SetSecurityDescriptorGroup(PSECURITY_DESCRIPTOR descriptor, PSID group, BOOL defaulted);
+BOOL SetSecurityDescriptorOwner(PSECURITY_DESCRIPTOR descriptor, PSID owner, BOOL defaulted);
+BOOL IsValidSecurityDescriptor(PSECURITY_DESCRIPTOR descriptor);
+
+// advapi32: registry reads (string values).
+LONG RegOpenKeyExA(HKEY key, LPCSTR subKey, DWORD options, REGSAM access, PHKEY result);
+LONG RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD reserved, LPDWORD type, LPBYTE data,
+                      LPDWORD dataSize);
+LONG RegCloseKey(HKEY key);
+
+// user32: WinHelp.
+BOOL WinHelpA(HWND owner, LPCSTR helpFile, UINT command, ULONG_PTR data);
 
 }  // extern "C"
 

@@ -1,8 +1,13 @@
 #include "printer/CPrint.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 
+#include "launch/CmyException.h"
+#include "storage/CFileAcc.h"
 #include "storage/CIniAcc.h"
 #include "storage/CIniUtility.h"
 
@@ -12,6 +17,44 @@ namespace {
 constexpr size_t kNameBufferSize = MAX_PATH;
 
 const char kCapabilitySection[] = "Capability";
+
+constexpr UINT msgPrinterNotOpened = 530;
+constexpr UINT msgPrintFailed = 531;
+
+// The raw job goes to the spooler in pieces of this size.
+constexpr DWORD kWriteChunk = 4096;
+
+// Colour-correction versions from 3.31 on announce the download with the job header lines.
+constexpr long kExtendedVersion = 331;
+
+const char kEscape = '\x1B';
+const char kUniversalExit[] = "%-12345X";
+const char kAccessCode[] = "5c0d2e41a98b7f3316e4d0a2b7c95f18e2d64a03";
+const char kWriteNT[] = "@PJL ZANWRITE LOCATE:COLORAPPEARANCENT DATA=H000000E4\n";
+const char kWriteNV[] = "@PJL ZANWRITE LOCATE:COLORAPPEARANCENV DATA=H000000E4\n";
+
+CPrint::PrintMessageHandler& PrintMessage() {
+    static CPrint::PrintMessageHandler handler;
+    return handler;
+}
+
+// "3.31" -> 331: dots removed, leading digits read as strtol reads them.
+long VersionNumber(const std::string& version) {
+    std::string digits;
+    for (char c : version)
+        if (c != '.') digits += c;
+    return std::strtol(digits.c_str(), nullptr, 10);
+}
+
+// A WRITE line whose last characters before the line feed give way to sizeText. A value longer
+// than the line replaces the whole line rather than reaching in front of it.
+std::string SizedWriteLine(const char* line, const std::string& sizeText) {
+    std::string text(line);
+    if (sizeText.empty()) return text;
+    size_t body = text.size() - 1;
+    size_t cut = std::min(sizeText.size(), body);
+    return text.substr(0, body - cut) + sizeText + "\n";
+}
 
 // Closes a printer handle on every path.
 class PrinterHandle {
@@ -270,4 +313,112 @@ int CPrint::GetDriverFolders(CmyStringArray& folders) {
 std::string CPrint::GetFileName(const std::string& path) {
     size_t slash = path.rfind('\\');
     return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+CPrint::PrintMessageHandler CPrint::SetPrintMessageHandler(PrintMessageHandler handler) {
+    PrintMessageHandler previous = std::move(PrintMessage());
+    PrintMessage() = std::move(handler);
+    return previous;
+}
+
+void CPrint::ShowPrintMessage() {
+    if (PrintMessage()) PrintMessage()();
+}
+
+void CPrint::SendRawJob(const std::string& version, const std::string& filePath,
+                        const BYTE* tTable, const BYTE* vTable, DWORD tableLength) {
+    // How the dialog was closed does not matter: the job follows in every case.
+    ShowPrintMessage();
+
+    std::string documentName = GetFileName(filePath);
+    char datatype[] = "RAW";
+    DOC_INFO_1A document = {documentName.data(), nullptr, datatype};
+    try {
+        std::string queue = printerName;
+        if (!OpenPrinterA(queue.data(), &printer, nullptr)) {
+            printer = nullptr;
+            throw CmyException(msgPrinterNotOpened);
+        }
+        if (StartDocPrinterA(printer, 1, reinterpret_cast<LPBYTE>(&document)) == 0)
+            throw CmyException(msgPrintFailed);
+        if (tTable && vTable) WriteColorAppearance(version, tTable, vTable, tableLength);
+
+        CFileAcc file(filePath);
+        file.OpenRead();
+        DWORD length = file.GetLength();
+        std::unique_ptr<BYTE[]> buffer(new (std::nothrow) BYTE[length ? length : 1]());
+        if (!buffer) throw CmyException(msgPrintFailed);
+        file.Read(buffer.get(), length);
+        file.Close();
+        WriteBytes(buffer.get(), length);
+
+        // A job the spooler did not take is not printed: report it like a failed write.
+        if (!EndDocPrinter(printer)) throw CmyException(msgPrintFailed);
+        ClosePrinter(printer);
+        printer = nullptr;
+    } catch (...) {
+        if (printer) {
+            AbortPrinter(printer);
+            ClosePrinter(printer);
+            printer = nullptr;
+        }
+        throw;
+    }
+}
+
+void CPrint::WriteColorAppearance(const std::string& version, const BYTE* tTable,
+                                  const BYTE* vTable, DWORD tableLength) {
+    bool extended = VersionNumber(version) >= kExtendedVersion;
+    std::string sizeText = CIniUtility().GetVersionValue(version, "DataSize");
+    // Built afresh for every download: a replacement never carries over to the next job.
+    std::string writeNT = SizedWriteLine(kWriteNT, sizeText);
+    std::string writeNV = SizedWriteLine(kWriteNV, sizeText);
+    auto send = [this](const std::string& text) {
+        WriteBytes(text.data(), static_cast<DWORD>(text.size()));
+    };
+    auto exitLanguage = [this]() {
+        WriteBytes(&kEscape, 1);
+        WriteBytes(kUniversalExit, sizeof kUniversalExit - 1);
+    };
+
+    exitLanguage();
+    if (extended) {
+        const std::string quotedCode = std::string("\"") + kAccessCode + "\"";
+        send("@PJL JOB\r\n");
+        send("@PJL ZANUSERREQUIREMENT LANGUAGE=MJL\r\n");
+        send("@PJL ZANACCESSCONTROL ID=" + quotedCode + " TYPE=1\r\n");
+        send("@PJL ZANLOGIN AUTHTYPE=1 PIN=" + quotedCode + " TYPE=1\r\n");
+        send("@PJL ZANMFPJOB TYPE=PCPRINTJOB\r\n");
+        send("@PJL ZANENDOFSYSTEMCOMMAND\r\n");
+    }
+    send(writeNT);
+    WriteBytes(tTable, tableLength);
+    exitLanguage();
+    send(writeNV);
+    WriteBytes(vTable, tableLength);
+    exitLanguage();
+}
+
+BOOL CPrint::WriteBytes(const void* data, DWORD length) {
+    const BYTE* bytes = static_cast<const BYTE*>(data);
+    DWORD sent = 0;
+    BOOL result = TRUE;
+    do {
+        DWORD piece = std::min(length - sent, kWriteChunk);
+        DWORD written = 0;
+        result = WritePrinter(printer, const_cast<BYTE*>(bytes + sent), piece, &written);
+        if (!result) throw CmyException(msgPrintFailed);
+        // A spooler that takes less than it was given gets the rest: no byte is dropped.
+        DWORD offered = piece;
+        while (written < offered) {
+            if (written == 0) throw CmyException(msgPrintFailed);
+            sent += written;
+            offered -= written;
+            written = 0;
+            result = WritePrinter(printer, const_cast<BYTE*>(bytes + sent), offered, &written);
+            if (!result) throw CmyException(msgPrintFailed);
+        }
+        sent += offered;
+    } while (sent < length);
+    return result;
 }

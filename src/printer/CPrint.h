@@ -1,6 +1,7 @@
 // Access to the print spooler: printers, drivers, capability files and the support decision.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -31,7 +32,26 @@ public:
     int GetDriverFolders(CmyStringArray& folders);
     static std::string GetFileName(const std::string& path);
 
+    // Raw job to printerName: the print message, then the colour-appearance download when both
+    // tables are given, then the file's bytes unchanged. Raises CmyException; a job that fails
+    // after it was started is cancelled.
+    void SendRawJob(const std::string& version, const std::string& filePath, const BYTE* tTable,
+                    const BYTE* vTable, DWORD tableLength);
+    // The PJL download of the two tables into the open job.
+    void WriteColorAppearance(const std::string& version, const BYTE* tTable, const BYTE* vTable,
+                              DWORD tableLength);
+    // Sends data in pieces of at most 4096 bytes (one empty piece for no data); returns the
+    // last WritePrinter result and raises CmyException when a write fails.
+    BOOL WriteBytes(const void* data, DWORD length);
+
+    // Shows the print message dialog and returns when it closes. The dialog lives above this
+    // layer, so its owner installs it here; without one nothing is shown.
+    using PrintMessageHandler = std::function<void()>;
+    static PrintMessageHandler SetPrintMessageHandler(PrintMessageHandler handler);
+
 protected:
+    void ShowPrintMessage();
+
     // Value of key in the printer's model section of its capability file.
     std::string GetModelValue(const std::string& printer, const std::string& key);
 

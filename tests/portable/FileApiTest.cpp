@@ -358,7 +358,9 @@ TEST_F(FileApiTest, ModuleFileNameTruncation)
     EXPECT_EQ(GetLastError(), 122u);
     EXPECT_EQ(std::string(cut, 3), std::string(full, 3));
     // Windows ends the cut path with a NUL; Wine copies one character more instead.
-    if (!UnderWine()) EXPECT_EQ(cut[3], '\0');
+    if (!UnderWine()) {
+        EXPECT_EQ(cut[3], '\0');
+    }
     EXPECT_EQ(cut[4], 'X');
 }
 

@@ -86,7 +86,9 @@ protected:
         DWORD n = GetPrivateProfileStringA(section, nullptr, "", buffer.data(), 4096, Path(file).c_str());
         std::vector<std::string> names;
         for (DWORD i = 0; i < n; i += static_cast<DWORD>(names.back().size()) + 1) names.emplace_back(&buffer[i]);
-        if (n) EXPECT_EQ(buffer[n], '\0') << "list ends with an extra NUL";
+        if (n) {
+            EXPECT_EQ(buffer[n], '\0') << "list ends with an extra NUL";
+        }
         return names;
     }
 

@@ -2,6 +2,8 @@
 
 #include "support/SimMachine.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -103,7 +105,10 @@ void SimMachine::Apply()
     for (const SimPrinter& p : m_printers) {
         text << "[Printer]\nName=" << p.name << "\nServer=" << p.server << "\nPort=" << p.port
              << "\nDriver=" << p.driver << "\nAttributes=" << p.attributes << "\nDriverExtra=" << p.driverExtra
-             << "\n\n";
+             << "\nPaperSize=" << p.paperSize << "\nPrintQuality=" << p.printQuality
+             << "\nOrientation=" << p.orientation << "\nMarginX=" << p.marginX << "\nMarginY=" << p.marginY;
+        if (!p.finishJobs.empty()) text << "\nFinishJobs=" << p.finishJobs;
+        text << "\n\n";
     }
     std::string file = m_root + "/machine.ini";
     {
@@ -145,6 +150,127 @@ bool SimMachine::Exists(const std::string& windowsPath) const
     std::error_code ignored;
     std::string host = HostPath(windowsPath);
     return !host.empty() && std::filesystem::exists(host, ignored);
+}
+
+std::string SimMachine::SpoolFolder() const
+{
+    DWORD size = SimMachineSpoolFolder(nullptr, 0);
+    std::string folder(size, '\0');
+    folder.resize(SimMachineSpoolFolder(folder.data(), size));
+    return folder;
+}
+
+std::vector<SimJob> SimMachine::Jobs() const
+{
+    std::vector<SimJob> jobs;
+    std::error_code ignored;
+    std::string host = HostPath(SpoolFolder());
+    if (host.empty() || !std::filesystem::is_directory(host, ignored)) return jobs;
+    for (const auto& entry : std::filesystem::directory_iterator(host, ignored)) {
+        if (entry.path().extension() != ".SPL") continue;
+        std::ifstream in(entry.path(), std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        jobs.push_back(SimJob::Parse(text.str()));
+    }
+    std::sort(jobs.begin(), jobs.end(), [](const SimJob& a, const SimJob& b) { return a.id < b.id; });
+    return jobs;
+}
+
+SimJob SimMachine::Job(unsigned id) const
+{
+    char name[32];
+    std::snprintf(name, sizeof name, "\\%05u.SPL", id);
+    std::string path = SpoolFolder() + name;
+    if (!Exists(path)) return SimJob();
+    return SimJob::Parse(ReadFile(path));
+}
+
+bool SimMachine::FinishJob(unsigned id) const
+{
+    return SimMachineFinishJob(id) != FALSE;
+}
+
+void SimMachine::ClearJobs() const
+{
+    std::error_code ignored;
+    std::string host = HostPath(SpoolFolder());
+    if (host.empty()) return;
+    for (const auto& entry : std::filesystem::directory_iterator(host, ignored))
+        if (entry.path().extension() == ".SPL") std::filesystem::remove(entry.path(), ignored);
+}
+
+int SimJob::StartPages() const
+{
+    return static_cast<int>(std::count(events.begin(), events.end(), "StartPage"));
+}
+
+int SimJob::EndPages() const
+{
+    return static_cast<int>(std::count(events.begin(), events.end(), "EndPage"));
+}
+
+SimJob SimJob::Parse(const std::string& record)
+{
+    SimJob job;
+    size_t at = 0;
+    while (at < record.size()) {
+        size_t end = record.find('\n', at);
+        if (end == std::string::npos) end = record.size();
+        std::string line = record.substr(at, end - at);
+        at = end + 1;
+        size_t equals = line.find('=');
+        std::string key = line.substr(0, equals);
+        std::string value = equals == std::string::npos ? std::string() : line.substr(equals + 1);
+        if (key == "Write" || key == "DevMode") {
+            // A block: its size, then the bytes and a line feed.
+            size_t size = std::stoul(value);
+            std::string block = record.substr(at, size);
+            at += size + 1;
+            if (key == "DevMode") {
+                job.devMode = block;
+                continue;
+            }
+            job.bytes += block;
+            job.writes.push_back(size);
+            job.events.push_back(key);
+        } else if (key == "Job") {
+            job.id = static_cast<unsigned>(std::stoul(value));
+        } else if (key == "Printer") {
+            job.printer = value;
+        } else if (key == "Document") {
+            job.document = value;
+        } else if (key == "Datatype") {
+            job.datatype = value;
+        } else if (key == "OutputFile") {
+            job.outputFile = value;
+        } else if (key == "Machine") {
+            job.machine = value;
+        } else if (key == "User") {
+            job.user = value;
+        } else if (key == "Submitted") {
+        } else if (key == "Play") {
+            Play play;
+            char* rest = value.data();
+            int* fields[] = {&play.left, &play.top, &play.right, &play.bottom};
+            for (int* field : fields) {
+                *field = static_cast<int>(std::strtol(rest, &rest, 10));
+                if (*rest == ',') ++rest;
+            }
+            play.metafile = rest;
+            job.plays.push_back(play);
+            job.events.push_back(key);
+        } else if (key == "End") {
+            job.ended = true;
+            job.events.push_back(key);
+        } else if (key == "State") {
+            job.state = value;
+            job.events.push_back(line);
+        } else if (!key.empty()) {
+            job.events.push_back(value.empty() ? key : line);
+        }
+    }
+    return job;
 }
 
 #endif

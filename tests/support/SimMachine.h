@@ -25,6 +25,41 @@ struct SimPrinter {
     std::string driver;
     unsigned attributes = 0x40;  // local
     unsigned driverExtra = 0;    // size of the driver-private device-mode area
+    std::string finishJobs;      // "immediately" (default), "after N queries", "never"
+    int paperSize = 9;           // DMPAPER_*
+    int printQuality = 600;      // dots per inch
+    int orientation = 1;         // DMORIENT_*
+    unsigned marginX = 167;      // unprintable margin, thousandths of an inch
+    unsigned marginY = 167;
+};
+
+// One print job as the simulated spooler recorded it in the spool folder.
+struct SimJob {
+    struct Play {
+        int left = 0, top = 0, right = 0, bottom = 0;
+        std::string metafile;  // full Windows path
+    };
+
+    unsigned id = 0;  // 0: no such record
+    std::string printer;
+    std::string document;
+    std::string datatype;
+    std::string outputFile;
+    std::string machine;
+    std::string user;
+    std::string devMode;             // metafile jobs: the device mode the context was made with
+    std::string bytes;               // raw jobs: every byte written, in order
+    std::vector<size_t> writes;      // the size of each WritePrinter call
+    std::vector<Play> plays;
+    // In order: "Write", "StartPage", "EndPage", "Play", "End", "Control=pause", ...
+    std::vector<std::string> events;
+    bool ended = false;              // its document ended
+    std::string state;               // "" while queued, else "printed", "aborted" or "deleted"
+
+    int StartPages() const;
+    int EndPages() const;
+    // Parses a record file's contents.
+    static SimJob Parse(const std::string& record);
 };
 
 class SimMachine {
@@ -48,6 +83,13 @@ public:
     void WriteFile(const std::string& windowsPath, const std::string& bytes) const;  // makes folders
     std::string ReadFile(const std::string& windowsPath) const;  // empty when missing
     bool Exists(const std::string& windowsPath) const;
+
+    // Print jobs: the records of the spool folder ([Machine] SpoolFolder), by id.
+    std::string SpoolFolder() const;  // Windows path
+    std::vector<SimJob> Jobs() const;
+    SimJob Job(unsigned id) const;    // id 0 when there is no record
+    bool FinishJob(unsigned id) const;  // the printer finishes a queued job
+    void ClearJobs() const;           // removes every record
 
 private:
     std::string m_root;

@@ -8,6 +8,7 @@
 
 #include "FileObject.h"
 #include "HostFiles.h"
+#include "KernelObject.h"
 #include "LastError.h"
 #include "MachineState.h"
 #include "platform/win32api.h"
@@ -194,7 +195,7 @@ extern "C" BOOL CloseHandle(HANDLE handle)
 {
     MachineState& state = MachineState::Instance();
     MachineLock lock(state.Mutex());
-    if (!FileOf(handle)) return LastError::Fail(ERROR_INVALID_HANDLE, FALSE);
+    if (!FileOf(handle) && !state.Handles().Get<KernelObject>(handle)) return LastError::Fail(ERROR_INVALID_HANDLE, FALSE);
     state.Handles().Close(handle);
     return TRUE;
 }

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <cstring>
+#include <string>
 
 #include "LastError.h"
 #include "MachineState.h"
@@ -90,9 +91,15 @@ extern "C" FARPROC GetProcAddress(HMODULE module, LPCSTR name)
     MachineState& state = MachineState::Instance();
     MachineLock lock(state.Mutex());
     if (!state.Modules().Contains(module)) return LastError::Fail(ERROR_MOD_NOT_FOUND, static_cast<FARPROC>(nullptr));
-    // Lookups by ordinal (a value below 0x10000 in place of the name) have no ELF counterpart.
-    if (!name || reinterpret_cast<uintptr_t>(name) < 0x10000)
-        return LastError::Fail(ERROR_PROC_NOT_FOUND, static_cast<FARPROC>(nullptr));
+    // ELF has no ordinals: ordinal n (a value below 0x10000 in place of the name) is the
+    // exported symbol "Ordinal<n>", e.g. "Ordinal14".
+    uintptr_t ordinal = reinterpret_cast<uintptr_t>(name);
+    if (ordinal == 0) return LastError::Fail(ERROR_PROC_NOT_FOUND, static_cast<FARPROC>(nullptr));
+    std::string ordinalName;
+    if (ordinal < 0x10000) {
+        ordinalName = "Ordinal" + std::to_string(ordinal);
+        name = ordinalName.c_str();
+    }
     void* symbol = dlsym(module, name);
     if (!symbol) return LastError::Fail(ERROR_PROC_NOT_FOUND, static_cast<FARPROC>(nullptr));
     return reinterpret_cast<FARPROC>(symbol);

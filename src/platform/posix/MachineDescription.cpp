@@ -124,6 +124,9 @@ void MachineDescription::LoadText(const std::string& text, const std::string& ba
                 else if (TextUtil::EqualNoCase(k, "PaperSize")) p.paperSize = static_cast<int16_t>(TextUtil::ParseNumber(v, 9));
                 else if (TextUtil::EqualNoCase(k, "PrintQuality")) p.printQuality = static_cast<int16_t>(TextUtil::ParseNumber(v, 600));
                 else if (TextUtil::EqualNoCase(k, "Color")) p.color = static_cast<int16_t>(TextUtil::ParseNumber(v, 2));
+                else if (TextUtil::EqualNoCase(k, "FinishJobs")) p.finishAfter = ParseFinishRule(v, 0);
+                else if (TextUtil::EqualNoCase(k, "MarginX")) p.marginX = static_cast<int32_t>(TextUtil::ParseNumber(v, 167));
+                else if (TextUtil::EqualNoCase(k, "MarginY")) p.marginY = static_cast<int32_t>(TextUtil::ParseNumber(v, 167));
             }
             // "\\SERVER\name" as a name stands for a connection as well.
             if (p.server.empty() && p.name.rfind("\\\\", 0) == 0) {
@@ -152,6 +155,7 @@ void MachineDescription::LoadText(const std::string& text, const std::string& ba
     windowsFolder = value("Machine", "WindowsFolder");
     tempPath = value("Machine", "TempPath");
     spoolFolder = value("Machine", "SpoolFolder");
+    userName = value("Machine", "UserName");
     if (auto env = doc.Value("Machine", "Environment"); env && !env->empty()) environment = *env;
     driverDirectory = value("Machine", "DriverDirectory");
 
@@ -200,6 +204,11 @@ void MachineDescription::FillDefaults()
     if (driverDirectory.empty())
         driverDirectory = windowsFolder + "\\System32\\spool\\DRIVERS\\" + EnvironmentFolder(environment);
     if (spoolFolder.empty()) spoolFolder = windowsFolder + "\\System32\\spool\\PRINTERS";
+    while (spoolFolder.size() > 3 && spoolFolder.back() == '\\') spoolFolder.pop_back();
+    if (userName.empty()) {
+        const char* user = std::getenv("USER");
+        userName = user && *user ? user : "User";
+    }
 }
 
 std::string MachineDescription::WindowsPathOf(const std::string& hostPath) const
@@ -227,4 +236,19 @@ std::string MachineDescription::WindowsPathOf(const std::string& hostPath) const
         if (!(c == '\\' && !clean.empty() && clean.back() == '\\')) clean += c;
     if (clean.size() > 3 && clean.back() == '\\') clean.pop_back();
     return clean;
+}
+
+int32_t MachineDescription::ParseFinishRule(const std::string& text, int32_t fallback)
+{
+    std::string rule = TextUtil::Lower(TextUtil::Trim(text));
+    if (rule.empty()) return fallback;
+    if (rule == "immediately") return 0;
+    if (rule == "never") return -1;
+    if (rule.rfind("after", 0) == 0) rule = TextUtil::Trim(rule.substr(5));
+    size_t digits = 0;
+    while (digits < rule.size() && rule[digits] >= '0' && rule[digits] <= '9') ++digits;
+    if (digits == 0 || digits > 9) return fallback;
+    std::string rest = TextUtil::Trim(rule.substr(digits));
+    if (!rest.empty() && rest != "queries" && rest != "query") return fallback;
+    return static_cast<int32_t>(std::stol(rule.substr(0, digits)));
 }

@@ -30,6 +30,7 @@ public:
     std::string windowsFolder;
     std::string tempPath;  // with a trailing backslash
     std::string spoolFolder;
+    std::string userName;  // owner of print jobs
     std::string environment = "Windows x64";
     std::string driverDirectory;
 
@@ -44,6 +45,8 @@ public:
 
     // Windows path of a host path through the drive whose folder holds it (longest match).
     std::string WindowsPathOf(const std::string& hostPath) const;
+    // "immediately" -> 0, "after N queries" (or "N") -> N, "never" -> -1; fallback otherwise.
+    static int32_t ParseFinishRule(const std::string& text, int32_t fallback);
 
 private:
     void Reset();

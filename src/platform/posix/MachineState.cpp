@@ -1,5 +1,6 @@
 #include "MachineState.h"
 
+#include "HelpLog.h"
 #include "LastError.h"
 #include "ProfileCache.h"
 
@@ -19,6 +20,7 @@ void MachineState::Reload()
     MachineLock lock(m_mutex);
     m_handles.Clear();
     ProfileCache::Instance().Clear();
+    HelpLog::Instance().Clear();
     m_machine.Load();
     m_current.clear();
     std::string current = PathMapper(m_machine, "").FullPath(m_machine.currentDirectory);

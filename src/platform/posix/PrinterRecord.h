@@ -24,6 +24,12 @@ struct PrinterRecord {
     int16_t paperSize = 9;
     int16_t printQuality = 600;
     int16_t color = 2;
+    // When the simulated printer finishes a fully spooled job: after this many job queries
+    // have reported it (0: at once, when its document ends), or never (-1).
+    int32_t finishAfter = 0;
+    // Unprintable margin on each side, in thousandths of an inch (portrait orientation).
+    int32_t marginX = 167;
+    int32_t marginY = 167;
 
     // The name the spooler shows: "\\SERVER\name" for a connection.
     std::string FullName() const { return server.empty() ? name : server + "\\" + name; }

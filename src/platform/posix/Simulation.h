@@ -11,5 +11,32 @@ void SimMachineReload(void);
 // The host path a Windows path stands for on the simulated machine (empty when unmapped).
 // Returns the length written, or the size needed (including the NUL) when it does not fit.
 DWORD SimMachineHostPath(LPCSTR windowsPath, LPSTR buffer, DWORD size);
+// The simulated printer finishes a queued job: it leaves the queue as printed (its bytes go to
+// the output file or file port). FALSE when no job has that id or its document has not ended.
+BOOL SimMachineFinishJob(DWORD jobId);
+// The Windows path of the spool folder that holds the job records ("NNNNN.SPL").
+// Returns the length written, or the size needed (including the NUL) when it does not fit.
+DWORD SimMachineSpoolFolder(LPSTR buffer, DWORD size);
+}
+
+// Help requests and security objects (Linux only).
+#define SIM_HELP_WINHELP 1   // WinHelpA
+#define SIM_HELP_HTML 2      // the HTML help function of the help-engine stand-in ("hhctrl.ocx")
+typedef struct _SIM_HELP_REQUEST {
+    DWORD engine;  // SIM_HELP_*
+    HWND owner;
+    UINT command;
+    ULONG_PTR data;
+    CHAR file[MAX_PATH];  // as given, cut to MAX_PATH - 1 characters
+} SIM_HELP_REQUEST;
+extern "C" {
+// Copies up to count recorded requests, oldest first; returns how many are recorded.
+DWORD SimMachineHelpRequests(SIM_HELP_REQUEST* requests, DWORD count);
+// Forgets the recorded requests (a reload keeps them).
+void SimMachineClearHelpRequests(void);
+// Records one request; WinHelpA and the help-engine stand-in call it.
+void SimMachineRecordHelp(DWORD engine, HWND owner, LPCSTR helpFile, UINT command, ULONG_PTR data);
+// Local memory blocks, SIDs and tokens currently held: 0 when every one was released.
+DWORD SimMachineSecurityObjects(void);
 }
 #endif

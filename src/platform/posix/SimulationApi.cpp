@@ -25,3 +25,23 @@ extern "C" DWORD SimMachineHostPath(LPCSTR windowsPath, LPSTR buffer, DWORD size
     std::memcpy(buffer, host.c_str(), host.size() + 1);
     return static_cast<DWORD>(host.size());
 }
+
+extern "C" BOOL SimMachineFinishJob(DWORD jobId)
+{
+    MachineState& state = MachineState::Instance();
+    MachineLock lock(state.Mutex());
+    return state.PrintSpooler().Jobs().Finish(jobId) ? TRUE : FALSE;
+}
+
+extern "C" DWORD SimMachineSpoolFolder(LPSTR buffer, DWORD size)
+{
+    MachineState& state = MachineState::Instance();
+    MachineLock lock(state.Mutex());
+    std::string folder = state.Paths().FullPath(state.Machine().spoolFolder);
+    if (!buffer || size < folder.size() + 1) {
+        if (buffer && size) buffer[0] = '\0';
+        return static_cast<DWORD>(folder.size() + 1);
+    }
+    std::memcpy(buffer, folder.c_str(), folder.size() + 1);
+    return static_cast<DWORD>(folder.size());
+}

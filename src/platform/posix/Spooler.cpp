@@ -13,6 +13,7 @@ void Spooler::Load(const MachineDescription& machine)
     m_environment = machine.environment;
     m_printers = machine.printers;
     m_drivers = machine.drivers;
+    m_jobs.Clear();
 }
 
 const PrinterRecord* Spooler::FindPrinter(std::string_view name) const

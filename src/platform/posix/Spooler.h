@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "DriverRecord.h"
+#include "JobQueue.h"
 #include "PrinterRecord.h"
 
 // Internal to the platform library: only the Win32 entry points are exported.
@@ -34,11 +35,14 @@ public:
     // The printer's default device mode: public part and zero-filled private area.
     std::vector<uint8_t> DefaultDevMode(const PrinterRecord& printer) const;
     const std::string& Environment() const { return m_environment; }
+    JobQueue& Jobs() { return m_jobs; }
+    const JobQueue& Jobs() const { return m_jobs; }
 
 private:
     std::string m_environment;
     std::vector<PrinterRecord> m_printers;
     std::vector<DriverRecord> m_drivers;
+    JobQueue m_jobs;
 };
 
 #pragma GCC visibility pop

@@ -47,6 +47,7 @@ void FillPrinter2(const Spooler& spooler, const PrinterRecord& p, SpoolBuffer& s
     info.Attributes = p.attributes;
     info.Priority = 1;
     info.Status = p.status;
+    info.cJobs = spooler.Jobs().CountOf(p.FullName());
     if (at) std::memcpy(at, &info, sizeof info);
 }
 
@@ -232,7 +233,10 @@ extern "C" BOOL ClosePrinter(HANDLE printer)
 {
     MachineState& state = MachineState::Instance();
     MachineLock lock(state.Mutex());
-    if (!state.Handles().Get<PrinterObject>(printer)) return LastError::Fail(ERROR_INVALID_HANDLE, FALSE);
+    PrinterObject* object = state.Handles().Get<PrinterObject>(printer);
+    if (!object) return LastError::Fail(ERROR_INVALID_HANDLE, FALSE);
+    // A document still open on the handle ends with it, as if EndDocPrinter had been called.
+    if (object->JobId()) state.PrintSpooler().Jobs().EndDocument(object->JobId());
     state.Handles().Close(printer);
     return TRUE;
 }

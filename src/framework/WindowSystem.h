@@ -1,0 +1,127 @@
+// The window system under the framework classes. Every call here is implemented by the
+// backend of the build: framework/headless (windows in memory, driven by a script or a
+// terminal) or framework/win32 (real windows). The framework classes use nothing else, so
+// code built on them never knows which backend runs.
+//
+// Names avoid the system's A/W macros (SendMessage, DrawText ...), which would otherwise
+// rename them on Windows.
+#pragma once
+
+#include <string>
+
+#include "framework/DialogTemplate.h"
+#include "framework/MessageBox.h"
+#include "framework/UiTypes.h"
+
+class CWnd;
+class CDialog;
+class CPropertySheet;
+class CPropertyPage;
+
+namespace fw::ws {
+
+// ---- Messages ------------------------------------------------------------------------------
+LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+BOOL Post(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// What the window's class does with a message that its object leaves to the default.
+LRESULT DefaultProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// ---- The C++ object of a window ------------------------------------------------------------
+void AttachObject(HWND window, CWnd* object);  // messages of the window now reach object
+void DetachObject(HWND window);
+CWnd* AttachedObject(HWND window);
+
+// ---- Windows ---------------------------------------------------------------------------------
+BOOL IsWindow(HWND window);
+HWND Parent(HWND window);  // the parent of a child, the owner of a top-level window
+HWND DialogItem(HWND dialog, int id);
+int ControlId(HWND window);
+std::string WindowClass(HWND window);  // "#32770" for dialogs, pages and sheets
+DWORD Style(HWND window);
+HWND FirstChild(HWND window);
+HWND NextSibling(HWND window);
+BOOL WindowRect(HWND window, RECT* rect);  // screen coordinates
+BOOL ClientRect(HWND window, RECT* rect);  // origin 0, 0
+BOOL Move(HWND window, int x, int y, int width, int height, BOOL repaint);
+BOOL ScreenToClientPoint(HWND window, POINT* point);
+BOOL ClientToScreenPoint(HWND window, POINT* point);
+BOOL Enable(HWND window, BOOL enable);  // returns whether it was disabled before
+BOOL IsEnabled(HWND window);
+BOOL Show(HWND window, int command);  // returns whether it was visible before
+BOOL IsVisible(HWND window);
+HWND Find(const char* className, const char* title);  // top-level windows; null = any
+BOOL Destroy(HWND window);
+HWND Focus();
+HWND SetFocusTo(HWND window);
+
+// ---- Modal runs ------------------------------------------------------------------------------
+// Creates the dialog from its template, runs it modally and destroys it: the result of
+// EndModal, or -1 when the window cannot be made.
+INT_PTR RunModalDialog(CDialog* dialog, const FwDialogTemplate* dialogTemplate, HWND parent);
+BOOL EndModal(HWND window, INT_PTR result);
+// Runs the sheet modally (wizard mode when its header says so): ID_WIZFINISH, IDOK,
+// IDCANCEL, or -1 when the sheet cannot be made.
+INT_PTR RunPropertySheet(CPropertySheet* sheet);
+// The sheet's page list changed while it runs.
+void SheetPageAdded(HWND sheet, CPropertyPage* page);
+void SheetPageRemoving(HWND sheet, int index);
+
+// ---- Timers, capture -------------------------------------------------------------------------
+UINT_PTR StartTimer(HWND window, UINT_PTR id, UINT elapse, TIMERPROC callback);
+BOOL StopTimer(HWND window, UINT_PTR id);
+HWND Capture(HWND window);  // returns the previous capture window
+BOOL ReleaseTheCapture();
+HWND CaptureWindow();
+
+// ---- Painting and drawing --------------------------------------------------------------------
+void InvalidateWindow(HWND window);
+void UpdateNow(HWND window);  // paints now if anything is invalid
+HDC BeginPaintOn(HWND window, RECT* paintRect);
+void EndPaintOn(HWND window, HDC dc);
+HDC WindowDC(HWND window);  // client area
+int ReleaseWindowDC(HWND window, HDC dc);
+
+HGDIOBJ Select(HDC dc, HGDIOBJ object);
+COLORREF TextColor(HDC dc, COLORREF color);  // sets; returns the previous
+COLORREF BackColor(HDC dc, COLORREF color);
+int BackMode(HDC dc, int mode);
+BOOL MoveToPoint(HDC dc, int x, int y, POINT* previous);
+BOOL LineToPoint(HDC dc, int x, int y);
+void FillSolid(HDC dc, const RECT& rect, COLORREF color);
+BOOL FillWithBrush(HDC dc, const RECT& rect, HBRUSH brush);
+BOOL RectangleShape(HDC dc, int left, int top, int right, int bottom);
+COLORREF PutPixel(HDC dc, int x, int y, COLORREF color);
+COLORREF PixelAt(HDC dc, int x, int y);  // CLR_INVALID outside
+int DrawTextIn(HDC dc, const std::string& text, RECT* rect, UINT format);
+BOOL TextAt(HDC dc, int x, int y, const std::string& text);
+SIZE TextExtent(HDC dc, const std::string& text);
+
+HPEN MakePen(int style, int width, COLORREF color);
+HBRUSH MakeSolidBrush(COLORREF color);
+HFONT MakeFont(const LOGFONT& font);
+BOOL FontInfo(HFONT font, LOGFONT* info);
+BOOL DeleteGdiObject(HGDIOBJ object);
+// Bitmap id of the dialog library module, at cx x cy pixels (0 = the bitmap's own size); null
+// when the module has no such bitmap. The caller owns it (DeleteGdiObject).
+HBITMAP LoadBitmapSized(HMODULE module, UINT id, int cx, int cy);
+// Icon id of module; null when there is none.
+HICON LoadIconResource(HMODULE module, UINT id);
+
+// ---- Menus -----------------------------------------------------------------------------------
+HMENU SystemMenu(HWND window, BOOL revert);
+BOOL MenuAppend(HMENU menu, UINT flags, UINT_PTR id, const char* text);
+int MenuItemCount(HMENU menu);
+UINT MenuItemId(HMENU menu, int position);  // 0 for a separator, -1 when out of range
+std::string MenuItemText(HMENU menu, int position);
+
+// ---- Templates and message boxes -------------------------------------------------------------
+// The template id of module (its dialog-template export); with a null module, the templates
+// the program registered itself (RegisterDialogTemplate).
+const FwDialogTemplate* LoadTemplate(HMODULE module, UINT id);
+void RegisterDialogTemplate(const FwDialogTemplate* dialogTemplate);  // null-module templates
+void UnregisterDialogTemplate(UINT id);
+// Shows a message box on the backend's screen. Returns false when the backend leaves the box
+// to the system default (framework/MessageBox.cpp).
+bool ShowBox(const MessageBoxRequest& request, int* answer);
+
+}  // namespace fw::ws

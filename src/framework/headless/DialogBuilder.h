@@ -1,0 +1,26 @@
+// Makes headless windows from dialog templates: the dialog or page window and one child per
+// template item, placed by converting dialog units with the dialog font's base units.
+#pragma once
+
+#include <string>
+
+#include "framework/DialogTemplate.h"
+#include "framework/headless/Window.h"
+
+namespace fw::headless {
+
+class DialogBuilder {
+public:
+    // Base units of the dialog font (8-point): 6 x 13 pixels per 4 x 8 dialog units.
+    static int ToPixelsX(int dialogUnits) { return dialogUnits * 6 / 4; }
+    static int ToPixelsY(int dialogUnits) { return dialogUnits * 13 / 8; }
+
+    // The window of a dialog template, with its controls; top-level kinds at the screen's
+    // origin, pages at origin inside their sheet.
+    static HWND Build(const FwDialogTemplate& dialogTemplate, WindowKind kind, HWND parent, POINT origin);
+    // One control, rect in the parent's client pixels.
+    static HWND AddControl(HWND parent, const std::string& className, UINT id, const std::string& text,
+                           DWORD style, const RECT& rect);
+};
+
+}  // namespace fw::headless

@@ -1,0 +1,27 @@
+// A check of what the active window shows, written in a command script:
+//   expect title "Select the printer"      expect box "Save the setting?"
+//   expect 1001 text "Edit colours"       expect 1018 selected "Office Printer"
+//   expect 1012 checked                    expect 12325 disabled
+//   expect 1052 position 4                 expect 1018 count 3      expect 1011 bitmap 1500
+#pragma once
+
+#include <string>
+
+#include "framework/UiTypes.h"
+#include "framework/headless/UiView.h"
+
+namespace fw::headless {
+
+struct Expectation {
+    std::string what;  // title, box, text, selected, checked, unchecked, enabled, disabled,
+                       // visible, hidden, position, count, bitmap
+    UINT id = 0;
+    std::string text;
+    int number = 0;
+
+    // Empty when the view shows what is expected; else what it shows instead.
+    std::string Check(const WindowView& view) const;
+    std::string Describe() const;
+};
+
+}  // namespace fw::headless

@@ -1,0 +1,16 @@
+// The headless trackbar class: a position within a range of signed 16-bit values, with tick
+// frequency, page and line sizes.
+#pragma once
+
+#include "framework/UiTypes.h"
+#include "framework/headless/Window.h"
+
+namespace fw::headless {
+
+class TrackbarControl {
+public:
+    static LRESULT Proc(Window& window, UINT message, WPARAM wParam, LPARAM lParam);
+    static int Clamp(const Window& window, int position);
+};
+
+}  // namespace fw::headless

@@ -1,0 +1,92 @@
+// Modal dialogs, property sheets, templates and message boxes of the window system, on
+// headless windows.
+#include <map>
+
+#include "framework/CDialog.h"
+#include "framework/CPropertySheet.h"
+#include "framework/WindowSystem.h"
+#include "framework/headless/Desktop.h"
+#include "framework/headless/DialogBuilder.h"
+#include "framework/headless/MessageBoxWindow.h"
+#include "framework/headless/SheetController.h"
+
+namespace fw::ws {
+namespace {
+
+using headless::Desktop;
+
+std::map<UINT, const FwDialogTemplate*>& ProgramTemplates() {
+    static std::map<UINT, const FwDialogTemplate*> templates;
+    return templates;
+}
+
+}  // namespace
+
+INT_PTR RunModalDialog(CDialog* dialog, const FwDialogTemplate* dialogTemplate, HWND parent) {
+    Desktop& desktop = Desktop::Get();
+    if (!dialog || !dialogTemplate) return -1;
+    if (desktop.Quitting()) return IDCANCEL;
+    const HWND handle = headless::DialogBuilder::Build(*dialogTemplate, headless::WindowKind::Dialog, parent, POINT{0, 0});
+    dialog->Attach(handle);
+    desktop.Find(handle)->modal = true;
+    desktop.Send(handle, WM_INITDIALOG, 0, 0);
+    const INT_PTR result = desktop.RunModal(handle);
+    desktop.DestroyWindow(handle);
+    return result;
+}
+
+BOOL EndModal(HWND window, INT_PTR result) {
+    if (!Desktop::Get().Find(window)) return FALSE;
+    Desktop::Get().EndModal(window, result);
+    return TRUE;
+}
+
+INT_PTR RunPropertySheet(CPropertySheet* sheet) {
+    Desktop& desktop = Desktop::Get();
+    if (!sheet) return -1;
+    if (desktop.Quitting()) return IDCANCEL;
+    const HWND handle = headless::SheetController::Create(sheet);
+    desktop.Find(handle)->modal = true;
+    desktop.Send(handle, WM_INITDIALOG, 0, 0);
+    INT_PTR result = -1;
+    if (const headless::Window* window = desktop.Find(handle); window && (window->sheet->ActivePage() || window->ended)) {
+        result = desktop.RunModal(handle);
+    }
+    desktop.DestroyWindow(handle);
+    return result;
+}
+
+void SheetPageAdded(HWND, CPropertyPage*) {
+    // Pages get their window when they are first shown.
+}
+
+void SheetPageRemoving(HWND sheet, int index) {
+    headless::Window* window = Desktop::Get().Find(sheet);
+    if (window && window->sheet) window->sheet->PageRemoving(index);
+}
+
+const FwDialogTemplate* LoadTemplate(HMODULE module, UINT id) {
+    if (!module) {
+        const auto found = ProgramTemplates().find(id);
+        return found == ProgramTemplates().end() ? nullptr : found->second;
+    }
+    const auto get = reinterpret_cast<FwGetDialogTemplateFn>(
+        reinterpret_cast<void (*)()>(GetProcAddress(module, FW_DIALOG_TEMPLATE_EXPORT)));
+    return get ? get(id) : nullptr;
+}
+
+void RegisterDialogTemplate(const FwDialogTemplate* dialogTemplate) {
+    if (dialogTemplate) ProgramTemplates()[dialogTemplate->id] = dialogTemplate;
+}
+
+void UnregisterDialogTemplate(UINT id) { ProgramTemplates().erase(id); }
+
+bool ShowBox(const MessageBoxRequest& request, int* answer) {
+    Desktop& desktop = Desktop::Get();
+    if (!desktop.HasDriver() && !desktop.Quitting()) return false;
+    const int result = headless::MessageBoxWindow::Show(request);
+    if (answer) *answer = result;
+    return true;
+}
+
+}  // namespace fw::ws

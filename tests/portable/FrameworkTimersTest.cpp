@@ -1,0 +1,237 @@
+// Dialog timers on the virtual clock and mouse capture, on the headless backend.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "framework/CDialog.h"
+#include "framework/CStatic.h"
+#include "framework/DataExchange.h"
+#include "framework/headless/Desktop.h"
+#include "framework/headless/UiView.h"
+#include "framework/headless/UserInput.h"
+#include "support/DialogTemplateBuilder.h"
+#include "support/ScriptedUser.h"
+
+using fw::headless::Desktop;
+using fw::headless::UserInput;
+using fw::headless::WindowView;
+
+namespace {
+
+constexpr UINT kTemplate = 9301;
+constexpr UINT kTracker = 3101;
+constexpr UINT kOther = 3102;
+constexpr UINT_PTR kTimer = 1;
+
+// A control that takes the mouse capture when the mouse moves over it, as the palette does.
+class CapturingStatic : public CStatic {
+public:
+    std::vector<CPoint> moves;
+    std::vector<CPoint> presses;
+    std::vector<HWND> captureLosses;  // the new capture window each time
+
+protected:
+    void OnMouseMove(UINT flags, CPoint point) override {
+        SetCapture();
+        moves.push_back(point);
+        CStatic::OnMouseMove(flags, point);
+    }
+    void OnLButtonDown(UINT flags, CPoint point) override {
+        presses.push_back(point);
+        CStatic::OnLButtonDown(flags, point);  // the static tells its parent it was clicked
+    }
+    void OnCaptureChanged(CWnd* newCapture) override {
+        captureLosses.push_back(newCapture ? newCapture->m_hWnd : nullptr);
+        ReleaseCapture();
+        CStatic::OnCaptureChanged(newCapture);
+    }
+};
+
+class TimerDialog : public CDialog {
+public:
+    TimerDialog() : CDialog(kTemplate) {}
+
+    CapturingStatic tracker;
+    std::vector<std::pair<UINT_PTR, uint64_t>> ticks;  // timer and virtual time
+    std::function<void(UINT_PTR)> onTick;
+    std::vector<UINT> clicks;
+    UINT elapse = 500;
+
+protected:
+    BOOL OnInitDialog() override {
+        SetTimer(kTimer, elapse);
+        return CDialog::OnInitDialog();
+    }
+    void DoDataExchange(CDataExchange* dx) override { DDX_Control(dx, kTracker, tracker); }
+    void OnTimer(UINT_PTR id) override {
+        ticks.emplace_back(id, Desktop::Get().Now());
+        if (onTick) onTick(id);
+    }
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
+        CWnd* from = CWnd::FromHandle(reinterpret_cast<HWND>(lParam));
+        if (HIWORD(wParam) == STN_CLICKED && dynamic_cast<CStatic*>(from)) clicks.push_back(LOWORD(wParam));
+        return CDialog::OnCommand(wParam, lParam);
+    }
+};
+
+class Timers : public ::testing::Test {
+protected:
+    Timers() {
+        m_template.Add(kTracker, FW_CLASS_STATIC, SS_LEFT | SS_NOTIFY, 5, 5, 40, 20, "track")
+            .Add(kOther, FW_CLASS_STATIC, SS_LEFT | SS_NOTIFY, 100, 30, 40, 20, "other")
+            .Add(IDCANCEL, FW_CLASS_BUTTON, BS_PUSHBUTTON, 150, 80, 40, 14, "Cancel")
+            .Register();
+    }
+
+    uint64_t Start() const { return Desktop::Get().Now(); }
+
+    DialogTemplateBuilder m_template{kTemplate, 200, 100};
+    TimerDialog dialog;
+};
+
+}  // namespace
+
+// ---- The virtual clock --------------------------------------------------------------------------
+
+TEST_F(Timers, ATimerFiresOnlyWhenItsTimeHasPassed) {
+    ScriptedUser user;
+    const uint64_t start = Start();
+    user.Wait(499)
+        .Do([this](UserInput&) { EXPECT_TRUE(dialog.ticks.empty()); })
+        .Wait(1)
+        .Do([this, start](UserInput&) {
+            ASSERT_EQ(dialog.ticks.size(), 1u);
+            EXPECT_EQ(dialog.ticks[0], std::make_pair(kTimer, start + 500));
+        })
+        .Wait(1000)
+        .Do([this](UserInput&) {
+            EXPECT_EQ(dialog.ticks.size(), 3u);
+            dialog.KillTimer(kTimer);
+        })
+        .Wait(5000)
+        .Inspect([](const WindowView& view) { EXPECT_TRUE(view.timers.empty()); })
+        .Cancel();
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(dialog.ticks.size(), 3u);
+    EXPECT_EQ(dialog.ticks[2].second, start + 1500);
+}
+
+TEST_F(Timers, WaitingForTheTimerLetsExactlyItsTimePass) {
+    ScriptedUser user;
+    const uint64_t start = Start();
+    user.WaitForTimer().Cancel();
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    ASSERT_EQ(dialog.ticks.size(), 1u);
+    EXPECT_EQ(Desktop::Get().Now(), start + 500);
+}
+
+TEST_F(Timers, ADialogThatFinishesItsWorkOnATimerRunsWithoutAnyStep) {
+    dialog.onTick = [this](UINT_PTR) {
+        dialog.KillTimer(kTimer);
+        dialog.EndDialog(1);
+    };
+    ScriptedUser user;
+    EXPECT_EQ(dialog.DoModal(), 1);
+    EXPECT_EQ(dialog.ticks.size(), 1u);
+}
+
+TEST_F(Timers, AScriptThatRunsOutGivesRunningTimersOnlyItsBudget) {
+    ScriptedUser user;
+    user.SetTimeBudget(2000);
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);  // the timer never ends the dialog: the script quits
+    EXPECT_EQ(dialog.ticks.size(), 4u);
+    EXPECT_TRUE(user.Exhausted());
+}
+
+TEST_F(Timers, TheOwnersTimerKeepsRunningWhileItsMessageBoxIsOpenAndMayCloseIt) {
+    int answer = 0;
+    dialog.onTick = [this, &answer](UINT_PTR) {
+        if (dialog.ticks.size() == 1) {
+            answer = dialog.MessageBox("Stop the job?", "Question", MB_OKCANCEL);
+        } else if (CWnd* box = CWnd::FindWindow(nullptr, "Question"); box && box->GetParent() == &dialog) {
+            box->PostMessage(WM_CLOSE);
+        }
+    };
+    ScriptedUser user;
+    user.Wait(500)
+        .Inspect([](const WindowView& view) {
+            EXPECT_EQ(view.kind, WindowView::Kind::MessageBox);
+            EXPECT_EQ(view.boxText, "Stop the job?");
+        })
+        .Wait(500)  // the second tick closes the question
+        .Inspect([](const WindowView& view) { EXPECT_EQ(view.kind, WindowView::Kind::Dialog); })
+        .Cancel();
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(answer, IDCANCEL);
+    EXPECT_EQ(dialog.ticks.size(), 2u);
+}
+
+TEST_F(Timers, ATimerProcedureIsCalledInsteadOfTheWindow) {
+    static std::vector<UINT_PTR> called;
+    called.clear();
+    dialog.onTick = [this](UINT_PTR) {
+        dialog.SetTimer(7, 100, [](HWND, UINT message, UINT_PTR id, DWORD) {
+            if (message == WM_TIMER) called.push_back(id);
+        });
+        dialog.KillTimer(kTimer);
+    };
+    ScriptedUser user;
+    user.Wait(500).Wait(250).Cancel();
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(called, (std::vector<UINT_PTR>{7, 7}));
+    EXPECT_EQ(dialog.ticks.size(), 1u);
+}
+
+// ---- Mouse capture ------------------------------------------------------------------------------
+
+TEST_F(Timers, TheCaptureWindowGetsTheMouseEverywhereInItsOwnCoordinates) {
+    RECT tracker{};
+    RECT other{};
+    ScriptedUser user;
+    user.MoveMouse(kTracker, 5, 6)
+        .Do([this](UserInput&) { EXPECT_EQ(CWnd::GetCapture(), &dialog.tracker); })
+        .Inspect([&](const WindowView& view) {
+            tracker = view.Control(kTracker).rect;
+            other = view.Control(kOther).rect;
+        })
+        .MoveMouse(kOther, 2, 3)  // the tracker holds the capture: it gets this move
+        .ClickAt(kOther, 2, 3)
+        .Cancel();
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    const CPoint outside(other.left - tracker.left + 2, other.top - tracker.top + 3);
+    EXPECT_EQ(dialog.tracker.moves, (std::vector<CPoint>{CPoint(5, 6), outside, outside}));
+    EXPECT_EQ(dialog.tracker.presses, std::vector<CPoint>{outside});
+    // The click went to the tracker, which tells its parent; the other control heard nothing.
+    EXPECT_EQ(dialog.clicks, std::vector<UINT>{kTracker});
+}
+
+TEST_F(Timers, TakingOrReleasingTheCaptureTellsTheWindowThatLosesIt) {
+    ScriptedUser user;
+    user.MoveMouse(kTracker, 1, 1)
+        .Do([this](UserInput&) {
+            CWnd* other = dialog.GetDlgItem(kOther);
+            EXPECT_EQ(other->SetCapture(), &dialog.tracker);
+            EXPECT_EQ(dialog.tracker.captureLosses, std::vector<HWND>{other->m_hWnd});
+            // The tracker released the capture on losing it, so the other window lost it too.
+            EXPECT_EQ(CWnd::GetCapture(), nullptr);
+            dialog.tracker.SetCapture();
+            CWnd::ReleaseCapture();
+            EXPECT_EQ(dialog.tracker.captureLosses.back(), nullptr);
+            EXPECT_EQ(CWnd::GetCapture(), nullptr);
+        })
+        .Cancel();
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+}
+
+TEST_F(Timers, APointOutsideTheControlIsRefused) {
+    ScriptedUser user;
+    user.ExpectRefusals();
+    user.MoveMouse(kTracker, 500, 1).ClickAt(kTracker, -1, 1).Cancel();
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(user.Refusals().size(), 2u);
+    EXPECT_TRUE(dialog.tracker.moves.empty());
+}

@@ -1,0 +1,26 @@
+#include "support/ScriptedUser.h"
+
+#include <gtest/gtest.h>
+
+#include "framework/headless/Desktop.h"
+
+namespace {
+
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const auto& line : lines) text += "\n  " + line;
+    return text;
+}
+
+}  // namespace
+
+ScriptedUser::ScriptedUser() { fw::headless::Desktop::Get().Reset(); }
+
+ScriptedUser::~ScriptedUser() {
+    if (!m_refusalsExpected) {
+        EXPECT_TRUE(Refusals().empty()) << "refused steps:" << Joined(Refusals());
+    }
+    if (!m_failuresExpected) {
+        EXPECT_TRUE(Failures().empty()) << "failed checks:" << Joined(Failures());
+    }
+}

@@ -1,0 +1,27 @@
+// A script driver for tests (see framework/headless/ScriptDriver.h) that also checks, when it
+// goes, that the user could do every step and that every `expect` held. It starts from an
+// empty headless screen.
+//
+//   ScriptedUser user;
+//   user.Click(1013).Next().Finish();
+//   EXPECT_EQ(sheet.DoModal(), ID_WIZFINISH);
+//   EXPECT_TRUE(user.Finished());
+//
+// A test that wants refusals (a disabled button pressed on purpose) or failed checks calls
+// ExpectRefusals() or ExpectFailures() and reads Refusals() or Failures() itself.
+#pragma once
+
+#include "framework/headless/ScriptDriver.h"
+
+class ScriptedUser : public fw::headless::ScriptDriver {
+public:
+    ScriptedUser();
+    ~ScriptedUser() override;
+
+    void ExpectRefusals() { m_refusalsExpected = true; }
+    void ExpectFailures() { m_failuresExpected = true; }
+
+private:
+    bool m_refusalsExpected = false;
+    bool m_failuresExpected = false;
+};
