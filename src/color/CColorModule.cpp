@@ -1,27 +1,10 @@
 #include "color/CColorModule.h"
 
-#include "launch/CmyException.h"
-#include "storage/CIniUtility.h"
-
-namespace {
-
-constexpr UINT msgModuleFailure = 557;
-
-FARPROC Lookup(HMODULE module, const char* name)
-{
-    FARPROC function = module ? ::GetProcAddress(module, name) : nullptr;
-    if (function == nullptr) {
-        throw CmyException(msgModuleFailure);
-    }
-    return function;
-}
-
-}  // namespace
+#include "color/ModuleLibrary.h"
 
 CColorModule::CColorModule(const std::string& ccmVersion) : m_param{}
 {
-    const std::string library = CIniUtility().GetVersionValue(ccmVersion, "Module");
-    m_module = ::LoadLibraryA(library.c_str());
+    m_module = ModuleLibrary::Load(ccmVersion);
 }
 
 CColorModule::~CColorModule()
@@ -33,12 +16,12 @@ CColorModule::~CColorModule()
 
 CColorModule::DefaultFn CColorModule::DefaultFunction() const
 {
-    return reinterpret_cast<DefaultFn>(reinterpret_cast<void (*)()>(Lookup(m_module, "PCA_GetDefaultPARAM")));
+    return reinterpret_cast<DefaultFn>(reinterpret_cast<void (*)()>(ModuleLibrary::Function(m_module, "PCA_GetDefaultPARAM")));
 }
 
 CColorModule::AdjustFn CColorModule::AdjustFunction() const
 {
-    return reinterpret_cast<AdjustFn>(reinterpret_cast<void (*)()>(Lookup(m_module, "PCA_AdjustCCMPARAM")));
+    return reinterpret_cast<AdjustFn>(reinterpret_cast<void (*)()>(ModuleLibrary::Function(m_module, "PCA_AdjustCCMPARAM")));
 }
 
 void CColorModule::CopyDefaults(const CCMPARAM& block, CColorData& out)

@@ -2,28 +2,11 @@
 
 #include <cmath>
 
-#include "launch/CmyException.h"
-#include "storage/CIniUtility.h"
-
-namespace {
-
-constexpr UINT msgModuleFailure = 557;
-
-FARPROC Lookup(HMODULE module, const char* name)
-{
-    FARPROC function = module ? ::GetProcAddress(module, name) : nullptr;
-    if (function == nullptr) {
-        throw CmyException(msgModuleFailure);
-    }
-    return function;
-}
-
-}  // namespace
+#include "color/ModuleLibrary.h"
 
 CCoreModule::CCoreModule(const std::string& ccmVersion) : m_param{}
 {
-    const std::string library = CIniUtility().GetVersionValue(ccmVersion, "Module");
-    m_module = ::LoadLibraryA(library.c_str());
+    m_module = ModuleLibrary::Load(ccmVersion);
 }
 
 CCoreModule::~CCoreModule()
@@ -35,12 +18,12 @@ CCoreModule::~CCoreModule()
 
 CCoreModule::BlockFn CCoreModule::BlockFunction(const char* name) const
 {
-    return reinterpret_cast<BlockFn>(reinterpret_cast<void (*)()>(Lookup(m_module, name)));
+    return reinterpret_cast<BlockFn>(reinterpret_cast<void (*)()>(ModuleLibrary::Function(m_module, name)));
 }
 
 CCoreModule::AdjustFn CCoreModule::AdjustFunction() const
 {
-    return reinterpret_cast<AdjustFn>(reinterpret_cast<void (*)()>(Lookup(m_module, "MCA_AdjustCCMPARAM")));
+    return reinterpret_cast<AdjustFn>(reinterpret_cast<void (*)()>(ModuleLibrary::Function(m_module, "MCA_AdjustCCMPARAM")));
 }
 
 int32_t CCoreModule::GammaToModule(double gamma)

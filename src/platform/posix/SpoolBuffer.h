@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,11 @@ public:
     char* MultiString(const std::vector<std::string>& names);
     void* Block(const void* data, size_t size, size_t alignment);
     size_t Size() const { return m_used; }
+
+    using Filler = std::function<void(SpoolBuffer&, uint8_t*)>;
+    // Size query and fill in one, as the spooler calls do: needed is always set; a missing or
+    // too small buffer fails with 122 and writes nothing.
+    static int Pack(uint8_t* buffer, uint32_t size, uint32_t* needed, size_t fixedSize, const Filler& fill);
 
 private:
     uint8_t* m_base;

@@ -14,22 +14,6 @@ namespace {
 
 constexpr DWORD kInvalidDatatype = 1804;  // ERROR_INVALID_DATATYPE
 
-using Filler = std::function<void(SpoolBuffer&, uint8_t*)>;
-
-// Size query and fill in one, as the printer calls do: needed is always set.
-BOOL Pack(LPBYTE buffer, DWORD size, LPDWORD needed, size_t fixedSize, const Filler& fill)
-{
-    SpoolBuffer measure(nullptr, fixedSize);
-    fill(measure, nullptr);
-    size_t need = measure.Size();
-    if (needed) *needed = static_cast<DWORD>(need);
-    if (!buffer || size < need) return LastError::Fail(ERROR_INSUFFICIENT_BUFFER, FALSE);
-    std::memset(buffer, 0, fixedSize);
-    SpoolBuffer out(buffer, fixedSize);
-    fill(out, buffer);
-    return TRUE;
-}
-
 DWORD StatusOf(const PrintJob& job)
 {
     DWORD status = job.spooling ? JOB_STATUS_SPOOLING : JOB_STATUS_PRINTING;
@@ -218,7 +202,7 @@ extern "C" BOOL GetJobA(HANDLE printer, DWORD jobId, DWORD level, LPBYTE buffer,
     if (!JobRecordSize(level)) return LastError::Fail(ERROR_INVALID_LEVEL, FALSE);
     if (!job) return LastError::Fail(error, FALSE);
     JobQueue& queue = state.PrintSpooler().Jobs();
-    BOOL ok = Pack(buffer, size, needed, JobRecordSize(level),
+    BOOL ok = SpoolBuffer::Pack(buffer, size, needed, JobRecordSize(level),
                    [&](SpoolBuffer& sb, uint8_t* at) { FillJob(queue, *job, level, sb, at); });
     // Only a query that hands the job over counts towards the printer finishing it.
     if (ok) queue.Reported(jobId);
@@ -240,7 +224,7 @@ extern "C" BOOL EnumJobsA(HANDLE printer, DWORD firstJob, DWORD jobCount, DWORD 
     std::vector<PrintJob*> chosen;
     for (size_t i = firstJob; i < all.size() && chosen.size() < jobCount; ++i) chosen.push_back(all[i]);
     size_t recordSize = JobRecordSize(level);
-    BOOL ok = Pack(buffer, size, needed, recordSize * chosen.size(), [&](SpoolBuffer& sb, uint8_t* base) {
+    BOOL ok = SpoolBuffer::Pack(buffer, size, needed, recordSize * chosen.size(), [&](SpoolBuffer& sb, uint8_t* base) {
         for (size_t i = 0; i < chosen.size(); ++i)
             FillJob(queue, *chosen[i], level, sb, base ? base + i * recordSize : nullptr);
     });

@@ -14,22 +14,6 @@
 
 namespace {
 
-using Filler = std::function<void(SpoolBuffer&, uint8_t*)>;
-
-// Size query and fill in one: needed is always set; a buffer too small fails with 122.
-BOOL Pack(LPBYTE buffer, DWORD size, LPDWORD needed, size_t fixedSize, const Filler& fill)
-{
-    SpoolBuffer measure(nullptr, fixedSize);
-    fill(measure, nullptr);
-    size_t need = measure.Size();
-    if (needed) *needed = static_cast<DWORD>(need);
-    if (!buffer || size < need) return LastError::Fail(ERROR_INSUFFICIENT_BUFFER, FALSE);
-    std::memset(buffer, 0, fixedSize);
-    SpoolBuffer out(buffer, fixedSize);
-    fill(out, buffer);
-    return TRUE;
-}
-
 void FillPrinter2(const Spooler& spooler, const PrinterRecord& p, SpoolBuffer& sb, uint8_t* at)
 {
     PRINTER_INFO_2A info{};
@@ -206,7 +190,7 @@ extern "C" BOOL EnumPrintersA(DWORD flags, LPSTR name, DWORD level, LPBYTE buffe
             }
     }
     size_t recordSize = PrinterRecordSize(level);
-    BOOL ok = Pack(buffer, size, needed, recordSize * chosen.size(), [&](SpoolBuffer& sb, uint8_t* base) {
+    BOOL ok = SpoolBuffer::Pack(buffer, size, needed, recordSize * chosen.size(), [&](SpoolBuffer& sb, uint8_t* base) {
         for (size_t i = 0; i < chosen.size(); ++i) {
             uint8_t* at = base ? base + i * recordSize : nullptr;
             if (level == 2) FillPrinter2(spooler, *chosen[i], sb, at);
@@ -249,7 +233,7 @@ extern "C" BOOL GetPrinterA(HANDLE printer, DWORD level, LPBYTE buffer, DWORD si
     if (!p) return LastError::Fail(ERROR_INVALID_HANDLE, FALSE);
     if (!PrinterRecordSize(level)) return LastError::Fail(ERROR_INVALID_LEVEL, FALSE);
     const Spooler& spooler = state.PrintSpooler();
-    return Pack(buffer, size, needed, PrinterRecordSize(level), [&](SpoolBuffer& sb, uint8_t* base) {
+    return SpoolBuffer::Pack(buffer, size, needed, PrinterRecordSize(level), [&](SpoolBuffer& sb, uint8_t* base) {
         if (level == 2) FillPrinter2(spooler, *p, sb, base);
         else FillPrinter4(*p, sb, base);
     });
@@ -265,7 +249,7 @@ extern "C" BOOL GetPrinterDriverA(HANDLE printer, LPSTR environment, DWORD level
     if (!DriverRecordSize(level)) return LastError::Fail(ERROR_INVALID_LEVEL, FALSE);
     const DriverRecord* d = state.PrintSpooler().FindDriver(p->driver, EnvironmentOf(state, environment));
     if (!d) return LastError::Fail(ERROR_UNKNOWN_PRINTER_DRIVER, FALSE);
-    return Pack(buffer, size, needed, DriverRecordSize(level),
+    return SpoolBuffer::Pack(buffer, size, needed, DriverRecordSize(level),
                 [&](SpoolBuffer& sb, uint8_t* base) { FillDriver(*d, level, sb, base); });
 }
 
@@ -279,7 +263,7 @@ extern "C" BOOL EnumPrinterDriversA(LPSTR /*server*/, LPSTR environment, DWORD l
     if (!DriverRecordSize(level)) return LastError::Fail(ERROR_INVALID_LEVEL, FALSE);
     std::vector<const DriverRecord*> drivers = state.PrintSpooler().Drivers(EnvironmentOf(state, environment));
     size_t recordSize = DriverRecordSize(level);
-    BOOL ok = Pack(buffer, size, needed, recordSize * drivers.size(), [&](SpoolBuffer& sb, uint8_t* base) {
+    BOOL ok = SpoolBuffer::Pack(buffer, size, needed, recordSize * drivers.size(), [&](SpoolBuffer& sb, uint8_t* base) {
         for (size_t i = 0; i < drivers.size(); ++i)
             FillDriver(*drivers[i], level, sb, base ? base + i * recordSize : nullptr);
     });

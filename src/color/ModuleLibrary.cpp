@@ -1,0 +1,21 @@
+#include "color/ModuleLibrary.h"
+
+#include "launch/CmyException.h"
+#include "storage/CIniUtility.h"
+
+namespace {
+constexpr UINT msgModuleFailure = 557;
+}
+
+HMODULE ModuleLibrary::Load(const std::string& ccmVersion)
+{
+    const std::string library = CIniUtility().GetVersionValue(ccmVersion, "Module");
+    return ::LoadLibraryA(library.c_str());
+}
+
+FARPROC ModuleLibrary::Function(HMODULE module, const char* name)
+{
+    FARPROC function = module ? ::GetProcAddress(module, name) : nullptr;
+    if (function == nullptr) throw CmyException(msgModuleFailure);
+    return function;
+}

@@ -1,0 +1,16 @@
+// The printer-model module library both wrappers load: named by "Module" of the model's
+// CCM version in the utility INI file, its functions looked up by name at every call.
+#pragma once
+
+#include <string>
+
+#include "platform/win32api.h"
+
+namespace ModuleLibrary {
+
+// Loads the module of the CCM version; null when it cannot be loaded (reported at first use).
+HMODULE Load(const std::string& ccmVersion);
+// The exported function; raises CmyException 557 when the module or the function is missing.
+FARPROC Function(HMODULE module, const char* name);
+
+}  // namespace ModuleLibrary
