@@ -34,23 +34,7 @@ struct HMENU__;
 typedef HMENU__* HMENU;
 typedef void (*TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 
-typedef struct tagRECT {
-    LONG left;
-    LONG top;
-    LONG right;
-    LONG bottom;
-} RECT, *LPRECT;
-typedef const RECT* LPCRECT;
-
-typedef struct tagPOINT {
-    LONG x;
-    LONG y;
-} POINT, *LPPOINT;
-
-typedef struct tagSIZE {
-    LONG cx;
-    LONG cy;
-} SIZE, *LPSIZE;
+// RECT, POINT and SIZE come with the platform types (platform/win32api.h).
 
 typedef struct tagNMHDR {
     HWND hwndFrom;

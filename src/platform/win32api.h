@@ -377,8 +377,23 @@ typedef struct _SYSTEMTIME {
     WORD wMilliseconds;
 } SYSTEMTIME, *LPSYSTEMTIME;
 
-// RECT itself (struct tagRECT) is declared with the other window types in framework/UiTypes.h.
-struct tagRECT;
+typedef struct tagRECT {
+    LONG left;
+    LONG top;
+    LONG right;
+    LONG bottom;
+} RECT, *LPRECT;
+typedef const RECT* LPCRECT;
+
+typedef struct tagPOINT {
+    LONG x;
+    LONG y;
+} POINT, *LPPOINT;
+
+typedef struct tagSIZE {
+    LONG cx;
+    LONG cy;
+} SIZE, *LPSIZE;
 
 typedef struct _RECTL {
     LONG left;
@@ -557,7 +572,7 @@ int EndPage(HDC dc);
 int EndDoc(HDC dc);
 int AbortDoc(HDC dc);
 int GetDeviceCaps(HDC dc, int index);
-BOOL PlayEnhMetaFile(HDC dc, HENHMETAFILE metafile, const struct tagRECT* rect);
+BOOL PlayEnhMetaFile(HDC dc, HENHMETAFILE metafile, const RECT* rect);
 BOOL DeleteDC(HDC dc);
 
 }  // extern "C"

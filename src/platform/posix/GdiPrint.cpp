@@ -15,14 +15,6 @@
 #include "MetafileObject.h"
 #include "platform/win32api.h"
 
-// The rectangle of PlayEnhMetaFile, laid out as the window types declare it.
-struct tagRECT {
-    LONG left;
-    LONG top;
-    LONG right;
-    LONG bottom;
-};
-
 namespace {
 
 constexpr DWORD kMinimumHeader = offsetof(ENHMETAHEADER, cbPixelFormat);  // the oldest header
@@ -192,7 +184,7 @@ extern "C" int GetDeviceCaps(HDC dc, int index)
     return c->Geometry().Caps(index);
 }
 
-extern "C" BOOL PlayEnhMetaFile(HDC dc, HENHMETAFILE metafile, const tagRECT* rect)
+extern "C" BOOL PlayEnhMetaFile(HDC dc, HENHMETAFILE metafile, const RECT* rect)
 {
     MachineState& state = MachineState::Instance();
     MachineLock lock(state.Mutex());
