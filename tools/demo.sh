@@ -1,15 +1,31 @@
 #!/usr/bin/env bash
 # Builds the Linux target, lays out a demo machine (two supported printer models and one
 # unsupported printer, their capability files and catalogues, the utility folder with
-# "Tavrel.ini") and shows what the utility sees there.
+# "Tavrel.ini" and the version file) and runs the wizard on it in this terminal.
+#
+#   tools/demo.sh                    the wizard, commands typed in the terminal ("help" lists them)
+#   tools/demo.sh "Office Printer"   the same with the printer named by the caller
+#   tools/demo.sh --script FILE      the wizard driven by a command script
+#   tools/demo.sh --probe            what the utility sees on the demo machine, without the wizard
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+probe=0
+if [[ "${1:-}" == "--probe" ]]; then probe=1; shift; fi
 tools/install-deps.sh
 cmake --preset linux >/dev/null
-cmake --build --preset linux -j "$(nproc 2>/dev/null || echo 2)" --target catalog_probe vemrload strings_enu dialogs_enu >/dev/null
+jobs="$(nproc 2>/dev/null || echo 2)"
+if ((probe)); then
+  cmake --build --preset linux -j "$jobs" --target catalog_probe vemrload strings_enu dialogs_enu >/dev/null
+else
+  cmake --build --preset linux -j "$jobs" --target TavrelHost >/dev/null
+fi
 demo="$root/build/demo"
 "$root/tools/make-demo-machine.sh" "$demo" "$root/build/linux/bin"
 echo "Demo machine: $demo/machine.ini (drive C: is $demo/c)"
 echo
-TAVREL_MACHINE="$demo/machine.ini" "$root/build/linux/bin/catalog_probe"
+export TAVREL_MACHINE="$demo/machine.ini"
+if ((probe)); then
+  exec "$root/build/linux/bin/catalog_probe"
+fi
+exec "$root/build/linux/bin/TavrelHost" "$@"

@@ -92,6 +92,13 @@ Presentation=3
 Standard=0
 INI
 
+# The about box reads the version file from the current folder (the host's folder).
+crlf >"$c/Program Files/Tavrel Host/version.txt" <<'INI'
+[Version]
+MainVersion=1.00.0 (demo)
+Copyright=Demo build
+INI
+
 d='C:\Windows\System32\spool\DRIVERS\x64\3'
 cat >"$demo/machine.ini" <<INI
 [Machine]

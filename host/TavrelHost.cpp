@@ -1,0 +1,96 @@
+// Host program: loads TAVREL and runs its wizard once, as a printer utility host would.
+//
+//   TavrelHost [--script FILE] [PRINTER]
+//
+// On Linux the wizard runs headless: in this terminal by default, or from a command script
+// (--script FILE, the same commands the terminal takes). On Windows it shows real windows.
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <climits>
+#endif
+
+namespace {
+
+using EntryPoint = int (*)(intptr_t, intptr_t, const char*, int);
+
+#ifdef _WIN32
+EntryPoint LoadEntry()
+{
+    HMODULE library = LoadLibraryA("TAVREL.dll");
+    if (!library) return nullptr;
+    return reinterpret_cast<EntryPoint>(reinterpret_cast<void*>(GetProcAddress(library, "CallTintora32")));
+}
+#else
+std::string ProgramFolder()
+{
+    char path[PATH_MAX] = {};
+    const ssize_t length = readlink("/proc/self/exe", path, sizeof(path) - 1);
+    if (length <= 0) return ".";
+    std::string folder(path, static_cast<size_t>(length));
+    const auto slash = folder.rfind('/');
+    return slash == std::string::npos ? "." : folder.substr(0, slash);
+}
+
+EntryPoint LoadEntry()
+{
+    const std::string path = ProgramFolder() + "/TAVREL.dll";
+    void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!library) {
+        std::fprintf(stderr, "TavrelHost: %s\n", dlerror());
+        return nullptr;
+    }
+    return reinterpret_cast<EntryPoint>(dlsym(library, "CallTintora32"));
+}
+#endif
+
+int Usage()
+{
+    std::fprintf(stderr, "usage: TavrelHost [--script FILE] [PRINTER]\n");
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::string script;
+    const char* printer = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--script" && i + 1 < argc) {
+            script = argv[++i];
+        } else if (argument == "--help" || argument == "-h" || (argument.size() > 1 && argument[0] == '-')) {
+            return Usage();
+        } else if (!printer) {
+            printer = argv[i];
+        } else {
+            return Usage();
+        }
+    }
+
+#ifndef _WIN32
+    // The library's headless windows take their user from this variable.
+    if (!script.empty()) {
+        setenv("TAVREL_UI_DRIVER", ("script:" + script).c_str(), 1);
+    } else if (!std::getenv("TAVREL_UI_DRIVER")) {
+        setenv("TAVREL_UI_DRIVER", "terminal", 1);
+    }
+#else
+    if (!script.empty()) _putenv_s("TAVREL_UI_DRIVER", ("script:" + script).c_str());
+#endif
+
+    const EntryPoint entry = LoadEntry();
+    if (!entry) {
+        std::fprintf(stderr, "TavrelHost: cannot load TAVREL.dll or its entry point\n");
+        return 1;
+    }
+    return entry(0, 0, printer, 0);
+}

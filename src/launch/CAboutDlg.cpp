@@ -1,0 +1,9 @@
+#include "launch/CAboutDlg.h"
+
+BOOL CAboutDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    ShowTitle();
+    ShowContents();
+    return TRUE;
+}

@@ -1,0 +1,76 @@
+#include "launch/TavrelEntry.h"
+
+#include <memory>
+
+#include "framework/ResourceModule.h"
+#include "framework/MessageBox.h"
+#include "launch/CMainSheet.h"
+#include "launch/CTAVRELApp.h"
+#include "launch/CmyException.h"
+#include "launch/CmyMessageBox.h"
+#include "launch/LaunchChecks.h"
+
+// The one application object of the library.
+CTAVRELApp theApp;
+
+namespace {
+
+constexpr DWORD ntFamily = 3;
+constexpr int administrator = 544;
+constexpr UINT msgNotAdministrator = 562;
+constexpr UINT msgNoSupportedPrinter = 501;
+constexpr int captionTitle = 1;
+constexpr int captionError = 538;
+
+// Resource lookups refer to this library, not to the host, for as long as the call runs.
+class ModuleContext {
+public:
+    ModuleContext() : m_hostModule(fw::SetResourceModule(nullptr)) {}
+    ~ModuleContext() { fw::SetResourceModule(m_hostModule); }
+    ModuleContext(const ModuleContext&) = delete;
+    ModuleContext& operator=(const ModuleContext&) = delete;
+
+private:
+    HMODULE m_hostModule;
+};
+
+LONG RunWizard(LPCSTR printerName)
+{
+    // Built before the checks: a refused launch has still built (and destroys) the whole sheet.
+    auto sheet = std::make_unique<CMainSheet>(std::string(), nullptr, 0);
+
+    if ((GetOsClassCode() >> 24) == ntFamily && CheckAdministrator() != administrator) {
+        CmyMessageBox().Show(nullptr, msgNotAdministrator, MB_ICONEXCLAMATION | MB_OK, captionTitle);
+        return 0;
+    }
+    if (printerName) sheet->SetPrinter(printerName);
+    if (sheet->GetSupportedPrinterCount() == 0) {
+        CmyMessageBox().Show(nullptr, msgNoSupportedPrinter, MB_ICONSTOP | MB_OK, captionError);
+        return 0;
+    }
+
+    sheet->SetWizardMode();
+    sheet->m_psh.dwFlags |= PSH_HASHELP;
+    // Anything but Finish or Cancel runs the wizard again, as the user left it; a sheet that
+    // cannot be made at all (0 or -1: no language libraries, no templates) ends the call.
+    for (;;) {
+        const INT_PTR result = sheet->DoModal();
+        if (result == ID_WIZFINISH || result == IDCANCEL || result <= 0) break;
+    }
+    return 0;
+}
+
+}  // namespace
+
+extern "C" LONG CallTintora32(INT_PTR /*context*/, INT_PTR /*reserved1*/, LPCSTR printerName, int /*reserved2*/)
+{
+    ModuleContext context;
+    try {
+        return RunWizard(printerName);
+    } catch (const CmyException& failure) {
+        failure.Report();
+    } catch (...) {
+        // Nothing may cross the entry point.
+    }
+    return 0;
+}

@@ -1,0 +1,139 @@
+#include "pages/CSelectDriverPage.h"
+
+#include "framework/DataExchange.h"
+#include "launch/IWizardSheet.h"
+#include "storage/CFileAcc.h"
+#include "storage/CIniUtility.h"
+
+namespace {
+
+constexpr UINT kTemplate = 109;
+constexpr UINT strTitle = 15;
+constexpr UINT kPictureBitmap = 1500;
+
+constexpr int idInstruction = 1016;
+constexpr int idNote = 1017;
+constexpr int idPrinterList = 1018;
+constexpr int idPicture = 1019;
+constexpr int idPictureFrame = 1136;
+
+constexpr const char* kUtilityFolder = "\\Tintora\\";
+
+struct EditTexts {
+    int editType;
+    UINT instruction;
+    UINT note;
+};
+
+constexpr EditTexts kTexts[] = {
+    {1, 106, 108},
+    {2, 107, 109},
+    {3, 149, 148},
+};
+
+}  // namespace
+
+CSelectDriverPage::CSelectDriverPage(CUtilityInfo* info) : CPageFunction(kTemplate, info)
+{
+    BuildPrinterList();
+}
+
+void CSelectDriverPage::BuildPrinterList()
+{
+    m_supportedPrinters.RemoveAll();
+    CmyStringArray installed;
+    m_print.GetPrinterList(installed);
+    for (const std::string& name : installed) {
+        if (m_print.IsSupported(name) == 1) m_supportedPrinters.Add(name);
+    }
+}
+
+void CSelectDriverPage::DoDataExchange(CDataExchange* dx)
+{
+    CPageFunction::DoDataExchange(dx);
+    DDX_Control(dx, idInstruction, m_instruction);
+    DDX_Control(dx, idNote, m_note);
+    DDX_Control(dx, idPrinterList, m_printerList);
+    DDX_Control(dx, idPicture, m_picture);
+    DDX_Control(dx, idPictureFrame, m_pictureFrame);
+}
+
+BOOL CSelectDriverPage::OnSetActive()
+{
+    if (CPropertySheet* sheet = GetParentSheet()) sheet->SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
+    SetSheetTitle(*this, strTitle, m_strRes);
+
+    RECT frame{};
+    m_pictureFrame.GetClientRect(&frame);
+    m_picture.SetBitmap(kPictureBitmap, frame);
+
+    for (const EditTexts& texts : kTexts) {
+        if (texts.editType != m_info->editType) continue;
+        m_instruction.SetCaption(texts.instruction, "");
+        m_note.SetCaption(texts.note, "");
+    }
+
+    m_printerList.ResetContent();
+    for (const std::string& name : m_supportedPrinters) m_printerList.AddString(name);
+    int selected = 0;
+    if (!m_info->printerName.empty()) {
+        int found = m_printerList.FindStringExact(-1, m_info->printerName);
+        if (found != LB_ERR) selected = found;
+    }
+    if (m_printerList.GetCount() > 0) m_printerList.SetCurSel(selected);
+
+    return CPageFunction::OnSetActive();
+}
+
+LRESULT CSelectDriverPage::OnWizardNext()
+{
+    std::string chosen;
+    int selected = m_printerList.GetCurSel();
+    if (selected != LB_ERR) chosen = m_printerList.GetText(selected);
+
+    // Case-sensitive on purpose: the list's own spelling of the name is applied.
+    if (chosen != m_info->printerName) {
+        m_info->printerName = chosen;
+        ApplyPrinter();
+        m_info->reloadNeeded = 1;
+    } else {
+        m_info->reloadNeeded = (m_info->editType == 1 || m_info->editType == 2) ? 1 : 0;
+    }
+    return CPageFunction::OnWizardNext();
+}
+
+void CSelectDriverPage::ApplyPrinter()
+{
+    const std::string& printer = m_info->printerName;
+    m_info->driverName = m_print.GetDriverName(printer);
+    m_info->driverCatalogPath = m_print.GetCCMInfoFile(printer);
+    m_info->ccmVersion = m_print.GetCCMVersion(printer);
+    m_info->printMode = CIniUtility().GetVersionValue(m_info->ccmVersion, "PrintMode");
+
+    SynchroniseLocalCatalog();
+
+    m_info->driverFolders.RemoveAll();
+    CPrint().GetDriverFolders(m_info->driverFolders);
+}
+
+void CSelectDriverPage::SynchroniseLocalCatalog()
+{
+    m_info->catalogRestored = 0;
+    // Without a catalogue there is nothing to keep in step: no folder, no copy.
+    if (m_info->driverCatalogPath.empty() || m_info->driverName.empty()) {
+        m_info->localCatalogPath.clear();
+        return;
+    }
+
+    CFileAcc files(m_info->driverCatalogPath);
+    std::string dataFolder = files.GetExeFolder() + kUtilityFolder + m_info->driverName;
+    if (!files.FileExists(dataFolder)) files.CreateFolder(m_info->driverName, "");
+
+    std::string localCopy = files.GetDataPath(m_info->driverCatalogPath, m_info->driverName);
+    // A driver catalogue without the update mark was replaced by a fresh one: bring the
+    // user's settings back from the local copy. Only a copy that worked counts as restored.
+    if (files.CheckUpdateMark(localCopy) == 0) {
+        if (files.CopyFile(localCopy, m_info->driverCatalogPath, FALSE) == 0) m_info->catalogRestored = 1;
+    }
+    m_info->localCatalogPath = localCopy;
+}

@@ -1,0 +1,68 @@
+// The about dialog: its texts, and the version and copyright lines of "version.txt" in the
+// current folder, read once when the dialog is made.
+#include <gtest/gtest.h>
+
+#include "framework/headless/UiView.h"
+#include "launch/CDlgRes.h"
+#include "launch/CStrRes.h"
+#include "launch/CXVAboutDlg.h"
+#include "support/ScriptedUser.h"
+#include "support/SimMachine.h"
+
+using fw::headless::WindowView;
+
+namespace {
+
+const char kVersionFile[] = "C:\\Host\\version.txt";
+
+class AboutDlg : public ::testing::Test {
+protected:
+    // Runs dialog from the dialog library, checks what it shows, and closes it with 1163.
+    void ShowAndClose(CXVAboutDlg& dialog, const std::string& version, const std::string& copyright) {
+        CDlgRes library;
+        ASSERT_NE(library.GetModule(), nullptr);
+        dialog.SetTemplateModule(library.GetModule());
+        CStrRes strings;
+        ScriptedUser user;
+        user.Inspect([&](const WindowView& view) {
+                EXPECT_EQ(view.templateId, 1165u);
+                EXPECT_EQ(view.title, strings.Load(19));
+                EXPECT_EQ(view.Control(1160).text, strings.Load(164));
+                EXPECT_EQ(view.Control(1161).text, version);
+                EXPECT_EQ(view.Control(1162).text, copyright);
+                EXPECT_EQ(view.Control(1163).text, strings.Load(208));
+                EXPECT_EQ(view.Control(1164).iconId, 107u);
+            })
+            .Click(1163);
+        EXPECT_EQ(dialog.DoModal(), IDOK);
+        EXPECT_TRUE(user.Finished());
+    }
+
+    SimMachine machine;
+};
+
+}  // namespace
+
+TEST_F(AboutDlg, ShowsTheVersionFileExactlyAsStored) {
+    machine.WriteFile(kVersionFile,
+                      "[Version]\r\nMainVersion=V 2.10.0003  (build 7)\r\nCopyright=(C) 2026 Test Maker\r\n");
+    machine.Apply();
+    CXVAboutDlg dialog;
+    EXPECT_EQ(dialog.GetVersion(), "V 2.10.0003  (build 7)");
+    ShowAndClose(dialog, "V 2.10.0003  (build 7)", "(C) 2026 Test Maker");
+}
+
+TEST_F(AboutDlg, WithoutTheFileTheLinesAreEmpty) {
+    machine.Apply();
+    CXVAboutDlg dialog;
+    // Written after the dialog was made: not seen.
+    machine.WriteFile(kVersionFile, "[Version]\r\nMainVersion=9\r\nCopyright=late\r\n");
+    ShowAndClose(dialog, "", "");
+}
+
+TEST_F(AboutDlg, AMissingKeyLeavesOnlyItsLineEmpty) {
+    machine.WriteFile(kVersionFile, "[Version]\r\nCopyright=Only this\r\n");
+    machine.Apply();
+    CXVAboutDlg dialog;
+    ShowAndClose(dialog, "", "Only this");
+}

@@ -1,0 +1,248 @@
+// The whole call as a host makes it: CallTintora32 on a simulated machine, with a scripted user
+// in the headless wizard.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "framework/headless/UiView.h"
+#include "launch/CStrRes.h"
+#include "launch/TavrelEntry.h"
+#include "launch/TextFormat.h"
+#include "platform/posix/Simulation.h"
+#include "support/MessageBoxRecorder.h"
+#include "support/ScriptedUser.h"
+#include "support/SimMachine.h"
+
+namespace {
+
+using fw::headless::WindowView;
+
+const char kFolder[] = "C:\\Windows\\System32\\spool\\drivers\\x64\\3\\";
+const char kPrinter[] = "Office Printer";
+constexpr UINT kColour = 1012;
+constexpr UINT kGamma = 1013;
+
+std::string Text(UINT id) { return CStrRes().Load(id); }
+
+LONG RunWizard(const char* printer = nullptr) { return CallTintora32(0, 0, printer, 0); }
+
+class WizardScenarioTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        machine.WriteFile("C:\\Host\\Tintora\\Tavrel.ini",
+                          "[HelpFile]\r\nFileName=guide.chm\r\n[CCMVer10]\r\nModule=TVCCM.dll\r\nPrintMode=EMF\r\n");
+        SimMachineClearHelpRequests();
+    }
+
+    void AddSupportedPrinter()
+    {
+        SimDriver driver;
+        driver.name = "TvWiz Model";
+        driver.driverPath = std::string(kFolder) + "tvwiz.dll";
+        driver.dependentFiles = {"TVWIZ.CAP", "TVWIZCM.INI"};
+        machine.AddDriver(driver);
+        machine.WriteFile(std::string(kFolder) + "TVWIZ.CAP",
+                          "[Capability]\r\nTvWiz Model=Model\r\n[Model]\r\nCCMInfoFile=TVWIZCM.INI\r\n"
+                          "CCMVersion=10\r\nLocalPrinterOnly=0\r\n");
+        machine.WriteFile(std::string(kFolder) + "TVWIZCM.INI", "[Color]\r\nSettingNum=0\r\n[Gamma]\r\nSettingNum=0\r\n");
+        SimPrinter printer;
+        printer.name = kPrinter;
+        printer.driver = driver.name;
+        machine.AddPrinter(printer);
+        machine.Apply();
+    }
+
+    void SetUser(int platform, int build, bool administrator)
+    {
+        machine.Set("OsVersion", "PlatformId", std::to_string(platform));
+        machine.Set("OsVersion", "MajorVersion", platform == 2 ? "10" : "4");
+        machine.Set("OsVersion", "BuildNumber", std::to_string(build));
+        machine.Set("Machine", "Administrator", administrator ? "1" : "0");
+        machine.Apply();
+    }
+
+    // Help topics asked of the HTML help engine, in order (the display requests left out).
+    static std::vector<ULONG_PTR> HelpTopics()
+    {
+        std::vector<SIM_HELP_REQUEST> requests(SimMachineHelpRequests(nullptr, 0));
+        SimMachineHelpRequests(requests.data(), static_cast<DWORD>(requests.size()));
+        std::vector<ULONG_PTR> topics;
+        for (const auto& request : requests) {
+            if (request.command != 0) topics.push_back(request.data);
+        }
+        return topics;
+    }
+
+    SimMachine machine;
+};
+
+TEST_F(WizardScenarioTest, NoSupportedPrinterRefusesWithOrWithoutAName)
+{
+    for (const char* printer : {static_cast<const char*>(nullptr), kPrinter}) {
+        MessageBoxRecorder boxes;
+        ScriptedUser user;
+        user.Cancel();
+        EXPECT_EQ(RunWizard(printer), 0);
+        ASSERT_EQ(boxes.Count(), 1u);
+        EXPECT_EQ(boxes.Last().text, Text(501));
+        EXPECT_EQ(boxes.Last().caption, Text(538));
+        EXPECT_EQ(boxes.Last().style, 0x10u);
+        EXPECT_EQ(boxes.Last().owner, nullptr);
+        EXPECT_EQ(user.Remaining(), 1u) << "no wizard was shown";
+    }
+}
+
+TEST_F(WizardScenarioTest, NonAdministratorIsRefusedOnlyOnTheNtFamily)
+{
+    AddSupportedPrinter();
+    SetUser(2, 19041, false);
+    {
+        MessageBoxRecorder boxes;
+        ScriptedUser user;
+        user.Cancel();
+        EXPECT_EQ(RunWizard(kPrinter), 0);
+        ASSERT_EQ(boxes.Count(), 1u);
+        EXPECT_EQ(boxes.Last().text, Text(562));
+        EXPECT_EQ(boxes.Last().caption, Text(1));
+        EXPECT_EQ(boxes.Last().style, 0x30u);
+        EXPECT_EQ(user.Remaining(), 1u);
+    }
+    SetUser(1, 950, false);
+    {
+        MessageBoxRecorder boxes;
+        ScriptedUser user;
+        bool shown = false;
+        user.Inspect([&](const WindowView& w) { shown = w.kind == WindowView::Kind::Sheet && w.wizard; }).Cancel();
+        EXPECT_EQ(RunWizard(), 0);
+        EXPECT_TRUE(shown);
+        EXPECT_TRUE(user.Finished());
+    }
+}
+
+TEST_F(WizardScenarioTest, ColourSequenceHasFivePagesOrFourWithACallerGivenPrinter)
+{
+    AddSupportedPrinter();
+    for (const char* printer : {static_cast<const char*>(nullptr), kPrinter}) {
+        MessageBoxRecorder boxes;
+        ScriptedUser user;
+        WindowView first, second;
+        user.Inspect([&](const WindowView& w) { first = w; })
+            .Click(kColour)
+            .Next()
+            .Inspect([&](const WindowView& w) { second = w; })
+            .Cancel();
+        EXPECT_EQ(RunWizard(printer), 0);
+        EXPECT_TRUE(user.Finished());
+        EXPECT_EQ(first.buttons.pageCount, 1);
+        EXPECT_EQ(first.templateId, 108u);
+        EXPECT_EQ(second.buttons.pageIndex, 1);
+        EXPECT_EQ(second.buttons.pageCount, printer ? 4 : 5);
+        EXPECT_EQ(second.templateId, printer ? 110u : 109u);
+        // The caller's printer is resolved before the wizard opens: its driver names the title.
+        if (printer) {
+            EXPECT_EQ(second.title, FormatText(Text(16), "TvWiz Model"));
+        }
+    }
+}
+
+TEST_F(WizardScenarioTest, ChangingTheTaskReplacesTheLaterPages)
+{
+    AddSupportedPrinter();
+    MessageBoxRecorder boxes;
+    ScriptedUser user;
+    std::vector<UINT> templates;
+    std::vector<int> counts;
+    const auto record = [&](const WindowView& w) {
+        templates.push_back(w.templateId);
+        counts.push_back(w.buttons.pageCount);
+    };
+    user.Click(kGamma).Next().Inspect(record).Next().Inspect(record)
+        .Back().Back().Click(kColour).Next().Inspect(record).Next().Inspect(record)
+        .Cancel();
+    EXPECT_EQ(RunWizard(kPrinter), 0);
+    EXPECT_TRUE(user.Finished());
+    EXPECT_EQ(templates, (std::vector<UINT>{112, 1004, 110, 111}));
+    EXPECT_EQ(counts, (std::vector<int>{4, 4, 4, 4}));
+}
+
+TEST_F(WizardScenarioTest, HelpTopicFollowsThePagePosition)
+{
+    AddSupportedPrinter();
+    {
+        MessageBoxRecorder boxes;
+        ScriptedUser user;
+        user.Click(kColour).Help().Next().Help().Next().Help().Next().Help().Cancel();
+        EXPECT_EQ(RunWizard(kPrinter), 0);
+        EXPECT_EQ(HelpTopics(), (std::vector<ULONG_PTR>{1, 2, 3, 5}));
+    }
+    SimMachineClearHelpRequests();
+    {
+        MessageBoxRecorder boxes;
+        ScriptedUser user;
+        user.Click(kGamma).Next().Next().Help().Next().Help().Cancel();
+        EXPECT_EQ(RunWizard(), 0);
+        EXPECT_EQ(HelpTopics(), (std::vector<ULONG_PTR>{4, 7}));
+    }
+}
+
+TEST_F(WizardScenarioTest, CancelRightAfterStartAsksWithNothingUnsaved)
+{
+    AddSupportedPrinter();
+    MessageBoxRecorder boxes;
+    boxes.QueueAnswer(IDCANCEL);  // stay
+    boxes.QueueAnswer(IDOK);      // leave
+    ScriptedUser user;
+    bool stayed = false;
+    user.Cancel().Inspect([&](const WindowView& w) { stayed = w.kind == WindowView::Kind::Sheet; }).Cancel();
+    EXPECT_EQ(RunWizard(), 0);
+    EXPECT_TRUE(stayed);
+    EXPECT_TRUE(user.Finished());
+    ASSERT_EQ(boxes.Count(), 2u);
+    EXPECT_EQ(boxes.Last().text, Text(521));
+    EXPECT_EQ(boxes.Last().caption, Text(1));
+    EXPECT_EQ(boxes.Last().style, static_cast<UINT>(MB_OKCANCEL));
+}
+
+TEST_F(WizardScenarioTest, SystemMenuOffersTheAboutBoxOnce)
+{
+    AddSupportedPrinter();
+    MessageBoxRecorder boxes;
+    ScriptedUser user;
+    WindowView sheet, about;
+    user.Inspect([&](const WindowView& w) { sheet = w; })
+        .SysCommand(1000)
+        .Inspect([&](const WindowView& w) { about = w; })
+        .Close()
+        .Cancel();
+    EXPECT_EQ(RunWizard(), 0);
+    EXPECT_TRUE(user.Finished());
+    ASSERT_GE(sheet.systemMenu.size(), 2u);
+    const auto& last = sheet.systemMenu.back();
+    EXPECT_EQ(last.id, 1000u);
+    EXPECT_EQ(last.text, Text(20));
+    EXPECT_TRUE(sheet.systemMenu[sheet.systemMenu.size() - 2].separator);
+    int aboutItems = 0;
+    for (const auto& item : sheet.systemMenu) aboutItems += item.id == 1000 ? 1 : 0;
+    EXPECT_EQ(aboutItems, 1);
+    EXPECT_EQ(sheet.iconId, 107u);
+    EXPECT_EQ(about.kind, WindowView::Kind::Dialog);
+    EXPECT_EQ(about.templateId, 1165u);
+}
+
+TEST_F(WizardScenarioTest, MissingLanguageLibrariesEndTheCall)
+{
+    AddSupportedPrinter();
+    std::filesystem::create_directories(machine.Root() + "/nolibs");
+    machine.Set("Machine", "LibraryPath", machine.Root() + "/nolibs");
+    machine.Apply();
+    MessageBoxRecorder boxes;
+    ScriptedUser user;
+    user.Cancel();
+    EXPECT_EQ(RunWizard(), 0);
+    EXPECT_EQ(user.Remaining(), 1u) << "no wizard could be shown";
+}
+
+}  // namespace
