@@ -245,4 +245,47 @@ TEST_F(WizardScenarioTest, MissingLanguageLibrariesEndTheCall)
     EXPECT_EQ(user.Remaining(), 1u) << "no wizard could be shown";
 }
 
+TEST_F(WizardScenarioTest, CallerGivenPrinterRestoresADriverCatalogueWithoutTheUpdateMark)
+{
+    AddSupportedPrinter();
+    const std::string catalogue = std::string(kFolder) + "TVWIZCM.INI";
+    const std::string localCopy = "C:\\Host\\Tintora\\TvWiz Model\\TVWIZCM.INI";
+    const std::string saved = "[Config]\r\nUpDate=1\r\n[Color]\r\nSettingNum=1\r\nSettingID0=0\r\nSettingName0=Warm\r\n";
+    machine.WriteFile(localCopy, saved);
+    machine.WriteFile(catalogue, "[Color]\r\nSettingNum=0\r\n");  // a reinstalled driver: no mark
+    MessageBoxRecorder boxes;
+    ScriptedUser user;
+    user.Cancel();
+    EXPECT_EQ(RunWizard(kPrinter), 0);
+    EXPECT_EQ(machine.ReadFile(catalogue), saved);
+
+    // With the mark present the driver's catalogue is the newer one and stays.
+    const std::string marked = "[Config]\r\nUpDate=1\r\n[Color]\r\nSettingNum=0\r\n";
+    machine.WriteFile(catalogue, marked);
+    ScriptedUser again;
+    again.Cancel();
+    EXPECT_EQ(RunWizard(kPrinter), 0);
+    EXPECT_EQ(machine.ReadFile(catalogue), marked);
+}
+
+TEST_F(WizardScenarioTest, AboutBoxShowsTheVersionFileOrEmptyLines)
+{
+    AddSupportedPrinter();
+    for (bool withFile : {true, false}) {
+        if (withFile)
+            machine.WriteFile("C:\\Host\\version.txt", "[Version]\r\nMainVersion=V 1.02\r\nCopyright=(C) 2026 Maker\r\n");
+        else
+            std::filesystem::remove(machine.HostPath("C:\\Host\\version.txt"));
+        MessageBoxRecorder boxes;
+        ScriptedUser user;
+        WindowView about;
+        user.SysCommand(1000).Inspect([&](const WindowView& w) { about = w; }).Close().Cancel();
+        EXPECT_EQ(RunWizard(), 0);
+        EXPECT_TRUE(user.Finished());
+        EXPECT_EQ(about.templateId, 1165u);
+        EXPECT_EQ(about.Control(1161).text, withFile ? "V 1.02" : "");
+        EXPECT_EQ(about.Control(1162).text, withFile ? "(C) 2026 Maker" : "");
+    }
+}
+
 }  // namespace
