@@ -1,5 +1,7 @@
 #include "launch/CDlgRes.h"
 
+#include "framework/WindowSystem.h"
+
 namespace {
 
 constexpr const char* kLoaderName = "vemrload.dll";
@@ -23,4 +25,15 @@ CDlgRes::CDlgRes() {
 
 CDlgRes::~CDlgRes() {
     if (m_module) FreeLibrary(m_module);
+}
+
+const FwDialogTemplate* CDlgRes::LoadDialogTemplate(UINT id) const
+{
+    return m_module ? fw::ws::LoadTemplate(m_module, id) : nullptr;
+}
+
+HBITMAP CDlgRes::LoadBitmapSized(UINT id, const RECT& rect) const
+{
+    if (!m_module) return nullptr;
+    return fw::ws::LoadBitmapSized(m_module, id, rect.right - rect.left, rect.bottom - rect.top);
 }

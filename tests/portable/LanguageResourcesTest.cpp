@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/MessageBox.h"
+#include "framework/WindowSystem.h"
 #include "launch/CDlgRes.h"
 #include "launch/CStrRes.h"
 #include "launch/CmyException.h"
@@ -442,4 +443,20 @@ TEST(ErrorReport, SeverityDecidesTheBox) {
     CmyException(kModuleFailure, "", 2).Report();
     CmyException(kModuleFailure, "", -1).Report();
     EXPECT_EQ(boxes.Count(), 2u);  // silent severities
+}
+
+TEST(DialogLibrary, TemplatesAndBitmapsComeFromTheLibrary) {
+    CDlgRes library;
+    ASSERT_NE(library.GetModule(), nullptr);
+    for (UINT id : {108u, 109u, 110u, 111u, 112u, 1002u, 1004u, 1008u, 1165u}) {
+        const FwDialogTemplate* found = library.LoadDialogTemplate(id);
+        ASSERT_NE(found, nullptr) << id;
+        EXPECT_EQ(found->id, id);
+    }
+    EXPECT_EQ(library.LoadDialogTemplate(4242), nullptr);
+    RECT frame{0, 0, 40, 30};
+    HBITMAP picture = library.LoadBitmapSized(1500, frame);
+    EXPECT_NE(picture, nullptr);
+    if (picture) fw::ws::DeleteGdiObject(picture);
+    EXPECT_EQ(library.LoadBitmapSized(4242, frame), nullptr);
 }
