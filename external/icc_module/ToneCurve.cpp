@@ -21,21 +21,28 @@ ToneCurve::ToneCurve(const uint8_t* points, int count, double gain) : level(coun
     }
 }
 
-double ToneCurve::Apply(double device) const
+double ToneCurve::Linear(double device) const
 {
     const double at = std::clamp(device, 0.0, 1.0) * (level.size() - 1);
     const size_t p = std::min(static_cast<size_t>(at), level.size() - 2);
-    const double linear = level[p] + (level[p + 1] - level[p]) * (at - p);
-    return std::pow(std::clamp(linear, 0.0, 1.0), exponent);
+    return std::clamp(level[p] + (level[p + 1] - level[p]) * (at - p), 0.0, 1.0);
+}
+
+double ToneCurve::Apply(double device) const
+{
+    return std::pow(Linear(device), exponent);
 }
 
 double ToneCurve::Invert(double fraction) const
 {
+    // The power is monotonic, so the search runs on the linear part against the fraction
+    // taken back through it once: one power per inversion instead of one per step.
+    const double target = std::pow(std::clamp(fraction, 0.0, 1.0), 1.0 / exponent);
     double low = 0.0;
     double high = 1.0;
     for (int i = 0; i < 24; ++i) {  // finer than a 16-bit step
         const double middle = (low + high) / 2.0;
-        (Apply(middle) < fraction ? low : high) = middle;
+        (Linear(middle) < target ? low : high) = middle;
     }
     return high;
 }

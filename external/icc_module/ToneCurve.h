@@ -18,6 +18,9 @@ public:
     double Invert(double fraction) const;
 
 private:
+    // The non-decreasing curve before the dot gain, 0 … 1.
+    double Linear(double device) const;
+
     std::vector<double> level;  // level[p] for device value p / (count − 1)
     double exponent;
 };

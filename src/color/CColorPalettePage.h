@@ -1,6 +1,7 @@
 // The colour palette page: edits the colour-balance setting patch by patch.
 #pragma once
 
+#include "color/CColorDataMng.h"
 #include "launch/CPageFunction.h"
 
 class CColorPalettePage : public CPageFunction {
@@ -8,4 +9,9 @@ public:
     explicit CColorPalettePage(CUtilityInfo* info);
 
     BOOL OnSetActive() override;
+
+    CColorDataMng& GetDataMng() { return m_manager; }
+
+private:
+    CColorDataMng m_manager;
 };

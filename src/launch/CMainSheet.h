@@ -29,6 +29,8 @@ public:
 
     void SetPageSequence(int editType) override;
     void SetPageTitle(UINT titleId) override;
+    CColorDataMng& GetColorDataMng() override { return m_colorPalettePage.GetDataMng(); }
+    CGammaDataMng& GetGammaDataMng() override { return m_gammaPage.GetDataMng(); }
     // The caller named the printer: no driver page, and the printer is resolved now.
     void SetPrinter(const std::string& name);
     int GetSupportedPrinterCount() const;

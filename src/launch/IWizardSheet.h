@@ -6,6 +6,9 @@
 #include "framework/CPropertySheet.h"
 #include "launch/CStrRes.h"
 
+class CColorDataMng;
+class CGammaDataMng;
+
 class IWizardSheet {
 public:
     virtual ~IWizardSheet() = default;
@@ -13,6 +16,9 @@ public:
     virtual void SetPageSequence(int editType) = 0;
     // Sets the sheet's title to string titleId.
     virtual void SetPageTitle(UINT titleId) = 0;
+    // The managers owned by the colour palette page and the gamma page.
+    virtual CColorDataMng& GetColorDataMng() = 0;
+    virtual CGammaDataMng& GetGammaDataMng() = 0;
 };
 
 // The wizard sheet of page, or null when the page runs in another sheet.

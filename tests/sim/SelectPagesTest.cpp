@@ -3,6 +3,9 @@
 // print mode, the local catalogue copy).
 #include <gtest/gtest.h>
 
+#include "color/CColorDataMng.h"
+#include "gamma/CGammaDataMng.h"
+
 #include <string>
 #include <vector>
 
@@ -57,6 +60,10 @@ public:
         titles.push_back(titleId);
         SetTitle(CStrRes().Load(titleId));
     }
+    CColorDataMng& GetColorDataMng() override { return colour; }
+    CGammaDataMng& GetGammaDataMng() override { return gamma; }
+    CColorDataMng colour;
+    CGammaDataMng gamma;
 
     std::vector<int> sequences;
     std::vector<UINT> titles;

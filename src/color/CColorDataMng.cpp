@@ -1,0 +1,69 @@
+#include "color/CColorDataMng.h"
+
+#include <memory>
+
+#include "color/CColorModule.h"
+#include "launch/CmyException.h"
+
+namespace {
+
+constexpr UINT msgDataMissing = 537;
+
+}  // namespace
+
+void CColorDataMng::LoadDefaultData()
+{
+    CColorModule module(m_info.ccmVersion);
+    CColorData defaults;
+    module.LoadDefaults(defaults, 0);
+    m_default = defaults;
+}
+
+void CColorDataMng::LoadStoredData()
+{
+    const std::string& name = m_info.selectedSettingName;
+    std::string path = DataPathForLoad(name);
+    std::unique_ptr<CObject> object;
+    if (path.empty()) {
+        // A name the catalogue does not know has no data to load.
+        CmyException(msgDataMissing, name).Report();
+    } else {
+        object.reset(m_files.LoadObject(std::string(), path, RUNTIME_CLASS(CColorData), name));
+    }
+    auto* data = dynamic_cast<CColorData*>(object.get());
+    m_current = data ? *data : m_default;
+}
+
+void CColorDataMng::SaveColorData(const std::string& name)
+{
+    std::string path = DataPathForSave(name);
+    if (!path.empty()) m_files.SaveObject(std::string(), path, &m_current);
+}
+
+void CColorDataMng::ComputeTables(int userSettingSelected, const std::string& sourceName, CCcmTables& tables)
+{
+    CColorModule module(m_info.ccmVersion);
+    module.SetColorData(m_current, 0);
+    if (userSettingSelected) {
+        tables.Allocate(ReadCCM(sourceName, nullptr, nullptr));
+        ReadCCM(sourceName, tables.T(), tables.V());
+    } else {
+        tables.Allocate(module.GetCCMSize());
+    }
+    tables.Compute(module, userSettingSelected ? 1 : 0);
+}
+
+int CColorDataMng::SaveCCM(const std::string& name, int userSettingSelected, const std::string& sourceName)
+{
+    PrepareLocalCopy();
+    CCcmTables tables;
+    ComputeTables(userSettingSelected, sourceName, tables);
+    return StoreTables(name, tables, true);
+}
+
+void CColorDataMng::WriteTemporaryCCM(const std::string& name, int userSettingSelected, const std::string& sourceName)
+{
+    CCcmTables tables;
+    ComputeTables(userSettingSelected, sourceName, tables);
+    StoreTables(name, tables, false);
+}

@@ -1,0 +1,99 @@
+#include "gamma/CGammaDataMng.h"
+
+#include <cstdlib>
+#include <memory>
+
+#include "color/CCoreModule.h"
+#include "launch/CmyException.h"
+#include "storage/CIniUtility.h"
+
+namespace {
+
+constexpr UINT msgDataMissing = 537;
+constexpr UINT msgNotStored = 546;
+
+}  // namespace
+
+void CGammaDataMng::LoadSetting(const std::string& name)
+{
+    std::string path = DataPathForLoad(name);
+    std::unique_ptr<CObject> object;
+    if (path.empty()) {
+        // A name the catalogue does not know has no data to load.
+        CmyException(msgDataMissing, name).Report();
+    } else {
+        object.reset(m_files.LoadObject(std::string(), path, RUNTIME_CLASS(CGammaData), name));
+    }
+    auto* data = dynamic_cast<CGammaData*>(object.get());
+    m_current = data ? *data : m_stored;
+}
+
+std::string CGammaDataMng::GetDefaultSettingValue(const std::string& version, const std::string& name) const
+{
+    return CIniUtility().GetDefaultSettingValue(version, name);
+}
+
+void CGammaDataMng::LoadDefaultSetting(const std::string& name)
+{
+    const std::string value = GetDefaultSettingValue(m_info.ccmVersion, name);
+    const int mode = static_cast<int>(std::strtol(value.c_str(), nullptr, 10));
+    CCoreModule module(m_info.ccmVersion);
+    const COREPARAM& block = module.GetDefaults(mode);
+    int hue[CGammaData::zoneCount], fromPrinter[CGammaData::zoneCount], level[CGammaData::zoneCount];
+    for (int i = 0; i < CGammaData::zoneCount; ++i) {
+        hue[i] = block.zone[i].hue;
+        fromPrinter[i] = block.zone[i].hueFromPrinter;
+        level[i] = block.level[i];
+    }
+    m_current.SetGamma(block.gamma[0] / 100.0);
+    m_current.SetHue(hue, fromPrinter);
+    m_current.SetLevel(level);
+}
+
+void CGammaDataMng::SaveData(const std::string& name)
+{
+    std::string path = DataPathForSave(name);
+    if (!path.empty()) m_files.SaveObject(std::string(), path, &m_current);
+}
+
+int CGammaDataMng::ComputeTables(int userSettingSelected, const std::string& sourceName, CCcmTables& tables)
+{
+    CCoreModule module(m_info.ccmVersion);
+    int mode = 0;
+    int size = 0;
+    if (userSettingSelected == 1) {
+        mode = GetSettingMode(sourceName);
+        module.SetGammaData(m_current, mode);
+        size = ReadTables(sourceName, nullptr, nullptr);
+    } else {
+        mode = m_info.defaultSettingNumber;
+        module.SetGammaData(m_current, mode);
+        size = module.GetCCMSize();
+    }
+    if (size <= 0) throw CmyException(msgNotStored, m_info.driverCatalogPath);
+    tables.Allocate(size);
+    if (userSettingSelected == 1) ReadTables(sourceName, tables.T(), tables.V());
+    tables.Compute(module, userSettingSelected == 1 ? 1 : 0);
+    return mode;
+}
+
+int CGammaDataMng::SaveSetting(const std::string& name, int userSettingSelected, const std::string& sourceName)
+{
+    PrepareLocalCopy();
+    CCcmTables tables;
+    const int mode = ComputeTables(userSettingSelected, sourceName, tables);
+    // The mode goes in only once the tables exist, so a failed computation leaves no stray key.
+    m_catalog.WriteNumber(name, mode);
+    CCtrlMng local;
+    local.SetFile(m_info.localCatalogPath, kindGamma);
+    local.WriteNumber(name, mode);
+    return StoreTables(name, tables, true);
+}
+
+void CGammaDataMng::SaveTemporarySetting(const std::string& name, int userSettingSelected,
+                                         const std::string& sourceName)
+{
+    CCcmTables tables;
+    m_catalog.WriteNumber(name, ComputeTables(userSettingSelected, sourceName, tables));
+    StoreTables(name, tables, false);
+}

@@ -1,0 +1,300 @@
+// The colour and gamma data managers on simulated machines: loading and saving data files,
+// tables through the module into the driver catalogue and its local copy, the profiles of
+// "EMF" models, and removing all of it again, in "EMF" and in raw mode.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "color/CColorDataMng.h"
+#include "framework/CArchive.h"
+#include "framework/CFile.h"
+#include "gamma/CGammaDataMng.h"
+#include "launch/CmyException.h"
+#include "modules/recording/RecordingClient.h"
+#include "storage/CIniAcc.h"
+#include "support/MessageBoxRecorder.h"
+#include "support/SimMachine.h"
+#include "support/SimPrinterModel.h"
+
+namespace {
+
+const std::string kCatalog =
+    "[Color]\r\nSettingNum=1\r\nSettingID0=4\r\nSettingName4=Warm\r\nCCMNT4=0A1B\r\nCCMNV4=ff00\r\n"
+    "[Gamma]\r\nSettingNum=1\r\nSettingID0=2\r\nSettingName2=Soft\r\nSoft=3\r\nCCMNT2=0A1B\r\nCCMNV2=ff00\r\n";
+
+// The recording module's tables for a table of size bytes, as the catalogue holds them.
+std::string RecordedText(int size, bool tTable)
+{
+    std::string text;
+    char pair[3];
+    for (int k = 0; k < size; ++k) {
+        std::snprintf(pair, sizeof pair, "%02X", tTable ? recording::TByte(k) : recording::VByte(k));
+        text += pair;
+    }
+    return text;
+}
+
+template <class Op>
+int ThrownId(Op op)
+{
+    try {
+        op();
+    } catch (const CmyException& e) {
+        return static_cast<int>(e.GetTextId());
+    }
+    return 0;
+}
+
+class DataMngTest : public ::testing::TestWithParam<SimPrinterModel> {
+protected:
+    void SetUp() override
+    {
+        model = GetParam();
+        model.Install(machine, kCatalog);
+        // The recording module stands in for both libraries so the tests know every byte.
+        const std::string section = "CCMVer" + model.version;
+        const std::string ini = SimPrinterModel::UtilityFolder() + "Tavrel.ini";
+        WritePrivateProfileStringA(section.c_str(), "Module", "TVRECORD.dll", ini.c_str());
+        WritePrivateProfileStringA(section.c_str(), "IccModule", "TVRECORD.dll", ini.c_str());
+        ASSERT_TRUE(recorder.Loaded());
+        info = model.Info();
+        // A second spooler folder that can hold a copy of the catalogue.
+        info.driverFolders.Add(kOtherFolder);
+    }
+
+    // The driver catalogue as it is now, copied into the second folder.
+    void CopyToOtherFolder() { machine.WriteFile(kOtherFolder + model.catalogFile, machine.ReadFile(info.driverCatalogPath)); }
+
+    bool Emf() const { return model.printMode == "EMF"; }
+    std::string Value(const std::string& file, const char* section, const std::string& key) const
+    {
+        return CIniAcc(file).GetString(section, key);
+    }
+
+    const std::string kOtherFolder = "C:\\Windows\\System32\\spool\\DRIVERS\\W32X86\\2\\";
+    SimMachine machine;
+    SimPrinterModel model;
+    RecordingClient recorder;
+    MessageBoxRecorder boxes;
+    CUtilityInfo info;
+};
+
+std::string ModelName(const ::testing::TestParamInfo<SimPrinterModel>& param)
+{
+    return param.param.printMode == "EMF" ? "Emf" : "Raw";
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, DataMngTest, ::testing::Values(SimPrinterModel::Emf(), SimPrinterModel::Raw331()),
+                         ModelName);
+
+TEST_P(DataMngTest, StoredTablesAreReadAsBytes)
+{
+    CColorDataMng colour;
+    colour.SetUtilityInfo(info);
+    ASSERT_EQ(info.driverCatalogPath, model.CatalogPath());
+    ASSERT_EQ(info.ccmVersion, model.version);
+    ASSERT_EQ(info.driverName, model.driver);
+    EXPECT_EQ(colour.ReadCCM("Warm", nullptr, nullptr), 2);
+    BYTE v2[2] = {};
+    EXPECT_EQ(colour.ReadCCM("Warm", nullptr, v2), 2);
+    EXPECT_EQ(v2[0], 0);  // a length query fills nothing
+    BYTE t[2] = {}, v[2] = {};
+    EXPECT_EQ(colour.ReadCCM("Warm", t, v), 0);
+    EXPECT_EQ(t[0], 0x0A);
+    EXPECT_EQ(t[1], 0x1B);
+    EXPECT_EQ(v[0], 0xFF);
+    EXPECT_EQ(v[1], 0x00);
+
+    // Damaged or missing tables are reported, never read past.
+    const std::string catalog = info.driverCatalogPath;
+    CIniAcc ini(catalog);
+    for (const char* damagedV : {"ff", "ff0", "fg00", ""}) {
+        ini.WriteString("Color", "CCMNV4", damagedV);
+        EXPECT_EQ(ThrownId([&] { colour.ReadCCM("Warm", t, v); }), 537) << damagedV;
+    }
+    EXPECT_EQ(ThrownId([&] { colour.ReadCCM("Nobody", nullptr, nullptr); }), 537);
+}
+
+TEST_P(DataMngTest, ColourSaveStoresTablesEverywhereAndProfilesForEmf)
+{
+    CColorDataMng colour;
+    info.selectedSettingName = "Warm";
+    colour.SetUtilityInfo(info);
+    colour.LoadDefaultData();
+    colour.UseDefaults();
+    colour.SaveColorData("Bright");
+    CopyToOtherFolder();
+    ASSERT_EQ(colour.SaveCCM("Bright", 0, ""), 1);
+    EXPECT_EQ(boxes.Count(), 0u);
+
+    // "Bright" took the lowest free identifier, 0.
+    for (const std::string& file : {info.driverCatalogPath, info.localCatalogPath}) {
+        SCOPED_TRACE(file);
+        EXPECT_EQ(Value(file, "Color", "CCMNT0"), RecordedText(228, true));
+        EXPECT_EQ(Value(file, "Color", "CCMNV0"), RecordedText(228, false));
+        EXPECT_EQ(Value(file, "Config", "UpDate"), "1");
+        EXPECT_EQ(Value(file, "Color", "01C0.ICB").empty(), !Emf());
+    }
+    EXPECT_EQ(Value(kOtherFolder + model.catalogFile, "Color", "02C0.ICB").empty(), !Emf());
+    EXPECT_TRUE(machine.Exists(model.DataFolder() + "UCD0.dat"));
+    for (const char* file : {"01C0.ICB", "02C0.ICB", "03C0.ICB"}) {
+        EXPECT_EQ(machine.Exists(model.DataFolder() + file), Emf()) << file;
+    }
+    // The defaults were unchanged: the module saw no patch flagged.
+    const auto calls = recorder.Calls();
+    bool adjusted = false;
+    for (const auto& call : calls) {
+        if (std::string(call.function) != "PCA_AdjustCCMPARAM" || call.firstNull) continue;
+        adjusted = true;
+        int32_t changed[40];
+        std::memcpy(changed, call.block + 964, sizeof changed);
+        for (int32_t flag : changed) EXPECT_EQ(flag, 0);
+        EXPECT_EQ(call.flag, 0);
+    }
+    EXPECT_TRUE(adjusted);
+
+    // Deleting everywhere takes the tables and the profiles back out.
+    colour.DeleteCCM("Bright");
+    for (const std::string& file : {info.driverCatalogPath, info.localCatalogPath}) {
+        EXPECT_EQ(Value(file, "Color", "CCMNT0"), "");
+        EXPECT_EQ(Value(file, "Color", "01C0.ICB"), "");
+    }
+    EXPECT_EQ(Value(kOtherFolder + model.catalogFile, "Color", "02C0.ICB"), "");
+    EXPECT_FALSE(machine.Exists(model.DataFolder() + "01C0.ICB"));
+    EXPECT_EQ(colour.RemoveSetting("Bright"), TRUE);
+    EXPECT_EQ(colour.GetSettingNames().GetSize(), 1);
+}
+
+TEST_P(DataMngTest, ColourTablesGrowAShortSourceToTheModuleSize)
+{
+    CColorDataMng colour;
+    colour.SetUtilityInfo(info);
+    colour.LoadDefaultData();
+    colour.UseDefaults();
+    colour.WriteTemporaryCCM("Warm", 1, "Warm");
+
+    // The module was given the two stored bytes and zeros after them, in buffers of its size.
+    const auto calls = recorder.Calls();
+    ASSERT_FALSE(calls.empty());
+    const auto& adjust = calls.back();
+    EXPECT_EQ(adjust.flag, 1);
+    EXPECT_EQ(adjust.tableT[0], 0x0A);
+    EXPECT_EQ(adjust.tableV[0], 0xFF);
+    EXPECT_EQ(adjust.tableT[2], 0);
+    EXPECT_EQ(Value(info.driverCatalogPath, "Color", "CCMNT4"), RecordedText(228, true));
+    // A temporary write leaves the local copy and the profile files alone.
+    EXPECT_FALSE(machine.Exists(info.localCatalogPath));
+    EXPECT_FALSE(machine.Exists(model.DataFolder() + "01C4.ICB"));
+}
+
+TEST_P(DataMngTest, ColourDataFileRoundTripAndFallbacks)
+{
+    CColorDataMng colour;
+    info.selectedSettingName = "Warm";
+    colour.SetUtilityInfo(info);
+    colour.LoadDefaultData();
+    colour.UseDefaults();
+    colour.GetCurrent().SetValue(3, 20, 5, 1);
+    colour.SaveColorData("Warm");
+    colour.RevertToStored();
+    colour.LoadStoredData();
+    int x = 0, y = 0;
+    colour.GetCurrent().GetValue(3, x, y);
+    EXPECT_EQ(x, 20);
+    EXPECT_EQ(y, 5);
+    EXPECT_EQ(colour.IsUnchanged(), 0);
+    colour.AcceptCurrent();
+    EXPECT_EQ(colour.IsUnchanged(), 1);
+
+    // A file holding the null object loads as the defaults; a missing one too, with 537.
+    machine.WriteFile(model.DataFolder() + "UCD4.dat", std::string("\0\0", 2));
+    colour.LoadStoredData();
+    EXPECT_EQ(colour.GetCurrent().IsEqual(colour.GetDefault()), 1);
+    EXPECT_EQ(boxes.Count(), 0u);
+    colour.DeleteDataFile("Warm");
+    colour.LoadStoredData();
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_NE(boxes.Last().text.find("Warm"), std::string::npos);
+    EXPECT_EQ(colour.GetCurrent().IsEqual(colour.GetDefault()), 1);
+}
+
+TEST_P(DataMngTest, GammaSaveFromAUserSettingKeepsItsModeAndProfiles)
+{
+    CGammaDataMng gamma;
+    gamma.SetDriver(info);
+    gamma.LoadDefaultSetting("Vivid");
+    EXPECT_DOUBLE_EQ(gamma.GetCurrent().GetGamma(), recording::DefaultGamma(1) / 100.0);
+    gamma.SetGamma(1.8);
+    gamma.SaveData("Copy");
+    ASSERT_EQ(gamma.SaveSetting("Copy", 1, "Soft"), 1);
+    EXPECT_EQ(boxes.Count(), 0u);
+
+    const auto calls = recorder.Calls();
+    const recording::Call* adjust = nullptr;
+    for (const auto& call : calls) {
+        if (std::string(call.function) == "MCA_AdjustCCMPARAM" && !call.firstNull) adjust = &call;
+    }
+    ASSERT_NE(adjust, nullptr);
+    int32_t block[4];
+    std::memcpy(block, adjust->block, sizeof block);
+    EXPECT_EQ(block[0], 3);    // the source setting's mode
+    EXPECT_EQ(block[1], 180);  // gamma × 100
+    EXPECT_EQ(adjust->flag, 1);
+    EXPECT_EQ(adjust->tableT[1], 0x1B);
+
+    for (const std::string& file : {info.driverCatalogPath, info.localCatalogPath}) {
+        SCOPED_TRACE(file);
+        EXPECT_EQ(Value(file, "Gamma", "Copy"), "3");
+        EXPECT_EQ(Value(file, "Gamma", "CCMNT0"), RecordedText(228, true));
+        EXPECT_EQ(Value(file, "Gamma", "03G0.ICB").empty(), !Emf());
+    }
+    EXPECT_EQ(machine.Exists(model.DataFolder() + "01G0.ICB"), Emf());
+
+    gamma.DeleteSetting("Copy");
+    EXPECT_EQ(Value(info.driverCatalogPath, "Gamma", "Copy"), "");
+    EXPECT_EQ(Value(info.driverCatalogPath, "Gamma", "CCMNT0"), "");
+    EXPECT_EQ(Value(info.driverCatalogPath, "Gamma", "01G0.ICB"), "");
+    EXPECT_FALSE(machine.Exists(model.DataFolder() + "01G0.ICB"));
+    EXPECT_EQ(Value(info.localCatalogPath, "Gamma", "Copy"), "3");  // the driver catalogue only
+    gamma.DeleteSettingEverywhere("Copy");
+    EXPECT_EQ(Value(info.localCatalogPath, "Gamma", "Copy"), "");
+    EXPECT_EQ(Value(info.localCatalogPath, "Gamma", "CCMNV0"), "");
+}
+
+TEST_P(DataMngTest, GammaFailuresLeaveNothingHalfStored)
+{
+    CGammaDataMng gamma;
+    info.defaultSettingNumber = 2;
+    gamma.SetDriver(info);
+    // A default-setting value that is no number gives mode 0.
+    const std::string ini = SimPrinterModel::UtilityFolder() + "Tavrel.ini";
+    WritePrivateProfileStringA(("DefaultSettingVer" + model.version).c_str(), "Odd", "high", ini.c_str());
+    gamma.LoadDefaultSetting("Odd");
+    EXPECT_DOUBLE_EQ(gamma.GetCurrent().GetGamma(), recording::DefaultGamma(0) / 100.0);
+
+    recorder.SetTableSize(0);
+    EXPECT_EQ(ThrownId([&] { gamma.SaveTemporarySetting("Soft", 0, ""); }), 546);
+    EXPECT_EQ(Value(info.driverCatalogPath, "Gamma", "Soft"), "3");
+    EXPECT_EQ(Value(info.driverCatalogPath, "Gamma", "CCMNT2"), "0A1B");
+    recorder.SetTableSize(228);
+
+    // An unknown name keeps the stored values and says so.
+    gamma.CommitCurrent();
+    gamma.SetGamma(2.3);
+    gamma.LoadSetting("Nobody");
+    EXPECT_EQ(gamma.IsUnchanged(), 1);
+    EXPECT_EQ(boxes.Count(), 1u);
+
+    // A driver catalogue that cannot be written fails the save, though the local copy took it.
+    machine.WriteFile(info.localCatalogPath, kCatalog);
+    CUtilityInfo broken = info;
+    broken.driverCatalogPath = model.DataFolder();
+    gamma.SetDriver(broken);
+    EXPECT_EQ(gamma.SaveSetting("Soft", 0, ""), 0);
+    EXPECT_EQ(Value(info.localCatalogPath, "Gamma", "CCMNT2"), RecordedText(228, true));
+}
+
+}  // namespace
