@@ -188,6 +188,13 @@ TEST_P(DataMngTest, ColourTablesGrowAShortSourceToTheModuleSize)
     // A temporary write leaves the local copy and the profile files alone.
     EXPECT_FALSE(machine.Exists(info.localCatalogPath));
     EXPECT_FALSE(machine.Exists(model.DataFolder() + "01C4.ICB"));
+    EXPECT_EQ(Value(info.driverCatalogPath, "Color", "01C4.ICB").empty(), !Emf());
+
+    // Its removal takes the tables and the recorded profiles; the entry stays.
+    colour.DeleteTemporaryCCM("Warm");
+    EXPECT_EQ(Value(info.driverCatalogPath, "Color", "CCMNT4"), "");
+    EXPECT_EQ(Value(info.driverCatalogPath, "Color", "01C4.ICB"), "");
+    EXPECT_EQ(Value(info.driverCatalogPath, "Color", "SettingName4"), "Warm");
 }
 
 TEST_P(DataMngTest, ColourDataFileRoundTripAndFallbacks)
