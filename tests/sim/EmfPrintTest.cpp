@@ -9,6 +9,7 @@
 
 #include "launch/CmyException.h"
 #include "platform/win32api.h"
+#include "support/MinimalMetafile.h"
 #include "support/SimMachine.h"
 #include "testprint/CEmfInternal9x.h"
 #include "testprint/CEmfInternalNT.h"
@@ -24,23 +25,6 @@ const char kVersion[] = "3.40";
 constexpr unsigned kDriverExtra = 2100;
 
 // An enhanced metafile of a header record with the given frame and an end-of-file record.
-std::string Metafile(LONG frameRight, LONG frameBottom)
-{
-    ENHMETAHEADER header{};
-    header.iType = EMR_HEADER;
-    header.nSize = sizeof header;
-    header.rclFrame = {0, 0, frameRight, frameBottom};
-    header.dSignature = ENHMETA_SIGNATURE;
-    header.nVersion = 0x10000;
-    header.nBytes = sizeof header + 20;
-    header.nRecords = 2;
-    header.nHandles = 1;
-    const DWORD eof[5] = {14, 20, 0, 16, 20};
-    std::string bytes(reinterpret_cast<const char*>(&header), sizeof header);
-    bytes.append(reinterpret_cast<const char*>(eof), sizeof eof);
-    return bytes;
-}
-
 std::vector<BYTE> Table(size_t length, int seed)
 {
     std::vector<BYTE> table(length);
@@ -72,7 +56,7 @@ void SetUpMachine(SimMachine& machine, unsigned driverExtra)
     machine.AddPrinter(printer);
     machine.Apply();
     machine.WriteFile(kUtilityIni, "[CCMVer3.40]\r\nModule=TV340.DLL\r\n");
-    machine.WriteFile(kPage, Metafile(21000, 29700));
+    machine.WriteFile(kPage, MinimalMetafile(21000, 29700));
 }
 
 class EmfPrintTest : public ::testing::Test {
@@ -286,7 +270,7 @@ TEST_F(EmfPrintTest, OrientationFromModelValueElseFromFrame)
     const std::string defaults = DefaultDeviceMode();
     const DWORD defaultFields = reinterpret_cast<const DEVMODEA*>(defaults.data())->dmFields;
     for (const Case& c : cases) {
-        machine.WriteFile(kPage, Metafile(c.right, c.bottom));
+        machine.WriteFile(kPage, MinimalMetafile(c.right, c.bottom));
         // The key is the file name without its folder.
         ASSERT_TRUE(WritePrivateProfileStringA("CCMVer3.40", "test page.emf", c.value, kUtilityIni));
         SimJob job = PrintOne<CEmfInternalNT>(108, t, v);

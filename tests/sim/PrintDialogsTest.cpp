@@ -12,6 +12,7 @@
 #include "printer/CPrint.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/ScriptedUser.h"
+#include "support/MinimalMetafile.h"
 #include "support/SimMachine.h"
 #include "testprint/CEmfInternalXPS.h"
 #include "testprint/CPrintMsgDlg.h"
@@ -24,23 +25,6 @@ namespace {
 const char kPrinter[] = "Xps Printer";
 const char kUtilityIni[] = "C:\\Host\\Tintora\\Tavrel.ini";
 const char kPage[] = "C:\\Host\\Tintora\\test page.emf";
-
-std::string Metafile()
-{
-    ENHMETAHEADER header{};
-    header.iType = EMR_HEADER;
-    header.nSize = sizeof header;
-    header.rclFrame = {0, 0, 21000, 29700};
-    header.dSignature = ENHMETA_SIGNATURE;
-    header.nVersion = 0x10000;
-    header.nBytes = sizeof header + 20;
-    header.nRecords = 2;
-    header.nHandles = 1;
-    const DWORD eof[5] = {14, 20, 0, 16, 20};
-    std::string bytes(reinterpret_cast<const char*>(&header), sizeof header);
-    bytes.append(reinterpret_cast<const char*>(eof), sizeof eof);
-    return bytes;
-}
 
 // A printer that keeps its jobs queued until the test finishes them.
 class PrintDialogsTest : public ::testing::Test {
@@ -59,7 +43,7 @@ protected:
         machine.AddPrinter(printer);
         machine.Apply();
         machine.WriteFile(kUtilityIni, "[CCMVer3.40]\r\nModule=TV340.DLL\r\n");
-        machine.WriteFile(kPage, Metafile());
+        machine.WriteFile(kPage, MinimalMetafile());
         request.path = kPage;
         request.ccmVersion = "3.40";
         request.tTable = table.data();

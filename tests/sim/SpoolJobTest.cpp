@@ -10,6 +10,7 @@
 #include "framework/UiTypes.h"
 #include "platform/posix/Simulation.h"
 #include "platform/win32api.h"
+#include "support/MinimalMetafile.h"
 #include "support/SimMachine.h"
 
 namespace {
@@ -472,28 +473,10 @@ TEST_F(SpoolJobTest, RecordsOfAnEarlierRunAreNotOverwritten)
 }
 
 // An enhanced metafile: its header record only, with the given frame (0.01 mm).
-std::string Metafile(LONG frameRight, LONG frameBottom, DWORD signature = ENHMETA_SIGNATURE)
-{
-    ENHMETAHEADER header{};
-    header.iType = EMR_HEADER;
-    header.nSize = sizeof header;
-    header.rclFrame = {0, 0, frameRight, frameBottom};
-    header.dSignature = signature;
-    header.nVersion = 0x10000;
-    header.nBytes = sizeof header + 20;
-    header.nRecords = 2;
-    header.nHandles = 1;
-    // An end-of-file record after the header.
-    const DWORD eof[5] = {14, 20, 0, 16, 20};
-    std::string bytes(reinterpret_cast<const char*>(&header), sizeof header);
-    bytes.append(reinterpret_cast<const char*>(eof), sizeof eof);
-    return bytes;
-}
-
 TEST_F(SpoolJobTest, MetafilesAreOpenedWithTheirHeader)
 {
-    machine.WriteFile("C:\\Pages\\wide.emf", Metafile(2000, 1000));
-    machine.WriteFile("C:\\Pages\\bad.emf", Metafile(2000, 1000, 0x12345678));
+    machine.WriteFile("C:\\Pages\\wide.emf", MinimalMetafile(2000, 1000));
+    machine.WriteFile("C:\\Pages\\bad.emf", MinimalMetafile(2000, 1000, 0x12345678));
     machine.WriteFile("C:\\Pages\\short.emf", "EMF");
 
     HENHMETAFILE metafile = GetEnhMetaFileA("C:\\Pages\\wide.emf");
@@ -526,7 +509,7 @@ protected:
         SpoolJobTest::SetUp();
         AddPrinter(kPrinter, "after 1 query");
         machine.Apply();
-        machine.WriteFile("C:\\Pages\\page.emf", Metafile(21000, 29700));
+        machine.WriteFile("C:\\Pages\\page.emf", MinimalMetafile(21000, 29700));
     }
 
     // The printer's device mode with a landscape orientation and a marked private area.

@@ -4,6 +4,7 @@
 
 #include "platform/win32api.h"
 #include "printer/CPrint.h"
+#include "support/MinimalMetafile.h"
 
 namespace {
 
@@ -80,7 +81,7 @@ void SimPrinterModel::Install(SimMachine& machine, const std::string& catalogTex
     std::string ini = machine.ReadFile(UtilityFolder() + "Tavrel.ini");
     machine.WriteFile(UtilityFolder() + "Tavrel.ini", ini + section);
     for (const char* key : {"CTEST", "GTEST", "SAMPLE"}) {
-        std::string page = metafile ? Metafile() : std::string("\x1B%-12345X@PJL ENTER LANGUAGE=PCL\r\n") + key;
+        std::string page = metafile ? MinimalMetafile() : std::string("\x1B%-12345X@PJL ENTER LANGUAGE=PCL\r\n") + key;
         machine.WriteFile(UtilityFolder() + key + tag + ext, page);
     }
     machine.WriteFile(DataFolder() + "keep", "");
@@ -104,23 +105,6 @@ CUtilityInfo SimPrinterModel::Info() const
 void PrintTo(const SimPrinterModel& model, std::ostream* out)
 {
     *out << model.printMode << " " << model.version;
-}
-
-std::string SimPrinterModel::Metafile(int width, int height)
-{
-    ENHMETAHEADER header{};
-    header.iType = EMR_HEADER;
-    header.nSize = sizeof header;
-    header.rclFrame = {0, 0, width, height};
-    header.dSignature = ENHMETA_SIGNATURE;
-    header.nVersion = 0x10000;
-    header.nBytes = sizeof header + 20;
-    header.nRecords = 2;
-    header.nHandles = 1;
-    const DWORD eof[5] = {14, 20, 0, 16, 20};
-    std::string bytes(reinterpret_cast<const char*>(&header), sizeof header);
-    bytes.append(reinterpret_cast<const char*>(eof), sizeof eof);
-    return bytes;
 }
 
 #endif

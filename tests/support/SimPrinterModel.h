@@ -44,9 +44,6 @@ struct SimPrinterModel {
     // The wizard state after this printer was chosen: driver, catalogue, version, print mode,
     // local copy path, driver folders and the printer name.
     CUtilityInfo Info() const;
-
-    // A metafile page of w × h hundredths of a millimetre, with no drawing records.
-    static std::string Metafile(int width = 21000, int height = 29700);
 };
 
 // Names the model in test output.
