@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/win32api.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -32,59 +33,13 @@ class FileApiTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char temp[MAX_PATH] = {};
-        ASSERT_GT(GetTempPathA(MAX_PATH, temp), 0u);
-        for (int n = 0; n < 1000; ++n) {
-            std::string candidate = std::string(temp) + "tvfileapi" + std::to_string(n);
-            if (CreateDirectoryA(candidate.c_str(), nullptr)) {
-                m_folder = candidate + "\\";
-                return;
-            }
-        }
-        FAIL() << "no temporary folder";
-    }
-    void TearDown() override { Remove(m_folder.substr(0, m_folder.size() - 1)); }
-    static void Remove(const std::string& folder)
-    {
-        WIN32_FIND_DATAA data;
-        HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
-        if (find != INVALID_HANDLE_VALUE) {
-            do {
-                std::string name = data.cFileName;
-                if (name == "." || name == "..") continue;
-                std::string path = folder + "\\" + name;
-                if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                    Remove(path);
-                } else {
-                    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                    DeleteFileA(path.c_str());
-                }
-            } while (FindNextFileA(find, &data));
-            FindClose(find);
-        }
-        RemoveDirectoryA(folder.c_str());
+        ASSERT_TRUE(m_temp.Made()) << "no temporary folder";
+        m_folder = m_temp.Path();
     }
 
     std::string Path(const std::string& name) const { return m_folder + name; }
-    void Put(const std::string& name, const std::string& bytes) const
-    {
-        HANDLE file = CreateFileA(Path(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        ASSERT_NE(file, INVALID_HANDLE_VALUE) << name;
-        DWORD done = 0;
-        ASSERT_TRUE(WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr));
-        EXPECT_TRUE(CloseHandle(file));
-    }
-    std::string Contents(const std::string& name) const
-    {
-        HANDLE file = CreateFileA(Path(name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-        if (file == INVALID_HANDLE_VALUE) return "<missing>";
-        std::string bytes(GetFileSize(file, nullptr), '\0');
-        DWORD done = 0;
-        ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
-        CloseHandle(file);
-        bytes.resize(done);
-        return bytes;
-    }
+    void Put(const std::string& name, const std::string& bytes) const { ASSERT_TRUE(m_temp.Put(name, bytes)) << name; }
+    std::string Contents(const std::string& name) const { return m_temp.Read(name, "<missing>"); }
     // Result of a failing call and its last error, as one comparable value.
     static DWORD ErrorOf(BOOL result) { return result ? 0u : GetLastError(); }
     static DWORD ErrorOf(HANDLE result)
@@ -99,6 +54,7 @@ protected:
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     }
 
+    TempFolder m_temp{"tvfileapi"};
     std::string m_folder;
 };
 

@@ -8,6 +8,7 @@
 
 #include "platform/win32api.h"
 #include "printer/CPrint.h"
+#include "support/TempFolder.h"
 
 #ifndef _WIN32
 #include "support/SimMachine.h"
@@ -21,11 +22,6 @@ const char kDriverFile[] = "TVCAPDRV.DLL";
 const char kConfigFile[] = "TVCAPUI.DLL";
 const char kDataFile[] = "TVCAP.GPD";
 
-std::string Folder(std::string path) {
-    if (!path.empty() && path.back() != '\\') path += '\\';
-    return path;
-}
-
 void WriteText(const std::string& path, const std::string& text) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -37,24 +33,6 @@ void WriteText(const std::string& path, const std::string& text) {
 
 void WriteIni(const std::string& path, const char* section, const char* key, const char* value) {
     ASSERT_TRUE(WritePrivateProfileStringA(section, key, value, path.c_str())) << path;
-}
-
-void RemoveTree(const std::string& folder) {
-    WIN32_FIND_DATAA found;
-    HANDLE find = FindFirstFileA((Folder(folder) + "*").c_str(), &found);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            std::string path = Folder(folder) + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(path);
-            else
-                DeleteFileA(path.c_str());
-        } while (FindNextFileA(find, &found));
-        FindClose(find);
-    }
-    RemoveDirectoryA(folder.c_str());
 }
 
 // What the capability file says about kDriver.
@@ -75,8 +53,8 @@ protected:
         ASSERT_GT(GetCurrentDirectoryA(sizeof(buffer), buffer), 0u);
         savedDirectory = buffer;
         ASSERT_GT(GetTempPathA(sizeof(buffer), buffer), 0u);
-        root = Folder(buffer) + "TvCapTest";
-        RemoveTree(root);
+        root = TempFolder::WithSlash(buffer) + "TvCapTest";
+        TempFolder::RemoveTree(root);
         ASSERT_TRUE(CreateDirectoryA(root.c_str(), nullptr)) << root;
         ASSERT_TRUE(CreateDirectoryA((root + "\\Tintora").c_str(), nullptr));
         ASSERT_TRUE(SetCurrentDirectoryA(root.c_str()));
@@ -88,7 +66,7 @@ protected:
         ASSERT_TRUE(GetPrinterDriverDirectoryA(nullptr, nullptr, 1,
                                                reinterpret_cast<LPBYTE>(buffer), sizeof(buffer),
                                                &needed));
-        sourceFolder = Folder(buffer);
+        sourceFolder = TempFolder::WithSlash(buffer);
         installedFolder = sourceFolder + "3\\";
         RemoveLeftovers();
     }
@@ -96,7 +74,7 @@ protected:
     void TearDown() override {
         RemoveLeftovers();
         SetCurrentDirectoryA(savedDirectory.c_str());
-        RemoveTree(root);
+        TempFolder::RemoveTree(root);
     }
 
     // A capability file placed where the spooler copies driver files from.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/win32api.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -24,53 +25,13 @@ class ProfileStringTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char temp[MAX_PATH] = {};
-        ASSERT_GT(GetTempPathA(MAX_PATH, temp), 0u);
-        for (int n = 0; n < 1000; ++n) {
-            std::string candidate = std::string(temp) + "tvprofile" + std::to_string(n);
-            if (CreateDirectoryA(candidate.c_str(), nullptr)) {
-                m_folder = candidate + "\\";
-                return;
-            }
-        }
-        FAIL() << "no temporary folder";
-    }
-    void TearDown() override
-    {
-        WIN32_FIND_DATAA data;
-        HANDLE find = FindFirstFileA((m_folder + "*").c_str(), &data);
-        if (find != INVALID_HANDLE_VALUE) {
-            do {
-                std::string name = data.cFileName;
-                if (name == "." || name == "..") continue;
-                SetFileAttributesA((m_folder + name).c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA((m_folder + name).c_str());
-            } while (FindNextFileA(find, &data));
-            FindClose(find);
-        }
-        RemoveDirectoryA(m_folder.c_str());
+        ASSERT_TRUE(m_temp.Made()) << "no temporary folder";
+        m_folder = m_temp.Path();
     }
 
     std::string Path(const std::string& name) const { return m_folder + name; }
-    void Put(const std::string& name, const std::string& bytes) const
-    {
-        HANDLE file = CreateFileA(Path(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        ASSERT_NE(file, INVALID_HANDLE_VALUE);
-        DWORD done = 0;
-        ASSERT_TRUE(WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr));
-        CloseHandle(file);
-    }
-    std::string Contents(const std::string& name) const
-    {
-        HANDLE file = CreateFileA(Path(name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-        if (file == INVALID_HANDLE_VALUE) return {};
-        std::string bytes(GetFileSize(file, nullptr), '\0');
-        DWORD done = 0;
-        ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
-        CloseHandle(file);
-        bytes.resize(done);
-        return bytes;
-    }
+    void Put(const std::string& name, const std::string& bytes) const { ASSERT_TRUE(m_temp.Put(name, bytes)) << name; }
+    std::string Contents(const std::string& name) const { return m_temp.Read(name); }
     // The value as the system reads it: the buffer grows while the result may be cut.
     std::string Get(const char* section, const char* key, const std::string& file, const char* def = "") const
     {
@@ -92,6 +53,7 @@ protected:
         return names;
     }
 
+    TempFolder m_temp{"tvprofile"};
     std::string m_folder;
 };
 

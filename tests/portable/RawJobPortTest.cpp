@@ -9,6 +9,7 @@
 
 #include "platform/win32api.h"
 #include "printer/CPrint.h"
+#include "support/TempFolder.h"
 
 #ifndef _WIN32
 #include "support/SimMachine.h"
@@ -19,12 +20,6 @@ namespace {
 const char kDriver[] = "TvRaw Port Driver";
 const char kPrinter[] = "TvRaw Port Printer";
 const char* const kDriverFiles[] = {"TVRAWDRV.DLL", "TVRAWUI.DLL", "TVRAW.GPD"};
-
-std::string Folder(std::string path)
-{
-    if (!path.empty() && path.back() != '\\') path += '\\';
-    return path;
-}
 
 bool WriteBytes(const std::string& path, const std::string& bytes)
 {
@@ -49,25 +44,6 @@ std::string ReadBytes(const std::string& path)
     return bytes;
 }
 
-void RemoveTree(const std::string& folder)
-{
-    WIN32_FIND_DATAA found;
-    HANDLE find = FindFirstFileA((Folder(folder) + "*").c_str(), &found);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            std::string path = Folder(folder) + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(path);
-            else
-                DeleteFileA(path.c_str());
-        } while (FindNextFileA(find, &found));
-        FindClose(find);
-    }
-    RemoveDirectoryA(folder.c_str());
-}
-
 class RawJobPortTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -79,9 +55,9 @@ protected:
         ASSERT_GT(GetCurrentDirectoryA(sizeof buffer, buffer), 0u);
         savedDirectory = buffer;
         ASSERT_GT(GetTempPathA(sizeof buffer, buffer), 0u);
-        root = Folder(buffer) + "TvRawJobTest";
+        root = TempFolder::WithSlash(buffer) + "TvRawJobTest";
         RemovePrinter();
-        RemoveTree(root);
+        TempFolder::RemoveTree(root);
         ASSERT_TRUE(CreateDirectoryA(root.c_str(), nullptr)) << root;
         ASSERT_TRUE(CreateDirectoryA((root + "\\Tintora").c_str(), nullptr));
         ASSERT_TRUE(SetCurrentDirectoryA(root.c_str()));
@@ -96,7 +72,7 @@ protected:
     {
         RemovePrinter();
         SetCurrentDirectoryA(savedDirectory.c_str());
-        RemoveTree(root);
+        TempFolder::RemoveTree(root);
     }
 
     void Install()
@@ -105,7 +81,7 @@ protected:
         char buffer[MAX_PATH + 1] = {};
         ASSERT_TRUE(GetPrinterDriverDirectoryA(nullptr, nullptr, 1, reinterpret_cast<LPBYTE>(buffer), sizeof buffer,
                                                &needed));
-        driverFolder = Folder(buffer);
+        driverFolder = TempFolder::WithSlash(buffer);
         for (const char* file : kDriverFiles) ASSERT_TRUE(WriteBytes(driverFolder + file, "x"));
         std::string driverPath = driverFolder + kDriverFiles[0];
         std::string configPath = driverFolder + kDriverFiles[1];
