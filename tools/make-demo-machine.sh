@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Lays out a demo machine in folder $1 whose libraries are searched in $2.
+# Lays out a demo machine in folder $1 whose libraries are searched in $2: one supported printer
+# per test-print mode (EMF, EMF_INTERNAL, EMF_INTERNAL_XPS, raw 3.10, 3.30 and 3.31) and one
+# unsupported printer.
 set -euo pipefail
 demo="$1"; bin="$2"
 rm -rf "$demo"; mkdir -p "$demo"
@@ -14,8 +16,19 @@ hex() {  # hex TABLE_BYTES SEED: a deterministic table as "%02X" text
   for ((i = 0; i < n; i++)); do out+=$(printf '%02X' $(((i * 7 + seed) % 256))); done
   printf '%s' "$out"
 }
+dw() {  # dw VALUE: a little-endian 32-bit word
+  local v=$1
+  printf "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x' $((v & 255)) $(((v >> 8) & 255)) $(((v >> 16) & 255)) $(((v >> 24) & 255)))"
+}
+emf() {  # emf WIDTH HEIGHT: a metafile page of that frame (hundredths of a mm), no drawing
+  dw 1; dw 108; dw 0; dw 0; dw 0; dw 0; dw 0; dw 0; dw "$1"; dw "$2"
+  dw 0x464D4520; dw 0x10000; dw 128; dw 2; dw 1  # signature, version, bytes, records, handles
+  local i; for ((i = 0; i < 12; i++)); do dw 0; done
+  dw 14; dw 20; dw 0; dw 16; dw 20  # end-of-file record
+}
 
-for f in OC5000.DLL OC5000UI.DLL SC7000.DLL SC7000UI.DLL PLAIN.DLL; do printf 'driver' >"$drivers/$f"; done
+for f in OC5000.DLL OC5000UI.DLL SC7000.DLL SC7000UI.DLL PLAIN.DLL OC6000.DLL OC6000UI.DLL OC8000.DLL \
+  OC8000UI.DLL SC7100.DLL SC7100UI.DLL SC6900.DLL SC6900UI.DLL; do printf 'driver' >"$drivers/$f"; done
 
 crlf >"$drivers/XVOC5000.CAP" <<'INI'
 [Capability]
@@ -59,6 +72,36 @@ SettingNum=0
 SettingNum=0
 INI
 
+# One more model per test-print mode: metafile prints with the tables in the device mode (NT and
+# XPS driver families), and raw downloads of both PJL forms.
+cap() {  # cap FILE DRIVER MODEL CATALOGUE VERSION
+  crlf >"$drivers/$1" <<INI
+[Capability]
+$2=$3
+[$3]
+CCMInfoFile=$4
+CCMVersion=$5
+LocalPrinterOnly=0
+INI
+}
+cap XVOC6000.CAP "Office Color 6000" OC6000 OC6000CM.INI 0320
+cap XVOC8000.CAP "Office Color 8000 XPS" OC8000 OC8000CM.INI 0340
+cap XVSC7100.CAP "Studio Color 7100" SC7100 SC7100CM.INI 3.31
+cap XVSC6900.CAP "Studio Color 6900" SC6900 SC6900CM.INI 3.30
+crlf >"$drivers/OC6000CM.INI" <<INI
+[Color]
+SettingNum=1
+SettingID0=0
+SettingName0=Team Colours
+CCMNT0=$(hex 228 7)
+CCMNV0=$(hex 228 8)
+[Gamma]
+SettingNum=0
+INI
+for f in OC8000CM.INI SC7100CM.INI SC6900CM.INI; do
+  printf '[Color]\nSettingNum=0\n[Gamma]\nSettingNum=0\n' | crlf >"$drivers/$f"
+done
+
 crlf >"$utility/Tavrel.ini" <<'INI'
 [Manufacture]
 FileHeader=XV
@@ -67,20 +110,60 @@ FontName=Arial
 [HelpFile]
 FileName=TAVREL.HLP
 [CCMVer0300]
-Module=TVCCM300.DLL
+Module=TVCCM.DLL
 IccModule=TVICC.DLL
 PrintMode=EMF
 ColorTestFile=CTEST300.EMF
 GammaTestFile=GTEST300.EMF
 SampleFile=SAMPLE300.EMF
 [CCMVer0310]
-Module=TVCCM310.DLL
+Module=TVCCM.DLL
 PrintMode=RAW
 ColorTestFile=CTEST310.PRN
 GammaTestFile=GTEST310.PRN
 SampleFile=SAMPLE310.PRN
 DataSize=00000228
 DefaultSettingVerShare=SharedDefaults
+[CCMVer0320]
+Module=TVCCM.DLL
+PrintMode=EMF_INTERNAL
+ColorTestFile=CTEST320.EMF
+GammaTestFile=GTEST320.EMF
+SampleFile=SAMPLE320.EMF
+[CCMVer0340]
+Module=TVCCM.DLL
+PrintMode=EMF_INTERNAL_XPS
+ColorTestFile=CTEST340.EMF
+GammaTestFile=GTEST340.EMF
+SampleFile=SAMPLE340.EMF
+[CCMVer3.31]
+Module=TVCCM.DLL
+PrintMode=RAW
+ColorTestFile=CTEST331.PRN
+GammaTestFile=GTEST331.PRN
+SampleFile=SAMPLE331.PRN
+DataSize=00000228
+[CCMVer3.30]
+Module=TVCCM.DLL
+PrintMode=RAW
+ColorTestFile=CTEST330.PRN
+GammaTestFile=GTEST330.PRN
+SampleFile=SAMPLE330.PRN
+DataSize=00000228
+[DefaultSettingVer0320]
+Standard=0
+Vivid=1
+Photo=2
+[DefaultSettingVer0340]
+Standard=0
+Vivid=1
+Photo=2
+[DefaultSettingVer3.31]
+Standard=0
+Presentation=3
+[DefaultSettingVer3.30]
+Standard=0
+Presentation=3
 [DefaultSettingVer0300]
 Standard=0
 Vivid=1
@@ -91,6 +174,19 @@ Presentation=3
 [StringSet1]
 Standard=0
 INI
+
+# Test and sample pages: metafiles (portrait A4, the colour test page landscape) for the
+# metafile modes, a printer-language file for the raw modes.
+for v in 300 320 340; do
+  emf 29700 21000 >"$utility/CTEST$v.EMF"
+  emf 21000 29700 >"$utility/GTEST$v.EMF"
+  emf 21000 29700 >"$utility/SAMPLE$v.EMF"
+done
+for v in 310 330 331; do
+  for page in CTEST GTEST SAMPLE; do
+    printf '\033%%-12345X@PJL ENTER LANGUAGE=PCL\r\n%s page %s\r\n\033%%-12345X' "$page" "$v" >"$utility/$page$v.PRN"
+  done
+done
 
 # The about box reads the version file from the current folder (the host's folder).
 crlf >"$c/Program Files/Tavrel Host/version.txt" <<'INI'
@@ -122,6 +218,30 @@ DriverPath=$d\SC7000.DLL
 ConfigFile=$d\SC7000UI.DLL
 DependentFiles=$d\XVSC7000.CAP;SC7000CM.INI
 [Driver]
+Name=Office Color 6000
+Version=3
+DriverPath=$d\OC6000.DLL
+ConfigFile=$d\OC6000UI.DLL
+DependentFiles=XVOC6000.CAP;OC6000CM.INI
+[Driver]
+Name=Office Color 8000 XPS
+Version=3
+DriverPath=$d\OC8000.DLL
+ConfigFile=$d\OC8000UI.DLL
+DependentFiles=XVOC8000.CAP;OC8000CM.INI
+[Driver]
+Name=Studio Color 7100
+Version=3
+DriverPath=$d\SC7100.DLL
+ConfigFile=$d\SC7100UI.DLL
+DependentFiles=XVSC7100.CAP;SC7100CM.INI
+[Driver]
+Name=Studio Color 6900
+Version=3
+DriverPath=$d\SC6900.DLL
+ConfigFile=$d\SC6900UI.DLL
+DependentFiles=XVSC6900.CAP;SC6900CM.INI
+[Driver]
 Name=Plain Laser
 Version=3
 DriverPath=$d\PLAIN.DLL
@@ -129,10 +249,30 @@ DriverPath=$d\PLAIN.DLL
 Name=Office Printer
 Port=LPT1:
 Driver=Office Color 5000
+DriverExtra=2100
 [Printer]
 Name=Design Studio
 Port=USB001
 Driver=Studio Color 7000
+[Printer]
+Name=Team Printer
+Port=LPT3:
+Driver=Office Color 6000
+DriverExtra=2100
+[Printer]
+Name=Front Desk XPS
+Port=USB002
+Driver=Office Color 8000 XPS
+DriverExtra=2100
+FinishJobs=after 4 queries
+[Printer]
+Name=Photo Lab
+Port=USB003
+Driver=Studio Color 7100
+[Printer]
+Name=Proof Room
+Port=LPT4:
+Driver=Studio Color 6900
 [Printer]
 Name=Hall Laser
 Port=LPT2:

@@ -1,6 +1,7 @@
 #include "launch/TavrelEntry.h"
 
 #include <memory>
+#include <utility>
 
 #include "framework/ResourceModule.h"
 #include "framework/MessageBox.h"
@@ -9,6 +10,8 @@
 #include "launch/CmyException.h"
 #include "launch/CmyMessageBox.h"
 #include "launch/LaunchChecks.h"
+#include "printer/CPrint.h"
+#include "testprint/CPrintMsgDlg.h"
 
 // The one application object of the library.
 CTAVRELApp theApp;
@@ -32,6 +35,19 @@ public:
 
 private:
     HMODULE m_hostModule;
+};
+
+// Every page handed to the spooler during the call shows the printing notice; the host's own
+// handler (if any) comes back when the call ends, however it ends.
+class PrintNoticeContext {
+public:
+    PrintNoticeContext() : m_previous(CPrint::SetPrintMessageHandler(&CPrintMsgDlg::ShowNotice)) {}
+    ~PrintNoticeContext() { CPrint::SetPrintMessageHandler(std::move(m_previous)); }
+    PrintNoticeContext(const PrintNoticeContext&) = delete;
+    PrintNoticeContext& operator=(const PrintNoticeContext&) = delete;
+
+private:
+    CPrint::PrintMessageHandler m_previous;
 };
 
 LONG RunWizard(LPCSTR printerName)
@@ -65,6 +81,7 @@ LONG RunWizard(LPCSTR printerName)
 extern "C" LONG CallTintora32(INT_PTR /*context*/, INT_PTR /*reserved1*/, LPCSTR printerName, int /*reserved2*/)
 {
     ModuleContext context;
+    PrintNoticeContext notice;
     try {
         return RunWizard(printerName);
     } catch (const CmyException& failure) {
