@@ -1,20 +1,323 @@
 #include "color/CColorPalettePage.h"
 
+#include <cstdlib>
+#include <memory>
+
+#include "color/CCcmTables.h"
+#include "color/CColorModule.h"
 #include "framework/CPropertySheet.h"
+#include "framework/DataExchange.h"
+#include "launch/CDlgRes.h"
+#include "launch/CmyException.h"
+#include "launch/CmyMessageBox.h"
 #include "launch/IWizardSheet.h"
+#include "storage/CCtrlMng.h"
+#include "storage/CFileAcc.h"
+#include "storage/CIniUtility.h"
+#include "testprint/CEmfInternal9x.h"
+#include "testprint/CEmfInternalNT.h"
+#include "testprint/CEmfPrintDialog.h"
+#include "testprint/CPrintMsgDlg.h"
+#include "testprint/XPSTestJobPrintingDlg.h"
 
 namespace {
+
 constexpr UINT templateId = 111;
 constexpr UINT titleId = 3;
+
+constexpr int idPalette = 1025;
+constexpr int idTestPrint = 1029;
+constexpr int idRevert = 1003;
+constexpr int idNote = 1109;
+constexpr int idLegend = 1028;
+constexpr int idPaletteGroup = 1027;
+constexpr int idInstruction = 1026;
+
+constexpr UINT strDefaultEntry = 518;
+constexpr UINT msgRevertQuestion = 542;
+constexpr UINT captionWarning = 539;
+constexpr UINT msgNoTestFile = 524;
+
+constexpr DWORD platformWindows9x = 1;
+constexpr char kUtilityFolder[] = "\\Tintora\\";
+constexpr char kTemporaryBase[] = "testprint";
+
+std::string Trimmed(const std::string& text)
+{
+    const char* blanks = " \t\r\n";
+    const size_t first = text.find_first_not_of(blanks);
+    if (first == std::string::npos) return std::string();
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+bool Contains(const CmyStringArray& names, const std::string& name)
+{
+    for (int i = 0; i < names.GetSize(); ++i) {
+        if (names.GetAt(i) == name) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
-CColorPalettePage::CColorPalettePage(CUtilityInfo* info) : CPageFunction(templateId, info) {}
+CColorPalettePage::CColorPalettePage(CUtilityInfo* info) : CPageFunction(templateId, info), m_inputDlg(this)
+{
+    MapCommand(idPalette, &CColorPalettePage::OnPaletteClicked, STN_CLICKED);
+    MapCommand(idTestPrint, &CColorPalettePage::OnTestPrint);
+    MapCommand(idRevert, &CColorPalettePage::OnRevert);
+}
+
+void CColorPalettePage::DoDataExchange(CDataExchange* dx)
+{
+    CPageFunction::DoDataExchange(dx);
+    DDX_Control(dx, idNote, m_note);
+    DDX_Control(dx, idPalette, m_palette);
+    DDX_Control(dx, idLegend, m_legend);
+    DDX_Control(dx, idPaletteGroup, m_paletteGroup);
+    DDX_Control(dx, idInstruction, m_instruction);
+    DDX_Control(dx, idTestPrint, m_testPrintButton);
+    DDX_Control(dx, idRevert, m_revertButton);
+}
 
 BOOL CColorPalettePage::OnSetActive()
 {
-    if (CPropertySheet* sheet = GetParentSheet()) {
-        sheet->SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
-    }
+    if (CPropertySheet* sheet = GetParentSheet()) sheet->SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
+    m_note.SetCaption(160);
+    m_legend.SetCaption(114);
+    m_instruction.SetCaption(113);
+    m_testPrintButton.SetCaption(227);
+    m_revertButton.SetCaption(204);
     SetSheetTitle(*this, titleId, m_strRes);
+
+    // A page that never loaded has nothing to show, whatever the names say.
+    if (!m_loaded || m_lastSettingName != m_info->selectedSettingName || m_info->reloadNeeded == 1) {
+        try {
+            LoadData();
+            m_palette.Layout(CColorPalette::rows, CColorPalette::columns);
+            RefreshMarks();
+            m_info->reloadNeeded = 0;
+        } catch (const CmyException& e) {
+            e.Report();
+        }
+    }
     return CPageFunction::OnSetActive();
+}
+
+LRESULT CColorPalettePage::OnWizardNext()
+{
+    m_lastSettingName = m_info->selectedSettingName;
+    m_info->dataSaved = m_manager.IsUnchanged();
+    return CPageFunction::OnWizardNext();
+}
+
+LRESULT CColorPalettePage::OnWizardBack()
+{
+    m_lastSettingName = m_info->selectedSettingName;
+    m_info->dataSaved = m_manager.IsUnchanged();
+    return CPageFunction::OnWizardBack();
+}
+
+BOOL CColorPalettePage::OnQueryCancel()
+{
+    m_info->dataSaved = m_manager.IsUnchanged();
+    return CPageFunction::OnQueryCancel();
+}
+
+void CColorPalettePage::OnEndSession(BOOL ending)
+{
+    CPageFunction::OnEndSession(ending);
+    // A session that goes on keeps the setting its running test job still needs.
+    if (ending && m_temporaryActive) RemoveTemporarySetting();
+}
+
+void CColorPalettePage::LoadData()
+{
+    m_manager.SetUtilityInfo(*m_info);
+    m_manager.LoadDefaultData();
+    if (m_info->userSettingSelected == 0) {
+        m_manager.UseDefaults();
+    } else {
+        m_manager.LoadStoredData();
+    }
+    m_manager.AcceptCurrent();
+    m_current = m_manager.GetCurrent();
+    m_default = m_manager.GetDefault();
+    m_loaded = true;
+}
+
+void CColorPalettePage::RefreshMarks()
+{
+    int x = 0;
+    int y = 0;
+    for (int i = 0; m_current.GetValue(i, x, y); ++i) {
+        int dx = 0;
+        int dy = 0;
+        m_default.GetValue(i, dx, dy);
+        m_palette.SetEnabled(i, x == 0 && y == 0 ? 0 : 1);
+        m_palette.SetChanged(i, x != dx || y != dy ? 1 : 0);
+        m_palette.SetBold(i, 0);
+    }
+}
+
+void CColorPalettePage::OnPaletteClicked()
+{
+    const int i = m_palette.GetHighlighted();
+    if (i < 0) return;
+    int cx = 0, cy = 0, dx = 0, dy = 0;
+    m_current.GetValue(i, cx, cy);
+    m_default.GetValue(i, dx, dy);
+    if (cx == 0 && cy == 0 && dx == 0 && dy == 0) return;
+
+    int xFirst = 0, xLast = 0, yFirst = 0, yLast = 0;
+    m_default.GetRanges(i, xFirst, xLast, yFirst, yLast);
+    m_inputDlg.SetX(cx, dx);
+    m_inputDlg.SetY(cy, dy);
+    m_inputDlg.SetRanges(xFirst, xLast, yFirst, yLast);
+    m_inputDlg.SetIndex(i);
+
+    CWnd::ReleaseCapture();
+    m_palette.ClearHighlight(i);
+    m_inputDlg.DoModal();
+    int x = cx;
+    int y = cy;
+    m_inputDlg.GetResult(x, y);
+
+    const int edited = m_manager.GetStored().IsValue(i, x, y) ? 0 : 1;
+    if (x != cx || y != cy) m_palette.SetBold(i, edited);
+    m_palette.SetChanged(i, x != dx || y != dy ? 1 : 0);
+    m_current.SetValue(i, x, y, edited);
+    m_manager.SetCurrent(m_current);
+}
+
+void CColorPalettePage::OnRevert()
+{
+    if (CmyMessageBox().Show(GetSafeHwnd(), msgRevertQuestion, MB_YESNO | MB_ICONWARNING, captionWarning) != IDYES)
+        return;
+    m_current = m_manager.GetStored();
+    m_manager.RevertToStored();
+    RefreshMarks();
+}
+
+void CColorPalettePage::OnTestPrint()
+{
+    try {
+        PrintTestPage();
+    } catch (const CmyException& e) {
+        e.Report();
+    }
+}
+
+void CColorPalettePage::PrintTestPage()
+{
+    const std::string& version = m_info->ccmVersion;
+    CColorModule module(version);
+    std::string source = m_info->selectedSettingName;
+    if (source == m_strRes.Load(strDefaultEntry)) source.clear();
+
+    // The buffers grow to the module's table size before it writes: stored tables may be shorter.
+    CCcmTables tables;
+    module.SetColorData(m_current, 0);
+    if (m_info->userSettingSelected == 0) {
+        tables.Allocate(module.GetCCMSize());
+    } else {
+        CColorDataMng stored;
+        stored.SetUtilityInfo(*m_info);
+        tables.Allocate(stored.ReadCCM(source, nullptr, nullptr));
+        stored.ReadCCM(source, tables.T(), tables.V());
+    }
+    tables.Compute(module, m_info->userSettingSelected);
+    const DWORD size = static_cast<DWORD>(tables.GetSize());
+
+    CIniUtility ini;
+    const std::string printMode = ini.GetVersionValue(version, "PrintMode");
+    const std::string testFile = ini.GetVersionValue(version, "ColorTestFile");
+    if (testFile.empty()) throw CmyException(msgNoTestFile, std::string());
+    const std::string testPath = CFileAcc().BuildPath(testFile, kUtilityFolder);
+
+    if (printMode == "EMF") {
+        CEmfPrintDialog::Run(*m_info, CEmfPrintDialog::modeColorTest, testPath, tables.T(), std::string());
+    } else if (printMode == "EMF_INTERNAL") {
+        std::unique_ptr<CEmfPrintBase> print;
+        if (GetPlatformId() == platformWindows9x) {
+            print = std::make_unique<CEmfInternal9x>();
+        } else {
+            print = std::make_unique<CEmfInternalNT>();
+        }
+        print->SetPrinterName(m_info->printerName);
+        print->OpenPrinterData();
+        print->PrintPage(testPath, version, CEmfPrintBase::kindTestTables, tables.T(), tables.V(), size);
+        CPrintMsgDlg::ShowNotice();
+    } else if (printMode == "EMF_INTERNAL_XPS") {
+        PrintThroughTemporarySetting(testPath, tables);
+    } else {
+        m_print.SetPrinterName(m_info->printerName);
+        m_print.SendRawJob(version, testPath, tables.T(), tables.V(), size);
+    }
+}
+
+void CColorPalettePage::PrintThroughTemporarySetting(const std::string& testPath, CCcmTables& tables)
+{
+    const std::string name = ChooseTemporaryName();
+    CCtrlMng catalog;
+    catalog.SetFile(m_info->driverCatalogPath, CDataMngBase::kindColor);
+    catalog.AddTestSetting(name);
+    m_temporaryName = name;
+    m_temporaryActive = 1;
+    try {
+        m_manager.WriteTemporaryCCM(name, m_info->userSettingSelected, m_info->selectedSettingName);
+        XPSTestJobPrintingDlg::Request request;
+        request.path = testPath;
+        request.ccmVersion = m_info->ccmVersion;
+        request.kind = CEmfPrintBase::kindTestTables;
+        request.tTable = tables.T();
+        request.vTable = tables.V();
+        request.tableLength = static_cast<DWORD>(tables.GetSize());
+        request.tableType = CEmfInternalXPS::tableTypeColor;
+        request.settingId = static_cast<DWORD>(std::strtol(catalog.GetIdByName(name).c_str(), nullptr, 10));
+        request.printerName = m_info->printerName;
+
+        CDlgRes library;
+        XPSTestJobPrintingDlg dialog(request, this);
+        if (dialog.InitModalIndirect(library.LoadDialogTemplate(XPSTestJobPrintingDlg::templateId))) dialog.DoModal();
+    } catch (...) {
+        // The temporary entry must not outlive a failed print.
+        RemoveTemporarySetting();
+        throw;
+    }
+    RemoveTemporarySetting();
+}
+
+std::string CColorPalettePage::ChooseTemporaryName() const
+{
+    CCtrlMng catalog;
+    catalog.SetFile(m_info->driverCatalogPath, CDataMngBase::kindColor);
+    const CmyStringArray colourNames = catalog.GetSettingNames();
+    catalog.SetFile(m_info->driverCatalogPath, CDataMngBase::kindGamma);
+    const CmyStringArray gammaNames = catalog.GetSettingNames();
+    const CmyStringArray defaultNames = CIniUtility().GetDefaultSettingKeys(m_info->ccmVersion);
+    const std::string defaultEntry = Trimmed(m_strRes.Load(strDefaultEntry));
+
+    auto inUse = [&](const std::string& name) {
+        return Contains(colourNames, name) || Contains(gammaNames, name) || Contains(defaultNames, name) ||
+               name == defaultEntry;
+    };
+    std::string name = kTemporaryBase;
+    for (int n = 1; inUse(name); ++n) name = kTemporaryBase + std::to_string(n);
+    return name;
+}
+
+void CColorPalettePage::RemoveTemporarySetting()
+{
+    if (!m_temporaryActive) return;
+    m_temporaryActive = 0;
+    try {
+        CColorDataMng temporary;
+        temporary.SetUtilityInfo(*m_info);
+        temporary.DeleteTemporaryCCM(m_temporaryName);
+    } catch (const CmyException&) {
+        // The catalogue entry below is removed in any case.
+    }
+    CCtrlMng catalog;
+    catalog.SetFile(m_info->driverCatalogPath, CDataMngBase::kindColor);
+    catalog.RemoveLastSetting(m_temporaryName);
 }

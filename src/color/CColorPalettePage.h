@@ -1,17 +1,70 @@
-// The colour palette page: edits the colour-balance setting patch by patch.
+// The colour palette page: edits the colour-balance setting patch by patch, prints test pages
+// of the setting as it stands and throws edits away. It owns the colour data manager that the
+// save page works with.
 #pragma once
 
+#include <string>
+
+#include "color/CColorData.h"
 #include "color/CColorDataMng.h"
+#include "color/CColorInputDlg.h"
+#include "color/CColorPalette.h"
+#include "controls/CmyButton.h"
+#include "controls/CmyStatic.h"
 #include "launch/CPageFunction.h"
+#include "printer/CPrint.h"
+
+class CCcmTables;
 
 class CColorPalettePage : public CPageFunction {
 public:
     explicit CColorPalettePage(CUtilityInfo* info);
 
     BOOL OnSetActive() override;
+    LRESULT OnWizardNext() override;
+    LRESULT OnWizardBack() override;
+    BOOL OnQueryCancel() override;
 
     CColorDataMng& GetDataMng() { return m_manager; }
+    // The page's working copies of the manager's current and default data.
+    const CColorData& GetCurrentData() const { return m_current; }
+    const CColorData& GetDefaultData() const { return m_default; }
+    CColorPalette& GetPalette() { return m_palette; }
+    int IsTemporarySettingActive() const { return m_temporaryActive; }
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override;
+    void OnEndSession(BOOL ending) override;
 
 private:
+    void LoadData();
+    void RefreshMarks();
+    void OnPaletteClicked();
+    void OnTestPrint();
+    void OnRevert();
+
+    void PrintTestPage();
+    void PrintThroughTemporarySetting(const std::string& testPath, CCcmTables& tables);
+    // "testprint", else "testprint" + 1, 2, ... : the first name no setting of either kind and
+    // no default setting uses.
+    std::string ChooseTemporaryName() const;
+    void RemoveTemporarySetting();
+
+    CPrint m_print;
+    std::string m_lastSettingName;
+    CmyStatic m_note;             // 1109
     CColorDataMng m_manager;
+    CColorData m_default;
+    CColorData m_current;
+    CColorInputDlg m_inputDlg;
+    CColorPalette m_palette;      // 1025
+    CmyStatic m_legend;           // 1028
+    CmyButton m_paletteGroup;     // 1027
+    CmyStatic m_instruction;      // 1026
+    CmyButton m_testPrintButton;  // 1029
+    CmyButton m_revertButton;     // 1003
+    int m_temporaryActive = 0;
+    std::string m_temporaryName;
+
+    bool m_loaded = false;  // data was loaded at least once
 };

@@ -65,3 +65,16 @@ int CListBox::SetItemData(int index, DWORD_PTR data) {
 DWORD_PTR CListBox::GetItemData(int index) const {
     return static_cast<DWORD_PTR>(SendMessage(LB_GETITEMDATA, static_cast<WPARAM>(index)));
 }
+
+int CListBox::GetSel(int index) const { return static_cast<int>(SendMessage(LB_GETSEL, static_cast<WPARAM>(index))); }
+
+int CListBox::SetSel(int index, BOOL select) {
+    return static_cast<int>(SendMessage(LB_SETSEL, static_cast<WPARAM>(select), static_cast<LPARAM>(index)));
+}
+
+int CListBox::GetSelCount() const { return static_cast<int>(SendMessage(LB_GETSELCOUNT)); }
+
+int CListBox::GetSelItems(int maxItems, int* indexes) const {
+    return static_cast<int>(
+        SendMessage(LB_GETSELITEMS, static_cast<WPARAM>(maxItems), reinterpret_cast<LPARAM>(indexes)));
+}

@@ -24,4 +24,11 @@ public:
     int SelectString(int start, const std::string& text);
     int SetItemData(int index, DWORD_PTR data);
     DWORD_PTR GetItemData(int index) const;
+
+    // List boxes with LBS_MULTIPLESEL or LBS_EXTENDEDSEL. SetSel with index -1 (de)selects
+    // every item. GetSelItems fills at most maxItems indexes in list order and returns how many.
+    int GetSel(int index) const;  // > 0 when selected, LB_ERR for an index out of range
+    int SetSel(int index, BOOL select = TRUE);
+    int GetSelCount() const;      // LB_ERR for a single-selection list box
+    int GetSelItems(int maxItems, int* indexes) const;
 };

@@ -9,6 +9,7 @@
 #ifdef _WIN32
 
 #include <commctrl.h>
+#include <commdlg.h>
 #include <prsht.h>
 
 #else  // Linux
@@ -253,9 +254,18 @@ typedef struct tagLOGFONTA {
 #define EN_UPDATE 0x0400
 #define EN_MAXTEXT 0x0501
 
+// The standard file dialogs.
+#define OFN_READONLY 0x00000001u
+#define OFN_OVERWRITEPROMPT 0x00000002u
+#define OFN_HIDEREADONLY 0x00000004u
+#define OFN_PATHMUSTEXIST 0x00000800u
+#define OFN_FILEMUSTEXIST 0x00001000u
+
 // List boxes.
 #define LBS_NOTIFY 0x0001u
 #define LBS_SORT 0x0002u
+#define LBS_MULTIPLESEL 0x0008u
+#define LBS_EXTENDEDSEL 0x0800u
 #define LBS_NOINTEGRALHEIGHT 0x0100u
 #define LB_OKAY 0
 #define LB_ERR (-1)
@@ -275,6 +285,10 @@ typedef struct tagLOGFONTA {
 #define LB_GETITEMDATA 0x0199
 #define LB_SETITEMDATA 0x019A
 #define LB_FINDSTRINGEXACT 0x01A2
+#define LB_SETSEL 0x0185
+#define LB_GETSEL 0x0187
+#define LB_GETSELCOUNT 0x0190
+#define LB_GETSELITEMS 0x0191
 #define LBN_SELCHANGE 1
 #define LBN_DBLCLK 2
 #define LBN_SELCANCEL 3

@@ -1,11 +1,58 @@
-// The save-setting page: stores the edited setting under a name; Finish only when nothing is unsaved.
+// The save-setting page: stores the edited setting under a name that is checked against the
+// names in use, asking before a stored setting is overwritten. Finish only when nothing is
+// unsaved.
 #pragma once
 
+#include <string>
+
+#include "controls/CmyButton.h"
+#include "controls/CmyEdit.h"
+#include "controls/CmyStatic.h"
 #include "launch/CPageFunction.h"
+#include "pages/CSaveCheckDlg.h"
+#include "pages/CSaveNameDlg.h"
 
 class CSaveSettingPage : public CPageFunction {
 public:
+    // What a name is already used for.
+    static constexpr int nameFree = 1;
+    static constexpr int nameDefaultSetting = 2;  // a default setting of the model
+    static constexpr int nameDefaultEntry = 3;    // the colour list's default entry
+    static constexpr int nameGammaSetting = 4;
+    static constexpr int nameColorSetting = 5;
+
+    static constexpr int maxNameLength = 32;
+
     explicit CSaveSettingPage(CUtilityInfo* info);
 
     BOOL OnSetActive() override;
+
+    // Case-sensitive and exact: stored colour, stored gamma, default setting, default entry.
+    int ClassifyName(const std::string& name) const;
+    // A free name from the name dialog, or empty when the user cancelled.
+    std::string AskName();
+    // The save button: check the name, then store the setting through the sheet's manager.
+    void Save();
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override;
+
+private:
+    void SetTexts();
+    // The name to save under after the checks and questions; empty: save nothing.
+    std::string CheckName(const std::string& typed);
+    // The manager's result: 0 when the tables could not be stored.
+    int StoreSetting(const std::string& name, const std::string& previousName);
+    void ShowWarning(UINT textId, const std::string& argument = {});
+
+    CSaveCheckDlg m_checkDlg;
+    CSaveNameDlg m_nameDlg;
+    CmyStatic m_picture;       // 1049
+    CmyStatic m_pictureFrame;  // 1137
+    CmyStatic m_instruction;   // 1042
+    CmyButton m_group;         // 1043
+    CmyStatic m_nameLabel;     // 1044
+    CmyEdit m_nameEdit;        // 1107
+    CmyButton m_saveButton;    // 1045
+    CmyStatic m_closingNote;   // 1108
 };

@@ -1,20 +1,484 @@
 #include "pages/CSettingEditPage.h"
 
+#include <algorithm>
+#include <cctype>
+
+#include "color/CColorDataMng.h"
+#include "framework/CFileDialog.h"
+#include "framework/CFileFind.h"
 #include "framework/CPropertySheet.h"
+#include "framework/DataExchange.h"
+#include "gamma/CGammaDataMng.h"
+#include "launch/CDlgRes.h"
+#include "launch/CmyException.h"
+#include "launch/CmyMessageBox.h"
 #include "launch/IWizardSheet.h"
+#include "launch/TextFormat.h"
+#include "pages/CSettingFileCheck.h"
+#include "printer/CPrint.h"
+#include "storage/CCtrlMng.h"
+#include "storage/CFileAcc.h"
 
 namespace {
+
 constexpr UINT templateId = 1008;
 constexpr UINT titleId = 11;
+
+constexpr int idListLabel = 1092;
+constexpr int idExportText = 1097;
+constexpr int idImportText = 1098;
+constexpr int idPicture = 1086;
+constexpr int idPictureFrame = 1134;
+constexpr int idListText = 1090;
+constexpr int idSettingsGroup = 1089;
+constexpr int idList = 1096;
+constexpr int idExport = 1094;
+constexpr int idDelete = 1091;
+constexpr int idImport = 1095;
+constexpr int idFilesGroup = 1093;
+
+constexpr UINT bitmapSide = 1500;
+
+constexpr UINT strListLabel = 126;
+constexpr UINT strExportText = 145;
+constexpr UINT strImportText = 146;
+constexpr UINT strListText = 143;
+constexpr UINT strSettingsGroup = 142;
+constexpr UINT strExport = 222;
+constexpr UINT strDelete = 211;
+constexpr UINT strImport = 223;
+constexpr UINT strFilesGroup = 144;
+constexpr UINT strExportTitle = 13;
+constexpr UINT strOpenFilter = 156;
+constexpr UINT strReplaceSetting = 158;
+constexpr UINT strReplaceFile = 159;
+constexpr UINT strSaveFilter = 162;
+
+constexpr UINT msgNothingToImport = 503;
+constexpr UINT msgImportDataFile = 504;
+constexpr UINT msgImportProfile = 505;
+constexpr UINT msgExportDataFile = 506;
+constexpr UINT msgExportProfile = 507;
+constexpr UINT msgDeleteQuestion = 520;
+constexpr UINT msgCatalogFull = 525;
+constexpr UINT msgFileError = 532;
+constexpr UINT msgExported = 549;
+constexpr UINT msgFolderExists = 561;
+constexpr int captionWarning = 539;
+
+constexpr DWORD errorFileExists = 80;
+constexpr int resolutions[] = {300, 600, 1200};
+
+const char* KindWord(int kind) { return kind == CAddSettingDlg::kindGamma ? "Gamma" : "Color"; }
+
+std::string Lower(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+bool EndsWith(const std::string& text, const std::string& end)
+{
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// Keeps the current directory across a file dialog, which may change it.
+class CurrentDirectoryKeeper {
+public:
+    CurrentDirectoryKeeper() : m_length(GetCurrentDirectoryA(MAX_PATH, m_folder)) {}
+    ~CurrentDirectoryKeeper()
+    {
+        if (m_length > 0 && m_length < MAX_PATH) SetCurrentDirectoryA(m_folder);
+    }
+    CurrentDirectoryKeeper(const CurrentDirectoryKeeper&) = delete;
+    CurrentDirectoryKeeper& operator=(const CurrentDirectoryKeeper&) = delete;
+
+private:
+    char m_folder[MAX_PATH] = {};
+    DWORD m_length;
+};
+
 }  // namespace
 
-CSettingEditPage::CSettingEditPage(CUtilityInfo* info) : CPageFunction(templateId, info) {}
+CSettingEditPage::CSettingEditPage(CUtilityInfo* info) : CPageFunction(templateId, info)
+{
+    MapCommand(idDelete, &CSettingEditPage::OnDelete);
+    MapCommand(idExport, &CSettingEditPage::OnExport);
+    MapCommand(idImport, &CSettingEditPage::OnImport);
+}
+
+void CSettingEditPage::DoDataExchange(CDataExchange* dx)
+{
+    CPageFunction::DoDataExchange(dx);
+    DDX_Control(dx, idListLabel, m_listLabel);
+    DDX_Control(dx, idExportText, m_exportText);
+    DDX_Control(dx, idImportText, m_importText);
+    DDX_Control(dx, idPicture, m_picture);
+    DDX_Control(dx, idPictureFrame, m_pictureFrame);
+    DDX_Control(dx, idListText, m_listText);
+    DDX_Control(dx, idSettingsGroup, m_settingsGroup);
+    DDX_Control(dx, idList, m_list);
+    DDX_Control(dx, idExport, m_export);
+    DDX_Control(dx, idDelete, m_delete);
+    DDX_Control(dx, idImport, m_import);
+    DDX_Control(dx, idFilesGroup, m_filesGroup);
+}
 
 BOOL CSettingEditPage::OnSetActive()
 {
-    if (CPropertySheet* sheet = GetParentSheet()) {
-        sheet->SetWizardButtons(PSWIZB_BACK | PSWIZB_FINISH);
-    }
+    if (CPropertySheet* sheet = GetParentSheet()) sheet->SetWizardButtons(PSWIZB_BACK | PSWIZB_FINISH);
     SetSheetTitle(*this, titleId, m_strRes);
+
+    m_listLabel.SetCaption(strListLabel);
+    m_exportText.SetCaption(strExportText);
+    m_importText.SetCaption(strImportText);
+    m_listText.SetCaption(strListText);
+    m_settingsGroup.SetCaption(strSettingsGroup);
+    m_export.SetCaption(strExport);
+    m_delete.SetCaption(strDelete);
+    m_import.SetCaption(strImport);
+    m_filesGroup.SetCaption(strFilesGroup);
+    RECT client{};
+    m_pictureFrame.GetClientRect(&client);
+    m_picture.SetBitmap(bitmapSide, client);
+
+    RefreshList();
     return CPageFunction::OnSetActive();
+}
+
+void CSettingEditPage::EnableList(BOOL enable)
+{
+    m_list.EnableWindow(enable);
+    m_delete.EnableWindow(enable);
+    m_export.EnableWindow(enable);
+}
+
+void CSettingEditPage::RefreshList()
+{
+    m_list.ResetContent();
+    m_colorNames.RemoveAll();
+    m_gammaNames.RemoveAll();
+    CCtrlMng colour;
+    colour.SetFile(m_info->driverCatalogPath, CAddSettingDlg::kindColor);
+    CCtrlMng gamma;
+    gamma.SetFile(m_info->driverCatalogPath, CAddSettingDlg::kindGamma);
+    m_colorNames = colour.GetSettingNames();
+    m_gammaNames = gamma.GetSettingNames();
+    // The item data keeps the kind: a colour and a gamma setting may share a name.
+    for (const std::string& name : m_colorNames) m_list.SetItemData(m_list.AddString(name), CAddSettingDlg::kindColor);
+    for (const std::string& name : m_gammaNames) m_list.SetItemData(m_list.AddString(name), CAddSettingDlg::kindGamma);
+    const BOOL any = m_list.GetCount() > 0;
+    EnableList(any);
+    if (any) m_list.SetCurSel(0);
+}
+
+void CSettingEditPage::OnDelete()
+{
+    try {
+        const int selected = m_list.GetCurSel();
+        if (selected < 0) return;
+        if (CmyMessageBox().Show(GetSafeHwnd(), msgDeleteQuestion, MB_YESNO | MB_ICONWARNING, captionWarning) != IDYES) {
+            return;
+        }
+        const std::string name = m_list.GetText(selected);
+        const int kind = static_cast<int>(m_list.GetItemData(selected));
+        m_list.DeleteString(selected);
+
+        // Only the setting of the selected entry goes: one of the other kind with the same
+        // name stays listed and stored.
+        CmyStringArray& names = kind == CAddSettingDlg::kindGamma ? m_gammaNames : m_colorNames;
+        for (int i = 0; i < names.GetSize(); ++i) {
+            if (names[i] == name) {
+                names.RemoveAt(i);
+                break;
+            }
+        }
+        if (kind == CAddSettingDlg::kindGamma) {
+            CGammaDataMng manager;
+            manager.SetDriver(*m_info);
+            manager.DeleteSettingEverywhere(name);
+            manager.DeleteDataFile(name);
+            manager.RemoveCatalogEntry(name);
+        } else {
+            CColorDataMng manager;
+            manager.SetUtilityInfo(*m_info);
+            manager.DeleteCCM(name);
+            manager.DeleteDataFile(name);
+            manager.RemoveSetting(name);
+        }
+
+        if (m_list.GetCount() == 0) {
+            m_list.ResetContent();
+            EnableList(FALSE);
+        } else {
+            m_list.SetCurSel(0);
+        }
+    } catch (const CmyException& e) {
+        e.Report();
+    }
+}
+
+BOOL CSettingEditPage::ChooseSettings(CmyStringArray& names, std::vector<int>& kinds)
+{
+    CDlgRes library;
+    if (!m_selectDialog.InitModalIndirect(library.LoadDialogTemplate(CAddSettingDlg::templateId), this)) return FALSE;
+    if (m_selectDialog.DoModal() != 1) return FALSE;
+    names = m_selectDialog.GetChosenNames();
+    kinds = m_selectDialog.GetChosenKinds();
+    return !names.IsEmpty() && static_cast<size_t>(names.GetSize()) == kinds.size();
+}
+
+std::string CSettingEditPage::NormalizeExtension(const std::string& path)
+{
+    std::string result = path;
+    if (EndsWith(Lower(result), ".ccm_")) result.pop_back();
+    if (!EndsWith(Lower(result), ".ccm")) result += ".ccm";
+    return result;
+}
+
+void CSettingEditPage::OnExport()
+{
+    try {
+        m_selectDialog.Prepare(*m_info, std::string());
+        if (!m_selectDialog.ComputeCandidates()) return;
+        CmyStringArray names;
+        std::vector<int> kinds;
+        if (!ChooseSettings(names, kinds)) return;
+
+        std::string path;
+        {
+            CurrentDirectoryKeeper keeper;
+            const std::string filter = m_strRes.Load(strSaveFilter);
+            CFileDialog dialog(FALSE, "CCM", nullptr, OFN_HIDEREADONLY | OFN_PATHMUSTEXIST, filter.c_str(), this);
+            if (dialog.DoModal() != IDOK) return;
+            path = dialog.GetPathName();
+        }
+        if (path.empty()) return;
+        ExportSettings(names, kinds, NormalizeExtension(path));
+    } catch (const CmyException& e) {
+        e.Report();
+    }
+}
+
+BOOL CSettingEditPage::CopyForExport(const std::string& source, const std::string& target)
+{
+    if (source.empty()) return FALSE;
+    const CFileAcc files;
+    DWORD result = files.CopyFile(source, target, TRUE);
+    if (result == errorFileExists) {
+        const std::string question = FormatText(m_strRes.Load(strReplaceFile), target);
+        if (CmyMessageBox().ShowText(question, MB_OKCANCEL) != IDOK) return FALSE;
+        result = files.CopyFile(source, target, FALSE);
+    }
+    return result == 0;
+}
+
+void CSettingEditPage::ShowWarning(UINT textId, const std::string& first, const std::string& second)
+{
+    CmyMessageBox().ShowText(FormatText(m_strRes.Load(textId), first, second), MB_ICONWARNING);
+}
+
+BOOL CSettingEditPage::ExportSettings(const CmyStringArray& names, const std::vector<int>& kinds, const std::string& path)
+{
+    const auto slash = path.find_last_of('\\');
+    const std::string dir = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    const std::string file = path.substr(dir.size());
+    const auto dot = file.find_last_of('.');
+    const std::string base = dot == std::string::npos ? file : file.substr(0, dot);
+    const std::string settingFolder = dir + base;
+
+    {
+        CFileFind find;
+        if (base.empty() || find.FindFile(settingFolder)) {
+            CmyMessageBox().Show(GetSafeHwnd(), msgFolderExists, MB_ICONWARNING, captionWarning, settingFolder);
+            return FALSE;
+        }
+    }
+    const CFileAcc files;
+    files.CreateFolder(base, dir);
+    const std::string settingFile = settingFolder + "\\" + file;
+    {
+        // A folder or file that cannot be made must not end in a report of success.
+        CFile created;
+        if (!created.Open(settingFile, CFile::modeCreate | CFile::modeWrite)) {
+            CmyMessageBox().Show(GetSafeHwnd(), msgFileError, MB_ICONWARNING, captionWarning);
+            return FALSE;
+        }
+        created.Abort();
+    }
+
+    CCtrlMng driverColour, driverGamma, fileColour, fileGamma;
+    driverColour.SetFile(m_info->driverCatalogPath, CAddSettingDlg::kindColor);
+    driverGamma.SetFile(m_info->driverCatalogPath, CAddSettingDlg::kindGamma);
+    fileColour.SetFile(settingFile, CAddSettingDlg::kindColor);
+    fileGamma.SetFile(settingFile, CAddSettingDlg::kindGamma);
+    fileColour.MarkUpdated();
+
+    for (int i = 0; i < names.GetSize() && static_cast<size_t>(i) < kinds.size(); ++i) {
+        const std::string& name = names[i];
+        const int kind = kinds[static_cast<size_t>(i)];
+        const bool gamma = kind == CAddSettingDlg::kindGamma;
+        CCtrlMng& source = gamma ? driverGamma : driverColour;
+        CCtrlMng& target = gamma ? fileGamma : fileColour;
+
+        std::string tText, vText;
+        source.GetTables(name, tText, vText);
+        if (gamma) target.WriteNumber(name, source.ReadNumber(name));
+        const std::string sourceFile = source.GetDataFileName(name);
+        const std::string newFile = target.AddSetting(name);
+        target.SetTables(name, tText, vText);
+
+        const std::string dataSource = sourceFile.empty() ? std::string() : files.GetDataPath(sourceFile, m_info->driverName);
+        if (!CopyForExport(dataSource, settingFolder + "\\" + newFile)) ShowWarning(msgExportDataFile, newFile, name);
+
+        if (m_info->printMode == "EMF") {
+            for (int resolution : resolutions) {
+                const std::string from = source.GetProfileFileName(KindWord(kind), resolution, name);
+                const std::string to = target.GetProfileFileName(KindWord(kind), resolution, name);
+                const std::string fromPath = from.empty() ? std::string() : files.GetDataPath(from, m_info->driverName);
+                if (to.empty() || !CopyForExport(fromPath, settingFolder + "\\" + to)) {
+                    ShowWarning(msgExportProfile, newFile, name);
+                }
+            }
+        }
+    }
+
+    CmyMessageBox().Show(GetSafeHwnd(), msgExported, MB_ICONINFORMATION, strExportTitle, settingFolder);
+    return TRUE;
+}
+
+void CSettingEditPage::OnImport()
+{
+    std::string path;
+    {
+        CurrentDirectoryKeeper keeper;
+        const std::string filter = m_strRes.Load(strOpenFilter);
+        CFileDialog dialog(TRUE, nullptr, nullptr, OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY,
+                           filter.c_str(), this);
+        if (dialog.DoModal() == IDOK) path = dialog.GetPathName();
+    }
+    if (path.empty()) return;
+
+    // Nothing is read from a setting file that is not of our own form.
+    if (const UINT problem = CSettingFileCheck::CheckCatalog(path)) {
+        CmyMessageBox().Show(GetSafeHwnd(), problem, MB_ICONWARNING, captionWarning);
+        return;
+    }
+    m_selectDialog.Prepare(*m_info, path);
+    if (!m_selectDialog.ComputeCandidates()) {
+        CmyMessageBox().Show(GetSafeHwnd(), msgNothingToImport, MB_ICONWARNING, captionWarning);
+        return;
+    }
+    CmyStringArray names;
+    std::vector<int> kinds;
+    if (!ChooseSettings(names, kinds)) return;
+
+    int imported = 0;
+    try {
+        imported = ImportSettings(names, kinds, path);
+    } catch (const CmyException& e) {
+        e.Report();
+        // Settings imported before the failure stay; the list shows them.
+        imported = 1;
+    }
+    if (imported > 0) RefreshList();
+}
+
+void CSettingEditPage::CopyProfilesForImport(const std::string& folder, const std::string& name, int kind,
+                                             const std::string& settingFile)
+{
+    CCtrlMng source;
+    source.SetFile(settingFile, kind);
+    CCtrlMng driver;
+    driver.SetFile(m_info->driverCatalogPath, kind);
+    const CFileAcc files;
+    for (int resolution : resolutions) {
+        const std::string from = source.GetProfileFileName(KindWord(kind), resolution, name);
+        const std::string to = driver.GetProfileFileName(KindWord(kind), resolution, name);
+        const std::string target = files.GetDataPath(to, m_info->driverName);
+        if (!from.empty() && !to.empty() && files.CopyFile(folder + from, target, FALSE) == 0) {
+            // The driver reads the profiles from its own folder too; the copy keeps the name
+            // the catalogue registers.
+            CPrint printer;
+            if (printer.LoadDriverInfo(m_info->printerName)) {
+                const std::string driverFolder = printer.GetDriverFolder();
+                files.CreateFolder(m_info->driverName, driverFolder);
+                files.CopyToFolder(target, driverFolder + m_info->driverName);
+            }
+        } else {
+            ShowWarning(msgImportProfile, from, name);
+        }
+        driver.RegisterProfiles(name, m_info->printerName, m_info->driverName, 1);
+    }
+}
+
+int CSettingEditPage::ImportSettings(const CmyStringArray& names, const std::vector<int>& kinds,
+                                     const std::string& settingFile)
+{
+    // Every check comes first, so that a damaged setting file changes nothing stored.
+    if (const UINT problem = CSettingFileCheck::CheckCatalog(settingFile)) throw CmyException(problem, {}, CmyException::warning);
+    if (static_cast<size_t>(names.GetSize()) != kinds.size()) return 0;
+    for (int i = 0; i < names.GetSize(); ++i) {
+        if (const UINT problem = CSettingFileCheck::CheckDataFile(settingFile, names[i], kinds[static_cast<size_t>(i)])) {
+            throw CmyException(problem, {}, CmyException::warning);
+        }
+    }
+
+    const std::string folder = CFileAcc::GetFolderPart(settingFile);
+    CCtrlMng driverColour, driverGamma, fileColour, fileGamma;
+    driverColour.SetFile(m_info->driverCatalogPath, CAddSettingDlg::kindColor);
+    driverGamma.SetFile(m_info->driverCatalogPath, CAddSettingDlg::kindGamma);
+    fileColour.SetFile(settingFile, CAddSettingDlg::kindColor);
+    fileGamma.SetFile(settingFile, CAddSettingDlg::kindGamma);
+    const CFileAcc files;
+
+    int imported = 0;
+    try {
+        for (int i = 0; i < names.GetSize(); ++i) {
+            if (driverColour.GetTotalSettingCount() > CCtrlMng::maxSettings) {
+                throw CmyException(msgCatalogFull, {}, CmyException::warning);
+            }
+            const std::string& name = names[i];
+            const int kind = kinds[static_cast<size_t>(i)];
+            const bool gamma = kind == CAddSettingDlg::kindGamma;
+            CCtrlMng& driver = gamma ? driverGamma : driverColour;
+            CCtrlMng& source = gamma ? fileGamma : fileColour;
+
+            const std::string sourceFile = source.GetDataFileName(name);
+            if (sourceFile.empty()) continue;
+            std::string target = driver.GetDataFileName(name);
+            if (!target.empty() &&
+                CmyMessageBox().Show(GetSafeHwnd(), strReplaceSetting, MB_OKCANCEL | MB_ICONQUESTION, captionWarning,
+                                     name) != IDOK) {
+                continue;
+            }
+            std::string tText, vText;
+            source.GetTables(name, tText, vText);
+            if (target.empty()) target = driver.AddSetting(name);
+            if (gamma) driver.WriteNumber(name, source.ReadNumber(name));
+            driver.SetTables(name, tText, vText);
+
+            if (files.CopyFile(folder + sourceFile, files.GetDataPath(target, m_info->driverName), FALSE) != 0) {
+                ShowWarning(msgImportDataFile, sourceFile, name);
+            }
+            if (m_info->printMode == "EMF") CopyProfilesForImport(folder, name, kind, settingFile);
+            ++imported;
+        }
+    } catch (...) {
+        if (imported > 0) KeepLocalCopy();
+        throw;
+    }
+    if (imported > 0) KeepLocalCopy();
+    return imported;
+}
+
+void CSettingEditPage::KeepLocalCopy()
+{
+    // The local copy is what restores the catalogue after the driver replaced it; without the
+    // imported settings they would be lost then.
+    CCtrlMng catalog;
+    catalog.SetFile(m_info->driverCatalogPath, CAddSettingDlg::kindColor);
+    catalog.MarkUpdated();
+    CFileAcc().CopyIntoFolder(m_info->driverCatalogPath, m_info->driverName);
 }

@@ -1,11 +1,74 @@
-// The setting-exchange page: exports, imports and deletes stored settings.
+// The setting-exchange page: lists the stored colour and gamma settings of the driver,
+// deletes the selected one, exports chosen settings to a setting file and imports chosen
+// settings from one.
+//
+// A setting file DIR\BASE\FILE (FILE ends in ".ccm") is a catalogue of the driver
+// catalogue's format in a folder of its own, next to copies of the settings' data files and,
+// for "EMF" models, their profile files, all named by the identifiers of the setting file.
 #pragma once
 
+#include <string>
+#include <vector>
+
+#include "controls/CmyButton.h"
+#include "controls/CmyListBox.h"
+#include "controls/CmyStatic.h"
 #include "launch/CPageFunction.h"
+#include "launch/CmyStringArray.h"
+#include "pages/CAddSettingDlg.h"
 
 class CSettingEditPage : public CPageFunction {
 public:
     explicit CSettingEditPage(CUtilityInfo* info);
 
     BOOL OnSetActive() override;
+
+    // ".ccm_" loses its underscore; a path not ending in ".ccm" (any case) gets ".ccm".
+    static std::string NormalizeExtension(const std::string& path);
+    // Writes the named settings (kinds as CAddSettingDlg gives them) into a new setting file at
+    // path. FALSE when nothing was written (the setting folder exists or cannot be made).
+    BOOL ExportSettings(const CmyStringArray& names, const std::vector<int>& kinds, const std::string& path);
+    // Imports the named settings from settingFile into the driver catalogue; the number
+    // imported. Raises CmyException 525 when the catalogue is full.
+    int ImportSettings(const CmyStringArray& names, const std::vector<int>& kinds, const std::string& settingFile);
+
+    const CmyStringArray& GetColorNames() const { return m_colorNames; }
+    const CmyStringArray& GetGammaNames() const { return m_gammaNames; }
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override;
+
+private:
+    void OnDelete();
+    void OnExport();
+    void OnImport();
+
+    void RefreshList();
+    void EnableList(BOOL enable);
+    // Runs the prepared selection dialog; FALSE when nothing was chosen.
+    BOOL ChooseSettings(CmyStringArray& names, std::vector<int>& kinds);
+    // Copies a file into the setting folder, asking before it replaces one; TRUE on success.
+    BOOL CopyForExport(const std::string& source, const std::string& target);
+    // Copies the profile files of a setting; reports each failure with textId.
+    void CopyProfilesForImport(const std::string& folder, const std::string& name, int kind,
+                               const std::string& settingFile);
+    // Marks the driver catalogue as changed and refreshes its copy in the per-driver folder.
+    void KeepLocalCopy();
+    void ShowWarning(UINT textId, const std::string& first, const std::string& second);
+
+    CmyStatic m_listLabel;      // 1092
+    CmyStatic m_exportText;     // 1097
+    CmyStatic m_importText;     // 1098
+    CmyStatic m_picture;        // 1086
+    CmyStatic m_pictureFrame;   // 1134
+    CmyStatic m_listText;       // 1090
+    CmyButton m_settingsGroup;  // 1089
+    CmyListBox m_list;          // 1096
+    CmyButton m_export;         // 1094
+    CmyButton m_delete;         // 1091
+    CmyButton m_import;         // 1095
+    CmyButton m_filesGroup;     // 1093
+    CAddSettingDlg m_selectDialog;
+    CmyStringArray m_colorNames;
+    CmyStringArray m_gammaNames;
 };

@@ -1,11 +1,34 @@
-// The colour setting-select page: picks the stored or default colour setting to start from.
+// The colour setting-select page: picks the stored or default colour setting to start from,
+// and prints the printer model's sample page.
 #pragma once
 
-#include "launch/CPageFunction.h"
+#include <string>
 
-class CSettingSelectPage : public CPageFunction {
+#include "color/CColorDataMng.h"
+#include "controls/CmyButton.h"
+#include "controls/CmyStatic.h"
+#include "pages/CSettingSelect.h"
+#include "printer/CPrint.h"
+
+class CSettingSelectPage : public CSettingSelect {
 public:
     explicit CSettingSelectPage(CUtilityInfo* info);
 
-    BOOL OnSetActive() override;
+    void SetTexts() override;
+    void FillList() override;
+
+    // Prints the model's sample page on the chosen printer; failures are reported.
+    void PrintSample();
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override;
+
+private:
+    void OnSampleClicked();
+    void SendSample(const std::string& path, const std::string& printMode);
+
+    CPrint m_print;
+    CColorDataMng m_colorDataMng;  // the page's own, for the stored names only
+    CmyStatic m_sampleText;        // 1023
+    CmyButton m_sampleButton;      // 1024
 };

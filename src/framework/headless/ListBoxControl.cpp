@@ -14,13 +14,22 @@ bool InRange(const Window& window, WPARAM index) {
 
 int Index(WPARAM value) { return static_cast<int>(static_cast<INT_PTR>(value)); }
 
+// Several items may be selected; the selection field is then only the caret.
+bool Multiple(const Window& window) { return (window.style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0; }
+
+int SelectedCount(const Window& window) {
+    int count = 0;
+    for (const auto& item : window.items) count += item.selected ? 1 : 0;
+    return count;
+}
+
 }  // namespace
 
 int ListBoxControl::Insert(Window& window, int index, const std::string& text) {
     const int count = static_cast<int>(window.items.size());
     if (index == -1) index = count;
     if (index < 0 || index > count) return LB_ERR;
-    window.items.insert(window.items.begin() + index, ListItem{text, 0});
+    window.items.insert(window.items.begin() + index, ListItem{text, 0, false});
     if (window.selection >= index) ++window.selection;
     Desktop::Get().Invalidate(window.handle);
     return index;
@@ -51,7 +60,36 @@ LRESULT ListBoxControl::Proc(Window& window, UINT message, WPARAM wParam, LPARAM
             desktop.Invalidate(window.handle);
             return 0;
         case LB_GETCOUNT: return static_cast<LRESULT>(window.items.size());
+        case LB_SETSEL: {
+            if (!Multiple(window)) return LB_ERR;
+            const int index = static_cast<int>(lParam);
+            if (index == -1) {
+                for (auto& item : window.items) item.selected = wParam != 0;
+            } else if (index >= 0 && index < static_cast<int>(window.items.size())) {
+                window.items[static_cast<size_t>(index)].selected = wParam != 0;
+                window.selection = index;
+            } else {
+                return LB_ERR;
+            }
+            desktop.Invalidate(window.handle);
+            return 0;
+        }
+        case LB_GETSEL:
+            if (!InRange(window, wParam)) return LB_ERR;
+            if (!Multiple(window)) return Index(wParam) == window.selection ? 1 : 0;
+            return window.items[wParam].selected ? 1 : 0;
+        case LB_GETSELCOUNT: return Multiple(window) ? SelectedCount(window) : LB_ERR;
+        case LB_GETSELITEMS: {
+            if (!Multiple(window)) return LB_ERR;
+            auto* indexes = reinterpret_cast<int*>(lParam);
+            int count = 0;
+            for (size_t i = 0; i < window.items.size() && count < Index(wParam); ++i) {
+                if (window.items[i].selected) indexes[count++] = static_cast<int>(i);
+            }
+            return count;
+        }
         case LB_SETCURSEL:
+            if (Multiple(window)) return LB_ERR;
             if (Index(wParam) == -1) {
                 window.selection = -1;
                 desktop.Invalidate(window.handle);

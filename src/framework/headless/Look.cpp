@@ -142,7 +142,8 @@ void PaintList(PixelBuffer& pixels, const Window& window) {
     const int line = FontOf(window).LineHeight();
     int y = 1;
     for (size_t i = 0; i < window.items.size() && y < all.bottom - 1; ++i, y += line) {
-        const bool selected = static_cast<int>(i) == window.selection;
+        const bool multiple = (window.style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0;
+        const bool selected = multiple ? window.items[i].selected : static_cast<int>(i) == window.selection;
         const RECT row{1, y, all.right - 1, std::min<int>(y + line, all.bottom - 1)};
         if (selected) pixels.Fill(row, Look::kHighlight);
         Text(pixels, window, window.items[i].text, RECT{row.left + 2, row.top, row.right, row.bottom}, 0, false,

@@ -1,5 +1,7 @@
 #include "framework/headless/TerminalRenderer.h"
 
+#include <algorithm>
+
 #include <cstdio>
 #include <sstream>
 
@@ -54,7 +56,11 @@ std::string TerminalRenderer::RenderControl(const ControlView& control) {
     line << "\n";
     if (control.kind == "list box" || control.kind == "combo box" || control.kind == "drop-down list") {
         for (size_t i = 0; i < control.items.size(); ++i) {
-            line << "          " << (static_cast<int>(i) == control.selection ? "> " : "  ") << "#" << i << " "
+            const bool multiple = (control.style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0 && control.kind == "list box";
+            const bool selected = multiple ? std::find(control.selectedItems.begin(), control.selectedItems.end(),
+                                                       static_cast<int>(i)) != control.selectedItems.end()
+                                           : static_cast<int>(i) == control.selection;
+            line << "          " << (selected ? "> " : "  ") << "#" << i << " "
                  << Quote(control.items[i]) << "\n";
         }
     }

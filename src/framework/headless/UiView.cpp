@@ -65,7 +65,10 @@ ControlView ControlOf(const Window& window) {
     view.className = window.className;
     view.kind = KindOf(window);
     view.text = window.className == FW_CLASS_COMBOBOX ? ComboBoxControl::FieldText(window) : window.text;
-    for (const auto& item : window.items) view.items.push_back(item.text);
+    for (size_t i = 0; i < window.items.size(); ++i) {
+        view.items.push_back(window.items[i].text);
+        if (window.items[i].selected) view.selectedItems.push_back(static_cast<int>(i));
+    }
     view.selection = window.selection;
     view.check = window.className == FW_CLASS_BUTTON && ButtonControl::IsCheckable(window) ? window.check : BST_UNCHECKED;
     view.enabled = window.Enabled();

@@ -17,7 +17,8 @@ struct ControlView {
     std::string kind;  // "push button", "check box", "radio button", "text", "picture", "list box" ...
     std::string text;  // window text; a combo box's field
     std::vector<std::string> items;
-    int selection = -1;
+    int selection = -1;              // a multiple-selection list box: the caret
+    std::vector<int> selectedItems;  // a multiple-selection list box: the selected items
     int check = BST_UNCHECKED;
     bool enabled = false;
     bool visible = false;

@@ -128,7 +128,13 @@ ActionResult UserInput::SelectIndex(Window& control, int index) {
     m_desktop.NoteActivity();
     if (control.className == FW_CLASS_LISTBOX) {
         const bool notify = (control.style & LBS_NOTIFY) != 0;
-        m_desktop.Send(handle, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        if (control.style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) {
+            // A click in a list of several selections turns the item's selection over.
+            const bool selected = control.items[static_cast<size_t>(index)].selected;
+            m_desktop.Send(handle, LB_SETSEL, selected ? FALSE : TRUE, static_cast<LPARAM>(index));
+        } else {
+            m_desktop.Send(handle, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        }
         if (notify) m_desktop.NotifyParent(handle, LBN_SELCHANGE);
     } else {
         m_desktop.Send(handle, CB_SETCURSEL, static_cast<WPARAM>(index), 0);

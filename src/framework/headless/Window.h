@@ -29,6 +29,7 @@ enum class WindowKind {
 struct ListItem {
     std::string text;
     DWORD_PTR data = 0;
+    bool selected = false;  // list boxes with more than one selection
 };
 
 struct Window {

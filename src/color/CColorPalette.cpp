@@ -1,0 +1,278 @@
+#include "color/CColorPalette.h"
+
+#include <string>
+
+#include "framework/CClientDC.h"
+#include "framework/CPaintDC.h"
+#include "framework/CPen.h"
+#include "storage/CIniUtility.h"
+
+namespace {
+
+constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr COLORREF kBlack = 0x000000;
+constexpr COLORREF kRed = 0x0000FF;
+constexpr int kPatchSize = 30;
+constexpr int kLabelPoints = 80;  // tenths of a point
+
+}  // namespace
+
+// Colours as 0x00BBGGRR: fill, fill while highlighted, label; every flag starts at 0.
+CColorPalette::Patch CColorPalette::s_patches[patchCount] = {
+    {0x000000, 0x646464, 0xFFFFFF, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0x003399, 0x3265CB, 0xFFFFFF, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0x003333, 0x326565, 0xFFFFFF, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0x003300, 0x5E6532, 0xFFFFFF, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0x663300, 0x986533, 0xFFFFFF, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0x800000, 0xB23232, 0xFFFFFF, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0x993333, 0xCB6565, 0xFFFFFF, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0x333333, 0x656565, 0xFFFFFF, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0x000080, 0x3232B2, 0xFFFFFF, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0x0066FF, 0x2C42CD, 0x000000, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0x008080, 0x2C5353, 0xFFFFFF, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0x008000, 0x2C5300, 0xFFFFFF, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0x808000, 0x805300, 0xFFFFFF, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0xFF0000, 0xDD3F3F, 0xFFFFFF, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0x996666, 0x904242, 0xFFFFFF, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0x808080, 0x805353, 0xFFFFFF, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0x0000FF, 0x2C00A5, 0x000000, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0x0099FF, 0x2C63A5, 0x000000, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0x00CC99, 0x2C8463, 0x000000, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0x669933, 0x6F6321, 0xFFFFFF, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0xCCCC33, 0xB18421, 0x000000, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0xFF6633, 0xD24221, 0xFFFFFF, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0x800080, 0x800053, 0xFFFFFF, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0x969696, 0x8E6161, 0xFFFFFF, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0xFF00FF, 0xD200A5, 0x000000, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0x00CCFF, 0x2C84A5, 0x000000, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0x00FFFF, 0x2CA5A5, 0x000000, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0x00FF00, 0x2CA500, 0x000000, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0xFFFF00, 0xD2A500, 0x000000, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0xFFCC00, 0xD28400, 0x000000, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0x663399, 0x6F2163, 0xFFFFFF, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0xC0C0C0, 0xA97C7C, 0x000000, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0xCC99FF, 0xB163A5, 0x000000, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0x99CCFF, 0x9084A5, 0x000000, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0x99FFFF, 0x90A5A5, 0x000000, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0xCCFFCC, 0xB1A584, 0x000000, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0xFFFFCC, 0xD2A584, 0x000000, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0xFFCC99, 0xD28463, 0x000000, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0xFF99CC, 0xD26384, 0x000000, 0, 0, 0, 0, 0, 0, 0, 0},
+    {0xFFFFFF, 0xD2A5A5, 0x000000, 0, 0, 0, 0, 0, 0, 0, 0},
+};
+
+CColorPalette::CColorPalette() : m_patchSize(kPatchSize)
+{
+    // The table outlives every palette; marks of an earlier wizard must not show or be clicked.
+    for (Patch& patch : s_patches) {
+        patch.changed = 0;
+        patch.hover = 0;
+        patch.bold = 0;
+        patch.enabled = 0;
+    }
+    const std::string face = CIniUtility().Get("Font", "FontName");
+    m_font.CreatePointFont(kLabelPoints, face.c_str());
+}
+
+const CColorPalette::Patch& CColorPalette::GetPatch(int index)
+{
+    return s_patches[ValidIndex(index) ? index : 0];
+}
+
+COLORREF CColorPalette::GetFillColor(int index)
+{
+    return ValidIndex(index) ? s_patches[index].fill : kWhite;
+}
+
+void CColorPalette::Layout(int rowCount, int columnCount)
+{
+    RECT client{};
+    if (m_hWnd) GetClientRect(&client);
+    const int width = client.right - client.left;
+    const int height = client.bottom - client.top;
+    const int s = m_patchSize;
+    for (Patch& patch : s_patches) patch.left = patch.top = patch.right = patch.bottom = 0;
+    // The gaps are unsigned quotients: an area smaller than the grid has no usable layout.
+    if (rowCount <= 0 || columnCount <= 0 || width < s * columnCount || height < s * rowCount) return;
+    const int gx = static_cast<int>(static_cast<unsigned>(width - s * columnCount) / static_cast<unsigned>(columnCount + 1));
+    const int gy = static_cast<int>(static_cast<unsigned>(height - s * rowCount) / static_cast<unsigned>(rowCount + 1));
+    for (int r = 0; r < rowCount; ++r) {
+        for (int c = 0; c < columnCount; ++c) {
+            const int i = r * columnCount + c;
+            if (i >= patchCount) return;
+            Patch& patch = s_patches[i];
+            patch.left = gx + c * (s + gx);
+            patch.top = gy + r * (s + gy);
+            patch.right = patch.left + s;
+            patch.bottom = patch.top + s;
+        }
+    }
+}
+
+int CColorPalette::GetHighlighted() const
+{
+    for (int i = 0; i < patchCount; ++i) {
+        if (s_patches[i].hover == 1) return i;
+    }
+    return -1;
+}
+
+int CColorPalette::HitTest(POINT point) const
+{
+    for (int r = 0; r < rows; ++r) {
+        const Patch& first = s_patches[r * columns];
+        if (!(first.top - 1 < point.y && point.y < first.bottom)) continue;
+        for (int c = 0; c < columns; ++c) {
+            const Patch& patch = s_patches[r * columns + c];
+            if (patch.left - 1 < point.x && point.x < patch.right) return r * columns + c;
+        }
+        return -1;
+    }
+    return -1;
+}
+
+void CColorPalette::SetChanged(int index, int flag)
+{
+    if (!ValidIndex(index)) return;
+    Patch& patch = s_patches[index];
+    patch.changed = flag;
+    if (!m_hWnd || !IsLaidOut(patch)) return;
+    CClientDC dc(this);
+    if (flag) {
+        DrawFrame(dc, patch, 0, kWhite);
+        DrawFrame(dc, patch, 1, kRed);
+        DrawFrame(dc, patch, 2, kRed);
+    } else {
+        DrawFrame(dc, patch, 0, patch.fill);
+        DrawFrame(dc, patch, 1, kBlack);
+        DrawFrame(dc, patch, 2, kWhite);
+    }
+}
+
+void CColorPalette::SetBold(int index, int flag)
+{
+    if (!ValidIndex(index)) return;
+    s_patches[index].bold = flag;
+    RedrawPatch(index, FALSE);
+}
+
+void CColorPalette::SetEnabled(int index, int flag)
+{
+    if (ValidIndex(index)) s_patches[index].enabled = flag;
+}
+
+void CColorPalette::ClearHighlight(int index)
+{
+    if (!ValidIndex(index)) return;
+    RedrawPatch(index, FALSE);
+    s_patches[index].hover = 0;
+}
+
+void CColorPalette::RedrawPatch(int index, BOOL highlighted)
+{
+    if (!ValidIndex(index) || !m_hWnd || !IsLaidOut(s_patches[index])) return;
+    const Patch& patch = s_patches[index];
+    CClientDC dc(this);
+    DrawPatch(dc, index, highlighted != FALSE);
+    if (patch.changed == 1) DrawFrame(dc, patch, 0, kWhite);
+    if (patch.enabled == 0) DrawCross(dc, patch, kRed);
+}
+
+void CColorPalette::OnPaint()
+{
+    CPaintDC dc(this);
+    RECT client{};
+    GetClientRect(&client);
+    dc.FillSolidRect(&client, kWhite);
+    for (int i = 0; i < patchCount; ++i) {
+        const Patch& patch = s_patches[i];
+        if (!IsLaidOut(patch)) continue;
+        DrawPatch(dc, i, patch.hover == 1);
+        if (patch.changed == 1) {
+            DrawFrame(dc, patch, 0, kWhite);
+            DrawFrame(dc, patch, 1, kRed);
+            DrawFrame(dc, patch, 2, kRed);
+        } else {
+            DrawFrame(dc, patch, 1, kBlack);
+        }
+        if (patch.enabled == 0) DrawCross(dc, patch, kRed);
+    }
+}
+
+void CColorPalette::OnMouseMove(UINT, CPoint point)
+{
+    RECT client{};
+    GetClientRect(&client);
+    if (point.x < client.left || point.y < client.top || point.x >= client.right || point.y >= client.bottom) {
+        // Keeping the capture outside the palette would turn every click on the page into a
+        // palette click; the highlight stays on the last patch crossed.
+        if (GetCapture() == this) ReleaseCapture();
+        Default();
+        return;
+    }
+    SetCapture();
+    const int highlighted = GetHighlighted();
+    const int hit = HitTest(point);
+    if (hit >= 0 && hit != highlighted && s_patches[hit].enabled) {
+        if (highlighted != -1) ClearHighlight(highlighted);
+        s_patches[hit].hover = 1;
+        RedrawPatch(hit, TRUE);
+    }
+    Default();
+}
+
+void CColorPalette::OnCaptureChanged(CWnd*)
+{
+    // Only this control's own capture is given up, never one another window has just taken.
+    if (GetCapture() == this) ReleaseCapture();
+    Default();
+}
+
+void CColorPalette::DrawPatch(CDC& dc, int index, bool highlighted)
+{
+    const Patch& patch = s_patches[index];
+    RECT rect{patch.left, patch.top, patch.left + m_patchSize, patch.top + m_patchSize};
+    const COLORREF fill = highlighted ? patch.hoverFill : patch.fill;
+    dc.FillSolidRect(&rect, fill);
+
+    LOGFONT logFont{};
+    m_font.GetLogFont(&logFont);
+    logFont.lfWeight = patch.bold == 1 ? FW_BOLD : FW_NORMAL;
+    CFont label;
+    label.CreateFontIndirect(&logFont);
+    CFont* previous = dc.SelectObject(&label);
+    dc.SetTextColor(patch.textColor);
+    dc.SetBkColor(fill);
+    dc.DrawText(std::to_string(index), &rect, DT_SINGLELINE | DT_CENTER | DT_BOTTOM);
+    dc.SelectObject(previous);
+}
+
+void CColorPalette::DrawFrame(CDC& dc, const Patch& patch, int inset, COLORREF color)
+{
+    const int l = patch.left - inset;
+    const int t = patch.top - inset;
+    const int r = patch.right + inset;
+    const int b = patch.bottom + inset;
+    CPen pen(PS_SOLID, 1, color);
+    CPen* previous = dc.SelectObject(&pen);
+    dc.MoveTo(l, t);
+    dc.LineTo(r, t);
+    dc.MoveTo(l, t);
+    dc.LineTo(l, b);
+    dc.MoveTo(r - 1, t);
+    dc.LineTo(r - 1, b - 1);
+    dc.MoveTo(l, b - 1);
+    dc.LineTo(r, b - 1);
+    dc.SelectObject(previous);
+}
+
+void CColorPalette::DrawCross(CDC& dc, const Patch& patch, COLORREF color)
+{
+    CPen pen(PS_SOLID, 1, color);
+    CPen* previous = dc.SelectObject(&pen);
+    dc.MoveTo(patch.left, patch.top);
+    dc.LineTo(patch.right, patch.bottom);
+    dc.MoveTo(patch.left, patch.bottom);
+    dc.LineTo(patch.right, patch.top);
+    dc.SelectObject(previous);
+}

@@ -1,0 +1,95 @@
+#include "framework/CFileDialog.h"
+
+#include "framework/CEdit.h"
+
+namespace {
+
+constexpr FwDialogItem kItems[] = {
+    {0xFFFF, FW_CLASS_STATIC, "File name:", SS_LEFT, 0, 7, 9, 40, 8},
+    {CFileDialog::kPathEditId, FW_CLASS_EDIT, "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 0, 50, 7, 200, 12},
+    {IDOK, FW_CLASS_BUTTON, "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 146, 26, 50, 14},
+    {IDCANCEL, FW_CLASS_BUTTON, "Cancel", BS_PUSHBUTTON | WS_TABSTOP, 0, 200, 26, 50, 14},
+};
+
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+
+// Template ids outside the range of the dialog library.
+constexpr FwDialogTemplate kOpenTemplate = {0xF101, "Open", kStyle, 0, 0, 257, 46, "MS Shell Dlg", 8, kItems, 4};
+constexpr FwDialogTemplate kSaveTemplate = {0xF102, "Save As", kStyle, 0, 0, 257, 46, "MS Shell Dlg", 8, kItems, 4};
+
+bool IsAbsolute(const std::string& path) {
+    return (path.size() >= 2 && path[1] == ':') || path.rfind("\\\\", 0) == 0;
+}
+
+}  // namespace
+
+CFileDialog::CFileDialog(BOOL openFileDialog, const char* defaultExt, const char* fileName, DWORD flags,
+                         const char* filter, CWnd* parent)
+    : m_open(openFileDialog),
+      m_defaultExt(defaultExt ? defaultExt : ""),
+      m_initialName(fileName ? fileName : ""),
+      m_flags(flags),
+      m_filter(filter ? filter : "")
+{
+    m_pParentWnd = parent;
+}
+
+INT_PTR CFileDialog::DoModal()
+{
+    m_path.clear();
+    InitModalIndirect(m_open ? &kOpenTemplate : &kSaveTemplate);
+    return CDialog::DoModal();
+}
+
+std::string CFileDialog::GetFileName() const
+{
+    const auto slash = m_path.find_last_of('\\');
+    return slash == std::string::npos ? m_path : m_path.substr(slash + 1);
+}
+
+BOOL CFileDialog::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    SetDlgItemText(kPathEditId, m_initialName);
+    return TRUE;
+}
+
+std::string CFileDialog::ResolvePath(const std::string& typed) const
+{
+    std::string path = typed;
+    while (!path.empty() && path.front() == ' ') path.erase(path.begin());
+    while (!path.empty() && path.back() == ' ') path.pop_back();
+    if (path.empty() || path.back() == '\\') return {};
+    if (!IsAbsolute(path)) {
+        char current[MAX_PATH] = {};
+        const DWORD length = GetCurrentDirectoryA(MAX_PATH, current);
+        if (length == 0 || length >= MAX_PATH) return {};
+        std::string folder(current, length);
+        if (folder.back() != '\\') folder += '\\';
+        path = folder + path;
+    }
+    const auto slash = path.find_last_of('\\');
+    const std::string name = path.substr(slash + 1);
+    if (!m_defaultExt.empty() && name.find('.') == std::string::npos) path += "." + m_defaultExt;
+
+    if (m_flags & (OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST)) {
+        const std::string folder = path.substr(0, slash + 1);
+        const DWORD attributes = GetFileAttributesA(folder.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return {};
+    }
+    if (m_flags & OFN_FILEMUSTEXIST) {
+        const DWORD attributes = GetFileAttributesA(path.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return {};
+    }
+    return path;
+}
+
+void CFileDialog::OnOK()
+{
+    std::string typed;
+    GetDlgItemText(kPathEditId, typed);
+    const std::string path = ResolvePath(typed);
+    if (path.empty()) return;
+    m_path = path;
+    EndDialog(IDOK);
+}

@@ -1,0 +1,149 @@
+#include "pages/CAddSettingDlg.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "framework/DataExchange.h"
+#include "launch/CStrRes.h"
+#include "storage/CCtrlMng.h"
+
+namespace {
+
+constexpr int idCancel = 1106;
+constexpr int idList = 1100;
+constexpr int idText = 1099;
+constexpr int idSelectAll = 3;
+constexpr int idConfirm = 1105;
+
+constexpr UINT strImportTitle = 12;
+constexpr UINT strExportTitle = 13;
+constexpr UINT strImportText = 147;
+constexpr UINT strExportText = 157;
+constexpr UINT strImport = 223;
+constexpr UINT strExport = 222;
+constexpr UINT strSelectAll = 224;
+constexpr UINT strCancel = 209;
+
+constexpr INT_PTR resultConfirmed = 1;
+constexpr INT_PTR resultCancelled = 2;
+
+bool SameText(const std::string& a, const std::string& b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+}  // namespace
+
+CAddSettingDlg::CAddSettingDlg() : CDialog(templateId)
+{
+    MapCommand(idSelectAll, &CAddSettingDlg::OnSelectAll);
+    MapCommand(idConfirm, &CAddSettingDlg::OnConfirm);
+    MapCommand(idCancel, &CAddSettingDlg::OnCancelButton);
+}
+
+void CAddSettingDlg::Prepare(const CUtilityInfo& info, const std::string& importPath)
+{
+    m_info.driverFolders.RemoveAll();
+    m_info = info;
+    if (importPath.empty()) {
+        m_mode = modeExport;
+        return;
+    }
+    m_catalogPath = info.driverCatalogPath;
+    m_info.driverCatalogPath = importPath;
+    m_mode = modeImport;
+}
+
+CmyStringArray CAddSettingDlg::NewSettings(const std::string& file, const std::string& driverCatalog, int kind)
+{
+    CCtrlMng offered;
+    offered.SetFile(file, kind);
+    CCtrlMng stored;
+    stored.SetFile(driverCatalog, kind);
+
+    std::vector<std::string> storedTables;
+    for (const std::string& name : stored.GetSettingNames()) {
+        std::string t, v;
+        stored.GetTables(name, t, v);
+        storedTables.push_back(t);
+        storedTables.push_back(v);
+    }
+    CmyStringArray result;
+    for (const std::string& name : offered.GetSettingNames()) {
+        std::string t, v;
+        offered.GetTables(name, t, v);
+        const bool known = std::any_of(storedTables.begin(), storedTables.end(),
+                                       [&](const std::string& table) { return SameText(v, table); });
+        if (!known) result.Add(name);
+    }
+    return result;
+}
+
+int CAddSettingDlg::ComputeCandidates()
+{
+    m_colorNames.RemoveAll();
+    m_gammaNames.RemoveAll();
+    if (m_mode == modeImport) {
+        m_colorNames = NewSettings(m_info.driverCatalogPath, m_catalogPath, kindColor);
+        m_gammaNames = NewSettings(m_info.driverCatalogPath, m_catalogPath, kindGamma);
+    } else {
+        CCtrlMng colour;
+        colour.SetFile(m_info.driverCatalogPath, kindColor);
+        CCtrlMng gamma;
+        gamma.SetFile(m_info.driverCatalogPath, kindGamma);
+        m_colorNames = colour.GetSettingNames();
+        m_gammaNames = gamma.GetSettingNames();
+    }
+    return !m_colorNames.IsEmpty() || !m_gammaNames.IsEmpty();
+}
+
+void CAddSettingDlg::DoDataExchange(CDataExchange* dx)
+{
+    CDialog::DoDataExchange(dx);
+    DDX_Control(dx, idCancel, m_cancel);
+    DDX_Control(dx, idList, m_list);
+    DDX_Control(dx, idText, m_text);
+    DDX_Control(dx, idSelectAll, m_selectAll);
+    DDX_Control(dx, idConfirm, m_confirm);
+}
+
+BOOL CAddSettingDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+
+    const bool importing = m_mode == modeImport;
+    m_confirm.SetCaption(importing ? strImport : strExport);
+    m_text.SetCaption(importing ? strImportText : strExportText);
+    SetWindowText(CStrRes().Load(importing ? strImportTitle : strExportTitle));
+    m_selectAll.SetCaption(strSelectAll);
+    m_cancel.SetCaption(strCancel);
+
+    m_chosenNames.RemoveAll();
+    m_chosenKinds.clear();
+    m_list.ResetContent();
+    for (const std::string& name : m_colorNames) m_list.SetItemData(m_list.AddString(name), kindColor);
+    for (const std::string& name : m_gammaNames) m_list.SetItemData(m_list.AddString(name), kindGamma);
+    m_list.SetSel(-1, TRUE);
+    return TRUE;
+}
+
+void CAddSettingDlg::OnSelectAll() { m_list.SetSel(-1, TRUE); }
+
+void CAddSettingDlg::OnConfirm()
+{
+    m_chosenNames.RemoveAll();
+    m_chosenKinds.clear();
+    const int count = m_list.GetCount();
+    for (int i = 0; i < count; ++i) {
+        if (m_list.GetSel(i) <= 0) continue;
+        m_chosenNames.Add(m_list.GetText(i));
+        m_chosenKinds.push_back(static_cast<int>(m_list.GetItemData(i)));
+    }
+    if (!m_chosenNames.IsEmpty()) EndDialog(resultConfirmed);
+}
+
+void CAddSettingDlg::OnCancelButton() { EndDialog(resultCancelled); }
+
+void CAddSettingDlg::OnCancel() { EndDialog(resultCancelled); }

@@ -1,0 +1,130 @@
+#include "pages/CSettingFileCheck.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <set>
+#include <vector>
+
+#include "color/CColorData.h"
+#include "framework/CFile.h"
+#include "gamma/CGammaData.h"
+#include "storage/CCtrlMng.h"
+#include "storage/CFileAcc.h"
+#include "storage/CIniAcc.h"
+#include "storage/CTableText.h"
+
+namespace {
+
+constexpr DWORD colorDataSize = 336;
+constexpr DWORD gammaDataSize = 96;
+const char* const kSections[] = {"Color", "Gamma"};
+
+// Size of a regular file; false when it is missing or a folder.
+bool FileSize(const std::string& path, DWORD& size)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
+    CFile file;
+    if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite)) return false;
+    try {
+        const uint64_t length = file.GetLength();
+        file.Close();
+        if (length > 0xFFFFFFFFull) return false;
+        size = static_cast<DWORD>(length);
+        return true;
+    } catch (const CFileException&) {
+        file.Abort();
+        return false;
+    }
+}
+
+// Checks one section; adds its setting count to total.
+bool CheckSection(const CIniAcc& ini, const char* section, int& total)
+{
+    const std::string countText = ini.GetString(section, "SettingNum");
+    if (!countText.empty() && !CSettingFileCheck::IsPlainNumber(countText, 2)) return false;
+    const int count = countText.empty() ? 0 : std::atoi(countText.c_str());
+    total += count;
+    if (count > CCtrlMng::maxSettings || total > CCtrlMng::maxSettings) return false;
+
+    std::set<std::string> ids;
+    std::set<std::string> names;
+    for (int i = 0; i < count; ++i) {
+        const std::string id = ini.GetString(section, "SettingID" + std::to_string(i));
+        if (!CSettingFileCheck::IsPlainNumber(id, 2) || std::atoi(id.c_str()) >= CCtrlMng::maxSettings) return false;
+        if (!ids.insert(id).second) return false;
+        const std::string name = ini.GetString(section, "SettingName" + id);
+        if (!CSettingFileCheck::IsSafeName(name) || !names.insert(name).second) return false;
+        if (!CSettingFileCheck::AreTablesReadable(ini.GetString(section, "CCMNT" + id),
+                                                  ini.GetString(section, "CCMNV" + id))) {
+            return false;
+        }
+        if (std::string(section) == "Gamma") {
+            const std::string mode = ini.GetString(section, name);
+            if (!mode.empty() && !CSettingFileCheck::IsPlainNumber(mode, 9)) return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool CSettingFileCheck::IsPlainNumber(const std::string& text, size_t maxDigits)
+{
+    if (text.empty() || text.size() > maxDigits) return false;
+    if (text.size() > 1 && text[0] == '0') return false;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+    }
+    return true;
+}
+
+bool CSettingFileCheck::IsSafeName(const std::string& name)
+{
+    if (name.empty() || name.size() > maxNameLength) return false;
+    if (name.front() == ' ' || name.back() == ' ') return false;
+    // Path characters, and what would break the name as a catalogue key or value.
+    static const std::string forbidden = "\\/:*?\"<>|=[];";
+    for (unsigned char c : name) {
+        if (c < 0x20 || c == 0x7F) return false;
+        if (forbidden.find(static_cast<char>(c)) != std::string::npos) return false;
+    }
+    return name.find("..") == std::string::npos;
+}
+
+bool CSettingFileCheck::AreTablesReadable(const std::string& tText, const std::string& vText)
+{
+    if (tText.empty() || tText.size() > 2 * maxTableBytes || vText.size() > 2 * maxTableBytes) return false;
+    std::vector<BYTE> t, v;
+    return CTableText::Decode(tText, t) && CTableText::Decode(vText, v) && v.size() >= t.size();
+}
+
+UINT CSettingFileCheck::CheckCatalog(const std::string& settingFile)
+{
+    // The size bound keeps every later read of the file small.
+    DWORD size = 0;
+    if (!FileSize(settingFile, size) || size > maxFileSize) return msgUnreadable;
+    const CIniAcc ini(settingFile);
+    int total = 0;
+    for (const char* section : kSections) {
+        if (!CheckSection(ini, section, total)) return msgUnreadable;
+    }
+    return 0;
+}
+
+UINT CSettingFileCheck::CheckDataFile(const std::string& settingFile, const std::string& name, int kind)
+{
+    CCtrlMng catalog;
+    catalog.SetFile(settingFile, kind);
+    const std::string fileName = catalog.GetDataFileName(name);
+    if (fileName.empty()) return msgUnreadable;
+    const std::string path = CFileAcc::GetFolderPart(settingFile) + fileName;
+    DWORD size = 0;
+    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return 0;
+    if (!FileSize(path, size) || size != (kind == 1 ? colorDataSize : gammaDataSize)) return msgUnreadable;
+    CFileAcc files;
+    const CRuntimeClass* expected = kind == 1 ? RUNTIME_CLASS(CColorData) : RUNTIME_CLASS(CGammaData);
+    std::unique_ptr<CObject> object(files.LoadObject(std::string(), path, expected, name));
+    return object ? 0 : msgUnreadable;
+}

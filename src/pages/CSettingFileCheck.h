@@ -1,0 +1,33 @@
+// Checks a setting file before an import reads anything from it. A setting file comes from
+// outside (another computer, a mail, a stick), so it is taken only when every entry is of the
+// form this utility writes: bounded counts, identifiers that make plain file names, names that
+// are safe as catalogue values and keys, table texts that decode, and data files of the right
+// class.
+#pragma once
+
+#include <string>
+
+#include "platform/win32api.h"
+
+class CSettingFileCheck {
+public:
+    static constexpr DWORD maxFileSize = 1u << 20;
+    static constexpr size_t maxNameLength = 32;
+    static constexpr size_t maxTableBytes = 0x8000;
+
+    // 0 when the catalogue of the setting file can be used, else the id of the message to show.
+    static UINT CheckCatalog(const std::string& settingFile);
+    // 0 when the data file of the setting (kind 1 colour, 2 gamma) is missing or holds a
+    // setting object of its kind; else the id of the message to show. Only for a file that
+    // passed CheckCatalog.
+    static UINT CheckDataFile(const std::string& settingFile, const std::string& name, int kind);
+
+    static bool IsSafeName(const std::string& name);
+    // Both texts upper- or lower-case hexadecimal of even length, T not empty, V at least as
+    // long as T.
+    static bool AreTablesReadable(const std::string& tText, const std::string& vText);
+    // A plain decimal number without sign or leading zeros, at most maxDigits digits.
+    static bool IsPlainNumber(const std::string& text, size_t maxDigits);
+
+    static constexpr UINT msgUnreadable = 532;
+};

@@ -1,0 +1,109 @@
+// The colour input dialog from the dialog library: the offered steps (also around the top of the
+// hue circle), the selection of the current value, the default text, the swatch and the picture,
+// and what OK and Cancel hand back.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "color/CColorInputDlg.h"
+#include "color/CColorPalette.h"
+#include "framework/headless/Desktop.h"
+#include "framework/headless/PixelBuffer.h"
+#include "framework/headless/UiView.h"
+#include "launch/CDlgRes.h"
+#include "launch/CStrRes.h"
+#include "launch/TextFormat.h"
+#include "support/ScriptedUser.h"
+#include "support/SimMachine.h"
+
+using fw::headless::WindowView;
+
+namespace {
+
+using Steps = std::vector<std::string>;
+
+class ColorPaletteInputDlgTest : public ::testing::Test {
+protected:
+    // Opens the dialog for patch index with value (x, y), default (dx, dy) and the ranges.
+    void Prepare(int index, int x, int y, int dx, int dy, int xFirst, int xLast, int yFirst, int yLast)
+    {
+        ASSERT_TRUE(dialog.InitModalIndirect(library.LoadDialogTemplate(CColorInputDlg::templateId)));
+        dialog.SetIndex(index);
+        dialog.SetX(x, dx);
+        dialog.SetY(y, dy);
+        dialog.SetRanges(xFirst, xLast, yFirst, yLast);
+    }
+
+    std::pair<int, int> Result() const
+    {
+        int x = -1, y = -1;
+        dialog.GetResult(x, y);
+        return {x, y};
+    }
+
+    SimMachine machine;
+    CDlgRes library;
+    CStrRes strings;
+    CColorInputDlg dialog;
+};
+
+}  // namespace
+
+TEST_F(ColorPaletteInputDlgTest, OffersTheStepsAroundTheHueCircleAndReturnsTheChoice)
+{
+    Prepare(9, 1, 20, 2, 19, 33, 2, 15, 18);
+    ScriptedUser user;
+    user.Inspect([&](const WindowView& view) {
+            EXPECT_EQ(view.templateId, 1000u);
+            EXPECT_EQ(view.title, FormatNumber(strings.Load(4), 9));
+            EXPECT_EQ(view.Control(1040).items, (Steps{"33", "34", "35", "0", "1", "2"}));
+            EXPECT_EQ(view.Control(1041).items, (Steps{"15", "16", "17", "18"}));
+            EXPECT_EQ(view.Control(1040).selectedText(), "1");
+            EXPECT_EQ(view.Control(1041).selection, -1);  // 20 is not offered
+            EXPECT_EQ(view.Control(1038).text, "2");
+            EXPECT_EQ(view.Control(1039).text, "19");
+            EXPECT_EQ(view.Control(1030).text, strings.Load(208));
+            EXPECT_EQ(view.Control(1153).text, strings.Load(161));
+            EXPECT_EQ(view.Control(1101).bitmapId, 1501u);
+        })
+        .Do([&](auto&) {
+            const HWND swatch = dialog.GetDlgItem(1046)->m_hWnd;
+            EXPECT_EQ(fw::headless::Desktop::Get().Surface(swatch).Get(3, 3), CColorPalette::GetFillColor(9));
+        })
+        .Select(1040, "35")
+        .Click(1030);
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_TRUE(user.Finished());
+    // The y list had no selection: y keeps its value instead of turning into 0.
+    EXPECT_EQ(Result(), std::make_pair(35, 20));
+}
+
+TEST_F(ColorPaletteInputDlgTest, SingleStepRangeAndOkWithBothChoices)
+{
+    Prepare(0, 4, 3, 4, 3, 4, 4, 1, 5);
+    ScriptedUser user;
+    user.Inspect([&](const WindowView& view) {
+            EXPECT_EQ(view.Control(1040).items, (Steps{"4"}));
+            EXPECT_EQ(view.Control(1041).selectedText(), "3");
+        })
+        .Select(1041, "5")
+        .Click(1030);
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_TRUE(user.Finished());
+    EXPECT_EQ(Result(), std::make_pair(4, 5));
+}
+
+TEST_F(ColorPaletteInputDlgTest, CancelAndCloseKeepTheOpenedValues)
+{
+    Prepare(30, 10, 12, 11, 12, 8, 14, 7, 17);
+    ScriptedUser user;
+    user.Select(1040, "14").Select(1041, "7").Click(1102);
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(Result(), std::make_pair(10, 12));
+
+    user.Select(1040, "8").Close();
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_TRUE(user.Finished());
+    EXPECT_EQ(Result(), std::make_pair(10, 12));
+}

@@ -1,0 +1,474 @@
+// The colour palette page in a small wizard on simulated machines: loading on activation and the
+// reload rules, editing patches through the input dialog with the marks that follow, revert,
+// and the test print in every print mode, compared with the same print made directly.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "color/CCcmTables.h"
+#include "color/CColorModule.h"
+#include "color/CColorPalettePage.h"
+#include "framework/CPropertySheet.h"
+#include "framework/ResourceModule.h"
+#include "framework/headless/UiView.h"
+#include "gamma/CGammaDataMng.h"
+#include "gamma/CIccModule.h"
+#include "launch/CDlgRes.h"
+#include "launch/CStrRes.h"
+#include "launch/IWizardSheet.h"
+#include "support/DialogTemplateBuilder.h"
+#include "support/MessageBoxRecorder.h"
+#include "support/ScriptedUser.h"
+#include "support/SimMachine.h"
+#include "support/SimPrinterModel.h"
+#include "testprint/CEmfInternal9x.h"
+#include "testprint/CEmfInternalNT.h"
+#include "testprint/CEmfInternalXPS.h"
+#include "testprint/CEmfPrint.h"
+
+using fw::headless::WindowView;
+
+namespace {
+
+constexpr UINT kBefore = 9641;
+constexpr UINT kAfter = 9642;
+constexpr UINT kPalette = 1025;
+constexpr int kPatch = 9;  // default (2, 20); hue steps 35 ... 5, strength 15 ... 24
+
+using Steps = std::vector<std::string>;
+
+POINT Centre(int index) { return {6 + (index % 8) * 36 + 15, 15 + (index / 8) * 45 + 15}; }
+
+class PlainPage : public CPropertyPage {
+public:
+    PlainPage(UINT id, const FwDialogTemplate* pageTemplate) : CPropertyPage(id)
+    {
+        m_psp.dwFlags |= PSP_DLGINDIRECT;
+        m_psp.pResource = pageTemplate;
+    }
+};
+
+class PaletteWizard : public CPropertySheet, public IWizardSheet {
+public:
+    PaletteWizard(PlainPage& before, CColorPalettePage& page, PlainPage& after) : m_page(page)
+    {
+        SetWizardMode();
+        AddPage(&before);
+        AddPage(&page);
+        AddPage(&after);
+    }
+    void SetPageSequence(int) override {}
+    void SetPageTitle(UINT titleId) override { titles.push_back(titleId); }
+    CColorDataMng& GetColorDataMng() override { return m_page.GetDataMng(); }
+    CGammaDataMng& GetGammaDataMng() override { return m_gamma; }
+
+    std::vector<UINT> titles;
+
+private:
+    CColorPalettePage& m_page;
+    CGammaDataMng m_gamma;
+};
+
+std::string Ini(const std::string& path, const std::string& section, const std::string& key)
+{
+    char value[2048] = {};
+    GetPrivateProfileStringA(section.c_str(), key.c_str(), "", value, sizeof value, path.c_str());
+    return value;
+}
+
+class ColorPalettePageTest : public ::testing::Test {
+protected:
+    void Install(const SimPrinterModel& printerModel, const std::string& catalog = {})
+    {
+        model = printerModel;
+        model.Install(machine, catalog);
+        info = model.Info();
+        info.editType = 1;
+        info.reloadNeeded = 1;
+        info.selectedSettingName = strings.Load(518);
+    }
+
+    // A user setting "Mine" with patch 9 at (4, 18), stored as the save page stores it.
+    void StoreUserSetting()
+    {
+        info.selectedSettingName = "Mine";
+        CColorDataMng manager;
+        manager.SetUtilityInfo(info);
+        manager.LoadDefaultData();
+        manager.UseDefaults();
+        manager.GetCurrent().SetValue(kPatch, 4, 18, 1);
+        manager.SaveColorData("Mine");
+        ASSERT_EQ(manager.SaveCCM("Mine", 0, ""), 1);
+        stored = manager.GetCurrent();
+        info.userSettingSelected = 1;
+    }
+
+    INT_PTR Run()
+    {
+        CDlgRes library;
+        HMODULE previous = fw::SetResourceModule(library.GetModule());
+        page = std::make_unique<CColorPalettePage>(&info);
+        PlainPage before(kBefore, beforeTemplate.Get());
+        PlainPage after(kAfter, afterTemplate.Get());
+        PaletteWizard wizard(before, *page, after);
+        const INT_PTR result = wizard.DoModal();
+        titles = wizard.titles;
+        fw::SetResourceModule(previous);
+        return result;
+    }
+
+    std::pair<int, int> Current(int index) const
+    {
+        int x = -1, y = -1;
+        page->GetCurrentData().GetValue(index, x, y);
+        return {x, y};
+    }
+
+    // Opens the input dialog of a patch and chooses x and y in it.
+    static void Choose(ScriptedUser& user, int index, const std::string& x, const std::string& y)
+    {
+        user.ClickAt(kPalette, Centre(index).x, Centre(index).y).Select(1040, x).Select(1041, y).Click(1030);
+    }
+
+    // The tables the page must print for "Mine".
+    void ExpectedTables(CCcmTables& tables) const
+    {
+        CColorDataMng manager;
+        manager.SetUtilityInfo(info);
+        tables.Allocate(manager.ReadCCM("Mine", nullptr, nullptr));
+        manager.ReadCCM("Mine", tables.T(), tables.V());
+        CColorModule module(info.ccmVersion);
+        module.SetColorData(stored, 0);
+        tables.Compute(module, 1);
+    }
+
+    SimMachine machine;
+    SimPrinterModel model;
+    CUtilityInfo info;
+    CColorData stored;
+    CStrRes strings;
+    std::unique_ptr<CColorPalettePage> page;
+    std::vector<UINT> titles;
+    DialogTemplateBuilder beforeTemplate{kBefore, 317, 193, WS_CHILD | WS_CAPTION};
+    DialogTemplateBuilder afterTemplate{kAfter, 317, 193, WS_CHILD | WS_CAPTION};
+};
+
+}  // namespace
+
+TEST_F(ColorPalettePageTest, ActivationLoadsTheDefaultsAndMarksThePatches)
+{
+    Install(SimPrinterModel::Emf());
+    MessageBoxRecorder boxes;
+    ScriptedUser user;
+    user.Next()
+        .Inspect([&](const WindowView& view) {
+            EXPECT_EQ(view.templateId, 111u);
+            EXPECT_TRUE(view.buttons.back.enabled);
+            EXPECT_TRUE(view.buttons.next.enabled);
+            EXPECT_EQ(view.Control(1109).text, strings.Load(160));
+            EXPECT_EQ(view.Control(1028).text, strings.Load(114));
+            EXPECT_EQ(view.Control(1026).text, strings.Load(113));
+            EXPECT_EQ(view.Control(1029).text, strings.Load(227));
+            EXPECT_EQ(view.Control(1003).text, strings.Load(204));
+            EXPECT_EQ(info.reloadNeeded, 0);
+            EXPECT_TRUE(page->GetCurrentData().IsEqual(page->GetDataMng().GetDefault()));
+            EXPECT_EQ(Current(kPatch), std::make_pair(2, 20));
+            EXPECT_EQ(CColorPalette::GetPatch(kPatch).left, 42);
+            EXPECT_EQ(CColorPalette::GetPatch(kPatch).enabled, 1);
+            EXPECT_EQ(CColorPalette::GetPatch(0).enabled, 0);  // black is not adjusted
+            EXPECT_EQ(CColorPalette::GetPatch(kPatch).changed, 0);
+        })
+        .ClickAt(kPalette, Centre(0).x, Centre(0).y)  // crossed out: opens nothing
+        .Inspect([](const WindowView& view) { EXPECT_EQ(view.templateId, 111u); })
+        .Cancel();
+    EXPECT_EQ(Run(), IDCANCEL);
+    EXPECT_TRUE(user.Finished()) << user.Remaining();
+    for (const std::string& refusal : user.Refusals()) ADD_FAILURE() << refusal;
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Last().text, strings.Load(521));
+    EXPECT_EQ(titles, (std::vector<UINT>{3}));
+}
+
+TEST_F(ColorPalettePageTest, EditsFollowTheDialogAndSurviveUntilAReloadIsAsked)
+{
+    Install(SimPrinterModel::EmfInternal());
+    MessageBoxRecorder boxes;
+    boxes.QueueAnswer(IDCANCEL);
+    ScriptedUser user;
+    user.Next()
+        .ClickAt(kPalette, Centre(kPatch).x, Centre(kPatch).y)
+        .Inspect([&](const WindowView& view) {
+            EXPECT_EQ(view.templateId, 1000u);
+            EXPECT_EQ(view.Control(1040).items, (Steps{"35", "0", "1", "2", "3", "4", "5"}));
+            EXPECT_EQ(view.Control(1040).selectedText(), "2");
+            EXPECT_EQ(view.Control(1041).selectedText(), "20");
+            EXPECT_EQ(view.Control(1038).text, "2");
+            EXPECT_EQ(CWnd::GetCapture(), nullptr);
+        })
+        .Select(1040, "4")
+        .Select(1041, "18")
+        .Click(1030)
+        .Do([&](auto&) {
+            EXPECT_EQ(Current(kPatch), std::make_pair(4, 18));
+            int x = 0, y = 0, edited = 0;
+            page->GetDataMng().GetCurrent().GetValue(kPatch, x, y, &edited);
+            EXPECT_EQ(std::vector<int>({x, y, edited}), std::vector<int>({4, 18, 1}));
+            EXPECT_EQ(CColorPalette::GetPatch(kPatch).changed, 1);
+            EXPECT_EQ(CColorPalette::GetPatch(kPatch).bold, 1);
+            EXPECT_EQ(page->GetPalette().GetHighlighted(), -1);
+        })
+        .Cancel()  // answered Cancel: the wizard stays
+        .ClickAt(kPalette, Centre(kPatch).x, Centre(kPatch).y)
+        .Click(1102)  // the same value again: no mark changes
+        .Do([&](auto&) {
+            EXPECT_EQ(Current(kPatch), std::make_pair(4, 18));
+            EXPECT_EQ(CColorPalette::GetPatch(kPatch).bold, 1);
+        })
+        .Next()
+        .Do([&](auto&) { EXPECT_EQ(info.dataSaved, 0); })
+        .Back()
+        .Do([&](auto&) { EXPECT_EQ(Current(kPatch), std::make_pair(4, 18)); });
+    Choose(user, kPatch, "2", "20");  // the printer default, which is also the stored value
+    user.Do([&](auto&) {
+            EXPECT_EQ(CColorPalette::GetPatch(kPatch).changed, 0);
+            EXPECT_EQ(CColorPalette::GetPatch(kPatch).bold, 0);
+            int x = 0, y = 0, edited = -1;
+            page->GetCurrentData().GetValue(kPatch, x, y, &edited);
+            EXPECT_EQ(edited, 0);
+        });
+    Choose(user, 10, "3", "5");
+    user.Back()
+        .Do([&](auto&) { info.reloadNeeded = 1; })
+        .Next()
+        .Do([&](auto&) {
+            EXPECT_TRUE(page->GetCurrentData().IsEqual(page->GetDataMng().GetDefault()));
+            EXPECT_EQ(CColorPalette::GetPatch(10).changed, 0);
+            EXPECT_EQ(info.reloadNeeded, 0);
+        })
+        .Cancel();
+    EXPECT_EQ(Run(), IDCANCEL);
+    EXPECT_TRUE(user.Finished()) << user.Remaining();
+    for (const std::string& refusal : user.Refusals()) ADD_FAILURE() << refusal;
+    ASSERT_EQ(boxes.Count(), 2u);
+    EXPECT_EQ(boxes.Boxes()[0].text, strings.Load(517));
+    EXPECT_EQ(boxes.Boxes()[1].text, strings.Load(521));
+}
+
+TEST_F(ColorPalettePageTest, UserSettingLoadsItsValuesAndRevertAsksFirst)
+{
+    Install(SimPrinterModel::Raw330());
+    StoreUserSetting();
+    MessageBoxRecorder boxes;
+    boxes.QueueAnswer(IDNO);
+    boxes.QueueAnswer(IDYES);
+    ScriptedUser user;
+    user.Next().Do([&](auto&) {
+        EXPECT_EQ(Current(kPatch), std::make_pair(4, 18));
+        EXPECT_EQ(CColorPalette::GetPatch(kPatch).changed, 1);
+        EXPECT_EQ(CColorPalette::GetPatch(kPatch).bold, 0);
+    });
+    Choose(user, kPatch, "2", "20");
+    user.Do([&](auto&) {
+            EXPECT_EQ(CColorPalette::GetPatch(kPatch).changed, 0);
+            EXPECT_EQ(CColorPalette::GetPatch(kPatch).bold, 1);  // differs from the stored value
+        })
+        .Click(1003)
+        .Do([&](auto&) { EXPECT_EQ(Current(kPatch), std::make_pair(2, 20)); })
+        .Click(1003)
+        .Do([&](auto&) {
+            EXPECT_EQ(Current(kPatch), std::make_pair(4, 18));
+            EXPECT_EQ(page->GetDataMng().IsUnchanged(), 1);
+            EXPECT_EQ(CColorPalette::GetPatch(kPatch).changed, 1);
+            EXPECT_EQ(CColorPalette::GetPatch(kPatch).bold, 0);
+        })
+        .Next()
+        .Cancel();
+    EXPECT_EQ(Run(), IDCANCEL);
+    EXPECT_TRUE(user.Finished()) << user.Remaining();
+    EXPECT_EQ(info.dataSaved, 1);
+    ASSERT_EQ(boxes.Count(), 2u);
+    EXPECT_EQ(boxes.Boxes()[0].text, strings.Load(542));
+    EXPECT_EQ(boxes.Boxes()[0].caption, strings.Load(539));
+    EXPECT_EQ(boxes.Boxes()[0].style, static_cast<UINT>(MB_YESNO | MB_ICONWARNING));
+}
+
+// ---- Test prints ---------------------------------------------------------------------------------
+
+class ColorPalettePrintTest : public ColorPalettePageTest, public ::testing::WithParamInterface<SimPrinterModel> {};
+
+TEST_P(ColorPalettePrintTest, PrintsTheUserSettingsTablesTheWayTheModelPrints)
+{
+    SimPrinterModel printerModel = GetParam();
+    printerModel.finishJobs = "never";
+    Install(printerModel);
+    StoreUserSetting();
+    const std::string testPath = model.TestFile("ColorTestFile");
+    const std::string catalog = model.CatalogPath();
+    std::string temporaryId;
+    std::string profile;
+    std::string printedProfile;
+    std::vector<UINT> dialogs;
+    MessageBoxRecorder boxes;
+    ScriptedUser user;
+    user.Next().Click(1029);
+    for (int tick = 0; tick < 6; ++tick) {
+        user.Inspect([&](const WindowView& view) {
+                if (view.kind == WindowView::Kind::Dialog && (dialogs.empty() || dialogs.back() != view.templateId))
+                    dialogs.push_back(view.templateId);
+            })
+            .Do([&](auto&) {
+                if (machine.Jobs().empty()) return;
+                // The page's profile goes when the wizard is cancelled: keep what was printed with.
+                if (model.printMode == "EMF" && profile.empty()) {
+                    profile = Ini(catalog, "Temporary", "ICCData");
+                    printedProfile = machine.ReadFile(profile);
+                }
+                if (model.printMode == "EMF_INTERNAL_XPS" && temporaryId.empty()) {
+                    temporaryId = Ini(catalog, "Color", "SettingID1");
+                    EXPECT_EQ(Ini(catalog, "Color", "SettingName" + temporaryId), "testprint");
+                    EXPECT_FALSE(Ini(catalog, "Color", "CCMNT" + temporaryId).empty());
+                    EXPECT_EQ(page->IsTemporarySettingActive(), 1);
+                    machine.FinishJob(machine.Jobs().front().id);
+                }
+            })
+            .Wait(300);
+    }
+    user.Cancel();
+    EXPECT_EQ(Run(), IDCANCEL);
+    EXPECT_TRUE(user.Finished()) << user.Remaining();
+    for (const auto& box : boxes.Boxes()) EXPECT_EQ(box.text, strings.Load(521));  // only the cancel question
+
+    CCcmTables tables;
+    ExpectedTables(tables);
+    const DWORD size = static_cast<DWORD>(tables.GetSize());
+    std::vector<SimJob> jobs = machine.Jobs();
+    ASSERT_EQ(jobs.size(), 1u);
+    const SimJob job = jobs.front();
+    machine.ClearJobs();
+    if (model.printMode == "EMF") {
+        EXPECT_EQ(dialogs, (std::vector<UINT>{1110}));  // progress, then the notice in the same template
+        ASSERT_EQ(job.plays.size(), 1u);
+        EXPECT_EQ(job.plays[0].metafile, testPath);
+        ASSERT_FALSE(profile.empty());
+        ASSERT_FALSE(printedProfile.empty());
+        CEmfPrint print;
+        print.SetPrinterName(model.printer);
+        print.OpenPrinterData();
+        CIccModule icc(info.ccmVersion);
+        icc.SetNames(info.driverName, info.printerName);
+        icc.MakeTemporaryProfile(print.GetDeviceMode(), tables.T(), catalog);
+        EXPECT_EQ(printedProfile, machine.ReadFile(profile)) << "the profile holds the setting's T table";
+    } else if (model.printMode == "EMF_INTERNAL") {
+        EXPECT_EQ(dialogs, (std::vector<UINT>{1110}));  // the printing notice
+        CEmfInternalNT print;
+        print.SetPrinterName(model.printer);
+        print.OpenPrinterData();
+        print.PrintPage(testPath, info.ccmVersion, 110, tables.T(), tables.V(), size);
+        EXPECT_EQ(job.devMode, machine.Jobs().at(0).devMode);
+    } else if (model.printMode == "EMF_INTERNAL_XPS") {
+        EXPECT_EQ(dialogs, (std::vector<UINT>{175}));
+        ASSERT_FALSE(temporaryId.empty());
+        EXPECT_EQ(Ini(catalog, "Color", "SettingNum"), "1");
+        EXPECT_EQ(Ini(catalog, "Color", "SettingName" + temporaryId), "");
+        EXPECT_EQ(Ini(catalog, "Color", "CCMNT" + temporaryId), "");
+        EXPECT_EQ(page->IsTemporarySettingActive(), 0);
+        CEmfInternalXPS print;
+        print.SetPrinterName(model.printer);
+        print.OpenPrinterData();
+        print.PrintPage(testPath, info.ccmVersion, 110, tables.T(), tables.V(), size, CEmfInternalXPS::tableTypeColor,
+                        static_cast<DWORD>(std::stoul(temporaryId)));
+        EXPECT_EQ(job.devMode, machine.Jobs().at(0).devMode);
+    } else {
+        EXPECT_TRUE(dialogs.empty());
+        CPrint print;
+        print.SetPrinterName(model.printer);
+        print.SendRawJob(info.ccmVersion, testPath, tables.T(), tables.V(), size);
+        EXPECT_EQ(job.bytes, machine.Jobs().at(0).bytes);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, ColorPalettePrintTest,
+                         ::testing::Values(SimPrinterModel::Emf(), SimPrinterModel::EmfInternal(),
+                                           SimPrinterModel::EmfInternalXps(), SimPrinterModel::Raw331()));
+
+TEST_F(ColorPalettePageTest, DefaultSettingPrintsOnTheWindows9xFamilyWithItsOwnLayout)
+{
+    machine.Set("OsVersion", "PlatformId", "1");
+    machine.Set("OsVersion", "MajorVersion", "4");
+    Install(SimPrinterModel::EmfInternal());
+    MessageBoxRecorder boxes;
+    ScriptedUser user;
+    user.Next();
+    Choose(user, kPatch, "4", "18");
+    user.Click(1029).Wait(1500).Cancel();
+    EXPECT_EQ(Run(), IDCANCEL);
+    ASSERT_EQ(machine.Jobs().size(), 1u);
+    const SimJob job = machine.Jobs().front();
+    EXPECT_EQ(job.StartPages(), 1);
+    machine.ClearJobs();
+
+    CColorData edited = page->GetDataMng().GetDefault();
+    edited.SetValue(kPatch, 4, 18, 1);
+    CColorModule module(info.ccmVersion);
+    module.SetColorData(edited, 0);
+    CCcmTables tables;
+    tables.Allocate(module.GetCCMSize());
+    tables.Compute(module, 0);
+    CEmfInternal9x print;
+    print.SetPrinterName(model.printer);
+    print.OpenPrinterData();
+    print.PrintPage(model.TestFile("ColorTestFile"), info.ccmVersion, 110, tables.T(), tables.V(),
+                    static_cast<DWORD>(tables.GetSize()));
+    EXPECT_EQ(job.devMode, machine.Jobs().at(0).devMode);
+}
+
+TEST_F(ColorPalettePageTest, TemporaryNameAvoidsUsedNamesAndGoesWhenTheSessionEnds)
+{
+    SimPrinterModel xps = SimPrinterModel::EmfInternalXps();
+    xps.finishJobs = "never";
+    Install(xps, "[Color]\r\nSettingNum=1\r\nSettingID0=1\r\nSettingName1=testprint\r\n"
+                 "[Gamma]\r\nSettingNum=1\r\nSettingID0=1\r\nSettingName1=testprint1\r\n");
+    const std::string catalog = model.CatalogPath();
+    MessageBoxRecorder boxes;
+    ScriptedUser user;
+    user.Next()
+        .Click(1029)
+        .Wait(700)
+        .Do([&](auto&) {
+            EXPECT_EQ(Ini(catalog, "Color", "SettingNum"), "2");
+            EXPECT_EQ(Ini(catalog, "Color", "SettingName" + Ini(catalog, "Color", "SettingID1")), "testprint2");
+            page->SendMessage(WM_ENDSESSION, FALSE, 0);  // the session goes on: the print still needs it
+            EXPECT_EQ(page->IsTemporarySettingActive(), 1);
+        })
+        .EndSession()
+        .Do([&](auto&) {
+            EXPECT_EQ(page->IsTemporarySettingActive(), 0);
+            EXPECT_EQ(Ini(catalog, "Color", "SettingNum"), "1");
+            EXPECT_EQ(Ini(catalog, "Color", "SettingID1"), "");
+        })
+        .Wait(1000)
+        .Inspect([](const WindowView& view) { EXPECT_EQ(view.templateId, 111u); })
+        .Cancel();
+    EXPECT_EQ(Run(), IDCANCEL);
+    EXPECT_TRUE(user.Finished()) << user.Remaining();
+    // The end of the print removes nothing a second time.
+    EXPECT_EQ(Ini(catalog, "Color", "SettingNum"), "1");
+    EXPECT_EQ(Ini(catalog, "Color", "SettingName1"), "testprint");
+    EXPECT_EQ(machine.Jobs().front().state, "deleted");
+}
+
+TEST_F(ColorPalettePageTest, MissingTestPageIsReportedAndNothingIsPrinted)
+{
+    Install(SimPrinterModel::Raw330());
+    const std::string ini = SimPrinterModel::UtilityFolder() + "Tavrel.ini";
+    WritePrivateProfileStringA(("CCMVer" + model.version).c_str(), "ColorTestFile", nullptr, ini.c_str());
+    MessageBoxRecorder boxes;
+    ScriptedUser user;
+    user.Next().Click(1029).Cancel();
+    EXPECT_EQ(Run(), IDCANCEL);
+    ASSERT_EQ(boxes.Count(), 2u);
+    EXPECT_EQ(boxes.Boxes()[0].text, strings.Load(524));
+    EXPECT_TRUE(machine.Jobs().empty());
+}

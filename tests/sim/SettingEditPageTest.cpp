@@ -1,0 +1,540 @@
+// The stored-settings page on simulated machines ("EMF" and raw models): the list, deletion
+// through the data managers, export to a setting file, import from one, and the refusal of
+// damaged or hostile setting files without any change to what is stored.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "color/CColorData.h"
+#include "framework/CPropertySheet.h"
+#include "framework/ResourceModule.h"
+#include "framework/headless/UiView.h"
+#include "gamma/CGammaData.h"
+#include "launch/CDlgRes.h"
+#include "launch/CStrRes.h"
+#include "launch/CmyException.h"
+#include "launch/TextFormat.h"
+#include "pages/CSettingEditPage.h"
+#include "storage/CCtrlMng.h"
+#include "storage/CFileAcc.h"
+#include "storage/CIniAcc.h"
+#include "support/MessageBoxRecorder.h"
+#include "support/ScriptedUser.h"
+#include "support/SimMachine.h"
+#include "support/SimPrinterModel.h"
+
+using fw::headless::WindowView;
+
+namespace {
+
+constexpr int kColour = 1;
+constexpr int kGamma = 2;
+
+// Two colour settings and two gamma settings; "Warm" is a name of both kinds.
+const std::string kCatalog =
+    "[Config]\r\nUpDate=1\r\n"
+    "[Color]\r\nSettingNum=2\r\nSettingID0=4\r\nSettingID1=0\r\nSettingName4=Warm\r\nSettingName0=Cool\r\n"
+    "CCMNT4=0A1B\r\nCCMNV4=FF00\r\nCCMNT0=1111\r\nCCMNV0=2222\r\n"
+    "[Gamma]\r\nSettingNum=2\r\nSettingID0=2\r\nSettingID1=0\r\nSettingName2=Soft\r\nSettingName0=Warm\r\n"
+    "Soft=3\r\nWarm=1\r\nCCMNT2=3333\r\nCCMNV2=4444\r\nCCMNT0=5555\r\nCCMNV0=6666\r\n";
+
+const char kSettingFolder[] = "C:\\Exchange\\";
+
+// A valid data file of its kind whose last byte tells the copies apart.
+std::string DataFile(int kind, char mark)
+{
+    const std::string path = "C:\\Host\\scratch.dat";
+    CFileAcc files;
+    CFileAcc().DeleteFile(path);
+    CColorData colour;
+    CGammaData gamma;
+    files.SaveObject("C:\\Host\\", "scratch.dat", kind == kColour ? static_cast<CObject*>(&colour) : &gamma);
+    CFile file;
+    std::string bytes;
+    if (file.Open(path, CFile::modeRead)) {
+        bytes.resize(static_cast<size_t>(file.GetLength()));
+        file.Read(bytes.data(), static_cast<unsigned>(bytes.size()));
+        file.Close();
+    }
+    if (!bytes.empty()) bytes.back() = mark;
+    return bytes;
+}
+
+class SettingEditPage : public ::testing::TestWithParam<SimPrinterModel> {
+protected:
+    void SetUp() override
+    {
+        model = GetParam();
+        machine.WriteFile("C:\\Exchange\\keep", "");
+        model.Install(machine, kCatalog);
+        info = model.Info();
+        colour4 = DataFile(kColour, 'a');
+        colour0 = DataFile(kColour, 'b');
+        gamma2 = DataFile(kGamma, 'c');
+        gamma0 = DataFile(kGamma, 'd');
+        machine.WriteFile(model.DataFolder() + "UCD4.dat", colour4);
+        machine.WriteFile(model.DataFolder() + "UCD0.dat", colour0);
+        machine.WriteFile(model.DataFolder() + "UGD2.dat", gamma2);
+        machine.WriteFile(model.DataFolder() + "UGD0.dat", gamma0);
+        for (const char* kind : {"C4", "C0", "G2", "G0"}) {
+            for (const char* resolution : {"01", "02", "03"}) {
+                const std::string profile = std::string(resolution) + kind + ".ICB";
+                machine.WriteFile(model.DataFolder() + profile, "profile " + profile);
+            }
+        }
+    }
+
+    bool Emf() const { return model.printMode == "EMF"; }
+
+    std::string Value(const std::string& file, const std::string& section, const std::string& key) const
+    {
+        return CIniAcc(file).GetString(section, key);
+    }
+
+    CmyStringArray Names(const std::string& file, int kind) const
+    {
+        CCtrlMng catalog;
+        catalog.SetFile(file, kind);
+        return catalog.GetSettingNames();
+    }
+
+    // Runs the page in a wizard of its own with the user's steps.
+    INT_PTR RunPage()
+    {
+        CDlgRes library;
+        HMODULE previous = fw::SetResourceModule(library.GetModule());
+        CSettingEditPage page(&info);
+        CPropertySheet sheet;
+        sheet.SetWizardMode();
+        sheet.AddPage(&page);
+        const INT_PTR result = sheet.DoModal();
+        fw::SetResourceModule(previous);
+        return result;
+    }
+
+    SimMachine machine;
+    SimPrinterModel model;
+    CUtilityInfo info;
+    CStrRes strings;
+    std::string colour4, colour0, gamma2, gamma0;
+};
+
+std::vector<std::string> Items(const CmyStringArray& names) { return {names.begin(), names.end()}; }
+
+}  // namespace
+
+TEST_P(SettingEditPage, ListsColourThenGammaSettingsAndDisablesAnEmptyList)
+{
+    ScriptedUser user;
+    user.Inspect([&](const WindowView& view) {
+            EXPECT_EQ(view.templateId, 1008u);
+            EXPECT_EQ(view.Control(1096).items, (std::vector<std::string>{"Warm", "Cool", "Soft", "Warm"}));
+            EXPECT_EQ(view.Control(1096).selection, 0);
+            EXPECT_TRUE(view.Control(1091).enabled);
+            EXPECT_TRUE(view.Control(1094).enabled);
+            EXPECT_EQ(view.Control(1092).text, strings.Load(126));
+            EXPECT_EQ(view.Control(1094).text, strings.Load(222));
+            EXPECT_EQ(view.Control(1095).text, strings.Load(223));
+            EXPECT_EQ(view.Control(1086).bitmapId, 1500u);
+            EXPECT_TRUE(view.buttons.back.enabled);
+            EXPECT_TRUE(view.buttons.finish.visible);
+        })
+        .Finish();
+    EXPECT_EQ(RunPage(), ID_WIZFINISH);
+
+    machine.WriteFile(model.CatalogPath(), "[Color]\r\nSettingNum=0\r\n");
+    ScriptedUser empty;
+    empty.Inspect([&](const WindowView& view) {
+            EXPECT_TRUE(view.Control(1096).items.empty());
+            EXPECT_FALSE(view.Control(1096).enabled);
+            EXPECT_FALSE(view.Control(1091).enabled);
+            EXPECT_FALSE(view.Control(1094).enabled);
+            EXPECT_TRUE(view.Control(1095).enabled);
+        })
+        .Finish();
+    EXPECT_EQ(RunPage(), ID_WIZFINISH);
+}
+
+TEST_P(SettingEditPage, DeletesOnlyTheSelectedKindAfterYes)
+{
+    MessageBoxRecorder boxes;
+    boxes.QueueAnswer(IDNO);
+    boxes.QueueAnswer(IDYES);
+    ScriptedUser user;
+    user.SelectIndex(1096, 3)
+        .Click(1091)  // answered No: nothing changes
+        .Inspect([&](const WindowView& view) { EXPECT_EQ(view.Control(1096).items.size(), 4u); })
+        .Click(1091)
+        .Inspect([&](const WindowView& view) {
+            EXPECT_EQ(view.Control(1096).items, (std::vector<std::string>{"Warm", "Cool", "Soft"}));
+            EXPECT_EQ(view.Control(1096).selection, 0);
+        })
+        .Finish();
+    EXPECT_EQ(RunPage(), ID_WIZFINISH);
+    ASSERT_EQ(boxes.Count(), 2u);
+    EXPECT_EQ(boxes.Last().text, strings.Load(520));
+    EXPECT_EQ(boxes.Last().caption, strings.Load(539));
+
+    // The gamma "Warm" is gone with its data file, tables and mode; the colour "Warm" stays.
+    EXPECT_EQ(Items(Names(model.CatalogPath(), kGamma)), (std::vector<std::string>{"Soft"}));
+    EXPECT_EQ(Items(Names(model.CatalogPath(), kColour)), (std::vector<std::string>{"Warm", "Cool"}));
+    EXPECT_FALSE(machine.Exists(model.DataFolder() + "UGD0.dat"));
+    EXPECT_TRUE(machine.Exists(model.DataFolder() + "UCD4.dat"));
+    EXPECT_EQ(Value(model.CatalogPath(), "Gamma", "CCMNT0"), "");
+    EXPECT_EQ(Value(model.CatalogPath(), "Gamma", "Warm"), "");
+    EXPECT_EQ(Value(model.CatalogPath(), "Color", "CCMNT4"), "0A1B");
+}
+
+TEST_P(SettingEditPage, DeletingTheLastSettingDisablesTheList)
+{
+    machine.WriteFile(model.CatalogPath(),
+                      "[Color]\r\nSettingNum=1\r\nSettingID0=4\r\nSettingName4=Warm\r\nCCMNT4=0A1B\r\nCCMNV4=FF00\r\n");
+    MessageBoxRecorder boxes;
+    boxes.QueueAnswer(IDYES);
+    ScriptedUser user;
+    user.Click(1091)
+        .Inspect([&](const WindowView& view) {
+            EXPECT_TRUE(view.Control(1096).items.empty());
+            EXPECT_FALSE(view.Control(1096).enabled);
+            EXPECT_FALSE(view.Control(1091).enabled);
+            EXPECT_FALSE(view.Control(1094).enabled);
+        })
+        .Finish();
+    EXPECT_EQ(RunPage(), ID_WIZFINISH);
+    EXPECT_TRUE(Names(model.CatalogPath(), kColour).IsEmpty());
+    EXPECT_FALSE(machine.Exists(model.DataFolder() + "UCD4.dat"));
+}
+
+TEST(SettingEditPath, NormalizesTheExtension)
+{
+    EXPECT_EQ(CSettingEditPage::NormalizeExtension("C:\\x\\a.ccm_"), "C:\\x\\a.ccm");
+    EXPECT_EQ(CSettingEditPage::NormalizeExtension("C:\\x\\a.CCM_"), "C:\\x\\a.CCM");
+    EXPECT_EQ(CSettingEditPage::NormalizeExtension("C:\\x\\a"), "C:\\x\\a.ccm");
+    EXPECT_EQ(CSettingEditPage::NormalizeExtension("C:\\x\\a.CcM"), "C:\\x\\a.CcM");
+    EXPECT_EQ(CSettingEditPage::NormalizeExtension("C:\\x\\a.txt"), "C:\\x\\a.txt.ccm");
+}
+
+TEST_P(SettingEditPage, ExportsThroughTheDialogsAndImportsBackIntoAnEmptyCatalogue)
+{
+    MessageBoxRecorder boxes;
+    ScriptedUser user;
+    user.Click(1094)
+        .Inspect([&](const WindowView& view) {
+            EXPECT_EQ(view.templateId, 1010u);
+            EXPECT_EQ(view.Control(1100).selectedItems, (std::vector<int>{0, 1, 2, 3}));
+        })
+        .SelectIndex(1100, 1)  // untick the colour "Cool"
+        .Click(1105)
+        .Type(1152, "C:\\Exchange\\Office.ccm_")
+        .Click(IDOK)
+        .Finish();
+    EXPECT_EQ(RunPage(), ID_WIZFINISH);
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Last().text, FormatText(strings.Load(549), "C:\\Exchange\\Office"));
+    EXPECT_EQ(boxes.Last().caption, strings.Load(13));
+
+    const std::string file = "C:\\Exchange\\Office\\Office.ccm";
+    EXPECT_EQ(Value(file, "Config", "UpDate"), "1");
+    EXPECT_EQ(Items(Names(file, kColour)), (std::vector<std::string>{"Warm"}));
+    EXPECT_EQ(Items(Names(file, kGamma)), (std::vector<std::string>{"Soft", "Warm"}));
+    // Identifiers are the setting file's own; data files follow them.
+    EXPECT_EQ(Value(file, "Color", "CCMNT0"), "0A1B");
+    EXPECT_EQ(Value(file, "Gamma", "CCMNV1"), "6666");
+    EXPECT_EQ(Value(file, "Gamma", "Soft"), "3");
+    EXPECT_EQ(Value(file, "Gamma", "Warm"), "1");
+    EXPECT_EQ(machine.ReadFile("C:\\Exchange\\Office\\UCD0.dat"), colour4);
+    EXPECT_EQ(machine.ReadFile("C:\\Exchange\\Office\\UGD0.dat"), gamma2);
+    EXPECT_EQ(machine.ReadFile("C:\\Exchange\\Office\\UGD1.dat"), gamma0);
+    EXPECT_EQ(machine.Exists("C:\\Exchange\\Office\\02C0.ICB"), Emf());
+    if (Emf()) {
+        EXPECT_EQ(machine.ReadFile("C:\\Exchange\\Office\\03G0.ICB"), "profile 03G2.ICB");
+    }
+
+    // Back into an empty catalogue, through the open dialog and the selection dialog.
+    machine.WriteFile(model.CatalogPath(), "[Color]\r\nSettingNum=0\r\n[Gamma]\r\nSettingNum=0\r\n");
+    for (const char* name : {"UCD4.dat", "UCD0.dat", "UGD2.dat", "UGD0.dat"}) {
+        CFileAcc().DeleteFile(model.DataFolder() + name);
+    }
+    boxes.Clear();
+    ScriptedUser importer;
+    importer.Click(1095)
+        .Type(1152, file)
+        .Click(IDOK)
+        .Inspect([&](const WindowView& view) {
+            EXPECT_EQ(view.title, strings.Load(12));
+            EXPECT_EQ(view.Control(1100).items, (std::vector<std::string>{"Warm", "Soft", "Warm"}));
+        })
+        .Click(1105)
+        .Inspect([&](const WindowView& view) {
+            EXPECT_EQ(view.Control(1096).items, (std::vector<std::string>{"Warm", "Soft", "Warm"}));
+        })
+        .Finish();
+    EXPECT_EQ(RunPage(), ID_WIZFINISH);
+    EXPECT_EQ(boxes.Count(), 0u);
+    EXPECT_EQ(Items(Names(model.CatalogPath(), kColour)), (std::vector<std::string>{"Warm"}));
+    EXPECT_EQ(Items(Names(model.CatalogPath(), kGamma)), (std::vector<std::string>{"Soft", "Warm"}));
+    EXPECT_EQ(Value(model.CatalogPath(), "Color", "CCMNV0"), "FF00");
+    EXPECT_EQ(Value(model.CatalogPath(), "Gamma", "Soft"), "3");
+    EXPECT_EQ(machine.ReadFile(model.DataFolder() + "UCD0.dat"), colour4);
+    EXPECT_EQ(machine.ReadFile(model.DataFolder() + "UGD1.dat"), gamma0);
+    // The local copy follows, so the imported settings survive a restore of the catalogue.
+    EXPECT_EQ(Items(Names(model.LocalCatalogPath(), kGamma)), (std::vector<std::string>{"Soft", "Warm"}));
+    if (Emf()) {
+        EXPECT_EQ(machine.ReadFile(model.DataFolder() + "01G0.ICB"), "profile 01G2.ICB");
+        const std::string registered = Value(model.CatalogPath(), "Gamma", "01G0.ICB");
+        EXPECT_NE(registered.find("01G0.ICB"), std::string::npos);
+        EXPECT_TRUE(machine.Exists(SimPrinterModel::DriverFolder() + model.driver + "\\01G0.ICB"));
+    } else {
+        EXPECT_EQ(Value(model.CatalogPath(), "Gamma", "01G0.ICB"), "");
+    }
+}
+
+TEST_P(SettingEditPage, ExportIntoAnExistingFolderWritesNothing)
+{
+    machine.WriteFile("C:\\Exchange\\Office\\other.txt", "mine");
+    MessageBoxRecorder boxes;
+    CSettingEditPage page(&info);
+    CmyStringArray names;
+    names.Add("Cool");
+    EXPECT_FALSE(page.ExportSettings(names, {kColour}, "C:\\Exchange\\Office.ccm"));
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Last().text, FormatText(strings.Load(561), "C:\\Exchange\\Office"));
+    EXPECT_FALSE(machine.Exists("C:\\Exchange\\Office\\Office.ccm"));
+    EXPECT_FALSE(machine.Exists("C:\\Exchange\\Office\\UCD0.dat"));
+
+    // A folder that cannot be made is no success either.
+    boxes.Clear();
+    EXPECT_FALSE(page.ExportSettings(names, {kColour}, "C:\\NoSuch\\Deeper\\Office.ccm"));
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Last().text, strings.Load(532));
+}
+
+TEST_P(SettingEditPage, ExportStopsOnCancelAndNamesAPlainFileInTheCurrentFolder)
+{
+    MessageBoxRecorder boxes;
+    ScriptedUser user;
+    user.Click(1094)
+        .Click(1106)  // selection cancelled
+        .Click(1094)
+        .Click(1105)
+        .Click(IDCANCEL)  // file dialog cancelled
+        .Inspect([&](const WindowView& view) { EXPECT_EQ(view.templateId, 1008u); })
+        .Click(1094)
+        .Click(1105)
+        .Type(1152, "Plain")
+        .Click(IDOK)
+        .Finish();
+    EXPECT_EQ(RunPage(), ID_WIZFINISH);
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Last().text, FormatText(strings.Load(549), "C:\\Host\\Plain"));
+    EXPECT_EQ(Items(Names("C:\\Host\\Plain\\Plain.CCM", kGamma)), (std::vector<std::string>{"Soft", "Warm"}));
+    char current[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, current);
+    EXPECT_STREQ(current, "C:\\Host");
+}
+
+TEST_P(SettingEditPage, ExportReportsMissingFilesAndGoesOn)
+{
+    CFileAcc().DeleteFile(model.DataFolder() + "UCD0.dat");
+    CFileAcc().DeleteFile(model.DataFolder() + "02C0.ICB");
+    MessageBoxRecorder boxes;
+    CSettingEditPage page(&info);
+    CmyStringArray names;
+    names.Add("Cool");
+    names.Add("Soft");
+    EXPECT_TRUE(page.ExportSettings(names, {kColour, kGamma}, "C:\\Exchange\\Two.ccm"));
+    ASSERT_GE(boxes.Count(), 2u);
+    EXPECT_EQ(boxes.Boxes()[0].text, FormatText(strings.Load(506), "UCD0.dat", "Cool"));
+    EXPECT_EQ(boxes.Count(), Emf() ? 3u : 2u);
+    if (Emf()) {
+        EXPECT_EQ(boxes.Boxes()[1].text, FormatText(strings.Load(507), "UCD0.dat", "Cool"));
+        EXPECT_EQ(machine.ReadFile("C:\\Exchange\\Two\\03C0.ICB"), "profile 03C0.ICB");
+    }
+    EXPECT_EQ(boxes.Last().text, FormatText(strings.Load(549), "C:\\Exchange\\Two"));
+    EXPECT_EQ(Items(Names("C:\\Exchange\\Two\\Two.ccm", kColour)), (std::vector<std::string>{"Cool"}));
+    EXPECT_EQ(machine.ReadFile("C:\\Exchange\\Two\\UGD0.dat"), gamma2);
+}
+
+TEST_P(SettingEditPage, ImportOfAStoredNameAsksFirst)
+{
+    CSettingEditPage page(&info);
+    {
+        MessageBoxRecorder quiet;
+        CmyStringArray names;
+        names.Add("Cool");
+        ASSERT_TRUE(page.ExportSettings(names, {kColour}, "C:\\Exchange\\Cool.ccm"));
+    }
+    const std::string file = "C:\\Exchange\\Cool\\Cool.ccm";
+    WritePrivateProfileStringA("Color", "CCMNT0", "ABCD", file.c_str());
+    WritePrivateProfileStringA("Color", "CCMNV0", "ABCD", file.c_str());
+    CmyStringArray names;
+    names.Add("Cool");
+
+    MessageBoxRecorder boxes;
+    boxes.QueueAnswer(IDCANCEL);
+    EXPECT_EQ(page.ImportSettings(names, {kColour}, file), 0);
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Last().text, FormatText(strings.Load(158), "Cool"));
+    EXPECT_EQ(Value(model.CatalogPath(), "Color", "CCMNT0"), "1111");
+
+    boxes.QueueAnswer(IDOK);
+    EXPECT_EQ(page.ImportSettings(names, {kColour}, file), 1);
+    EXPECT_EQ(Value(model.CatalogPath(), "Color", "CCMNT0"), "ABCD");
+    EXPECT_EQ(Items(Names(model.CatalogPath(), kColour)), (std::vector<std::string>{"Warm", "Cool"}));
+}
+
+TEST_P(SettingEditPage, ImportStopsAtTheSixtySettingLimitKeepingWhatCameBefore)
+{
+    // 58 stored settings: two more fit, the third raises 525.
+    std::string catalog = "[Color]\r\nSettingNum=58\r\n";
+    for (int i = 0; i < 58; ++i) {
+        catalog += "SettingID" + std::to_string(i) + "=" + std::to_string(i) + "\r\nSettingName" + std::to_string(i) +
+                   "=S" + std::to_string(i) + "\r\n";
+    }
+    machine.WriteFile(model.CatalogPath(), catalog + "[Gamma]\r\nSettingNum=0\r\n");
+    machine.WriteFile("C:\\Exchange\\Many\\Many.ccm",
+                      "[Color]\r\nSettingNum=3\r\nSettingID0=0\r\nSettingID1=1\r\nSettingID2=2\r\n"
+                      "SettingName0=N0\r\nSettingName1=N1\r\nSettingName2=N2\r\nCCMNT0=01\r\nCCMNV0=01\r\n"
+                      "CCMNT1=02\r\nCCMNV1=02\r\nCCMNT2=03\r\nCCMNV2=03\r\n");
+    CSettingEditPage page(&info);
+    CmyStringArray names;
+    for (const char* name : {"N0", "N1", "N2"}) names.Add(name);
+    MessageBoxRecorder boxes;
+    int thrown = 0;
+    try {
+        page.ImportSettings(names, {kColour, kColour, kColour}, "C:\\Exchange\\Many\\Many.ccm");
+    } catch (const CmyException& e) {
+        thrown = static_cast<int>(e.GetTextId());
+    }
+    EXPECT_EQ(thrown, 525);
+    CCtrlMng catalogue;
+    catalogue.SetFile(model.CatalogPath(), kColour);
+    EXPECT_EQ(catalogue.GetSettingCount(), 60);
+    EXPECT_EQ(catalogue.GetIdByName("N2"), "");
+    std::string t, v;
+    catalogue.GetTables("N1", t, v);
+    EXPECT_EQ(t, "02");
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, SettingEditPage, ::testing::Values(SimPrinterModel::Emf(), SimPrinterModel::Raw330()));
+
+namespace {
+
+const std::string kGoodFile =
+    "[Color]\r\nSettingNum=1\r\nSettingID0=0\r\nSettingName0=New\r\nCCMNT0=0102\r\nCCMNV0=0304\r\n"
+    "[Gamma]\r\nSettingNum=0\r\n";
+
+struct Hostile {
+    const char* what;
+    std::string catalog;
+    std::string dataFile;  // UCD0.dat next to the file; empty: none
+};
+
+std::string Replace(std::string text, const std::string& from, const std::string& to)
+{
+    text.replace(text.find(from), from.size(), to);
+    return text;
+}
+
+}  // namespace
+
+TEST_P(SettingEditPage, RefusesDamagedOrHostileSettingFilesWithoutChangingAnything)
+{
+    std::string many = "[Color]\r\nSettingNum=40\r\n";
+    for (int i = 0; i < 40; ++i) {
+        many += "SettingID" + std::to_string(i) + "=" + std::to_string(i) + "\r\nSettingName" + std::to_string(i) +
+                "=C" + std::to_string(i) + "\r\nCCMNT" + std::to_string(i) + "=01\r\nCCMNV" + std::to_string(i) +
+                "=01\r\n";
+    }
+    many += "[Gamma]\r\nSettingNum=21\r\n";
+    const std::vector<Hostile> cases = {
+        {"huge count", Replace(kGoodFile, "SettingNum=1", "SettingNum=4000000000"), {}},
+        {"negative count", Replace(kGoodFile, "SettingNum=1", "SettingNum=-1"), {}},
+        {"more than sixty in all", many, {}},
+        {"identifier with path parts", Replace(Replace(Replace(Replace(kGoodFile, "ID0=0", "ID0=..\\..\\Host\\x"),
+                                                               "Name0=", "Name..\\..\\Host\\x="),
+                                                       "NT0=", "NT..\\..\\Host\\x="),
+                                               "NV0=", "NV..\\..\\Host\\x="),
+         {}},
+        {"identifier out of range", Replace(Replace(kGoodFile, "ID0=0", "ID0=75"), "Name0=", "Name75="), {}},
+        {"name with path parts", Replace(kGoodFile, "Name0=New", "Name0=..\\..\\evil"), {}},
+        {"name that breaks a key", Replace(kGoodFile, "Name0=New", "Name0=a=b"), {}},
+        {"name too long", Replace(kGoodFile, "Name0=New", "Name0=" + std::string(40, 'n')), {}},
+        {"missing name", Replace(kGoodFile, "SettingName0=New\r\n", ""), {}},
+        {"odd table text", Replace(kGoodFile, "CCMNT0=0102", "CCMNT0=010"), {}},
+        {"table text not hexadecimal", Replace(kGoodFile, "CCMNV0=0304", "CCMNV0=03G4"), {}},
+        {"V shorter than T", Replace(kGoodFile, "CCMNV0=0304", "CCMNV0=03"), {}},
+        {"no tables", Replace(Replace(kGoodFile, "CCMNT0=0102", "CCMNT0="), "CCMNV0=0304", "CCMNV0="), {}},
+        {"duplicate identifiers", Replace(kGoodFile, "SettingNum=1\r\nSettingID0=0", "SettingNum=2\r\nSettingID0=0\r\nSettingID1=0"), {}},
+        {"truncated data file", kGoodFile, DataFile(kColour, 'x').substr(0, 200)},
+        {"data file of the other kind", kGoodFile, DataFile(kGamma, 'x')},
+        {"oversized file", kGoodFile + "; " + std::string(2u << 20, 'x') + "\r\n", {}},
+    };
+    const std::string file = "C:\\Exchange\\Bad\\Bad.ccm";
+    const std::string catalogBefore = machine.ReadFile(model.CatalogPath());
+    CSettingEditPage page(&info);
+    CmyStringArray names;
+    names.Add("New");
+    for (const Hostile& hostile : cases) {
+        SCOPED_TRACE(hostile.what);
+        machine.WriteFile(file, hostile.catalog);
+        CFileAcc().DeleteFile("C:\\Exchange\\Bad\\UCD0.dat");
+        if (!hostile.dataFile.empty()) machine.WriteFile("C:\\Exchange\\Bad\\UCD0.dat", hostile.dataFile);
+        MessageBoxRecorder boxes;
+        int thrown = 0;
+        try {
+            page.ImportSettings(names, {kColour}, file);
+        } catch (const CmyException& e) {
+            thrown = static_cast<int>(e.GetTextId());
+        }
+        EXPECT_EQ(thrown, 532);
+        EXPECT_EQ(boxes.Count(), 0u);
+        EXPECT_EQ(machine.ReadFile(model.CatalogPath()), catalogBefore);
+        EXPECT_FALSE(machine.Exists(model.DataFolder() + "UCD1.dat"));
+        EXPECT_FALSE(machine.Exists("C:\\Host\\x"));
+    }
+
+    // The same file, whole, imports.
+    machine.WriteFile(file, kGoodFile);
+    machine.WriteFile("C:\\Exchange\\Bad\\UCD0.dat", DataFile(kColour, 'n'));
+    MessageBoxRecorder boxes;
+    EXPECT_EQ(page.ImportSettings(names, {kColour}, file), 1);
+    EXPECT_EQ(machine.ReadFile(model.DataFolder() + "UCD1.dat"), DataFile(kColour, 'n'));
+}
+
+TEST_P(SettingEditPage, ImportButtonShowsWhyAFileIsRefusedAndOpensNoSelection)
+{
+    machine.WriteFile("C:\\Exchange\\Bad\\Bad.ccm", Replace(kGoodFile, "SettingNum=1", "SettingNum=99999"));
+    const std::string catalogBefore = machine.ReadFile(model.CatalogPath());
+    MessageBoxRecorder boxes;
+    ScriptedUser user;
+    user.Click(1095)
+        .Type(1152, "C:\\Exchange\\Bad\\Missing.ccm")
+        .Click(IDOK)  // a file that does not exist keeps the open dialog up
+        .Inspect([&](const WindowView& view) { EXPECT_TRUE(view.Control(1152).exists()); })
+        .Type(1152, "C:\\Exchange\\Bad\\Bad.ccm")
+        .Click(IDOK)
+        .Inspect([&](const WindowView& view) { EXPECT_EQ(view.templateId, 1008u); })
+        .Finish();
+    EXPECT_EQ(RunPage(), ID_WIZFINISH);
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Last().text, strings.Load(532));
+    EXPECT_EQ(boxes.Last().caption, strings.Load(539));
+    EXPECT_EQ(machine.ReadFile(model.CatalogPath()), catalogBefore);
+}
+
+TEST_P(SettingEditPage, ImportOfAFileWithOnlyKnownTablesSaysSo)
+{
+    // Both settings carry tables that stored settings already have.
+    machine.WriteFile("C:\\Exchange\\Same\\Same.ccm",
+                      "[Color]\r\nSettingNum=1\r\nSettingID0=0\r\nSettingName0=Again\r\nCCMNT0=00\r\nCCMNV0=2222\r\n"
+                      "[Gamma]\r\nSettingNum=1\r\nSettingID0=0\r\nSettingName0=Copy\r\nCCMNT0=00\r\nCCMNV0=5555\r\n");
+    MessageBoxRecorder boxes;
+    ScriptedUser user;
+    user.Click(1095).Type(1152, "C:\\Exchange\\Same\\Same.ccm").Click(IDOK).Finish();
+    EXPECT_EQ(RunPage(), ID_WIZFINISH);
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Last().text, strings.Load(503));
+    EXPECT_EQ(Items(Names(model.CatalogPath(), kColour)), (std::vector<std::string>{"Warm", "Cool"}));
+}
