@@ -177,7 +177,9 @@ void CColorPalettePage::OnPaletteClicked()
 
     CWnd::ReleaseCapture();
     m_palette.ClearHighlight(i);
-    m_inputDlg.DoModal();
+    // The holder keeps the dialog library, and so the template, loaded while the dialog runs.
+    CDlgRes library;
+    if (m_inputDlg.InitModalIndirect(library.LoadDialogTemplate(CColorInputDlg::templateId), this)) m_inputDlg.DoModal();
     int x = cx;
     int y = cy;
     m_inputDlg.GetResult(x, y);

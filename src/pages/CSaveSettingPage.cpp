@@ -1,9 +1,12 @@
 #include "pages/CSaveSettingPage.h"
 
+#include "launch/CDlgRes.h"
+
 #include "color/CColorDataMng.h"
 #include "framework/CPropertySheet.h"
 #include "framework/DataExchange.h"
 #include "gamma/CGammaDataMng.h"
+#include "launch/CDlgRes.h"
 #include "launch/CmyException.h"
 #include "launch/CmyMessageBox.h"
 #include "launch/IWizardSheet.h"
@@ -130,10 +133,19 @@ void CSaveSettingPage::ShowWarning(UINT textId, const std::string& argument)
     CmyMessageBox().Show(GetSafeHwnd(), textId, kExclamationOk, captionWarning, argument);
 }
 
+INT_PTR CSaveSettingPage::RunFromLibrary(CDialog& dialog, UINT templateId)
+{
+    // The holder keeps the dialog library, and so the template, loaded while the dialog runs.
+    CDlgRes library;
+    const FwDialogTemplate* dialogTemplate = library.LoadDialogTemplate(templateId);
+    if (!dialogTemplate || !dialog.InitModalIndirect(dialogTemplate, this)) return -1;
+    return dialog.DoModal();
+}
+
 std::string CSaveSettingPage::AskName()
 {
     for (;;) {
-        const INT_PTR result = m_nameDlg.DoModal();
+        const INT_PTR result = RunFromLibrary(m_nameDlg, CSaveNameDlg::templateId);
         if (result == CSaveNameDlg::resultCancel) return std::string();
         // A dialog that could not be made would fail again on every try.
         if (result == -1) return std::string();
@@ -184,7 +196,7 @@ std::string CSaveSettingPage::CheckName(const std::string& typed)
     if (kind == nameFree && typed != m_info->selectedSettingName) return typed;
 
     m_checkDlg.SetName(typed);
-    switch (m_checkDlg.DoModal()) {
+    switch (RunFromLibrary(m_checkDlg, CSaveCheckDlg::templateId)) {
     case CSaveCheckDlg::resultOverwrite:
         return typed;
     case CSaveCheckDlg::resultOtherName:

@@ -38,6 +38,8 @@ protected:
     void DoDataExchange(CDataExchange* dx) override;
 
 private:
+    // Runs dialog from its template in the dialog library; -1 when it cannot be made.
+    INT_PTR RunFromLibrary(CDialog& dialog, UINT templateId);
     void SetTexts();
     // The name to save under after the checks and questions; empty: save nothing.
     std::string CheckName(const std::string& typed);

@@ -397,10 +397,9 @@ TEST_P(SaveSettingPageTest, AFailedSaveNamesTheCatalogueAndStaysUnsaved)
 TEST(SaveSettingPageAlone, ANameDialogThatCannotBeMadeEndsAsCancel)
 {
     SimMachine machine;
+    machine.Set("Machine", "LibraryPath", machine.Root());  // no dialog library
     machine.Apply();
     CUtilityInfo info;
-    HMODULE previous = fw::SetResourceModule(nullptr);  // no template 1112 anywhere
     CSaveSettingPage page(&info);
     EXPECT_EQ(page.AskName(), "");
-    fw::SetResourceModule(previous);
 }
