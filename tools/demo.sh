@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Linux target, lays out a demo machine (two supported printer models and one
-# unsupported printer, their capability files and catalogues, the utility folder with
+# Builds the Linux target, lays out a demo machine (a supported printer per test-print mode
+# and an unsupported one, their capability files and catalogues, the utility folder with
 # "Tavrel.ini" and the version file) and runs the wizard on it in this terminal.
 #
 #   tools/demo.sh                    the wizard, commands typed in the terminal ("help" lists them)

@@ -278,9 +278,7 @@ void CColorPalettePage::PrintThroughTemporarySetting(const std::string& testPath
         request.settingId = static_cast<DWORD>(std::strtol(catalog.GetIdByName(name).c_str(), nullptr, 10));
         request.printerName = m_info->printerName;
 
-        CDlgRes library;
-        XPSTestJobPrintingDlg dialog(request, this);
-        if (dialog.InitModalIndirect(library.LoadDialogTemplate(XPSTestJobPrintingDlg::templateId))) dialog.DoModal();
+        XPSTestJobPrintingDlg::Run(request, this);
     } catch (...) {
         // The temporary entry must not outlive a failed print.
         RemoveTemporarySetting();

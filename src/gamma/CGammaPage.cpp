@@ -9,7 +9,6 @@
 #include "framework/CPaintDC.h"
 #include "framework/CPropertySheet.h"
 #include "framework/DataExchange.h"
-#include "launch/CDlgRes.h"
 #include "launch/CmyException.h"
 #include "launch/CmyMessageBox.h"
 #include "launch/IWizardSheet.h"
@@ -482,9 +481,7 @@ void CGammaPage::PrintThroughXps(const std::string& path, CCcmTables& tables)
         request.settingId = static_cast<DWORD>(std::strtol(id.c_str(), nullptr, 10));
         request.printerName = m_info->printerName;
 
-        CDlgRes library;
-        XPSTestJobPrintingDlg dialog(request, this);
-        if (dialog.InitModalIndirect(library.LoadDialogTemplate(XPSTestJobPrintingDlg::templateId))) dialog.DoModal();
+        XPSTestJobPrintingDlg::Run(request, this);
     } catch (...) {
         RemoveTemporarySetting();
         throw;

@@ -3,6 +3,7 @@
 #include <new>
 
 #include "framework/DataExchange.h"
+#include "launch/CDlgRes.h"
 #include "launch/CStrRes.h"
 #include "launch/CmyMessageBox.h"
 
@@ -39,6 +40,13 @@ INT_PTR XPSTestJobPrintingDlg::DoModal()
     // Shown only now, so that it never stacks on an open cancel question.
     if (m_failure) m_failure->Report();
     return IDCANCEL;
+}
+
+void XPSTestJobPrintingDlg::Run(const Request& request, CWnd* parent)
+{
+    CDlgRes library;  // keeps the template loaded while the dialog runs
+    XPSTestJobPrintingDlg dialog(request, parent);
+    if (dialog.InitModalIndirect(library.LoadDialogTemplate(templateId))) dialog.DoModal();
 }
 
 void XPSTestJobPrintingDlg::DoDataExchange(CDataExchange* dx)

@@ -41,6 +41,8 @@ public:
     // Always IDCANCEL. A message raised while printing or polling is shown once the dialog has
     // closed.
     INT_PTR DoModal() override;
+    // Builds the dialog from the dialog library and runs it for request.
+    static void Run(const Request& request, CWnd* parent);
     BOOL OnInitDialog() override;
 
     BOOL IsFinished() const { return m_finished; }

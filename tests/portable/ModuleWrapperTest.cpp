@@ -19,6 +19,7 @@
 #include "modules/recording/RecordingClient.h"
 #include "platform/win32api.h"
 #include "support/MessageBoxRecorder.h"
+#include "support/ThrownId.h"
 
 #ifndef _WIN32
 #include "support/SimMachine.h"
@@ -54,17 +55,6 @@ std::string Folder(std::string path)
 {
     if (!path.empty() && path.back() != '\\') path += '\\';
     return path;
-}
-
-template <class Op>
-int ThrownId(Op op)
-{
-    try {
-        op();
-    } catch (const CmyException& e) {
-        return static_cast<int>(e.GetTextId());
-    }
-    return 0;
 }
 
 class ModuleWrapperTest : public ::testing::Test {

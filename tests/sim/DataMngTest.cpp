@@ -18,6 +18,7 @@
 #include "support/MessageBoxRecorder.h"
 #include "support/SimMachine.h"
 #include "support/SimPrinterModel.h"
+#include "support/ThrownId.h"
 
 namespace {
 
@@ -35,17 +36,6 @@ std::string RecordedText(int size, bool tTable)
         text += pair;
     }
     return text;
-}
-
-template <class Op>
-int ThrownId(Op op)
-{
-    try {
-        op();
-    } catch (const CmyException& e) {
-        return static_cast<int>(e.GetTextId());
-    }
-    return 0;
 }
 
 class DataMngTest : public ::testing::TestWithParam<SimPrinterModel> {

@@ -21,6 +21,7 @@
 #include "support/ScriptedUser.h"
 #include "support/SimMachine.h"
 #include "support/SimPrinterModel.h"
+#include "support/ThrownId.h"
 #include "testprint/CEmfPrintDialog.h"
 #include "testprint/CPrintMsgDlg.h"
 
@@ -69,17 +70,6 @@ protected:
     }
 
     std::string InstalledFolder() const { return SimPrinterModel::DriverFolder() + model.driver + "\\"; }
-
-    template <class Op>
-    UINT ThrownId(Op op)
-    {
-        try {
-            op();
-        } catch (const CmyException& e) {
-            return e.GetTextId();
-        }
-        return 0;
-    }
 
     SimMachine machine;
     SimPrinterModel model = SimPrinterModel::Emf();

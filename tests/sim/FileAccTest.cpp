@@ -13,6 +13,7 @@
 #include "storage/CFileAcc.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/SimMachine.h"
+#include "support/ThrownId.h"
 
 namespace {
 
@@ -24,19 +25,6 @@ protected:
     {
         machine.Apply();
         machine.WriteFile(utility + "Tintora.keep", "");  // the utility folder exists
-    }
-
-    // Expects op to throw CmyException and returns its string id.
-    template <class Op>
-    UINT ThrownId(Op op)
-    {
-        try {
-            op();
-        } catch (const CmyException& e) {
-            return e.GetTextId();
-        }
-        ADD_FAILURE() << "no exception";
-        return 0;
     }
 
     static CColorData SampleColour()

@@ -15,6 +15,7 @@
 #include "storage/CIniAcc.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/SimMachine.h"
+#include "support/ThrownId.h"
 
 namespace {
 
@@ -92,17 +93,6 @@ protected:
             FindClose(find);
         }
         return names;
-    }
-
-    template <class Op>
-    int ThrownId(Op op)
-    {
-        try {
-            op();
-        } catch (const CmyException& e) {
-            return static_cast<int>(e.GetTextId());
-        }
-        return 0;
     }
 
     SimMachine machine;
