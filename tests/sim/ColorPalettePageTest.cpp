@@ -23,6 +23,7 @@
 #include "support/ScriptedUser.h"
 #include "support/SimMachine.h"
 #include "support/SimPrinterModel.h"
+#include "support/TestWizard.h"
 #include "testprint/CEmfInternal9x.h"
 #include "testprint/CEmfInternalNT.h"
 #include "testprint/CEmfInternalXPS.h"
@@ -40,36 +41,6 @@ constexpr int kPatch = 9;  // default (2, 20); hue steps 35 ... 5, strength 15 .
 using Steps = std::vector<std::string>;
 
 POINT Centre(int index) { return {6 + (index % 8) * 36 + 15, 15 + (index / 8) * 45 + 15}; }
-
-class PlainPage : public CPropertyPage {
-public:
-    PlainPage(UINT id, const FwDialogTemplate* pageTemplate) : CPropertyPage(id)
-    {
-        m_psp.dwFlags |= PSP_DLGINDIRECT;
-        m_psp.pResource = pageTemplate;
-    }
-};
-
-class PaletteWizard : public CPropertySheet, public IWizardSheet {
-public:
-    PaletteWizard(PlainPage& before, CColorPalettePage& page, PlainPage& after) : m_page(page)
-    {
-        SetWizardMode();
-        AddPage(&before);
-        AddPage(&page);
-        AddPage(&after);
-    }
-    void SetPageSequence(int) override {}
-    void SetPageTitle(UINT titleId) override { titles.push_back(titleId); }
-    CColorDataMng& GetColorDataMng() override { return m_page.GetDataMng(); }
-    CGammaDataMng& GetGammaDataMng() override { return m_gamma; }
-
-    std::vector<UINT> titles;
-
-private:
-    CColorPalettePage& m_page;
-    CGammaDataMng m_gamma;
-};
 
 std::string Ini(const std::string& path, const std::string& section, const std::string& key)
 {
@@ -107,15 +78,13 @@ protected:
 
     INT_PTR Run()
     {
-        CDlgRes library;
-        HMODULE previous = fw::SetResourceModule(library.GetModule());
         page = std::make_unique<CColorPalettePage>(&info);
-        PlainPage before(kBefore, beforeTemplate.Get());
-        PlainPage after(kAfter, afterTemplate.Get());
-        PaletteWizard wizard(before, *page, after);
-        const INT_PTR result = wizard.DoModal();
+        TemplatePage before(kBefore, beforeTemplate.Get());
+        TemplatePage after(kAfter, afterTemplate.Get());
+        TestWizard wizard({&before, page.get(), &after});
+        wizard.colourSource = &page->GetDataMng();
+        const INT_PTR result = wizard.RunWithDialogLibrary();
         titles = wizard.titles;
-        fw::SetResourceModule(previous);
         return result;
     }
 

@@ -21,6 +21,7 @@
 #include "support/ScriptedUser.h"
 #include "support/SimMachine.h"
 #include "support/SimPrinterModel.h"
+#include "support/TestWizard.h"
 
 using fw::headless::WindowView;
 
@@ -41,23 +42,6 @@ const std::string kCatalog =
 
 std::string Text(UINT id) { return CStrRes().Load(id); }
 
-// The wizard as far as the save page needs it: the page and the two managers.
-class TestWizard : public CPropertySheet, public IWizardSheet {
-public:
-    explicit TestWizard(CPropertyPage& page)
-    {
-        SetWizardMode();
-        AddPage(&page);
-    }
-    void SetPageSequence(int) override {}
-    void SetPageTitle(UINT titleId) override { SetTitle(CStrRes().Load(titleId)); }
-    CColorDataMng& GetColorDataMng() override { return colour; }
-    CGammaDataMng& GetGammaDataMng() override { return gamma; }
-
-    CColorDataMng colour;
-    CGammaDataMng gamma;
-};
-
 class SaveSettingPageTest : public ::testing::TestWithParam<SimPrinterModel> {
 protected:
     void SetUp() override
@@ -75,11 +59,9 @@ protected:
     // Runs the wizard on the save page, with the managers as the editing pages leave them.
     void Run()
     {
-        CDlgRes library;
-        HMODULE previous = fw::SetResourceModule(library.GetModule());
         {
             CSaveSettingPage page(&info);
-            TestWizard wizard(page);
+            TestWizard wizard({&page});
             wizard.colour.SetUtilityInfo(managerInfo);
             wizard.colour.LoadDefaultData();
             wizard.colour.UseDefaults();
@@ -88,10 +70,9 @@ protected:
             wizard.gamma.LoadDefaultSetting("Standard");
             wizard.gamma.CommitCurrent();
             wizard.gamma.SetGamma(wizard.gamma.GetStored().GetGamma() == 1.5 ? 1.6 : 1.5);  // an edit not yet saved
-            wizard.DoModal();
+            wizard.RunWithDialogLibrary();
             gammaUnchanged = wizard.gamma.IsUnchanged();
         }
-        fw::SetResourceModule(previous);
     }
 
     void ExpectScriptDone(const ScriptedUser& user)

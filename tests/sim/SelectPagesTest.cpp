@@ -20,6 +20,7 @@
 #include "support/DialogTemplateBuilder.h"
 #include "support/ScriptedUser.h"
 #include "support/SimMachine.h"
+#include "support/TestWizard.h"
 
 using fw::headless::WindowView;
 
@@ -34,45 +35,6 @@ const char kLocalCopy[] = "C:\\Host\\Tintora\\TvColour 500\\TVCCM.INI";
 constexpr UINT kEndTemplate = 9401;
 
 // A page that only ends the sequence.
-class EndPage : public CPropertyPage {
-public:
-    explicit EndPage(const FwDialogTemplate* pageTemplate) : CPropertyPage(kEndTemplate) {
-        m_psp.dwFlags |= PSP_DLGINDIRECT;
-        m_psp.pResource = pageTemplate;
-    }
-};
-
-// The wizard as the main sheet builds it: the select-edit page first, the rest by edit type.
-class TestWizard : public CPropertySheet, public IWizardSheet {
-public:
-    TestWizard(CSelectEditPage& edit, CSelectDriverPage& driver, EndPage& end)
-        : m_driver(driver), m_end(end) {
-        SetWizardMode();
-        AddPage(&edit);
-    }
-    void SetPageSequence(int editType) override {
-        sequences.push_back(editType);
-        while (GetPageCount() > 1) RemovePage(1);
-        AddPage(&m_driver);
-        AddPage(&m_end);
-    }
-    void SetPageTitle(UINT titleId) override {
-        titles.push_back(titleId);
-        SetTitle(CStrRes().Load(titleId));
-    }
-    CColorDataMng& GetColorDataMng() override { return colour; }
-    CGammaDataMng& GetGammaDataMng() override { return gamma; }
-    CColorDataMng colour;
-    CGammaDataMng gamma;
-
-    std::vector<int> sequences;
-    std::vector<UINT> titles;
-
-private:
-    CSelectDriverPage& m_driver;
-    EndPage& m_end;
-};
-
 class SelectPages : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -112,16 +74,19 @@ protected:
 
     // Runs the wizard from the select-edit page with user's steps; the sheet's result.
     INT_PTR RunWizard() {
-        CDlgRes library;
-        HMODULE previous = fw::SetResourceModule(library.GetModule());
         CSelectEditPage edit(&info);
         CSelectDriverPage driver(&info);
-        EndPage end(endTemplate.Get());
-        TestWizard wizard(edit, driver, end);
-        INT_PTR result = wizard.DoModal();
+        TemplatePage end(kEndTemplate, endTemplate.Get());
+        // As the main sheet does: the select-edit page first, the rest by edit type.
+        TestWizard wizard({&edit});
+        wizard.sequenceHook = [&](TestWizard& sheet, int) {
+            while (sheet.GetPageCount() > 1) sheet.RemovePage(1);
+            sheet.AddPage(&driver);
+            sheet.AddPage(&end);
+        };
+        const INT_PTR result = wizard.RunWithDialogLibrary();
         sequences = wizard.sequences;
         titles = wizard.titles;
-        fw::SetResourceModule(previous);
         return result;
     }
 

@@ -25,6 +25,7 @@
 #include "support/ScriptedUser.h"
 #include "support/SimMachine.h"
 #include "support/SimPrinterModel.h"
+#include "support/TestWizard.h"
 
 using fw::headless::WindowView;
 
@@ -40,37 +41,6 @@ const std::string kCatalog =
     "[Gamma]\r\nSettingNum=2\r\nSettingID0=2\r\nSettingName2=Soft\r\nSettingID1=3\r\nSettingName3=Photo\r\n";
 
 std::string Text(UINT id) { return CStrRes().Load(id); }
-
-class EndPage : public CPropertyPage {
-public:
-    explicit EndPage(const FwDialogTemplate* pageTemplate) : CPropertyPage(kEndTemplate)
-    {
-        m_psp.dwFlags |= PSP_DLGINDIRECT;
-        m_psp.pResource = pageTemplate;
-    }
-};
-
-class TestWizard : public CPropertySheet, public IWizardSheet {
-public:
-    TestWizard(CPropertyPage& page, EndPage& end)
-    {
-        SetWizardMode();
-        AddPage(&page);
-        AddPage(&end);
-    }
-    void SetPageSequence(int) override {}
-    void SetPageTitle(UINT titleId) override
-    {
-        titles.push_back(titleId);
-        SetTitle(CStrRes().Load(titleId));
-    }
-    CColorDataMng& GetColorDataMng() override { return colour; }
-    CGammaDataMng& GetGammaDataMng() override { return gamma; }
-
-    CColorDataMng colour;
-    CGammaDataMng gamma;
-    std::vector<UINT> titles;
-};
 
 class SettingSelectPagesTest : public ::testing::Test {
 protected:
@@ -91,17 +61,11 @@ protected:
     template <class Page>
     INT_PTR Run()
     {
-        CDlgRes library;
-        HMODULE previous = fw::SetResourceModule(library.GetModule());
-        INT_PTR result;
-        {
-            Page page(&info);
-            EndPage end(endTemplate.Get());
-            TestWizard wizard(page, end);
-            result = wizard.DoModal();
-            titles = wizard.titles;
-        }
-        fw::SetResourceModule(previous);
+        Page page(&info);
+        TemplatePage end(kEndTemplate, endTemplate.Get());
+        TestWizard wizard({&page, &end});
+        const INT_PTR result = wizard.RunWithDialogLibrary();
+        titles = wizard.titles;
         return result;
     }
 
