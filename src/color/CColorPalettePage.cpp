@@ -1,6 +1,5 @@
 #include "color/CColorPalettePage.h"
 
-#include <cstdlib>
 #include <memory>
 
 #include "color/CCcmTables.h"
@@ -267,18 +266,11 @@ void CColorPalettePage::PrintThroughTemporarySetting(const std::string& testPath
     m_temporaryActive = 1;
     try {
         m_manager.WriteTemporaryCCM(name, m_info->userSettingSelected, m_info->selectedSettingName);
-        XPSTestJobPrintingDlg::Request request;
-        request.path = testPath;
-        request.ccmVersion = m_info->ccmVersion;
-        request.kind = CEmfPrintBase::kindTestTables;
-        request.tTable = tables.T();
-        request.vTable = tables.V();
-        request.tableLength = static_cast<DWORD>(tables.GetSize());
-        request.tableType = CEmfInternalXPS::tableTypeColor;
-        request.settingId = static_cast<DWORD>(std::strtol(catalog.GetIdByName(name).c_str(), nullptr, 10));
-        request.printerName = m_info->printerName;
-
-        XPSTestJobPrintingDlg::Run(request, this);
+        XPSTestJobPrintingDlg::Run(XPSTestJobPrintingDlg::Request::ForTables(
+                                       testPath, m_info->ccmVersion, tables.T(), tables.V(),
+                                       static_cast<DWORD>(tables.GetSize()), CEmfInternalXPS::tableTypeColor,
+                                       catalog.GetIdByName(name), m_info->printerName),
+                                   this);
     } catch (...) {
         // The temporary entry must not outlive a failed print.
         RemoveTemporarySetting();

@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <optional>
 
 #include "color/CCoreModule.h"
@@ -470,18 +469,11 @@ void CGammaPage::PrintThroughXps(const std::string& path, CCcmTables& tables)
         catalog.SetFile(m_info->driverCatalogPath, CDataMngBase::kindGamma);
         const std::string id = catalog.GetIdByName(m_testName);
 
-        XPSTestJobPrintingDlg::Request request;
-        request.path = path;
-        request.ccmVersion = m_info->ccmVersion;
-        request.kind = CEmfPrintBase::kindTestTables;
-        request.tTable = tables.T();
-        request.vTable = tables.V();
-        request.tableLength = static_cast<DWORD>(tables.GetSize());
-        request.tableType = CEmfInternalXPS::tableTypeGamma;
-        request.settingId = static_cast<DWORD>(std::strtol(id.c_str(), nullptr, 10));
-        request.printerName = m_info->printerName;
-
-        XPSTestJobPrintingDlg::Run(request, this);
+        XPSTestJobPrintingDlg::Run(XPSTestJobPrintingDlg::Request::ForTables(
+                                       path, m_info->ccmVersion, tables.T(), tables.V(),
+                                       static_cast<DWORD>(tables.GetSize()), CEmfInternalXPS::tableTypeGamma, id,
+                                       m_info->printerName),
+                                   this);
     } catch (...) {
         RemoveTemporarySetting();
         throw;

@@ -1,5 +1,6 @@
 #include "testprint/XPSTestJobPrintingDlg.h"
 
+#include <cstdlib>
 #include <new>
 
 #include "framework/DataExchange.h"
@@ -40,6 +41,23 @@ INT_PTR XPSTestJobPrintingDlg::DoModal()
     // Shown only now, so that it never stacks on an open cancel question.
     if (m_failure) m_failure->Report();
     return IDCANCEL;
+}
+
+XPSTestJobPrintingDlg::Request XPSTestJobPrintingDlg::Request::ForTables(
+    const std::string& path, const std::string& ccmVersion, const BYTE* tTable, const BYTE* vTable,
+    DWORD tableLength, int tableType, const std::string& settingId, const std::string& printerName)
+{
+    Request request;
+    request.path = path;
+    request.ccmVersion = ccmVersion;
+    request.kind = CEmfPrintBase::kindTestTables;
+    request.tTable = tTable;
+    request.vTable = vTable;
+    request.tableLength = tableLength;
+    request.tableType = tableType;
+    request.settingId = static_cast<DWORD>(std::strtol(settingId.c_str(), nullptr, 10));
+    request.printerName = printerName;
+    return request;
 }
 
 void XPSTestJobPrintingDlg::Run(const Request& request, CWnd* parent)

@@ -33,6 +33,11 @@ public:
         int tableType = CEmfInternalXPS::tableTypeColor;
         DWORD settingId = 0;
         std::string printerName;
+
+        // A test print with a setting's two tables; settingId is the catalogue's decimal text.
+        static Request ForTables(const std::string& path, const std::string& ccmVersion, const BYTE* tTable,
+                                 const BYTE* vTable, DWORD tableLength, int tableType,
+                                 const std::string& settingId, const std::string& printerName);
     };
 
     explicit XPSTestJobPrintingDlg(const Request& request, CWnd* parent = nullptr);
