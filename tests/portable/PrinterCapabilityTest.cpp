@@ -8,6 +8,7 @@
 
 #include "platform/win32api.h"
 #include "printer/CPrint.h"
+#include "support/SpoolerPrinter.h"
 #include "support/TempFolder.h"
 
 #ifndef _WIN32
@@ -18,18 +19,6 @@ namespace {
 
 const char kDriver[] = "TvCap Model Driver";
 const char kPrinter[] = "TvCap Model Printer";
-const char kDriverFile[] = "TVCAPDRV.DLL";
-const char kConfigFile[] = "TVCAPUI.DLL";
-const char kDataFile[] = "TVCAP.GPD";
-
-void WriteText(const std::string& path, const std::string& text) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
-    DWORD written = 0;
-    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    CloseHandle(file);
-}
 
 void WriteIni(const std::string& path, const char* section, const char* key, const char* value) {
     ASSERT_TRUE(WritePrivateProfileStringA(section, key, value, path.c_str())) << path;
@@ -62,17 +51,13 @@ protected:
         WriteIni(utilityIni, "CCMVer10", "Module", "TVCM10.DLL");
         WriteIni(utilityIni, "CCMVer20", "IccModule", "TVICC20.DLL");
 
-        DWORD needed = 0;
-        ASSERT_TRUE(GetPrinterDriverDirectoryA(nullptr, nullptr, 1,
-                                               reinterpret_cast<LPBYTE>(buffer), sizeof(buffer),
-                                               &needed));
-        sourceFolder = TempFolder::WithSlash(buffer);
-        installedFolder = sourceFolder + "3\\";
-        RemoveLeftovers();
+        spooler = std::make_unique<SpoolerPrinter>(kDriver, kPrinter);
+        sourceFolder = spooler->SourceFolder();
+        installedFolder = spooler->InstalledFolder();
     }
 
     void TearDown() override {
-        RemoveLeftovers();
+        spooler.reset();
         SetCurrentDirectoryA(savedDirectory.c_str());
         TempFolder::RemoveTree(root);
     }
@@ -88,44 +73,7 @@ protected:
     }
 
     // Registers kDriver with the dependent files as listed, and kPrinter on it.
-    void Install(const std::vector<std::string>& dependentFiles) {
-        for (const char* file : {kDriverFile, kConfigFile, kDataFile}) WriteText(Source(file), "x");
-        std::string list;
-        for (const std::string& name : dependentFiles) {
-            list += name;
-            list += '\0';
-            std::string file = FilePart(name);
-            copiedFiles.push_back(file);
-            // Every listed file exists where the spooler copies from, whatever folder is listed.
-            if (GetFileAttributesA(Source(file).c_str()) == INVALID_FILE_ATTRIBUTES)
-                WriteText(Source(file), "x");
-        }
-        list += '\0';
-
-        std::string driverPath = sourceFolder + kDriverFile;
-        std::string configPath = sourceFolder + kConfigFile;
-        std::string dataPath = sourceFolder + kDataFile;
-        DRIVER_INFO_3A driver = {};
-        driver.cVersion = 3;
-        driver.pName = const_cast<LPSTR>(kDriver);
-        driver.pDriverPath = driverPath.data();
-        driver.pDataFile = dataPath.data();
-        driver.pConfigFile = configPath.data();
-        driver.pDependentFiles = list.data();
-        ASSERT_TRUE(AddPrinterDriverExA(nullptr, 3, reinterpret_cast<LPBYTE>(&driver),
-                                        APD_COPY_NEW_FILES));
-
-        PRINTER_INFO_2A info = {};
-        info.pPrinterName = const_cast<LPSTR>(kPrinter);
-        info.pPortName = const_cast<LPSTR>("LPT1:");
-        info.pDriverName = const_cast<LPSTR>(kDriver);
-        info.pPrintProcessor = const_cast<LPSTR>("WinPrint");
-        info.pDatatype = const_cast<LPSTR>("RAW");
-        info.Attributes = PRINTER_ATTRIBUTE_LOCAL;
-        HANDLE printer = AddPrinterA(nullptr, 2, reinterpret_cast<LPBYTE>(&info));
-        ASSERT_NE(printer, nullptr) << GetLastError();
-        ClosePrinter(printer);
-    }
+    void Install(const std::vector<std::string>& dependentFiles) { spooler->Install(dependentFiles); }
 
     // A fresh CPrint that has enumerated the printers, as its callers do.
     std::unique_ptr<CPrint> Enumerated() {
@@ -134,32 +82,7 @@ protected:
         return print;
     }
 
-    std::string Source(const std::string& fileName) {
-        sourceFiles.push_back(fileName);
-        return sourceFolder + fileName;
-    }
-
-    static std::string FilePart(const std::string& path) {
-        size_t slash = path.rfind('\\');
-        return slash == std::string::npos ? path : path.substr(slash + 1);
-    }
-
-    void RemoveLeftovers() {
-        HANDLE printer = nullptr;
-        std::string name = kPrinter;
-        if (OpenPrinterA(name.data(), &printer, nullptr)) {
-            DeletePrinter(printer);
-            ClosePrinter(printer);
-        }
-#ifdef _WIN32
-        std::string driver = kDriver;
-        DeletePrinterDriverA(nullptr, nullptr, driver.data());
-#endif
-        for (const char* file : {kDriverFile, kConfigFile, kDataFile})
-            DeleteFileA((installedFolder + file).c_str());
-        for (const std::string& file : copiedFiles) DeleteFileA((installedFolder + file).c_str());
-        for (const std::string& file : sourceFiles) DeleteFileA((sourceFolder + file).c_str());
-    }
+    std::string Source(const std::string& fileName) { return spooler->Source(fileName); }
 
 #ifndef _WIN32
     std::unique_ptr<SimMachine> machine;
@@ -167,10 +90,9 @@ protected:
     std::string savedDirectory;
     std::string root;
     std::string utilityIni;
+    std::unique_ptr<SpoolerPrinter> spooler;
     std::string sourceFolder;     // the spooler's driver directory
     std::string installedFolder;  // where it keeps the files of installed drivers
-    std::vector<std::string> sourceFiles;
-    std::vector<std::string> copiedFiles;
 };
 
 // However the driver lists its capability file, it is found in the driver's own folder.

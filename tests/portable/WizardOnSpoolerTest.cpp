@@ -1,0 +1,110 @@
+// The gamma task of the whole wizard, as a host calls it, on a printer registered through the
+// spooler itself: under Wine the real spooler, profile and file functions, natively our
+// platform layer. The setting is edited and saved into the installed driver catalogue.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "framework/CObject.h"
+#include "gamma/CGammaData.h"
+#include "launch/TavrelEntry.h"
+#include "platform/win32api.h"
+#include "storage/CFileAcc.h"
+#include "storage/CIniAcc.h"
+#include "support/MessageBoxRecorder.h"
+#include "support/ScriptedUser.h"
+#include "support/SpoolerPrinter.h"
+#include "support/TempFolder.h"
+
+#ifndef _WIN32
+#include "support/SimMachine.h"
+#endif
+
+namespace {
+
+const char kDriver[] = "Tv Wizard Driver";
+const char kPrinter[] = "Tv Wizard Printer";
+const char kCatalog[] = "TVWIZCM.INI";
+
+class WizardOnSpoolerTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+#ifndef _WIN32
+        machine = std::make_unique<SimMachine>();
+#endif
+        char buffer[MAX_PATH + 1] = {};
+        ASSERT_GT(GetCurrentDirectoryA(sizeof buffer, buffer), 0u);
+        savedDirectory = buffer;
+        // The utility folder lies beside the host program, and the host runs in its folder.
+        ASSERT_GT(GetModuleFileNameA(nullptr, buffer, sizeof buffer), 0u);
+        const std::string exeFolder = CFileAcc::GetFolderPart(buffer);
+        ASSERT_TRUE(SetCurrentDirectoryA(exeFolder.c_str()));
+        utility = TempFolder::WithSlash(exeFolder) + "Tintora\\";
+        TempFolder::RemoveTree(utility);
+        ASSERT_TRUE(CreateDirectoryA(utility.c_str(), nullptr)) << utility;
+        SpoolerPrinter::WriteText(utility + "Tavrel.ini",
+                                  "[CCMVer3.31]\r\nModule=TVCCM.dll\r\nPrintMode=RAW\r\nGammaTestFile=GTEST.PRN\r\n"
+                                  "DataSize=00000228\r\n[DefaultSettingVer3.31]\r\nStandard=0\r\nVivid=1\r\n");
+
+        spooler = std::make_unique<SpoolerPrinter>(kDriver, kPrinter);
+        SpoolerPrinter::WriteText(spooler->Source("TVWIZ.CAP"),
+                                  std::string("[Capability]\r\n") + kDriver +
+                                      "=TvWiz\r\n[TvWiz]\r\nCCMInfoFile=TVWIZCM.INI\r\nCCMVersion=3.31\r\n"
+                                      "LocalPrinterOnly=0\r\n");
+        SpoolerPrinter::WriteText(spooler->Source(kCatalog), "[Color]\r\nSettingNum=0\r\n[Gamma]\r\nSettingNum=0\r\n");
+        spooler->Install({"TVWIZ.CAP", kCatalog});
+    }
+
+    void TearDown() override
+    {
+        spooler.reset();
+        TempFolder::RemoveTree(utility);
+        SetCurrentDirectoryA(savedDirectory.c_str());
+    }
+
+#ifndef _WIN32
+    std::unique_ptr<SimMachine> machine;
+#endif
+    std::string savedDirectory;
+    std::string utility;
+    std::unique_ptr<SpoolerPrinter> spooler;
+};
+
+TEST_F(WizardOnSpoolerTest, GammaSettingIsEditedAndSavedIntoTheInstalledCatalogue)
+{
+    MessageBoxRecorder boxes;
+    ScriptedUser user;
+    user.Click(1013)
+        .Next()
+        .Select(1152, "Vivid")
+        .Next()
+        .Slide(1052, 4)  // gamma 1.8
+        .Next()
+        .Type(1107, "Night")
+        .Click(1045)
+        .Finish();
+    EXPECT_EQ(CallTintora32(0, 0, kPrinter, 0), 0);
+    EXPECT_TRUE(user.Finished()) << user.Remaining();
+    EXPECT_TRUE(user.Refusals().empty());
+    ASSERT_EQ(boxes.Count(), 1u);  // "saved"
+    EXPECT_NE(boxes.Last().text.find("Night"), std::string::npos);
+
+    const std::string local = utility + kDriver + "\\" + kCatalog;
+    for (const std::string& file : {spooler->InstalledFolder() + kCatalog, local}) {
+        SCOPED_TRACE(file);
+        const CIniAcc catalog(file);
+        EXPECT_EQ(catalog.GetString("Gamma", "SettingName0"), "Night");
+        EXPECT_EQ(catalog.GetString("Gamma", "Night"), "1");  // the mode of "Vivid"
+        EXPECT_EQ(catalog.GetString("Gamma", "CCMNT0").size(), 2u * 228u);
+        EXPECT_EQ(catalog.GetString("Config", "UpDate"), "1");
+    }
+    CFileAcc files;
+    std::unique_ptr<CObject> object(files.LoadObject("", utility + kDriver + "\\UGD0.dat", RUNTIME_CLASS(CGammaData), "Night"));
+    auto* saved = dynamic_cast<CGammaData*>(object.get());
+    ASSERT_NE(saved, nullptr);
+    EXPECT_DOUBLE_EQ(saved->GetGamma(), 1.8);
+}
+
+}  // namespace
