@@ -1,0 +1,173 @@
+#include "framework/win32/SheetRunner.h"
+
+#include <algorithm>
+#include <string>
+
+#include "framework/CPropertyPage.h"
+#include "framework/CPropertySheet.h"
+#include "framework/win32/DialogTemplateWriter.h"
+#include "framework/win32/WindowBinding.h"
+
+namespace fw::win32 {
+namespace {
+
+// Sheets running now, innermost last (a page may run another sheet).
+std::vector<SheetRunner*>& Running() {
+    static std::vector<SheetRunner*> running;
+    return running;
+}
+
+SheetRunner* g_creating = nullptr;
+
+}  // namespace
+
+UINT SheetRunner::EndMessage() {
+    static const UINT message = RegisterWindowMessageA("FwEndPropertySheet");
+    return message;
+}
+
+SheetRunner* SheetRunner::ForSheet(HWND window) {
+    for (SheetRunner* runner : Running()) {
+        if (runner->m_window == window) return runner;
+    }
+    return nullptr;
+}
+
+bool SheetRunner::HasPage(const CPropertyPage* page) const { return m_sheet->GetPageIndex(page) >= 0; }
+
+PROPSHEETPAGEA SheetRunner::PageHeader(CPropertyPage* page) {
+    PROPSHEETPAGEA header{};
+    header.dwSize = sizeof(header);
+    header.dwFlags = PSP_DLGINDIRECT | (page->m_psp.dwFlags & PSP_HASHELP);
+    header.hInstance = GetModuleHandleA(nullptr);
+    header.pfnDlgProc = &SheetRunner::PageProc;
+    header.lParam = reinterpret_cast<LPARAM>(page);
+    if (const FwDialogTemplate* pageTemplate = page->PageTemplate()) {
+        auto words = std::make_unique<std::vector<WORD>>(
+            DialogTemplateWriter::Build(*pageTemplate, DialogTemplateWriter::Kind::Page));
+        header.pResource = reinterpret_cast<LPCDLGTEMPLATE>(words->data());
+        m_templates[page] = std::move(words);
+    }
+    return header;
+}
+
+LRESULT CALLBACK SheetRunner::CreationHook(int code, WPARAM wParam, LPARAM lParam) {
+    SheetRunner* runner = g_creating;
+    if (code == HCBT_CREATEWND && runner && !runner->m_window) {
+        const auto* create = reinterpret_cast<const CBT_CREATEWNDA*>(lParam);
+        const auto window = reinterpret_cast<HWND>(wParam);
+        char name[16] = {};
+        GetClassNameA(window, name, sizeof(name));
+        if (!(create->lpcs->style & WS_CHILD) && std::string(name) == "#32770") {
+            runner->m_window = window;
+            runner->m_sheet->Attach(window);
+        }
+    }
+    return CallNextHookEx(runner ? runner->m_hook : nullptr, code, wParam, lParam);
+}
+
+INT_PTR SheetRunner::Run() {
+    std::vector<PROPSHEETPAGEA> pages;
+    for (int i = 0; i < m_sheet->GetPageCount(); ++i) {
+        CPropertyPage* page = m_sheet->GetPage(i);
+        if (!page->PageTemplate()) return -1;
+        pages.push_back(PageHeader(page));
+    }
+    if (pages.empty()) return -1;
+
+    PROPSHEETHEADERA header{};
+    header.dwSize = sizeof(header);
+    header.dwFlags = PSH_PROPSHEETPAGE | (m_sheet->m_psh.dwFlags & (PSH_WIZARD | PSH_HASHELP | PSH_NOAPPLYNOW));
+    if (m_sheet->m_psh.hIcon) {
+        header.dwFlags |= PSH_USEHICON;
+        header.hIcon = m_sheet->m_psh.hIcon;
+    }
+    CWnd* parent = m_sheet->GetParentWindow();
+    header.hwndParent = parent ? parent->m_hWnd : nullptr;
+    header.hInstance = GetModuleHandleA(nullptr);
+    header.pszCaption = m_sheet->GetCaption().c_str();
+    header.nPages = static_cast<UINT>(pages.size());
+    header.nStartPage = std::min<UINT>(m_sheet->m_psh.nStartPage, header.nPages - 1);
+    header.ppsp = pages.data();
+
+    Running().push_back(this);
+    g_creating = this;
+    m_hook = SetWindowsHookExA(WH_CBT, &SheetRunner::CreationHook, nullptr, GetCurrentThreadId());
+    const INT_PTR returned = PropertySheetA(&header);
+    if (m_hook) UnhookWindowsHookEx(m_hook);
+    g_creating = nullptr;
+    std::erase(Running(), this);
+    if (m_sheet->m_hWnd) m_sheet->Detach();
+
+    if (m_ended) return m_endResult;
+    if (returned < 0 || !m_window) return -1;
+    if (m_finished) return ID_WIZFINISH;
+    if (returned == 0) return IDCANCEL;
+    return m_sheet->IsWizard() ? ID_WIZFINISH : IDOK;
+}
+
+INT_PTR CALLBACK SheetRunner::PageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_INITDIALOG) return FALSE;
+    // Stop looking for the sheet: its first page is being made, so it exists.
+    if (g_creating && g_creating->m_hook) {
+        UnhookWindowsHookEx(g_creating->m_hook);
+        g_creating->m_hook = nullptr;
+    }
+    const auto* header = reinterpret_cast<const PROPSHEETPAGEA*>(lParam);
+    auto* page = header ? reinterpret_cast<CPropertyPage*>(header->lParam) : nullptr;
+    if (!page) return TRUE;
+    page->Attach(window);
+    return page->HandleMessage(WM_INITDIALOG, wParam, 0);
+}
+
+bool SheetRunner::End(HWND window, INT_PTR result) {
+    SheetRunner* runner = ForSheet(window);
+    if (!runner) return false;
+    runner->m_ended = true;
+    runner->m_endResult = result;
+    PostMessageA(window, EndMessage(), 0, 0);
+    return true;
+}
+
+void SheetRunner::PageAdded(HWND window, CPropertyPage* page) {
+    SheetRunner* runner = ForSheet(window);
+    if (!runner || !page) return;
+    PROPSHEETPAGEA header = runner->PageHeader(page);
+    if (!header.pResource) return;
+    if (HPROPSHEETPAGE handle = CreatePropertySheetPageA(&header)) {
+        if (!SendMessageA(window, PSM_ADDPAGE, 0, reinterpret_cast<LPARAM>(handle))) DestroyPropertySheetPage(handle);
+    }
+}
+
+void SheetRunner::PageRemoving(HWND window, int index) {
+    if (!ForSheet(window)) return;
+    SendMessageA(window, PSM_REMOVEPAGE, static_cast<WPARAM>(index), 0);
+}
+
+LRESULT SheetRunner::TranslatePageResult(CWnd* object, LPARAM lParam, LRESULT result) {
+    auto* page = dynamic_cast<CPropertyPage*>(object);
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (!page || !header) return result;
+    SheetRunner* runner = ForSheet(header->hwndFrom);
+    if (!runner || !runner->HasPage(page)) return result;
+    switch (header->code) {
+        case PSN_WIZFINISH:
+            if (result == 0) runner->m_finished = true;
+            return result;
+        case PSN_WIZNEXT:
+        case PSN_WIZBACK: {
+            if (result == 0 || result == -1) return result;
+            for (int i = 0; i < runner->m_sheet->GetPageCount(); ++i) {
+                const CPropertyPage* target = runner->m_sheet->GetPage(i);
+                const auto found = runner->m_templates.find(target);
+                if (static_cast<LRESULT>(target->m_psp.nIDTemplate) == result && found != runner->m_templates.end()) {
+                    return reinterpret_cast<LRESULT>(found->second->data());
+                }
+            }
+            return -1;  // no such page: stay
+        }
+        default: return result;
+    }
+}
+
+}  // namespace fw::win32

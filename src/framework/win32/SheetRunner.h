@@ -1,0 +1,52 @@
+// Runs a CPropertySheet on the system's property sheet (PropertySheetA): pages are made from
+// the portable templates (PSP_DLGINDIRECT) and attached to their page objects when they are
+// made; the sheet window is attached to the sheet object as it is created, so its
+// OnInitDialog runs before the sheet makes its first page.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "framework/UiTypes.h"
+
+class CPropertySheet;
+class CPropertyPage;
+class CWnd;
+
+namespace fw::win32 {
+
+class SheetRunner {
+public:
+    explicit SheetRunner(CPropertySheet* sheet) : m_sheet(sheet) {}
+
+    INT_PTR Run();
+
+    // The running sheet that window belongs to; null when none.
+    static SheetRunner* ForSheet(HWND window);
+    // Ends the sheet with result (the system's sheet has no call for it: its window goes).
+    static bool End(HWND window, INT_PTR result);
+    static void PageAdded(HWND window, CPropertyPage* page);
+    static void PageRemoving(HWND window, int index);
+    // A page's answer to a sheet notification, in the system's terms: a template id to jump to
+    // becomes the page's template pointer, which the sheet matches as its resource.
+    static LRESULT TranslatePageResult(CWnd* object, LPARAM lParam, LRESULT result);
+    // Posted to a sheet to make it go; handled before its object sees it.
+    static UINT EndMessage();
+
+private:
+    static INT_PTR CALLBACK PageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam);
+    PROPSHEETPAGEA PageHeader(CPropertyPage* page);
+    bool HasPage(const CPropertyPage* page) const;
+
+    CPropertySheet* m_sheet;
+    HWND m_window = nullptr;
+    HHOOK m_hook = nullptr;
+    std::map<const CPropertyPage*, std::unique_ptr<std::vector<WORD>>> m_templates;
+    bool m_finished = false;
+    bool m_ended = false;
+    INT_PTR m_endResult = 0;
+};
+
+}  // namespace fw::win32

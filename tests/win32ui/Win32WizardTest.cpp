@@ -1,0 +1,213 @@
+// The wizard on the system's property sheet: page objects get the sheet's notifications,
+// the buttons pressed by message move between pages, and the sheet ends with the right result.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "framework/CPropertyPage.h"
+#include "framework/CPropertySheet.h"
+#include "framework/WindowSystem.h"
+
+namespace {
+
+enum : UINT { kFirst = 9201, kSecond = 9202, kThird = 9203, kField = 1100 };
+
+const FwDialogItem kPageItems[] = {
+    {kField, FW_CLASS_EDIT, "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 0, 10, 10, 100, 12},
+};
+constexpr DWORD kPageStyle = WS_CHILD | WS_CAPTION | DS_MODALFRAME;
+const FwDialogTemplate kFirstPage = {kFirst, "", kPageStyle, 0, 0, 220, 120, "MS Shell Dlg", 8, kPageItems, 1};
+const FwDialogTemplate kSecondPage = {kSecond, "", kPageStyle, 0, 0, 220, 120, "MS Shell Dlg", 8, kPageItems, 1};
+const FwDialogTemplate kThirdPage = {kThird, "", kPageStyle, 0, 0, 220, 120, "MS Shell Dlg", 8, kPageItems, 1};
+
+using Log = std::vector<std::string>;
+
+// A page that writes what happens to it into the log and lets the test act at each step.
+class LoggingPage : public CPropertyPage {
+public:
+    LoggingPage(UINT templateId, const FwDialogTemplate* pageTemplate, std::string name, Log& log)
+        : CPropertyPage(templateId), m_name(std::move(name)), m_log(log) {
+        m_psp.dwFlags |= PSP_DLGINDIRECT;
+        m_psp.pResource = pageTemplate;
+    }
+
+    std::function<void(LoggingPage&)> onSetActive;
+    std::function<void(LoggingPage&, UINT_PTR)> onTimer;
+    std::function<void(LoggingPage&)> onFinish;
+    LRESULT nextResult = 0;
+    BOOL acceptActive = TRUE;
+
+    BOOL OnInitDialog() override {
+        m_log.push_back(m_name + ":init");
+        return CPropertyPage::OnInitDialog();
+    }
+    BOOL OnSetActive() override {
+        m_log.push_back(m_name + ":set");
+        if (onSetActive) onSetActive(*this);
+        return acceptActive && CPropertyPage::OnSetActive();
+    }
+    BOOL OnKillActive() override {
+        m_log.push_back(m_name + ":kill");
+        return CPropertyPage::OnKillActive();
+    }
+    LRESULT OnWizardNext() override {
+        m_log.push_back(m_name + ":next");
+        return nextResult;
+    }
+    BOOL OnWizardFinish() override {
+        m_log.push_back(m_name + ":finish");
+        if (onFinish) onFinish(*this);
+        return TRUE;
+    }
+    BOOL OnQueryCancel() override {
+        m_log.push_back(m_name + ":querycancel");
+        return TRUE;
+    }
+    void OnTimer(UINT_PTR id) override {
+        if (onTimer) onTimer(*this, id);
+    }
+
+private:
+    std::string m_name;
+    Log& m_log;
+};
+
+// A wizard that notes its own set-up and gives up on its own when a test leaves it waiting.
+class LoggingSheet : public CPropertySheet {
+public:
+    static constexpr INT_PTR kStuck = -2;
+
+    explicit LoggingSheet(Log& log) : CPropertySheet("Wizard"), m_log(log) { SetWizardMode(); }
+
+    BOOL OnInitDialog() override {
+        m_log.push_back(m_hWnd ? "sheet:init" : "sheet:init without window");
+        SetTimer(99, 5000);
+        return CPropertySheet::OnInitDialog();
+    }
+    void OnTimer(UINT_PTR id) override {
+        if (id != 99) return CPropertySheet::OnTimer(id);
+        KillTimer(id);
+        EndDialog(static_cast<int>(kStuck));
+    }
+
+private:
+    Log& m_log;
+};
+
+TEST(Win32Wizard, NextMovesOnAndFinishEndsWithWizFinish) {
+    Log log;
+    int activeOnSecond = -1;
+    std::string fieldOnSecond;
+    LoggingSheet sheet(log);
+    LoggingPage first(kFirst, &kFirstPage, "1", log);
+    LoggingPage second(kSecond, &kSecondPage, "2", log);
+    first.onSetActive = [](LoggingPage& page) {
+        page.SetDlgItemText(kField, "first");
+        page.GetParentSheet()->SetWizardButtons(PSWIZB_NEXT);
+        page.GetParentSheet()->PressButton(PSBTN_NEXT);
+    };
+    second.onSetActive = [&](LoggingPage& page) {
+        fieldOnSecond = page.GetDlgItemText(kField);
+        page.GetParentSheet()->SetWizardButtons(PSWIZB_BACK | PSWIZB_FINISH);
+        page.GetParentSheet()->PressButton(PSBTN_FINISH);
+    };
+    second.onFinish = [&](LoggingPage& page) { activeOnSecond = page.GetParentSheet()->GetActiveIndex(); };
+    sheet.AddPage(&first);
+    sheet.AddPage(&second);
+
+    EXPECT_EQ(sheet.DoModal(), ID_WIZFINISH);
+    EXPECT_EQ(log, (Log{"sheet:init", "1:init", "1:set", "1:next", "1:kill", "2:init", "2:set", "2:finish"}));
+    EXPECT_EQ(activeOnSecond, 1);
+    EXPECT_EQ(fieldOnSecond, "");  // each page has controls of its own
+    EXPECT_EQ(sheet.m_hWnd, nullptr);
+    EXPECT_EQ(first.m_hWnd, nullptr);
+}
+
+TEST(Win32Wizard, TemplateIdFromNextJumpsToThatPageAndCancelEnds) {
+    Log log;
+    LoggingSheet sheet(log);
+    LoggingPage first(kFirst, &kFirstPage, "1", log);
+    LoggingPage second(kSecond, &kSecondPage, "2", log);
+    LoggingPage third(kThird, &kThirdPage, "3", log);
+    first.nextResult = kThird;
+    first.onSetActive = [](LoggingPage& page) { page.GetParentSheet()->PressButton(PSBTN_NEXT); };
+    third.onSetActive = [](LoggingPage& page) { page.GetParentSheet()->PressButton(PSBTN_CANCEL); };
+    sheet.AddPage(&first);
+    sheet.AddPage(&second);
+    sheet.AddPage(&third);
+
+    EXPECT_EQ(sheet.DoModal(), IDCANCEL);
+    EXPECT_EQ(log, (Log{"sheet:init", "1:init", "1:set", "1:next", "1:kill", "3:init", "3:set", "3:querycancel"}));
+}
+
+TEST(Win32Wizard, PageRefusingActivationIsSkippedInTheDirectionOfTravel) {
+    Log log;
+    LoggingSheet sheet(log);
+    LoggingPage first(kFirst, &kFirstPage, "1", log);
+    LoggingPage second(kSecond, &kSecondPage, "2", log);
+    LoggingPage third(kThird, &kThirdPage, "3", log);
+    second.acceptActive = FALSE;
+    bool wentBack = false;
+    third.onSetActive = [&wentBack](LoggingPage& page) {
+        if (!wentBack) {
+            wentBack = true;
+            page.GetParentSheet()->PressButton(PSBTN_BACK);
+        }
+    };
+    sheet.AddPage(&first);
+    sheet.AddPage(&second);
+    sheet.AddPage(&third);
+    // Back from the third page skips the second again and lands on the first, which then stays.
+    first.onSetActive = [&](LoggingPage& page) {
+        if (!wentBack) page.GetParentSheet()->PressButton(PSBTN_NEXT);
+        else page.GetParentSheet()->EndDialog(IDOK);
+    };
+    EXPECT_EQ(sheet.DoModal(), IDOK);
+    EXPECT_EQ(log, (Log{"sheet:init", "1:init", "1:set", "1:next", "1:kill", "2:init", "2:set", "3:init", "3:set",
+                        "3:kill", "2:set", "1:set"}));
+}
+
+TEST(Win32Wizard, PageTimerEndsTheSheetWithAGivenResult) {
+    Log log;
+    LoggingSheet sheet(log);
+    LoggingPage first(kFirst, &kFirstPage, "1", log);
+    first.onSetActive = [](LoggingPage& page) { page.SetTimer(5, 20); };
+    first.onTimer = [](LoggingPage& page, UINT_PTR id) {
+        page.KillTimer(id);
+        page.GetParentSheet()->EndDialog(77);
+    };
+    sheet.AddPage(&first);
+    EXPECT_EQ(sheet.DoModal(), 77);
+}
+
+TEST(Win32Wizard, PagesAddedAndRemovedWhileRunning) {
+    Log log;
+    LoggingSheet sheet(log);
+    LoggingPage first(kFirst, &kFirstPage, "1", log);
+    LoggingPage second(kSecond, &kSecondPage, "2", log);
+    LoggingPage third(kThird, &kThirdPage, "3", log);
+    // The first page rebuilds the sequence behind it: the second goes, the third comes.
+    first.onSetActive = [&](LoggingPage& page) {
+        if (sheet.GetPageIndex(&third) < 0) {
+            sheet.RemovePage(&second);
+            sheet.AddPage(&third);
+        }
+        page.GetParentSheet()->PressButton(PSBTN_NEXT);
+    };
+    int activeIndex = -1;
+    third.onSetActive = [&](LoggingPage& page) {
+        EXPECT_EQ(sheet.GetPageCount(), 2);
+        page.GetParentSheet()->PressButton(PSBTN_FINISH);
+    };
+    third.onFinish = [&](LoggingPage&) { activeIndex = sheet.GetActiveIndex(); };
+    sheet.AddPage(&first);
+    sheet.AddPage(&second);
+    EXPECT_EQ(sheet.DoModal(), ID_WIZFINISH);
+    EXPECT_EQ(log, (Log{"sheet:init", "1:init", "1:set", "1:next", "1:kill", "3:init", "3:set", "3:finish"}));
+    EXPECT_EQ(activeIndex, 1);
+}
+
+}  // namespace
