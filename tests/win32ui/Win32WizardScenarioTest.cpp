@@ -1,0 +1,342 @@
+// The whole wizard as a host calls it, on the system's property sheet, walked by a user made of
+// a thread timer: the sheet's modal loop dispatches the timer to us, so each step runs on the
+// wizard's thread between its messages, sees the real page windows and acts on them as the
+// mouse and keyboard would. A walk that stops making progress cancels the sheet, so a fault
+// fails the test instead of leaving it waiting for a user.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/CObject.h"
+#include "gamma/CGammaData.h"
+#include "launch/TavrelEntry.h"
+#include "platform/win32api.h"
+#include "storage/CFileAcc.h"
+#include "storage/CIniAcc.h"
+#include "support/MessageBoxRecorder.h"
+#include "support/SpoolerPrinter.h"
+#include "support/TempFolder.h"
+
+#include <commctrl.h>  // after windows.h
+
+namespace {
+
+const char kDriver[] = "Tv Scenario Driver";
+const char kPrinter[] = "Tv Scenario Printer";
+const char kCatalog[] = "TVSCNCM.INI";
+
+constexpr UINT kTick = 50;           // milliseconds between steps
+constexpr int kPatience = 100;       // ticks a step may wait for its page before the walk gives up
+constexpr int kNextButton = 0x3024;  // the wizard's Next button
+
+std::string ClassOf(HWND window) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+std::string TextOf(HWND window) {
+    char text[256] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+std::vector<std::string> ListItems(HWND list) {
+    std::vector<std::string> items;
+    const auto count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        char text[256] = {};
+        if (SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0) < static_cast<LRESULT>(sizeof text)) {
+            SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+        }
+        items.emplace_back(text);
+    }
+    return items;
+}
+
+bool Contains(const std::vector<std::string>& items, const std::string& item) {
+    for (const std::string& each : items)
+        if (each == item) return true;
+    return false;
+}
+
+// The wizard's current page and its sheet, as the walker sees them on each tick.
+struct Wizard {
+    HWND sheet = nullptr;
+    HWND page = nullptr;
+
+    HWND Control(int id) const { return page ? GetDlgItem(page, id) : nullptr; }
+
+    // A user's click: the button's own mouse handling, so the page gets BN_CLICKED from it.
+    void Click(int id) const { SendMessageA(Control(id), BM_CLICK, 0, 0); }
+
+    // Picks the item as the mouse does: the list changes its selection and tells its page.
+    bool Select(int id, const std::string& text) const {
+        const HWND list = Control(id);
+        const LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                           reinterpret_cast<LPARAM>(text.c_str()));
+        if (index == LB_ERR) return false;
+        SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+        return true;
+    }
+
+    // Drags the thumb to position and lets it go.
+    void Slide(int id, int position) const {
+        const HWND bar = Control(id);
+        SendMessageA(bar, TBM_SETPOS, TRUE, position);
+        const auto where = static_cast<WORD>(SendMessageA(bar, TBM_GETPOS, 0, 0));
+        const auto handle = reinterpret_cast<LPARAM>(bar);
+        SendMessageA(page, WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, where), handle);
+        SendMessageA(page, WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, where), handle);
+        SendMessageA(page, WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), handle);
+    }
+
+    void Type(int id, const std::string& text) const { SetWindowTextA(Control(id), text.c_str()); }
+
+    void Press(int button) const { PostMessageA(sheet, PSM_PRESSBUTTON, static_cast<WPARAM>(button), 0); }
+};
+
+// A scripted walk: each step waits until its page is the current one, then checks and acts.
+class WizardWalker {
+public:
+    struct Step {
+        std::string name;
+        int pageControl;  // a control that only the step's page has
+        std::function<void(const Wizard&)> act;
+    };
+
+    explicit WizardWalker(std::vector<Step> steps) : m_steps(std::move(steps)) {
+        s_current = this;
+        m_timer = SetTimer(nullptr, 0, kTick, &WizardWalker::Tick);
+    }
+    ~WizardWalker() {
+        KillTimer(nullptr, m_timer);
+        s_current = nullptr;
+    }
+    WizardWalker(const WizardWalker&) = delete;
+    WizardWalker& operator=(const WizardWalker&) = delete;
+
+    bool Finished() const { return m_next == m_steps.size(); }
+    std::string Remaining() const { return Finished() ? "" : "stuck before " + m_steps[m_next].name; }
+    bool GaveUp() const { return m_gaveUp; }
+
+private:
+    static BOOL CALLBACK FindSheet(HWND window, LPARAM found) {
+        if (ClassOf(window) == "#32770" && GetDlgItem(window, kNextButton) && IsWindowEnabled(window)) {
+            *reinterpret_cast<HWND*>(found) = window;
+            return FALSE;
+        }
+        return TRUE;
+    }
+
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+        if (s_current && !s_current->m_busy) s_current->Advance();
+    }
+
+    void Advance() {
+        m_busy = true;
+        Wizard wizard;
+        EnumThreadWindows(GetCurrentThreadId(), &WizardWalker::FindSheet, reinterpret_cast<LPARAM>(&wizard.sheet));
+        if (wizard.sheet) {
+            wizard.page = reinterpret_cast<HWND>(SendMessageA(wizard.sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+        }
+        if (!Finished() && wizard.page && wizard.Control(m_steps[m_next].pageControl)) {
+            m_waited = 0;
+            const Step& step = m_steps[m_next++];
+            SCOPED_TRACE(step.name);
+            step.act(wizard);
+        } else if (++m_waited > kPatience && wizard.sheet) {
+            // Nothing moved: leave through Cancel (the test's box hook agrees to the question).
+            m_gaveUp = true;
+            m_waited = kPatience / 2;
+            PostMessageA(wizard.sheet, WM_COMMAND, IDCANCEL, 0);
+        }
+        m_busy = false;
+    }
+
+    static WizardWalker* s_current;
+    std::vector<Step> m_steps;
+    std::size_t m_next = 0;
+    int m_waited = 0;
+    bool m_busy = false;
+    bool m_gaveUp = false;
+    UINT_PTR m_timer = 0;
+};
+
+WizardWalker* WizardWalker::s_current = nullptr;
+
+class Win32WizardScenarioTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char buffer[MAX_PATH + 1] = {};
+        ASSERT_GT(GetCurrentDirectoryA(sizeof buffer, buffer), 0u);
+        savedDirectory = buffer;
+        // The utility folder lies beside the host program, and the host runs in its folder.
+        ASSERT_GT(GetModuleFileNameA(nullptr, buffer, sizeof buffer), 0u);
+        const std::string exeFolder = CFileAcc::GetFolderPart(buffer);
+        ASSERT_TRUE(SetCurrentDirectoryA(exeFolder.c_str()));
+        utility = TempFolder::WithSlash(exeFolder) + "Tintora\\";
+        TempFolder::RemoveTree(utility);
+        ASSERT_TRUE(CreateDirectoryA(utility.c_str(), nullptr)) << utility;
+        SpoolerPrinter::WriteText(utility + "Tavrel.ini",
+                                  "[CCMVer3.31]\r\nModule=TVCCM.dll\r\nPrintMode=RAW\r\nGammaTestFile=GTEST.PRN\r\n"
+                                  "DataSize=00000228\r\n[DefaultSettingVer3.31]\r\nStandard=0\r\nVivid=1\r\n");
+
+        spooler = std::make_unique<SpoolerPrinter>(kDriver, kPrinter);
+        SpoolerPrinter::WriteText(spooler->Source("TVSCN.CAP"),
+                                  std::string("[Capability]\r\n") + kDriver +
+                                      "=TvScn\r\n[TvScn]\r\nCCMInfoFile=TVSCNCM.INI\r\nCCMVersion=3.31\r\n"
+                                      "LocalPrinterOnly=0\r\n");
+        SpoolerPrinter::WriteText(spooler->Source(kCatalog), "[Color]\r\nSettingNum=0\r\n[Gamma]\r\nSettingNum=0\r\n");
+        spooler->Install({"TVSCN.CAP", kCatalog});
+    }
+
+    void TearDown() override {
+        spooler.reset();
+        TempFolder::RemoveTree(utility);
+        SetCurrentDirectoryA(savedDirectory.c_str());
+    }
+
+    std::string LocalCatalog() const { return utility + kDriver + "\\" + kCatalog; }
+
+    std::string savedDirectory;
+    std::string utility;
+    std::unique_ptr<SpoolerPrinter> spooler;
+};
+
+// The task page: a task is chosen by its radio button, which the page checks itself.
+WizardWalker::Step ChooseTask(int radio) {
+    return {"task page", 1013, [radio](const Wizard& wizard) {
+                for (int id : {1012, 1013, 1014}) {
+                    ASSERT_TRUE(wizard.Control(id)) << id;
+                    EXPECT_EQ(ClassOf(wizard.Control(id)), "Button") << id;
+                }
+                wizard.Click(radio);
+                EXPECT_EQ(SendMessageA(wizard.Control(radio), BM_GETCHECK, 0, 0), BST_CHECKED);
+                wizard.Press(PSBTN_NEXT);
+            }};
+}
+
+WizardWalker::Step GammaSelect() {
+    return {"gamma select page", 1152, [](const Wizard& wizard) {
+                const HWND list = wizard.Control(1152);
+                EXPECT_EQ(ClassOf(list), "ListBox");
+                const auto items = ListItems(list);
+                EXPECT_TRUE(Contains(items, "Standard"));
+                EXPECT_TRUE(Contains(items, "Vivid"));
+                ASSERT_TRUE(wizard.Select(1152, "Vivid"));
+                wizard.Press(PSBTN_NEXT);
+            }};
+}
+
+WizardWalker::Step GammaEdit(std::function<void(const Wizard&)> then) {
+    return {"gamma page", 1052, [then](const Wizard& wizard) {
+                const HWND bar = wizard.Control(1052);
+                EXPECT_EQ(ClassOf(bar), TRACKBAR_CLASSA);
+                for (int id : {1058, 1063, 1066, 1067, 1068}) EXPECT_TRUE(wizard.Control(id)) << id;
+                wizard.Slide(1052, 4);
+                EXPECT_EQ(SendMessageA(bar, TBM_GETPOS, 0, 0), 4);
+                EXPECT_EQ(TextOf(wizard.Control(1051)), "1.8");  // the value shown beside the slider
+                then(wizard);
+            }};
+}
+
+TEST_F(Win32WizardScenarioTest, GammaSettingIsEditedAndSavedThroughTheRealPages) {
+    MessageBoxRecorder boxes;
+    bool savedBeforeFinish = false;
+    WizardWalker walker({
+        ChooseTask(1013),
+        GammaSelect(),
+        GammaEdit([](const Wizard& wizard) { wizard.Press(PSBTN_NEXT); }),
+        {"save page", 1107,
+         [&](const Wizard& wizard) {
+             EXPECT_EQ(ClassOf(wizard.Control(1107)), "Edit");
+             ASSERT_TRUE(wizard.Control(1045));
+             wizard.Type(1107, "Night");
+             EXPECT_EQ(TextOf(wizard.Control(1107)), "Night");
+             wizard.Click(1045);
+             savedBeforeFinish = boxes.Count() == 1;
+             wizard.Press(PSBTN_FINISH);
+         }},
+    });
+
+    EXPECT_EQ(CallTintora32(0, 0, kPrinter, 0), 0);
+    EXPECT_TRUE(walker.Finished()) << walker.Remaining();
+    EXPECT_FALSE(walker.GaveUp());
+    EXPECT_TRUE(savedBeforeFinish);
+    ASSERT_EQ(boxes.Count(), 1u);  // "saved"
+    EXPECT_NE(boxes.Last().text.find("Night"), std::string::npos);
+
+    for (const std::string& file : {spooler->InstalledFolder() + kCatalog, LocalCatalog()}) {
+        SCOPED_TRACE(file);
+        const CIniAcc catalog(file);
+        EXPECT_EQ(catalog.GetString("Gamma", "SettingName0"), "Night");
+        EXPECT_EQ(catalog.GetString("Gamma", "Night"), "1");  // the mode of "Vivid"
+        EXPECT_EQ(catalog.GetString("Gamma", "CCMNT0").size(), 2u * 228u);
+    }
+    CFileAcc files;
+    std::unique_ptr<CObject> object(
+        files.LoadObject("", utility + kDriver + "\\UGD0.dat", RUNTIME_CLASS(CGammaData), "Night"));
+    auto* saved = dynamic_cast<CGammaData*>(object.get());
+    ASSERT_NE(saved, nullptr);
+    EXPECT_DOUBLE_EQ(saved->GetGamma(), 1.8);
+}
+
+TEST_F(Win32WizardScenarioTest, CancelOnAnEditedGammaPageAsksAndLeavesTheCatalogueAlone) {
+    MessageBoxRecorder boxes;
+    WizardWalker walker({
+        ChooseTask(1013),
+        GammaSelect(),
+        GammaEdit([](const Wizard& wizard) { wizard.Press(PSBTN_CANCEL); }),
+    });
+
+    EXPECT_EQ(CallTintora32(0, 0, kPrinter, 0), 0);
+    EXPECT_TRUE(walker.Finished()) << walker.Remaining();
+    EXPECT_FALSE(walker.GaveUp());
+    ASSERT_EQ(boxes.Count(), 1u);  // the question whether to leave unsaved changes
+    EXPECT_EQ(boxes.Last().style & 0xFu, static_cast<UINT>(MB_OKCANCEL));
+    EXPECT_EQ(boxes.Last().answer, IDOK);
+
+    const CIniAcc catalog(spooler->InstalledFolder() + kCatalog);
+    EXPECT_EQ(catalog.GetString("Gamma", "SettingNum"), "0");
+    EXPECT_EQ(catalog.GetString("Gamma", "SettingName0"), "");
+}
+
+TEST_F(Win32WizardScenarioTest, ColourTaskPagesAreShownAndCancelEndsTheWizard) {
+    MessageBoxRecorder boxes;
+    WizardWalker walker({
+        ChooseTask(1012),
+        {"colour select page", 1021,
+         [](const Wizard& wizard) {
+             const HWND list = wizard.Control(1021);
+             EXPECT_EQ(ClassOf(list), "ListBox");
+             // Nothing is stored yet: only the default item, already chosen.
+             const auto items = ListItems(list);
+             ASSERT_EQ(items.size(), 1u);
+             EXPECT_FALSE(items[0].empty());
+             EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 0);
+             ASSERT_TRUE(wizard.Select(1021, items[0]));
+             wizard.Press(PSBTN_NEXT);
+         }},
+        {"colour page", 1025,
+         [](const Wizard& wizard) {
+             EXPECT_EQ(ClassOf(wizard.Control(1025)), "Static");  // the palette draws itself
+             for (int id : {1029, 1003}) EXPECT_EQ(ClassOf(wizard.Control(id)), "Button") << id;
+             wizard.Press(PSBTN_CANCEL);
+         }},
+    });
+
+    EXPECT_EQ(CallTintora32(0, 0, kPrinter, 0), 0);
+    EXPECT_TRUE(walker.Finished()) << walker.Remaining();
+    EXPECT_FALSE(walker.GaveUp());
+    ASSERT_EQ(boxes.Count(), 1u);  // the question whether to leave
+    EXPECT_EQ(boxes.Last().style & 0xFu, static_cast<UINT>(MB_OKCANCEL));
+    const CIniAcc catalog(spooler->InstalledFolder() + kCatalog);
+    EXPECT_EQ(catalog.GetString("Color", "SettingNum"), "0");
+}
+
+}  // namespace
