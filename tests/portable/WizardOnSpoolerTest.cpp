@@ -14,8 +14,7 @@
 #include "storage/CIniAcc.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/ScriptedUser.h"
-#include "support/SpoolerPrinter.h"
-#include "support/TempFolder.h"
+#include "support/SpoolerRawModel.h"
 
 #ifndef _WIN32
 #include "support/SimMachine.h"
@@ -34,42 +33,13 @@ protected:
 #ifndef _WIN32
         machine = std::make_unique<SimMachine>();
 #endif
-        char buffer[MAX_PATH + 1] = {};
-        ASSERT_GT(GetCurrentDirectoryA(sizeof buffer, buffer), 0u);
-        savedDirectory = buffer;
-        // The utility folder lies beside the host program, and the host runs in its folder.
-        ASSERT_GT(GetModuleFileNameA(nullptr, buffer, sizeof buffer), 0u);
-        const std::string exeFolder = CFileAcc::GetFolderPart(buffer);
-        ASSERT_TRUE(SetCurrentDirectoryA(exeFolder.c_str()));
-        utility = TempFolder::WithSlash(exeFolder) + "Tintora\\";
-        TempFolder::RemoveTree(utility);
-        ASSERT_TRUE(CreateDirectoryA(utility.c_str(), nullptr)) << utility;
-        SpoolerPrinter::WriteText(utility + "Tavrel.ini",
-                                  "[CCMVer3.31]\r\nModule=TVCCM.dll\r\nPrintMode=RAW\r\nGammaTestFile=GTEST.PRN\r\n"
-                                  "DataSize=00000228\r\n[DefaultSettingVer3.31]\r\nStandard=0\r\nVivid=1\r\n");
-
-        spooler = std::make_unique<SpoolerPrinter>(kDriver, kPrinter);
-        SpoolerPrinter::WriteText(spooler->Source("TVWIZ.CAP"),
-                                  std::string("[Capability]\r\n") + kDriver +
-                                      "=TvWiz\r\n[TvWiz]\r\nCCMInfoFile=TVWIZCM.INI\r\nCCMVersion=3.31\r\n"
-                                      "LocalPrinterOnly=0\r\n");
-        SpoolerPrinter::WriteText(spooler->Source(kCatalog), "[Color]\r\nSettingNum=0\r\n[Gamma]\r\nSettingNum=0\r\n");
-        spooler->Install({"TVWIZ.CAP", kCatalog});
-    }
-
-    void TearDown() override
-    {
-        spooler.reset();
-        TempFolder::RemoveTree(utility);
-        SetCurrentDirectoryA(savedDirectory.c_str());
+        model.Install();
     }
 
 #ifndef _WIN32
     std::unique_ptr<SimMachine> machine;
 #endif
-    std::string savedDirectory;
-    std::string utility;
-    std::unique_ptr<SpoolerPrinter> spooler;
+    SpoolerRawModel model{kDriver, kPrinter, "TvWiz", kCatalog};
 };
 
 TEST_F(WizardOnSpoolerTest, GammaSettingIsEditedAndSavedIntoTheInstalledCatalogue)
@@ -91,8 +61,8 @@ TEST_F(WizardOnSpoolerTest, GammaSettingIsEditedAndSavedIntoTheInstalledCatalogu
     ASSERT_EQ(boxes.Count(), 1u);  // "saved"
     EXPECT_NE(boxes.Last().text.find("Night"), std::string::npos);
 
-    const std::string local = utility + kDriver + "\\" + kCatalog;
-    for (const std::string& file : {spooler->InstalledFolder() + kCatalog, local}) {
+    const std::string local = model.LocalCatalog();
+    for (const std::string& file : {model.InstalledCatalog(), local}) {
         SCOPED_TRACE(file);
         const CIniAcc catalog(file);
         EXPECT_EQ(catalog.GetString("Gamma", "SettingName0"), "Night");
@@ -101,7 +71,7 @@ TEST_F(WizardOnSpoolerTest, GammaSettingIsEditedAndSavedIntoTheInstalledCatalogu
         EXPECT_EQ(catalog.GetString("Config", "UpDate"), "1");
     }
     CFileAcc files;
-    std::unique_ptr<CObject> object(files.LoadObject("", utility + kDriver + "\\UGD0.dat", RUNTIME_CLASS(CGammaData), "Night"));
+    std::unique_ptr<CObject> object(files.LoadObject("", model.Utility() + kDriver + "\\UGD0.dat", RUNTIME_CLASS(CGammaData), "Night"));
     auto* saved = dynamic_cast<CGammaData*>(object.get());
     ASSERT_NE(saved, nullptr);
     EXPECT_DOUBLE_EQ(saved->GetGamma(), 1.8);

@@ -17,8 +17,7 @@
 #include "storage/CFileAcc.h"
 #include "storage/CIniAcc.h"
 #include "support/MessageBoxRecorder.h"
-#include "support/SpoolerPrinter.h"
-#include "support/TempFolder.h"
+#include "support/SpoolerRawModel.h"
 
 #include <commctrl.h>  // after windows.h
 
@@ -172,40 +171,10 @@ WizardWalker* WizardWalker::s_current = nullptr;
 class Win32WizardScenarioTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char buffer[MAX_PATH + 1] = {};
-        ASSERT_GT(GetCurrentDirectoryA(sizeof buffer, buffer), 0u);
-        savedDirectory = buffer;
-        // The utility folder lies beside the host program, and the host runs in its folder.
-        ASSERT_GT(GetModuleFileNameA(nullptr, buffer, sizeof buffer), 0u);
-        const std::string exeFolder = CFileAcc::GetFolderPart(buffer);
-        ASSERT_TRUE(SetCurrentDirectoryA(exeFolder.c_str()));
-        utility = TempFolder::WithSlash(exeFolder) + "Tintora\\";
-        TempFolder::RemoveTree(utility);
-        ASSERT_TRUE(CreateDirectoryA(utility.c_str(), nullptr)) << utility;
-        SpoolerPrinter::WriteText(utility + "Tavrel.ini",
-                                  "[CCMVer3.31]\r\nModule=TVCCM.dll\r\nPrintMode=RAW\r\nGammaTestFile=GTEST.PRN\r\n"
-                                  "DataSize=00000228\r\n[DefaultSettingVer3.31]\r\nStandard=0\r\nVivid=1\r\n");
-
-        spooler = std::make_unique<SpoolerPrinter>(kDriver, kPrinter);
-        SpoolerPrinter::WriteText(spooler->Source("TVSCN.CAP"),
-                                  std::string("[Capability]\r\n") + kDriver +
-                                      "=TvScn\r\n[TvScn]\r\nCCMInfoFile=TVSCNCM.INI\r\nCCMVersion=3.31\r\n"
-                                      "LocalPrinterOnly=0\r\n");
-        SpoolerPrinter::WriteText(spooler->Source(kCatalog), "[Color]\r\nSettingNum=0\r\n[Gamma]\r\nSettingNum=0\r\n");
-        spooler->Install({"TVSCN.CAP", kCatalog});
+        model.Install();
     }
 
-    void TearDown() override {
-        spooler.reset();
-        TempFolder::RemoveTree(utility);
-        SetCurrentDirectoryA(savedDirectory.c_str());
-    }
-
-    std::string LocalCatalog() const { return utility + kDriver + "\\" + kCatalog; }
-
-    std::string savedDirectory;
-    std::string utility;
-    std::unique_ptr<SpoolerPrinter> spooler;
+    SpoolerRawModel model{kDriver, kPrinter, "TvScn", kCatalog};
 };
 
 // The task page: a task is chosen by its radio button, which the page checks itself.
@@ -271,7 +240,7 @@ TEST_F(Win32WizardScenarioTest, GammaSettingIsEditedAndSavedThroughTheRealPages)
     ASSERT_EQ(boxes.Count(), 1u);  // "saved"
     EXPECT_NE(boxes.Last().text.find("Night"), std::string::npos);
 
-    for (const std::string& file : {spooler->InstalledFolder() + kCatalog, LocalCatalog()}) {
+    for (const std::string& file : {model.InstalledCatalog(), model.LocalCatalog()}) {
         SCOPED_TRACE(file);
         const CIniAcc catalog(file);
         EXPECT_EQ(catalog.GetString("Gamma", "SettingName0"), "Night");
@@ -280,7 +249,7 @@ TEST_F(Win32WizardScenarioTest, GammaSettingIsEditedAndSavedThroughTheRealPages)
     }
     CFileAcc files;
     std::unique_ptr<CObject> object(
-        files.LoadObject("", utility + kDriver + "\\UGD0.dat", RUNTIME_CLASS(CGammaData), "Night"));
+        files.LoadObject("", model.Utility() + kDriver + "\\UGD0.dat", RUNTIME_CLASS(CGammaData), "Night"));
     auto* saved = dynamic_cast<CGammaData*>(object.get());
     ASSERT_NE(saved, nullptr);
     EXPECT_DOUBLE_EQ(saved->GetGamma(), 1.8);
@@ -301,7 +270,7 @@ TEST_F(Win32WizardScenarioTest, CancelOnAnEditedGammaPageAsksAndLeavesTheCatalog
     EXPECT_EQ(boxes.Last().style & 0xFu, static_cast<UINT>(MB_OKCANCEL));
     EXPECT_EQ(boxes.Last().answer, IDOK);
 
-    const CIniAcc catalog(spooler->InstalledFolder() + kCatalog);
+    const CIniAcc catalog(model.InstalledCatalog());
     EXPECT_EQ(catalog.GetString("Gamma", "SettingNum"), "0");
     EXPECT_EQ(catalog.GetString("Gamma", "SettingName0"), "");
 }
@@ -335,7 +304,7 @@ TEST_F(Win32WizardScenarioTest, ColourTaskPagesAreShownAndCancelEndsTheWizard) {
     EXPECT_FALSE(walker.GaveUp());
     ASSERT_EQ(boxes.Count(), 1u);  // the question whether to leave
     EXPECT_EQ(boxes.Last().style & 0xFu, static_cast<UINT>(MB_OKCANCEL));
-    const CIniAcc catalog(spooler->InstalledFolder() + kCatalog);
+    const CIniAcc catalog(model.InstalledCatalog());
     EXPECT_EQ(catalog.GetString("Color", "SettingNum"), "0");
 }
 
