@@ -19,6 +19,7 @@
 #include "framework/headless/UiView.h"
 #include "framework/headless/UserInput.h"
 #include "launch/CDlgRes.h"
+#include "resources/resource.h"
 #include "support/DialogTemplateBuilder.h"
 #include "support/ScriptedUser.h"
 
@@ -415,10 +416,10 @@ TEST_F(Controls, APictureShowsABitmapOfTheDialogLibraryAtItsSize) {
     ScriptedUser user;
     user.Do([this, &library](UserInput&) {
         CStatic* picture = static_cast<CStatic*>(dialog.GetDlgItem(kPicture));
-        HBITMAP first = fw::ws::LoadBitmapSized(library.GetModule(), 1500, 50, 80);
+        HBITMAP first = fw::ws::LoadBitmapSized(library.GetModule(), IDB_SIDE_PICTURE, 50, 80);
         ASSERT_NE(first, nullptr);
         EXPECT_EQ(picture->SetBitmap(first), nullptr);
-        HBITMAP second = fw::ws::LoadBitmapSized(library.GetModule(), 1502, 0, 0);  // its own size
+        HBITMAP second = fw::ws::LoadBitmapSized(library.GetModule(), IDB_TASK_COLOR, 0, 0);  // its own size
         EXPECT_EQ(picture->SetBitmap(second), first);
         EXPECT_TRUE(fw::ws::DeleteGdiObject(first));
         EXPECT_EQ(fw::ws::LoadBitmapSized(library.GetModule(), 4242, 10, 10), nullptr);

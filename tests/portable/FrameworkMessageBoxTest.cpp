@@ -13,6 +13,7 @@
 #include "framework/headless/UserInput.h"
 #include "launch/CStrRes.h"
 #include "launch/CmyMessageBox.h"
+#include "resources/resource.h"
 #include "support/DialogTemplateBuilder.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/ScriptedUser.h"
@@ -81,12 +82,12 @@ TEST(MessageBoxOnScreen, TheLibrarysMessageBoxTakesItsTextsFromTheStringLibrary)
     ScriptedUser user;
     user.Inspect([](const WindowView& view) {
             CStrRes strings;
-            EXPECT_EQ(view.title, strings.Load(1));
-            EXPECT_EQ(view.boxText, strings.Load(521));
+            EXPECT_EQ(view.title, strings.Load(IDS_TITLE_UTILITY));
+            EXPECT_EQ(view.boxText, strings.Load(IDS_QUESTION_CANCEL));
             EXPECT_EQ(view.boxStyle, 1u);
         })
         .Answer(IDCANCEL);
-    EXPECT_EQ(CmyMessageBox().Show(nullptr, 521, 1, 1), IDCANCEL);
+    EXPECT_EQ(CmyMessageBox().Show(nullptr, IDS_QUESTION_CANCEL, 1, IDS_TITLE_UTILITY), IDCANCEL);
 }
 
 TEST(MessageBoxOnScreen, TheTestRecorderStillTakesTheBoxesFirst) {

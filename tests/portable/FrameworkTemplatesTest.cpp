@@ -10,6 +10,7 @@
 #include "framework/WindowSystem.h"
 #include "framework/headless/UiView.h"
 #include "launch/CDlgRes.h"
+#include "resources/resource.h"
 #include "support/ScriptedUser.h"
 
 using fw::headless::WindowView;
@@ -39,51 +40,62 @@ protected:
 
 TEST_F(LibraryTemplates, TheSelectEditPageHasItsChoicesPicturesAndFrames) {
     ASSERT_NE(library.GetModule(), nullptr);
-    const FwDialogTemplate* page = Load(108);
+    const FwDialogTemplate* page = Load(IDD_SELECT_EDIT_PAGE);
     ASSERT_NE(page, nullptr);
-    EXPECT_EQ(page->id, 108u);
-    EXPECT_EQ(IdsOf(*page), (std::set<UINT>{1001, 1005, 1007, 1009, 1011, 1012, 1013, 1014, 1015, 1076, 1077, 1129,
-                                             1130, 1131, 1132}));
-    for (UINT radio : {1012u, 1013u, 1014u}) {
+    EXPECT_EQ(page->id, IDD_SELECT_EDIT_PAGE);
+    EXPECT_EQ(IdsOf(*page), (std::set<UINT>{IDC_SELECTEDIT_DESCRIPTION, IDC_SELECTEDIT_COLOR_PICTURE,
+                                             IDC_SELECTEDIT_HEADING, IDC_SELECTEDIT_ADJUST_GROUP,
+                                             IDC_SELECTEDIT_PICTURE, IDC_SELECTEDIT_COLOR_RADIO,
+                                             IDC_SELECTEDIT_GAMMA_RADIO, IDC_SELECTEDIT_EXCHANGE_RADIO,
+                                             IDC_SELECTEDIT_MANAGE_GROUP, IDC_SELECTEDIT_GAMMA_PICTURE,
+                                             IDC_SELECTEDIT_EXCHANGE_PICTURE, IDC_SELECTEDIT_PICTURE_FRAME,
+                                             IDC_SELECTEDIT_COLOR_FRAME, IDC_SELECTEDIT_GAMMA_FRAME,
+                                             IDC_SELECTEDIT_EXCHANGE_FRAME}));
+    for (UINT radio : {IDC_SELECTEDIT_COLOR_RADIO, IDC_SELECTEDIT_GAMMA_RADIO, IDC_SELECTEDIT_EXCHANGE_RADIO}) {
         EXPECT_STREQ(ItemOf(*page, radio)->className, FW_CLASS_BUTTON);
         EXPECT_EQ(ItemOf(*page, radio)->style & BS_TYPEMASK, static_cast<DWORD>(BS_RADIOBUTTON));
     }
-    for (UINT picture : {1011u, 1005u, 1076u, 1077u}) EXPECT_EQ(ItemOf(*page, picture)->style & SS_TYPEMASK, static_cast<DWORD>(SS_BITMAP));
+    for (UINT picture : {IDC_SELECTEDIT_PICTURE, IDC_SELECTEDIT_COLOR_PICTURE, IDC_SELECTEDIT_GAMMA_PICTURE,
+                         IDC_SELECTEDIT_EXCHANGE_PICTURE}) {
+        EXPECT_EQ(ItemOf(*page, picture)->style & SS_TYPEMASK, static_cast<DWORD>(SS_BITMAP));
+    }
 }
 
 TEST_F(LibraryTemplates, TheDriverPageAndTheAboutDialogHaveTheirControls) {
-    const FwDialogTemplate* driver = Load(109);
+    const FwDialogTemplate* driver = Load(IDD_SELECT_DRIVER_PAGE);
     ASSERT_NE(driver, nullptr);
-    EXPECT_EQ(IdsOf(*driver), (std::set<UINT>{1016, 1017, 1018, 1019, 1136}));
-    EXPECT_STREQ(ItemOf(*driver, 1018)->className, FW_CLASS_LISTBOX);
-    EXPECT_EQ(ItemOf(*driver, 1018)->style & LBS_SORT, 0u);  // printers stay in the order given
+    EXPECT_EQ(IdsOf(*driver), (std::set<UINT>{IDC_DRIVER_INSTRUCTION, IDC_DRIVER_NOTE, IDC_DRIVER_LIST,
+                                               IDC_DRIVER_PICTURE, IDC_DRIVER_PICTURE_FRAME}));
+    EXPECT_STREQ(ItemOf(*driver, IDC_DRIVER_LIST)->className, FW_CLASS_LISTBOX);
+    EXPECT_EQ(ItemOf(*driver, IDC_DRIVER_LIST)->style & LBS_SORT, 0u);  // printers stay in the order given
 
-    const FwDialogTemplate* about = Load(1165);
+    const FwDialogTemplate* about = Load(IDD_ABOUT_DIALOG);
     ASSERT_NE(about, nullptr);
-    EXPECT_EQ(IdsOf(*about), (std::set<UINT>{1160, 1161, 1162, 1163, 1164}));
-    EXPECT_EQ(ItemOf(*about, 1164)->style & SS_TYPEMASK, static_cast<DWORD>(SS_ICON));
+    EXPECT_EQ(IdsOf(*about), (std::set<UINT>{IDC_ABOUT_TEXT, IDC_ABOUT_VERSION, IDC_ABOUT_COPYRIGHT,
+                                              IDC_ABOUT_OK_BUTTON, IDC_ABOUT_ICON}));
+    EXPECT_EQ(ItemOf(*about, IDC_ABOUT_ICON)->style & SS_TYPEMASK, static_cast<DWORD>(SS_ICON));
     EXPECT_TRUE(about->style & WS_SYSMENU);
 
     EXPECT_EQ(Load(4242), nullptr);
-    EXPECT_EQ(fw::ws::LoadTemplate(nullptr, 108), nullptr);  // not one of the program's own
+    EXPECT_EQ(fw::ws::LoadTemplate(nullptr, IDD_SELECT_EDIT_PAGE), nullptr);  // not one of the program's own
 }
 
 TEST_F(LibraryTemplates, APageFromTheLibraryRunsInAWizard) {
-    CPropertyPage page(108);
+    CPropertyPage page(IDD_SELECT_EDIT_PAGE);
     page.m_psp.hInstance = library.GetModule();
     CPropertySheet sheet("Wizard");
     sheet.AddPage(&page);
     sheet.SetWizardMode();
     ScriptedUser user;
     user.Inspect([](const WindowView& view) {
-            EXPECT_EQ(view.templateId, 108u);
-            EXPECT_EQ(view.Control(1012).kind, "radio button");
-            EXPECT_EQ(view.Control(1011).kind, "picture");
-            EXPECT_EQ(view.Control(1129).kind, "frame");
-            EXPECT_TRUE(view.Control(1014).enabled);
+            EXPECT_EQ(view.templateId, IDD_SELECT_EDIT_PAGE);
+            EXPECT_EQ(view.Control(IDC_SELECTEDIT_COLOR_RADIO).kind, "radio button");
+            EXPECT_EQ(view.Control(IDC_SELECTEDIT_PICTURE).kind, "picture");
+            EXPECT_EQ(view.Control(IDC_SELECTEDIT_PICTURE_FRAME).kind, "frame");
+            EXPECT_TRUE(view.Control(IDC_SELECTEDIT_EXCHANGE_RADIO).enabled);
         })
-        .Click(1014)  // a plain radio button: the page checks it, not the click
-        .Inspect([](const WindowView& view) { EXPECT_FALSE(view.Control(1014).checked()); })
+        .Click(IDC_SELECTEDIT_EXCHANGE_RADIO)  // a plain radio button: the page checks it, not the click
+        .Inspect([](const WindowView& view) { EXPECT_FALSE(view.Control(IDC_SELECTEDIT_EXCHANGE_RADIO).checked()); })
         .Cancel();
     EXPECT_EQ(sheet.DoModal(), IDCANCEL);
 }

@@ -18,6 +18,7 @@
 #include "framework/headless/TerminalDriver.h"
 #include "framework/headless/TerminalRenderer.h"
 #include "framework/headless/UserInput.h"
+#include "resources/resource.h"
 #include "support/DialogTemplateBuilder.h"
 #include "support/ScriptedUser.h"
 
@@ -58,10 +59,6 @@ bool Contains(const std::string& text, const std::string& part) { return text.fi
 
 constexpr UINT kPageOne = 9601;
 constexpr UINT kPageTwo = 9602;
-constexpr UINT kColour = 1012;
-constexpr UINT kGamma = 1013;
-constexpr UINT kPrinters = 1018;
-constexpr UINT kName = 1107;
 
 class Page : public CPropertyPage {
 public:
@@ -76,11 +73,11 @@ protected:
     BOOL OnInitDialog() override {
         if (m_psp.nIDTemplate == kPageTwo) {
             for (const char* printer : {"Office Printer", "Home Printer"}) {
-                SendDlgItemMessage(kPrinters, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(printer));
+                SendDlgItemMessage(IDC_DRIVER_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(printer));
             }
-            SendDlgItemMessage(kName, EM_LIMITTEXT, 10);
+            SendDlgItemMessage(IDC_SAVE_NAME_EDIT, EM_LIMITTEXT, 10);
         } else {
-            CheckDlgButton(kColour, BST_CHECKED);
+            CheckDlgButton(IDC_SELECTEDIT_COLOR_RADIO, BST_CHECKED);
         }
         return CPropertyPage::OnInitDialog();
     }
@@ -92,11 +89,11 @@ private:
 class TerminalWizard : public ::testing::Test {
 protected:
     TerminalWizard() {
-        m_one.Add(kColour, FW_CLASS_BUTTON, BS_AUTORADIOBUTTON | WS_GROUP, 10, 10, 100, 12, "Colour")
-            .Add(kGamma, FW_CLASS_BUTTON, BS_AUTORADIOBUTTON, 10, 26, 100, 12, "Gamma")
+        m_one.Add(IDC_SELECTEDIT_COLOR_RADIO, FW_CLASS_BUTTON, BS_AUTORADIOBUTTON | WS_GROUP, 10, 10, 100, 12, "Colour")
+            .Add(IDC_SELECTEDIT_GAMMA_RADIO, FW_CLASS_BUTTON, BS_AUTORADIOBUTTON, 10, 26, 100, 12, "Gamma")
             .Register();
-        m_two.Add(kPrinters, FW_CLASS_LISTBOX, LBS_NOTIFY, 10, 10, 120, 60)
-            .Add(kName, FW_CLASS_EDIT, ES_AUTOHSCROLL, 10, 80, 120, 12)
+        m_two.Add(IDC_DRIVER_LIST, FW_CLASS_LISTBOX, LBS_NOTIFY, 10, 10, 120, 60)
+            .Add(IDC_SAVE_NAME_EDIT, FW_CLASS_EDIT, ES_AUTOHSCROLL, 10, 80, 120, 12)
             .Register();
         sheet.AddPage(&one);
         sheet.AddPage(&two);
@@ -160,7 +157,7 @@ TEST(TerminalCommands, ActionsParseWithTheirArguments) {
     EXPECT_EQ(Parsed("press help").action.kind, Action::Kind::Help);
     EXPECT_EQ(Parsed("answer 1").action.number, IDOK);
     EXPECT_EQ(Parsed("answer No").action.number, IDNO);
-    EXPECT_EQ(Parsed("sysmenu 1000").action.id, 1000u);
+    EXPECT_EQ(Parsed("sysmenu 1000").action.id, IDM_ABOUTBOX);
     EXPECT_EQ(Parsed("wait").action.number, -1);
     EXPECT_EQ(Parsed("wait 250").action.number, 250);
     EXPECT_EQ(Parsed("point 1025 1 2").action.kind, Action::Kind::MouseMove);
@@ -239,8 +236,8 @@ TEST_F(TerminalWizard, TheWizardIsPrintedWithEveryControlAndItsButtons) {
     ScriptedUser user;
     user.Inspect([&](const WindowView& view) { first = TerminalRenderer::Render(view); })
         .Next()
-        .Select(kPrinters, "Home Printer")
-        .Type(kName, "Warm")
+        .Select(IDC_DRIVER_LIST, "Home Printer")
+        .Type(IDC_SAVE_NAME_EDIT, "Warm")
         .Inspect([&](const WindowView& view) { second = TerminalRenderer::Render(view); })
         .Cancel();
     EXPECT_EQ(sheet.DoModal(), IDCANCEL);

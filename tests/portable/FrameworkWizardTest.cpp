@@ -11,6 +11,7 @@
 #include "framework/CPropertyPage.h"
 #include "framework/CPropertySheet.h"
 #include "framework/headless/UiView.h"
+#include "resources/resource.h"
 #include "support/DialogTemplateBuilder.h"
 #include "support/ScriptedUser.h"
 
@@ -23,7 +24,6 @@ constexpr UINT kSecond = 9102;
 constexpr UINT kThird = 9103;
 constexpr UINT kOther = 9104;
 constexpr UINT kPageText = 2000;
-constexpr UINT kAboutCommand = 1000;
 constexpr DWORD kPageStyle = WS_CHILD | WS_DISABLED | WS_CAPTION | DS_CONTROL;
 
 // A page that writes down what the sheet asks of it and answers as the test says.
@@ -99,7 +99,7 @@ public:
     BOOL OnInitDialog() override {
         if (CMenu* menu = GetSystemMenu(FALSE)) {
             menu->AppendMenu(MF_SEPARATOR);
-            menu->AppendMenu(MF_STRING, kAboutCommand, "About");
+            menu->AppendMenu(MF_STRING, IDM_ABOUTBOX, "About");
         }
         return CPropertySheet::OnInitDialog();
     }
@@ -394,12 +394,12 @@ TEST_F(Wizard, TheSystemMenuCarriesTheAddedItemAndItsCommandReachesTheSheet) {
         ASSERT_EQ(view.systemMenu.size(), 3u);
         EXPECT_EQ(view.systemMenu[0].id, static_cast<UINT>(SC_CLOSE));
         EXPECT_TRUE(view.systemMenu[1].separator);
-        EXPECT_EQ(view.systemMenu[2].id, kAboutCommand);
+        EXPECT_EQ(view.systemMenu[2].id, IDM_ABOUTBOX);
         EXPECT_EQ(view.systemMenu[2].text, "About");
     });
-    user.SysCommand(kAboutCommand).Cancel();
+    user.SysCommand(IDM_ABOUTBOX).Cancel();
     EXPECT_EQ(sheet.DoModal(), IDCANCEL);
-    EXPECT_EQ(sheet.systemCommands, std::vector<UINT>{kAboutCommand});
+    EXPECT_EQ(sheet.systemCommands, std::vector<UINT>{IDM_ABOUTBOX});
 }
 
 TEST_F(Wizard, WithoutTheHelpFlagTheSheetShowsNoHelpButton) {

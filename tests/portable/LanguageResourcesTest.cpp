@@ -14,6 +14,7 @@
 #include "launch/CmyException.h"
 #include "launch/CmyMessageBox.h"
 #include "launch/TextFormat.h"
+#include "resources/resource.h"
 #include "support/MessageBoxRecorder.h"
 
 namespace {
@@ -26,25 +27,52 @@ struct UsedString {
 };
 
 constexpr UsedString kUsedStrings[] = {
-    {1, 0, 0},   {3, 2, 0},   {4, 0, 1},   {8, 2, 0},   {11, 1, 0},  {12, 0, 0},  {13, 0, 0},
-    {14, 0, 0},  {15, 0, 0},  {16, 1, 0},  {17, 1, 0},  {18, 2, 0},  {19, 0, 0},  {20, 0, 0},
-    {103, 0, 0}, {104, 0, 0}, {105, 0, 0}, {106, 0, 0}, {107, 0, 0}, {108, 0, 0}, {109, 0, 0},
-    {110, 0, 0}, {111, 0, 0}, {112, 0, 0}, {113, 0, 0}, {114, 0, 0}, {115, 0, 0}, {116, 0, 0},
-    {117, 0, 0}, {118, 0, 0}, {119, 0, 0}, {120, 0, 0}, {121, 0, 0}, {122, 0, 0}, {123, 0, 0},
-    {126, 0, 0}, {128, 0, 0}, {129, 0, 0}, {132, 0, 0}, {133, 0, 0}, {134, 0, 0}, {137, 0, 0},
-    {142, 0, 0}, {143, 0, 0}, {144, 0, 0}, {145, 0, 0}, {146, 0, 0}, {147, 0, 0}, {148, 0, 0},
-    {149, 0, 0}, {150, 0, 0}, {151, 0, 0}, {152, 0, 0}, {153, 0, 0}, {154, 0, 0}, {155, 0, 0},
-    {156, 0, 0}, {157, 0, 0}, {158, 1, 0}, {159, 1, 0}, {160, 0, 0}, {161, 0, 0}, {162, 0, 0},
-    {163, 0, 0}, {164, 0, 0}, {201, 0, 0}, {202, 0, 0}, {203, 0, 0}, {204, 0, 0}, {206, 0, 0},
-    {207, 0, 0}, {208, 0, 0}, {209, 0, 0}, {210, 0, 0}, {211, 0, 0}, {213, 0, 0}, {214, 0, 0},
-    {215, 0, 0}, {216, 0, 0}, {217, 0, 0}, {218, 0, 0}, {219, 0, 0}, {222, 0, 0}, {223, 0, 0},
-    {224, 0, 0}, {225, 0, 0}, {226, 0, 0}, {227, 0, 0}, {501, 0, 0}, {503, 0, 0}, {504, 2, 0},
-    {505, 2, 0}, {506, 2, 0}, {507, 2, 0}, {513, 0, 0}, {517, 0, 0}, {518, 0, 0}, {520, 0, 0},
-    {521, 0, 0}, {523, 0, 0}, {524, 0, 0}, {525, 0, 0}, {527, 1, 0}, {530, 0, 0}, {531, 0, 0},
-    {532, 0, 0}, {535, 1, 0}, {537, 1, 0}, {538, 0, 0}, {539, 0, 0}, {542, 0, 0}, {546, 1, 0},
-    {547, 0, 0}, {548, 1, 0}, {549, 1, 0}, {550, 0, 0}, {553, 0, 0}, {554, 0, 0}, {555, 0, 0},
-    {556, 0, 0}, {557, 0, 0}, {558, 1, 0}, {559, 1, 0}, {560, 1, 0}, {561, 1, 0}, {562, 0, 0},
-    {564, 0, 0}, {565, 0, 0},
+    {IDS_TITLE_UTILITY, 0, 0}, {IDS_TITLE_COLOR_PALETTE, 2, 0}, {IDS_TITLE_COLOR_INPUT, 0, 1},
+    {IDS_TITLE_GAMMA, 2, 0}, {IDS_TITLE_SETTING_EXCHANGE, 1, 0}, {IDS_TITLE_IMPORT, 0, 0},
+    {IDS_TITLE_EXPORT, 0, 0}, {IDS_TITLE_SELECT_EDIT, 0, 0}, {IDS_TITLE_SELECT_DRIVER, 0, 0},
+    {IDS_TITLE_COLOR_SETTING_SELECT, 1, 0}, {IDS_TITLE_GAMMA_SETTING_SELECT, 1, 0},
+    {IDS_TITLE_SAVE_SETTING, 2, 0}, {IDS_TITLE_PRODUCT, 0, 0}, {IDS_MENU_ABOUT, 0, 0},
+    {IDS_SELECTEDIT_INTRO, 0, 0}, {IDS_SELECTEDIT_ADJUST_GROUP, 0, 0}, {IDS_SELECTEDIT_MANAGE_GROUP, 0, 0},
+    {IDS_DRIVER_INSTRUCTION_COLOR, 0, 0}, {IDS_DRIVER_INSTRUCTION_GAMMA, 0, 0}, {IDS_DRIVER_NOTE_COLOR, 0, 0},
+    {IDS_DRIVER_NOTE_GAMMA, 0, 0}, {IDS_COLORSELECT_INSTRUCTION, 0, 0}, {IDS_GAMMASELECT_INSTRUCTION, 0, 0},
+    {IDS_COLORSELECT_SAMPLE_NOTE, 0, 0}, {IDS_PALETTE_INSTRUCTION, 0, 0}, {IDS_PALETTE_LEGEND, 0, 0},
+    {IDS_GAMMA_INSTRUCTION, 0, 0}, {IDS_COLORINPUT_HUE_LABEL, 0, 0}, {IDS_COLORINPUT_STRENGTH_LABEL, 0, 0},
+    {IDS_COLORINPUT_NEW_HEADING, 0, 0}, {IDS_COLORINPUT_DEFAULT_HEADING, 0, 0},
+    {IDS_COLORINPUT_STEPS_NOTE, 0, 0}, {IDS_SAVE_INSTRUCTION_COLOR, 0, 0}, {IDS_SAVE_INSTRUCTION_GAMMA, 0, 0},
+    {IDS_SAVE_NAME_LABEL, 0, 0}, {IDS_EXCHANGE_LIST_LABEL, 0, 0}, {IDS_GAMMA_GAMMA_LABEL, 0, 0},
+    {IDS_GAMMA_GAMMA_NOTE, 0, 0}, {IDS_GAMMA_HUE_LABEL, 0, 0}, {IDS_GAMMA_LEVEL_LABEL, 0, 0},
+    {IDS_GAMMA_ZONE_LABEL, 0, 0}, {IDS_GAMMA_ZONE_GROUP, 0, 0}, {IDS_EXCHANGE_SETTINGS_GROUP, 0, 0},
+    {IDS_EXCHANGE_LIST_NOTE, 0, 0}, {IDS_EXCHANGE_FILES_GROUP, 0, 0}, {IDS_EXCHANGE_EXPORT_NOTE, 0, 0},
+    {IDS_EXCHANGE_IMPORT_NOTE, 0, 0}, {IDS_ADDSETTING_IMPORT_INSTRUCTION, 0, 0},
+    {IDS_DRIVER_NOTE_EXCHANGE, 0, 0}, {IDS_DRIVER_INSTRUCTION_EXCHANGE, 0, 0}, {IDS_SAVE_GROUP, 0, 0},
+    {IDS_SAVENAME_INSTRUCTION, 0, 0}, {IDS_COLORINPUT_INSTRUCTION, 0, 0},
+    {IDS_SELECTEDIT_COLOR_DESCRIPTION, 0, 0}, {IDS_SELECTEDIT_GAMMA_DESCRIPTION, 0, 0},
+    {IDS_SELECTEDIT_EXCHANGE_DESCRIPTION, 0, 0}, {IDS_FILTER_OPEN_SETTING_FILE, 0, 0},
+    {IDS_ADDSETTING_EXPORT_INSTRUCTION, 0, 0}, {IDS_QUESTION_REPLACE_SETTING, 1, 0},
+    {IDS_QUESTION_REPLACE_FILE, 1, 0}, {IDS_PALETTE_TESTPRINT_NOTE, 0, 0},
+    {IDS_COLORINPUT_PICTURE_NOTE, 0, 0}, {IDS_FILTER_SAVE_SETTING_FILE, 0, 0}, {IDS_SAVE_CLOSING_NOTE, 0, 0},
+    {IDS_ABOUT_DESCRIPTION, 0, 0}, {IDS_SELECTEDIT_COLOR_OPTION, 0, 0}, {IDS_SELECTEDIT_GAMMA_OPTION, 0, 0},
+    {IDS_SELECTEDIT_EXCHANGE_OPTION, 0, 0}, {IDS_BUTTON_UNDO_CHANGES, 0, 0}, {IDS_BUTTON_PRINT_SAMPLE, 0, 0},
+    {IDS_BUTTON_GAMMA_TEST_PRINT, 0, 0}, {IDS_BUTTON_OK, 0, 0}, {IDS_BUTTON_CANCEL, 0, 0},
+    {IDS_BUTTON_SAVE, 0, 0}, {IDS_BUTTON_DELETE, 0, 0}, {IDS_GAMMA_HUE_FROM_PRINTER, 0, 0},
+    {IDS_ZONE_RED, 0, 0}, {IDS_ZONE_YELLOW, 0, 0}, {IDS_ZONE_GREEN, 0, 0}, {IDS_ZONE_CYAN, 0, 0},
+    {IDS_ZONE_BLUE, 0, 0}, {IDS_ZONE_MAGENTA, 0, 0}, {IDS_BUTTON_EXPORT, 0, 0}, {IDS_BUTTON_IMPORT, 0, 0},
+    {IDS_BUTTON_SELECT_ALL, 0, 0}, {IDS_BUTTON_OVERWRITE, 0, 0}, {IDS_BUTTON_ANOTHER_NAME, 0, 0},
+    {IDS_BUTTON_PALETTE_TEST_PRINT, 0, 0}, {IDS_ERR_NO_SUPPORTED_PRINTER, 0, 0},
+    {IDS_MSG_NOTHING_TO_IMPORT, 0, 0}, {IDS_ERR_IMPORT_DATA_FILE, 2, 0}, {IDS_ERR_IMPORT_PROFILE, 2, 0},
+    {IDS_ERR_EXPORT_DATA_FILE, 2, 0}, {IDS_ERR_EXPORT_PROFILE, 2, 0}, {IDS_ERR_NAME_EMPTY, 0, 0},
+    {IDS_QUESTION_CANCEL_UNSAVED, 0, 0}, {IDS_DEFAULT_ENTRY, 0, 0}, {IDS_QUESTION_DELETE_SETTING, 0, 0},
+    {IDS_QUESTION_CANCEL, 0, 0}, {IDS_ERR_NAME_IN_USE, 0, 0}, {IDS_ERR_PAGE_NOT_FOUND, 0, 0},
+    {IDS_ERR_CATALOG_FULL, 0, 0}, {IDS_QUESTION_OVERWRITE_SETTING, 1, 0}, {IDS_ERR_PRINTER_NOT_OPENED, 0, 0},
+    {IDS_ERR_PRINT_FAILED, 0, 0}, {IDS_ERR_FILE_ACCESS, 0, 0}, {IDS_ERR_NO_DEFAULT_SETTINGS, 1, 0},
+    {IDS_ERR_SETTING_DATA_MISSING, 1, 0}, {IDS_CAPTION_ERROR, 0, 0}, {IDS_CAPTION_WARNING, 0, 0},
+    {IDS_QUESTION_UNDO_CHANGES, 0, 0}, {IDS_ERR_SETTING_NOT_STORED, 1, 0}, {IDS_CAPTION_DONE, 0, 0},
+    {IDS_MSG_SETTING_SAVED, 1, 0}, {IDS_MSG_EXPORTED, 1, 0}, {IDS_ERR_NAME_LEADING_SPACE, 0, 0},
+    {IDS_PRINTMSG_TITLE, 0, 0}, {IDS_PRINTMSG_TEXT, 0, 0}, {IDS_PROGRESS_TITLE, 0, 0},
+    {IDS_PROGRESS_TEXT, 0, 0}, {IDS_ERR_MODULE_FAILED, 0, 0}, {IDS_ERR_NAME_OF_COLOR_SETTING, 1, 0},
+    {IDS_ERR_NAME_OF_GAMMA_SETTING, 1, 0}, {IDS_ERR_NAME_OF_DEFAULT_SETTING, 1, 0},
+    {IDS_ERR_EXPORT_FOLDER_EXISTS, 1, 0}, {IDS_ERR_NOT_ADMINISTRATOR, 0, 0}, {IDS_TESTJOB_TEXT, 0, 0},
+    {IDS_QUESTION_CANCEL_TESTJOB, 0, 0},
 };
 
 int CountOf(const std::string& text, const std::string& what) {
@@ -54,10 +82,6 @@ int CountOf(const std::string& text, const std::string& what) {
 }
 
 std::string Text(UINT id) { return CStrRes().Load(id); }
-
-constexpr UINT kSavedNotice = 548;    // one "%s"
-constexpr UINT kModuleFailure = 557;  // no placeholder
-constexpr UINT kMissingData = 537;    // one "%s"
 
 }  // namespace
 
@@ -87,30 +111,31 @@ TEST(StringLibrary, UnknownIdReadsEmpty) {
 TEST(StringLibrary, LoadStringOverwritesTheOutput) {
     CStrRes strings;
     std::string text = "left over";
-    strings.LoadString(538, text);
-    EXPECT_EQ(text, strings.Load(538));
+    strings.LoadString(IDS_CAPTION_ERROR, text);
+    EXPECT_EQ(text, strings.Load(IDS_CAPTION_ERROR));
     strings.LoadString(9999, text);
     EXPECT_EQ(text, "");
 }
 
 TEST(StringLibrary, CaptionsAreDistinct) {
-    EXPECT_NE(Text(538), Text(539));
-    EXPECT_NE(Text(538), Text(547));
-    EXPECT_NE(Text(1), Text(19));  // the job dialog finds its question by caption 1
+    EXPECT_NE(Text(IDS_CAPTION_ERROR), Text(IDS_CAPTION_WARNING));
+    EXPECT_NE(Text(IDS_CAPTION_ERROR), Text(IDS_CAPTION_DONE));
+    // The job dialog finds its question by the caption IDS_TITLE_UTILITY.
+    EXPECT_NE(Text(IDS_TITLE_UTILITY), Text(IDS_TITLE_PRODUCT));
 }
 
 TEST(StringLibrary, HoldersNestAndEndInAnyOrder) {
     auto outer = std::make_unique<CStrRes>();
-    const std::string expected = outer->Load(518);
+    const std::string expected = outer->Load(IDS_DEFAULT_ENTRY);
     ASSERT_FALSE(expected.empty());
     std::vector<std::unique_ptr<CStrRes>> holders;
     for (int i = 0; i < 5; ++i) holders.push_back(std::make_unique<CStrRes>());
     holders.erase(holders.begin() + 2);  // not the last one opened
     holders.erase(holders.begin());
-    for (const auto& holder : holders) EXPECT_EQ(holder->Load(518), expected);
-    EXPECT_EQ(outer->Load(518), expected);
+    for (const auto& holder : holders) EXPECT_EQ(holder->Load(IDS_DEFAULT_ENTRY), expected);
+    EXPECT_EQ(outer->Load(IDS_DEFAULT_ENTRY), expected);
     outer.reset();  // the first one opened goes before the others
-    for (const auto& holder : holders) EXPECT_EQ(holder->Load(518), expected);
+    for (const auto& holder : holders) EXPECT_EQ(holder->Load(IDS_DEFAULT_ENTRY), expected);
 }
 
 // ---- The loader's own contract ---------------------------------------------------------------
@@ -152,15 +177,15 @@ private:
 TEST_F(Loader, NeverWritesPastTheGivenSize) {
     void* handle = load("XVSTR%s.dll");
     ASSERT_NE(handle, nullptr);
-    const std::string full = Text(501);
+    const std::string full = Text(IDS_ERR_NO_SUPPORTED_PRINTER);
     ASSERT_GT(full.size(), 8u);
     char buffer[16];
     std::fill(std::begin(buffer), std::end(buffer), '#');
-    loadString(handle, 501, buffer, 8);
+    loadString(handle, IDS_ERR_NO_SUPPORTED_PRINTER, buffer, 8);
     EXPECT_EQ(std::string(buffer), full.substr(0, 7));
     EXPECT_EQ(buffer[8], '#');
     std::fill(std::begin(buffer), std::end(buffer), '#');
-    loadString(handle, 501, buffer, 1);
+    loadString(handle, IDS_ERR_NO_SUPPORTED_PRINTER, buffer, 1);
     EXPECT_EQ(buffer[0], '\0');
     EXPECT_EQ(buffer[1], '#');
     release(handle);
@@ -170,7 +195,7 @@ TEST_F(Loader, MissingLibraryGivesNoHandleAndNoText) {
     void* handle = load("NOSUCH%s.dll");
     EXPECT_EQ(handle, nullptr);
     char buffer[32] = "unchanged?";
-    loadString(handle, 538, buffer, sizeof buffer);
+    loadString(handle, IDS_CAPTION_ERROR, buffer, sizeof buffer);
     EXPECT_EQ(std::string(buffer), "");
     release(handle);  // a null handle is ignored
 }
@@ -207,7 +232,7 @@ TEST(DialogLibrary, HoldsThePagePictures) {
     auto size = reinterpret_cast<BitmapSizeFn>(
         reinterpret_cast<void (*)()>(GetProcAddress(dialogs.GetModule(), "XvGetBitmapSize")));
     ASSERT_NE(size, nullptr);
-    for (unsigned int id : {1500u, 1502u, 1503u, 1523u}) {
+    for (unsigned int id : {IDB_SIDE_PICTURE, IDB_TASK_COLOR, IDB_TASK_EXCHANGE, IDB_TASK_GAMMA}) {
         int width = 0, height = 0;
         EXPECT_EQ(size(id, &width, &height), 1) << id;
         EXPECT_GT(width, 0);
@@ -264,45 +289,45 @@ TEST(MessageBoxShow, OwnedBoxWithCaption) {
     MessageBoxRecorder boxes;
     boxes.QueueAnswer(IDNO);
     HWND owner = reinterpret_cast<HWND>(static_cast<uintptr_t>(0x1234));
-    EXPECT_EQ(CmyMessageBox().Show(owner, 542, 0x34, 539), IDNO);
+    EXPECT_EQ(CmyMessageBox().Show(owner, IDS_QUESTION_UNDO_CHANGES, 0x34, IDS_CAPTION_WARNING), IDNO);
     ASSERT_EQ(boxes.Count(), 1u);
     EXPECT_EQ(boxes.Last().owner, owner);
-    EXPECT_EQ(boxes.Last().text, Text(542));
-    EXPECT_EQ(boxes.Last().caption, Text(539));
+    EXPECT_EQ(boxes.Last().text, Text(IDS_QUESTION_UNDO_CHANGES));
+    EXPECT_EQ(boxes.Last().caption, Text(IDS_CAPTION_WARNING));
     EXPECT_EQ(boxes.Last().style, 0x34u);
     EXPECT_FALSE(boxes.Last().applicationBox);
 }
 
 TEST(MessageBoxShow, NoOwnerNoCaptionUsesTheApplicationBox) {
     MessageBoxRecorder boxes;
-    EXPECT_EQ(CmyMessageBox().Show(nullptr, 521, MB_OKCANCEL, -1), IDOK);
+    EXPECT_EQ(CmyMessageBox().Show(nullptr, IDS_QUESTION_CANCEL, MB_OKCANCEL, -1), IDOK);
     ASSERT_EQ(boxes.Count(), 1u);
     EXPECT_TRUE(boxes.Last().applicationBox);
     EXPECT_EQ(boxes.Last().owner, nullptr);
     EXPECT_EQ(boxes.Last().caption, fw::AppTitle());
-    EXPECT_EQ(boxes.Last().text, Text(521));
+    EXPECT_EQ(boxes.Last().text, Text(IDS_QUESTION_CANCEL));
     EXPECT_EQ(boxes.Last().style, static_cast<UINT>(MB_OKCANCEL));
 }
 
 TEST(MessageBoxShow, NoOwnerWithCaptionUsesTheSystemBox) {
     MessageBoxRecorder boxes;
-    CmyMessageBox().Show(nullptr, 562, 0x30, 1);
+    CmyMessageBox().Show(nullptr, IDS_ERR_NOT_ADMINISTRATOR, 0x30, IDS_TITLE_UTILITY);
     ASSERT_EQ(boxes.Count(), 1u);
     EXPECT_FALSE(boxes.Last().applicationBox);
     EXPECT_EQ(boxes.Last().owner, nullptr);
-    EXPECT_EQ(boxes.Last().caption, Text(1));
+    EXPECT_EQ(boxes.Last().caption, Text(IDS_TITLE_UTILITY));
     EXPECT_EQ(boxes.Last().style, 0x30u);
 }
 
 TEST(MessageBoxShow, ArgumentFillsThePlaceholder) {
     MessageBoxRecorder boxes;
     CmyMessageBox box;
-    box.Show(nullptr, kSavedNotice, 0x40, 547, "My %s setting");
-    box.Show(nullptr, kSavedNotice, 0x40, 547);
+    box.Show(nullptr, IDS_MSG_SETTING_SAVED, 0x40, IDS_CAPTION_DONE, "My %s setting");
+    box.Show(nullptr, IDS_MSG_SETTING_SAVED, 0x40, IDS_CAPTION_DONE);
     ASSERT_EQ(boxes.Count(), 2u);
-    EXPECT_EQ(boxes.Boxes()[0].text, FormatText(Text(kSavedNotice), "My %s setting"));
+    EXPECT_EQ(boxes.Boxes()[0].text, FormatText(Text(IDS_MSG_SETTING_SAVED), "My %s setting"));
     EXPECT_NE(boxes.Boxes()[0].text.find("My %s setting"), std::string::npos);
-    EXPECT_EQ(boxes.Boxes()[1].text, Text(kSavedNotice));  // shown unchanged
+    EXPECT_EQ(boxes.Boxes()[1].text, Text(IDS_MSG_SETTING_SAVED));  // shown unchanged
 }
 
 TEST(MessageBoxShow, AnswersComeInOrderThenTheFirstButton) {
@@ -310,9 +335,9 @@ TEST(MessageBoxShow, AnswersComeInOrderThenTheFirstButton) {
     boxes.QueueAnswer(IDCANCEL);
     boxes.QueueAnswer(IDNO);
     CmyMessageBox box;
-    EXPECT_EQ(box.Show(nullptr, 521, MB_OKCANCEL, 1), IDCANCEL);
-    EXPECT_EQ(box.Show(nullptr, 542, MB_YESNO, 539), IDNO);
-    EXPECT_EQ(box.Show(nullptr, 542, MB_YESNO, 539), IDYES);
+    EXPECT_EQ(box.Show(nullptr, IDS_QUESTION_CANCEL, MB_OKCANCEL, IDS_TITLE_UTILITY), IDCANCEL);
+    EXPECT_EQ(box.Show(nullptr, IDS_QUESTION_UNDO_CHANGES, MB_YESNO, IDS_CAPTION_WARNING), IDNO);
+    EXPECT_EQ(box.Show(nullptr, IDS_QUESTION_UNDO_CHANGES, MB_YESNO, IDS_CAPTION_WARNING), IDYES);
     EXPECT_EQ(boxes.Boxes()[2].answer, IDYES);
 }
 
@@ -325,9 +350,9 @@ TEST(MessageBoxShowText, CaptionByExactStyle) {
     box.ShowText("question", 0x34);  // not exactly the warning style
     ASSERT_EQ(boxes.Count(), 4u);
     const auto& shown = boxes.Boxes();
-    EXPECT_EQ(shown[0].caption, Text(538));
+    EXPECT_EQ(shown[0].caption, Text(IDS_CAPTION_ERROR));
     EXPECT_EQ(shown[0].style, 0x2010u);
-    EXPECT_EQ(shown[1].caption, Text(539));
+    EXPECT_EQ(shown[1].caption, Text(IDS_CAPTION_WARNING));
     EXPECT_EQ(shown[1].style, 0x2030u);
     EXPECT_EQ(shown[2].caption, "");
     EXPECT_EQ(shown[2].style, 0x2001u);
@@ -375,38 +400,38 @@ TEST(MessageBoxDefaults, WithoutHookTheBoxGoesToStandardErrorAndTakesTheFirstBut
 // ---- The error exception --------------------------------------------------------------------
 
 TEST(ErrorException, PathArgumentIsCutToItsFileName) {
-    CmyException e(kMissingData, "C:\\Host\\Tintora\\Driver\\UCD3.dat");
+    CmyException e(IDS_ERR_SETTING_DATA_MISSING, "C:\\Host\\Tintora\\Driver\\UCD3.dat");
     EXPECT_EQ(e.GetFileArgument(), "UCD3.dat");
-    EXPECT_EQ(e.GetMessage(), FormatText(Text(kMissingData), "UCD3.dat"));
+    EXPECT_EQ(e.GetMessage(), FormatText(Text(IDS_ERR_SETTING_DATA_MISSING), "UCD3.dat"));
     EXPECT_EQ(e.GetMessage().find("Tintora"), std::string::npos);
-    EXPECT_EQ(e.GetTextId(), kMissingData);
+    EXPECT_EQ(e.GetTextId(), IDS_ERR_SETTING_DATA_MISSING);
     EXPECT_EQ(e.GetSeverity(), CmyException::error);
 }
 
 TEST(ErrorException, TrailingBackslashLeavesAnEmptyFileName) {
-    CmyException e(kMissingData, "C:\\Host\\Tintora\\");
+    CmyException e(IDS_ERR_SETTING_DATA_MISSING, "C:\\Host\\Tintora\\");
     EXPECT_EQ(e.GetFileArgument(), "");
-    EXPECT_EQ(e.GetMessage(), FormatText(Text(kMissingData), ""));
+    EXPECT_EQ(e.GetMessage(), FormatText(Text(IDS_ERR_SETTING_DATA_MISSING), ""));
     EXPECT_EQ(e.GetMessage().find("%s"), std::string::npos);
 }
 
 TEST(ErrorException, ArgumentWithoutBackslashStaysWhole) {
-    CmyException e(535, "Tavrel.ini", CmyException::warning);
+    CmyException e(IDS_ERR_NO_DEFAULT_SETTINGS, "Tavrel.ini", CmyException::warning);
     EXPECT_EQ(e.GetFileArgument(), "Tavrel.ini");
     EXPECT_NE(e.GetMessage().find("Tavrel.ini"), std::string::npos);
     EXPECT_EQ(e.GetSeverity(), CmyException::warning);
 }
 
 TEST(ErrorException, EmptyArgumentKeepsTheTextAsItIs) {
-    CmyException e(kModuleFailure);
-    EXPECT_EQ(e.GetMessage(), Text(kModuleFailure));
+    CmyException e(IDS_ERR_MODULE_FAILED);
+    EXPECT_EQ(e.GetMessage(), Text(IDS_ERR_MODULE_FAILED));
     EXPECT_EQ(e.GetFileArgument(), "");
-    CmyException unformatted(kMissingData);
-    EXPECT_EQ(unformatted.GetMessage(), Text(kMissingData));
+    CmyException unformatted(IDS_ERR_SETTING_DATA_MISSING);
+    EXPECT_EQ(unformatted.GetMessage(), Text(IDS_ERR_SETTING_DATA_MISSING));
 }
 
 TEST(ErrorException, HostileFileNameIsShownLiterally) {
-    CmyException e(kMissingData, "D:\\x\\%s%n%d.dat");
+    CmyException e(IDS_ERR_SETTING_DATA_MISSING, "D:\\x\\%s%n%d.dat");
     EXPECT_EQ(e.GetFileArgument(), "%s%n%d.dat");
     EXPECT_NE(e.GetMessage().find("%s%n%d.dat"), std::string::npos);
 }
@@ -414,48 +439,50 @@ TEST(ErrorException, HostileFileNameIsShownLiterally) {
 TEST(ErrorException, ThrownByValueCaughtByReferenceAndCopied) {
     MessageBoxRecorder boxes;
     try {
-        throw CmyException(525, "", CmyException::warning);
+        throw CmyException(IDS_ERR_CATALOG_FULL, "", CmyException::warning);
     } catch (const CmyException& caught) {
         CmyException copy = caught;
-        EXPECT_EQ(copy.GetMessage(), Text(525));
+        EXPECT_EQ(copy.GetMessage(), Text(IDS_ERR_CATALOG_FULL));
         EXPECT_EQ(copy.GetSeverity(), CmyException::warning);
         copy.Report();
     }
     ASSERT_EQ(boxes.Count(), 1u);
-    EXPECT_EQ(boxes.Last().caption, Text(539));
+    EXPECT_EQ(boxes.Last().caption, Text(IDS_CAPTION_WARNING));
 }
 
 TEST(ErrorReport, SeverityDecidesTheBox) {
     MessageBoxRecorder boxes;
-    CmyException(kModuleFailure, "", 0).Report();
+    CmyException(IDS_ERR_MODULE_FAILED, "", 0).Report();
     ASSERT_EQ(boxes.Count(), 1u);
-    EXPECT_EQ(boxes.Last().text, Text(kModuleFailure));
-    EXPECT_EQ(boxes.Last().caption, Text(538));
+    EXPECT_EQ(boxes.Last().text, Text(IDS_ERR_MODULE_FAILED));
+    EXPECT_EQ(boxes.Last().caption, Text(IDS_CAPTION_ERROR));
     EXPECT_EQ(boxes.Last().style, 0x2010u);
     EXPECT_EQ(boxes.Last().owner, nullptr);
 
-    CmyException(kMissingData, "a\\b\\Soft", 1).Report();
+    CmyException(IDS_ERR_SETTING_DATA_MISSING, "a\\b\\Soft", 1).Report();
     ASSERT_EQ(boxes.Count(), 2u);
-    EXPECT_EQ(boxes.Last().text, FormatText(Text(kMissingData), "Soft"));
-    EXPECT_EQ(boxes.Last().caption, Text(539));
+    EXPECT_EQ(boxes.Last().text, FormatText(Text(IDS_ERR_SETTING_DATA_MISSING), "Soft"));
+    EXPECT_EQ(boxes.Last().caption, Text(IDS_CAPTION_WARNING));
     EXPECT_EQ(boxes.Last().style, 0x2030u);
 
-    CmyException(kModuleFailure, "", 2).Report();
-    CmyException(kModuleFailure, "", -1).Report();
+    CmyException(IDS_ERR_MODULE_FAILED, "", 2).Report();
+    CmyException(IDS_ERR_MODULE_FAILED, "", -1).Report();
     EXPECT_EQ(boxes.Count(), 2u);  // silent severities
 }
 
 TEST(DialogLibrary, TemplatesAndBitmapsComeFromTheLibrary) {
     CDlgRes library;
     ASSERT_NE(library.GetModule(), nullptr);
-    for (UINT id : {108u, 109u, 110u, 111u, 112u, 1002u, 1004u, 1008u, 1165u}) {
+    for (UINT id : {IDD_SELECT_EDIT_PAGE, IDD_SELECT_DRIVER_PAGE, IDD_COLOR_SETTING_SELECT_PAGE, IDD_COLOR_PALETTE_PAGE,
+                    IDD_GAMMA_SETTING_SELECT_PAGE, IDD_SAVE_SETTING_PAGE, IDD_GAMMA_PAGE, IDD_SETTING_EXCHANGE_PAGE,
+                    IDD_ABOUT_DIALOG}) {
         const FwDialogTemplate* found = library.LoadDialogTemplate(id);
         ASSERT_NE(found, nullptr) << id;
         EXPECT_EQ(found->id, id);
     }
     EXPECT_EQ(library.LoadDialogTemplate(4242), nullptr);
     RECT frame{0, 0, 40, 30};
-    HBITMAP picture = library.LoadBitmapSized(1500, frame);
+    HBITMAP picture = library.LoadBitmapSized(IDB_SIDE_PICTURE, frame);
     EXPECT_NE(picture, nullptr);
     if (picture) fw::ws::DeleteGdiObject(picture);
     EXPECT_EQ(library.LoadBitmapSized(4242, frame), nullptr);

@@ -18,6 +18,7 @@
 #include "launch/CmyException.h"
 #include "modules/recording/RecordingClient.h"
 #include "platform/win32api.h"
+#include "resources/resource.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/ThrownId.h"
 
@@ -31,7 +32,6 @@ const char kRecording[] = "10";   // the recording module
 const char kStandIn[] = "20";     // the printer-model module stand-in
 const char kMissing[] = "30";     // a library that is not there
 const char kWrongLibrary[] = "40";  // a library without the module's exports
-constexpr int kModuleFailure = 557;
 constexpr int kTableSize = 228;
 
 using Bytes = std::vector<uint8_t>;
@@ -369,23 +369,23 @@ TEST_F(ModuleWrapperTest, MissingLibraryFailsAtTheFirstCallWithModuleFailure)
         CColorData data = RecordedDefaults();
         const Bytes before(reinterpret_cast<const uint8_t*>(&colour.GetParam()),
                            reinterpret_cast<const uint8_t*>(&colour.GetParam()) + sizeof(CCMPARAM));
-        EXPECT_EQ(ThrownId([&] { colour.LoadDefaults(data, 2); }), kModuleFailure);
-        EXPECT_EQ(ThrownId([&] { colour.GetDefaults(data, 0); }), kModuleFailure);
-        EXPECT_EQ(ThrownId([&] { colour.SetColorData(data, 2); }), kModuleFailure);
-        EXPECT_EQ(ThrownId([&] { colour.GetCCMSize(); }), kModuleFailure);
+        EXPECT_EQ(ThrownId([&] { colour.LoadDefaults(data, 2); }), IDS_ERR_MODULE_FAILED);
+        EXPECT_EQ(ThrownId([&] { colour.GetDefaults(data, 0); }), IDS_ERR_MODULE_FAILED);
+        EXPECT_EQ(ThrownId([&] { colour.SetColorData(data, 2); }), IDS_ERR_MODULE_FAILED);
+        EXPECT_EQ(ThrownId([&] { colour.GetCCMSize(); }), IDS_ERR_MODULE_FAILED);
         BYTE t[kTableSize], v[kTableSize];
-        EXPECT_EQ(ThrownId([&] { colour.AdjustCCM(0, t, v); }), kModuleFailure);
+        EXPECT_EQ(ThrownId([&] { colour.AdjustCCM(0, t, v); }), IDS_ERR_MODULE_FAILED);
         // Nothing was written to the block.
         EXPECT_EQ(Bytes(reinterpret_cast<const uint8_t*>(&colour.GetParam()),
                         reinterpret_cast<const uint8_t*>(&colour.GetParam()) + sizeof(CCMPARAM)),
                   before);
 
         CCoreModule core(version);
-        EXPECT_EQ(ThrownId([&] { core.GetDefaults(1); }), kModuleFailure);
-        EXPECT_EQ(ThrownId([&] { core.GetPrinterHue(0); }), kModuleFailure);
+        EXPECT_EQ(ThrownId([&] { core.GetDefaults(1); }), IDS_ERR_MODULE_FAILED);
+        EXPECT_EQ(ThrownId([&] { core.GetPrinterHue(0); }), IDS_ERR_MODULE_FAILED);
         EXPECT_EQ(core.GetParam().zone[0].hueFromPrinter, 0);
-        EXPECT_EQ(ThrownId([&] { core.GetCCMSize(); }), kModuleFailure);
-        EXPECT_EQ(ThrownId([&] { core.AdjustCCM(0, t, v); }), kModuleFailure);
+        EXPECT_EQ(ThrownId([&] { core.GetCCMSize(); }), IDS_ERR_MODULE_FAILED);
+        EXPECT_EQ(ThrownId([&] { core.AdjustCCM(0, t, v); }), IDS_ERR_MODULE_FAILED);
         core.SetGammaData(CGammaData(), 1);  // asks the module nothing
     }
     EXPECT_TRUE(recorder->Calls().empty());

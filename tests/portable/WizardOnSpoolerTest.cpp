@@ -10,6 +10,7 @@
 #include "gamma/CGammaData.h"
 #include "launch/TavrelEntry.h"
 #include "platform/win32api.h"
+#include "resources/resource.h"
 #include "storage/CFileAcc.h"
 #include "storage/CIniAcc.h"
 #include "support/MessageBoxRecorder.h"
@@ -46,14 +47,14 @@ TEST_F(WizardOnSpoolerTest, GammaSettingIsEditedAndSavedIntoTheInstalledCatalogu
 {
     MessageBoxRecorder boxes;
     ScriptedUser user;
-    user.Click(1013)
+    user.Click(IDC_SELECTEDIT_GAMMA_RADIO)
         .Next()
-        .Select(1152, "Vivid")
+        .Select(IDC_GAMMASELECT_LIST, "Vivid")
         .Next()
-        .Slide(1052, 4)  // gamma 1.8
+        .Slide(IDC_GAMMA_GAMMA_SLIDER, 4)  // gamma 1.8
         .Next()
-        .Type(1107, "Night")
-        .Click(1045)
+        .Type(IDC_SAVE_NAME_EDIT, "Night")
+        .Click(IDC_SAVE_BUTTON)
         .Finish();
     EXPECT_EQ(CallTintora32(0, 0, kPrinter, 0), 0);
     EXPECT_TRUE(user.Finished()) << user.Remaining();
