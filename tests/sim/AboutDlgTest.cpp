@@ -6,6 +6,7 @@
 #include "launch/CDlgRes.h"
 #include "launch/CStrRes.h"
 #include "launch/CXVAboutDlg.h"
+#include "resources/resource.h"
 #include "support/ScriptedUser.h"
 #include "support/SimMachine.h"
 
@@ -25,15 +26,15 @@ protected:
         CStrRes strings;
         ScriptedUser user;
         user.Inspect([&](const WindowView& view) {
-                EXPECT_EQ(view.templateId, 1165u);
-                EXPECT_EQ(view.title, strings.Load(19));
-                EXPECT_EQ(view.Control(1160).text, strings.Load(164));
-                EXPECT_EQ(view.Control(1161).text, version);
-                EXPECT_EQ(view.Control(1162).text, copyright);
-                EXPECT_EQ(view.Control(1163).text, strings.Load(208));
-                EXPECT_EQ(view.Control(1164).iconId, 107u);
+                EXPECT_EQ(view.templateId, IDD_ABOUT_DIALOG);
+                EXPECT_EQ(view.title, strings.Load(IDS_TITLE_PRODUCT));
+                EXPECT_EQ(view.Control(IDC_ABOUT_TEXT).text, strings.Load(IDS_ABOUT_DESCRIPTION));
+                EXPECT_EQ(view.Control(IDC_ABOUT_VERSION).text, version);
+                EXPECT_EQ(view.Control(IDC_ABOUT_COPYRIGHT).text, copyright);
+                EXPECT_EQ(view.Control(IDC_ABOUT_OK_BUTTON).text, strings.Load(IDS_BUTTON_OK));
+                EXPECT_EQ(view.Control(IDC_ABOUT_ICON).iconId, IDI_APPICON);
             })
-            .Click(1163);
+            .Click(IDC_ABOUT_OK_BUTTON);
         EXPECT_EQ(dialog.DoModal(), IDOK);
         EXPECT_TRUE(user.Finished());
     }

@@ -10,6 +10,7 @@
 #include "launch/CDlgRes.h"
 #include "launch/CStrRes.h"
 #include "pages/CAddSettingDlg.h"
+#include "resources/resource.h"
 #include "support/ScriptedUser.h"
 #include "support/SimMachine.h"
 #include "support/SimPrinterModel.h"
@@ -62,20 +63,20 @@ TEST_F(AddSettingDlg, ExportOffersEverySettingTickedAndReturnsTheTickedOnes)
 
     ScriptedUser user;
     user.Inspect([&](const WindowView& view) {
-            EXPECT_EQ(view.title, strings.Load(13));
-            EXPECT_EQ(view.Control(1099).text, strings.Load(157));
-            EXPECT_EQ(view.Control(1105).text, strings.Load(222));
-            EXPECT_EQ(view.Control(3).text, strings.Load(224));
-            EXPECT_EQ(view.Control(1106).text, strings.Load(209));
+            EXPECT_EQ(view.title, strings.Load(IDS_TITLE_EXPORT));
+            EXPECT_EQ(view.Control(IDC_ADDSETTING_INSTRUCTION).text, strings.Load(IDS_ADDSETTING_EXPORT_INSTRUCTION));
+            EXPECT_EQ(view.Control(IDC_ADDSETTING_CONFIRM_BUTTON).text, strings.Load(IDS_BUTTON_EXPORT));
+            EXPECT_EQ(view.Control(IDC_ADDSETTING_SELECTALL_BUTTON).text, strings.Load(IDS_BUTTON_SELECT_ALL));
+            EXPECT_EQ(view.Control(IDC_ADDSETTING_CANCEL_BUTTON).text, strings.Load(IDS_BUTTON_CANCEL));
             // A name of both kinds is listed once per kind.
-            EXPECT_EQ(view.Control(1100).items, (std::vector<std::string>{"Warm", "Cool", "Warm"}));
-            EXPECT_EQ(view.Control(1100).selectedItems, (std::vector<int>{0, 1, 2}));
+            EXPECT_EQ(view.Control(IDC_ADDSETTING_LIST).items, (std::vector<std::string>{"Warm", "Cool", "Warm"}));
+            EXPECT_EQ(view.Control(IDC_ADDSETTING_LIST).selectedItems, (std::vector<int>{0, 1, 2}));
         })
-        .SelectIndex(1100, 0)
+        .SelectIndex(IDC_ADDSETTING_LIST, 0)
         .Inspect([&](const WindowView& view) {
-            EXPECT_EQ(view.Control(1100).selectedItems, (std::vector<int>{1, 2}));
+            EXPECT_EQ(view.Control(IDC_ADDSETTING_LIST).selectedItems, (std::vector<int>{1, 2}));
         })
-        .Click(1105);
+        .Click(IDC_ADDSETTING_CONFIRM_BUTTON);
     EXPECT_EQ(Run(), 1);
     EXPECT_EQ(Chosen(), (std::vector<std::string>{"Cool", "Warm"}));
     EXPECT_EQ(dialog.GetChosenKinds(), (std::vector<int>{CAddSettingDlg::kindColor, CAddSettingDlg::kindGamma}));
@@ -86,21 +87,21 @@ TEST_F(AddSettingDlg, NothingTickedKeepsItOpenAndCancelEndsWithTwo)
     dialog.Prepare(info, "");
     ASSERT_NE(dialog.ComputeCandidates(), 0);
     ScriptedUser user;
-    user.SelectIndex(1100, 0)
-        .SelectIndex(1100, 1)
-        .SelectIndex(1100, 2)
-        .Click(1105)  // nothing ticked: stays
+    user.SelectIndex(IDC_ADDSETTING_LIST, 0)
+        .SelectIndex(IDC_ADDSETTING_LIST, 1)
+        .SelectIndex(IDC_ADDSETTING_LIST, 2)
+        .Click(IDC_ADDSETTING_CONFIRM_BUTTON)  // nothing ticked: stays
         .Inspect([&](const WindowView& view) { EXPECT_EQ(view.templateId, CAddSettingDlg::templateId); })
-        .Click(3)
+        .Click(IDC_ADDSETTING_SELECTALL_BUTTON)
         .Inspect([&](const WindowView& view) {
-            EXPECT_EQ(view.Control(1100).selectedItems, (std::vector<int>{0, 1, 2}));
+            EXPECT_EQ(view.Control(IDC_ADDSETTING_LIST).selectedItems, (std::vector<int>{0, 1, 2}));
         })
-        .Click(1105);
+        .Click(IDC_ADDSETTING_CONFIRM_BUTTON);
     EXPECT_EQ(Run(), 1);
     EXPECT_EQ(Chosen().size(), 3u);
 
     ScriptedUser cancel;
-    cancel.Click(1106);
+    cancel.Click(IDC_ADDSETTING_CANCEL_BUTTON);
     EXPECT_EQ(Run(), 2);
     ScriptedUser close;
     close.Close();
@@ -129,11 +130,11 @@ TEST_F(AddSettingDlg, ImportOffersOnlySettingsWhoseTablesAreNew)
 
     ScriptedUser user;
     user.Inspect([&](const WindowView& view) {
-            EXPECT_EQ(view.title, strings.Load(12));
-            EXPECT_EQ(view.Control(1099).text, strings.Load(147));
-            EXPECT_EQ(view.Control(1105).text, strings.Load(223));
+            EXPECT_EQ(view.title, strings.Load(IDS_TITLE_IMPORT));
+            EXPECT_EQ(view.Control(IDC_ADDSETTING_INSTRUCTION).text, strings.Load(IDS_ADDSETTING_IMPORT_INSTRUCTION));
+            EXPECT_EQ(view.Control(IDC_ADDSETTING_CONFIRM_BUTTON).text, strings.Load(IDS_BUTTON_IMPORT));
         })
-        .Click(1105);
+        .Click(IDC_ADDSETTING_CONFIRM_BUTTON);
     EXPECT_EQ(Run(), 1);
     EXPECT_EQ(Chosen(), (std::vector<std::string>{"Fresh", "Warm"}));
 

@@ -8,6 +8,7 @@
 #include "framework/DataExchange.h"
 #include "framework/headless/Desktop.h"
 #include "framework/headless/PixelBuffer.h"
+#include "resources/resource.h"
 #include "support/DialogTemplateBuilder.h"
 #include "support/ScriptedUser.h"
 #include "support/SimMachine.h"
@@ -17,7 +18,6 @@ using fw::headless::Desktop;
 namespace {
 
 constexpr UINT kTemplate = 9631;
-constexpr UINT kPalette = 1025;
 constexpr UINT kButton = 9632;
 constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr COLORREF kRed = 0x0000FF;
@@ -27,7 +27,7 @@ constexpr int kCrossedOut = 7;  // and every eighth patch after it
 // A 294 x 240 pixel palette: gaps of 6 and 15 pixels, patches from (6, 15) in steps of 36 and 45.
 class PaletteDialog : public CDialog {
 public:
-    PaletteDialog() : CDialog(kTemplate) { MapCommand(kPalette, &PaletteDialog::OnPalette, STN_CLICKED); }
+    PaletteDialog() : CDialog(kTemplate) { MapCommand(IDC_PALETTE, &PaletteDialog::OnPalette, STN_CLICKED); }
 
     BOOL OnInitDialog() override
     {
@@ -41,7 +41,7 @@ public:
     std::vector<int> clicked;  // the highlighted patch at each click
 
 protected:
-    void DoDataExchange(CDataExchange* dx) override { DDX_Control(dx, kPalette, palette); }
+    void DoDataExchange(CDataExchange* dx) override { DDX_Control(dx, IDC_PALETTE, palette); }
 
 private:
     void OnPalette() { clicked.push_back(palette.GetHighlighted()); }
@@ -53,7 +53,7 @@ class ColorPaletteControlTest : public ::testing::Test {
 protected:
     ColorPaletteControlTest()
     {
-        m_template.Add(kPalette, FW_CLASS_STATIC, SS_OWNERDRAW | SS_NOTIFY, 10, 8, 196, 148)
+        m_template.Add(IDC_PALETTE, FW_CLASS_STATIC, SS_OWNERDRAW | SS_NOTIFY, 10, 8, 196, 148)
             .Add(kButton, FW_CLASS_BUTTON, BS_PUSHBUTTON, 10, 160, 40, 12)
             .Register();
     }
@@ -122,7 +122,7 @@ TEST_F(ColorPaletteControlTest, PaintingShowsFillFramesCrossesAndHighlight)
             EXPECT_EQ(Pixel(6 + 7 * 36 + 5, 20), kRed);                   // the cross of patch 7
             EXPECT_EQ(Pixel(6 + 7 * 36 + 5, 26), CColorPalette::GetFillColor(7));
         })
-        .MoveMouse(kPalette, Centre(9).x, Centre(9).y)
+        .MoveMouse(IDC_PALETTE, Centre(9).x, Centre(9).y)
         .Do([&](auto&) {
             EXPECT_EQ(Pixel(45, 62), CColorPalette::GetPatch(9).hoverFill);
             dialog.palette.Invalidate();
@@ -136,23 +136,23 @@ TEST_F(ColorPaletteControlTest, HighlightFollowsEnabledPatchesAndClicksReportIt)
 {
     ScriptedUser user;
     user.Do([&](auto&) { EXPECT_EQ(dialog.palette.GetHighlighted(), -1); })
-        .ClickAt(kPalette, Centre(3).x, Centre(3).y)
-        .MoveMouse(kPalette, Centre(kCrossedOut).x, Centre(kCrossedOut).y)  // crossed out: keeps patch 3
+        .ClickAt(IDC_PALETTE, Centre(3).x, Centre(3).y)
+        .MoveMouse(IDC_PALETTE, Centre(kCrossedOut).x, Centre(kCrossedOut).y)  // crossed out: keeps patch 3
         .Do([&](auto&) { EXPECT_EQ(dialog.palette.GetHighlighted(), 3); })
-        .MoveMouse(kPalette, Centre(12).x, Centre(12).y)
-        .MoveMouse(kPalette, 2, 2)  // a gap: the highlight stays
+        .MoveMouse(IDC_PALETTE, Centre(12).x, Centre(12).y)
+        .MoveMouse(IDC_PALETTE, 2, 2)  // a gap: the highlight stays
         .Do([&](auto&) {
             EXPECT_EQ(dialog.palette.GetHighlighted(), 12);
             EXPECT_EQ(CColorPalette::GetPatch(3).hover, 0);
             EXPECT_EQ(Pixel(Centre(3).x, Centre(3).y - 10), CColorPalette::GetFillColor(3));
             EXPECT_EQ(CWnd::GetCapture(), &dialog.palette);
         })
-        .ClickAt(kPalette, 2, 2)
+        .ClickAt(IDC_PALETTE, 2, 2)
         .Do([&](auto&) {
             dialog.palette.ClearHighlight(12);
             EXPECT_EQ(dialog.palette.GetHighlighted(), -1);
         })
-        .ClickAt(kPalette, Centre(kCrossedOut).x, Centre(kCrossedOut).y);
+        .ClickAt(IDC_PALETTE, Centre(kCrossedOut).x, Centre(kCrossedOut).y);
     dialog.DoModal();
     EXPECT_TRUE(user.Finished());
     EXPECT_EQ(dialog.clicked, (std::vector<int>{3, 12, -1}));
@@ -162,7 +162,7 @@ TEST_F(ColorPaletteControlTest, LeavingThePaletteGivesUpTheCaptureButKeepsTheHig
 {
     int buttonClicks = 0;
     ScriptedUser user;
-    user.MoveMouse(kPalette, Centre(20).x, Centre(20).y)
+    user.MoveMouse(IDC_PALETTE, Centre(20).x, Centre(20).y)
         .Do([&](auto&) { EXPECT_EQ(CWnd::GetCapture(), &dialog.palette); })
         .MoveMouse(kButton, 5, 5)  // reaches the palette, which holds the capture, outside its area
         .Do([&](auto&) {

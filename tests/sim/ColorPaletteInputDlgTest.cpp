@@ -14,6 +14,7 @@
 #include "launch/CDlgRes.h"
 #include "launch/CStrRes.h"
 #include "launch/TextFormat.h"
+#include "resources/resource.h"
 #include "support/ScriptedUser.h"
 #include "support/SimMachine.h"
 
@@ -55,24 +56,24 @@ TEST_F(ColorPaletteInputDlgTest, OffersTheStepsAroundTheHueCircleAndReturnsTheCh
     Prepare(9, 1, 20, 2, 19, 33, 2, 15, 18);
     ScriptedUser user;
     user.Inspect([&](const WindowView& view) {
-            EXPECT_EQ(view.templateId, 1000u);
-            EXPECT_EQ(view.title, FormatNumber(strings.Load(4), 9));
-            EXPECT_EQ(view.Control(1040).items, (Steps{"33", "34", "35", "0", "1", "2"}));
-            EXPECT_EQ(view.Control(1041).items, (Steps{"15", "16", "17", "18"}));
-            EXPECT_EQ(view.Control(1040).selectedText(), "1");
-            EXPECT_EQ(view.Control(1041).selection, -1);  // 20 is not offered
-            EXPECT_EQ(view.Control(1038).text, "2");
-            EXPECT_EQ(view.Control(1039).text, "19");
-            EXPECT_EQ(view.Control(1030).text, strings.Load(208));
-            EXPECT_EQ(view.Control(1153).text, strings.Load(161));
-            EXPECT_EQ(view.Control(1101).bitmapId, 1501u);
+            EXPECT_EQ(view.templateId, IDD_COLOR_INPUT_DIALOG);
+            EXPECT_EQ(view.title, FormatNumber(strings.Load(IDS_TITLE_COLOR_INPUT), 9));
+            EXPECT_EQ(view.Control(IDC_COLORINPUT_HUE_LIST).items, (Steps{"33", "34", "35", "0", "1", "2"}));
+            EXPECT_EQ(view.Control(IDC_COLORINPUT_STRENGTH_LIST).items, (Steps{"15", "16", "17", "18"}));
+            EXPECT_EQ(view.Control(IDC_COLORINPUT_HUE_LIST).selectedText(), "1");
+            EXPECT_EQ(view.Control(IDC_COLORINPUT_STRENGTH_LIST).selection, -1);  // 20 is not offered
+            EXPECT_EQ(view.Control(IDC_COLORINPUT_DEFAULT_HUE).text, "2");
+            EXPECT_EQ(view.Control(IDC_COLORINPUT_DEFAULT_STRENGTH).text, "19");
+            EXPECT_EQ(view.Control(IDC_COLORINPUT_OK_BUTTON).text, strings.Load(IDS_BUTTON_OK));
+            EXPECT_EQ(view.Control(IDC_COLORINPUT_PICTURE_NOTE).text, strings.Load(IDS_COLORINPUT_PICTURE_NOTE));
+            EXPECT_EQ(view.Control(IDC_COLORINPUT_PICTURE).bitmapId, IDB_COLOR_INPUT);
         })
         .Do([&](auto&) {
-            const HWND swatch = dialog.GetDlgItem(1046)->m_hWnd;
+            const HWND swatch = dialog.GetDlgItem(IDC_COLORINPUT_SWATCH)->m_hWnd;
             EXPECT_EQ(fw::headless::Desktop::Get().Surface(swatch).Get(3, 3), CColorPalette::GetFillColor(9));
         })
-        .Select(1040, "35")
-        .Click(1030);
+        .Select(IDC_COLORINPUT_HUE_LIST, "35")
+        .Click(IDC_COLORINPUT_OK_BUTTON);
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_TRUE(user.Finished());
     // The y list had no selection: y keeps its value instead of turning into 0.
@@ -84,11 +85,11 @@ TEST_F(ColorPaletteInputDlgTest, SingleStepRangeAndOkWithBothChoices)
     Prepare(0, 4, 3, 4, 3, 4, 4, 1, 5);
     ScriptedUser user;
     user.Inspect([&](const WindowView& view) {
-            EXPECT_EQ(view.Control(1040).items, (Steps{"4"}));
-            EXPECT_EQ(view.Control(1041).selectedText(), "3");
+            EXPECT_EQ(view.Control(IDC_COLORINPUT_HUE_LIST).items, (Steps{"4"}));
+            EXPECT_EQ(view.Control(IDC_COLORINPUT_STRENGTH_LIST).selectedText(), "3");
         })
-        .Select(1041, "5")
-        .Click(1030);
+        .Select(IDC_COLORINPUT_STRENGTH_LIST, "5")
+        .Click(IDC_COLORINPUT_OK_BUTTON);
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_TRUE(user.Finished());
     EXPECT_EQ(Result(), std::make_pair(4, 5));
@@ -98,11 +99,13 @@ TEST_F(ColorPaletteInputDlgTest, CancelAndCloseKeepTheOpenedValues)
 {
     Prepare(30, 10, 12, 11, 12, 8, 14, 7, 17);
     ScriptedUser user;
-    user.Select(1040, "14").Select(1041, "7").Click(1102);
+    user.Select(IDC_COLORINPUT_HUE_LIST, "14")
+        .Select(IDC_COLORINPUT_STRENGTH_LIST, "7")
+        .Click(IDC_COLORINPUT_CANCEL_BUTTON);
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_EQ(Result(), std::make_pair(10, 12));
 
-    user.Select(1040, "8").Close();
+    user.Select(IDC_COLORINPUT_HUE_LIST, "8").Close();
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_TRUE(user.Finished());
     EXPECT_EQ(Result(), std::make_pair(10, 12));

@@ -18,6 +18,7 @@
 #include "launch/CDlgRes.h"
 #include "launch/CStrRes.h"
 #include "launch/IWizardSheet.h"
+#include "resources/resource.h"
 #include "support/DialogTemplateBuilder.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/ScriptedUser.h"
@@ -35,7 +36,6 @@ namespace {
 
 constexpr UINT kBefore = 9641;
 constexpr UINT kAfter = 9642;
-constexpr UINT kPalette = 1025;
 constexpr int kPatch = 9;  // default (2, 20); hue steps 35 ... 5, strength 15 ... 24
 
 using Steps = std::vector<std::string>;
@@ -58,7 +58,7 @@ protected:
         info = model.Info();
         info.editType = 1;
         info.reloadNeeded = 1;
-        info.selectedSettingName = strings.Load(518);
+        info.selectedSettingName = strings.Load(IDS_DEFAULT_ENTRY);
     }
 
     // A user setting "Mine" with patch 9 at (4, 18), stored as the save page stores it.
@@ -98,7 +98,10 @@ protected:
     // Opens the input dialog of a patch and chooses x and y in it.
     static void Choose(ScriptedUser& user, int index, const std::string& x, const std::string& y)
     {
-        user.ClickAt(kPalette, Centre(index).x, Centre(index).y).Select(1040, x).Select(1041, y).Click(1030);
+        user.ClickAt(IDC_PALETTE, Centre(index).x, Centre(index).y)
+            .Select(IDC_COLORINPUT_HUE_LIST, x)
+            .Select(IDC_COLORINPUT_STRENGTH_LIST, y)
+            .Click(IDC_COLORINPUT_OK_BUTTON);
     }
 
     // The tables the page must print for "Mine".
@@ -133,14 +136,14 @@ TEST_F(ColorPalettePageTest, ActivationLoadsTheDefaultsAndMarksThePatches)
     ScriptedUser user;
     user.Next()
         .Inspect([&](const WindowView& view) {
-            EXPECT_EQ(view.templateId, 111u);
+            EXPECT_EQ(view.templateId, IDD_COLOR_PALETTE_PAGE);
             EXPECT_TRUE(view.buttons.back.enabled);
             EXPECT_TRUE(view.buttons.next.enabled);
-            EXPECT_EQ(view.Control(1109).text, strings.Load(160));
-            EXPECT_EQ(view.Control(1028).text, strings.Load(114));
-            EXPECT_EQ(view.Control(1026).text, strings.Load(113));
-            EXPECT_EQ(view.Control(1029).text, strings.Load(227));
-            EXPECT_EQ(view.Control(1003).text, strings.Load(204));
+            EXPECT_EQ(view.Control(IDC_PALETTE_TESTPRINT_NOTE).text, strings.Load(IDS_PALETTE_TESTPRINT_NOTE));
+            EXPECT_EQ(view.Control(IDC_PALETTE_LEGEND).text, strings.Load(IDS_PALETTE_LEGEND));
+            EXPECT_EQ(view.Control(IDC_PALETTE_INSTRUCTION).text, strings.Load(IDS_PALETTE_INSTRUCTION));
+            EXPECT_EQ(view.Control(IDC_PALETTE_TESTPRINT_BUTTON).text, strings.Load(IDS_BUTTON_PALETTE_TEST_PRINT));
+            EXPECT_EQ(view.Control(IDC_PALETTE_UNDO_BUTTON).text, strings.Load(IDS_BUTTON_UNDO_CHANGES));
             EXPECT_EQ(info.reloadNeeded, 0);
             EXPECT_TRUE(page->GetCurrentData().IsEqual(page->GetDataMng().GetDefault()));
             EXPECT_EQ(Current(kPatch), std::make_pair(2, 20));
@@ -149,15 +152,15 @@ TEST_F(ColorPalettePageTest, ActivationLoadsTheDefaultsAndMarksThePatches)
             EXPECT_EQ(CColorPalette::GetPatch(0).enabled, 0);  // black is not adjusted
             EXPECT_EQ(CColorPalette::GetPatch(kPatch).changed, 0);
         })
-        .ClickAt(kPalette, Centre(0).x, Centre(0).y)  // crossed out: opens nothing
-        .Inspect([](const WindowView& view) { EXPECT_EQ(view.templateId, 111u); })
+        .ClickAt(IDC_PALETTE, Centre(0).x, Centre(0).y)  // crossed out: opens nothing
+        .Inspect([](const WindowView& view) { EXPECT_EQ(view.templateId, IDD_COLOR_PALETTE_PAGE); })
         .Cancel();
     EXPECT_EQ(Run(), IDCANCEL);
     EXPECT_TRUE(user.Finished()) << user.Remaining();
     for (const std::string& refusal : user.Refusals()) ADD_FAILURE() << refusal;
     ASSERT_EQ(boxes.Count(), 1u);
-    EXPECT_EQ(boxes.Last().text, strings.Load(521));
-    EXPECT_EQ(titles, (std::vector<UINT>{3}));
+    EXPECT_EQ(boxes.Last().text, strings.Load(IDS_QUESTION_CANCEL));
+    EXPECT_EQ(titles, (std::vector<UINT>{IDS_TITLE_COLOR_PALETTE}));
 }
 
 TEST_F(ColorPalettePageTest, EditsFollowTheDialogAndSurviveUntilAReloadIsAsked)
@@ -167,18 +170,18 @@ TEST_F(ColorPalettePageTest, EditsFollowTheDialogAndSurviveUntilAReloadIsAsked)
     boxes.QueueAnswer(IDCANCEL);
     ScriptedUser user;
     user.Next()
-        .ClickAt(kPalette, Centre(kPatch).x, Centre(kPatch).y)
+        .ClickAt(IDC_PALETTE, Centre(kPatch).x, Centre(kPatch).y)
         .Inspect([&](const WindowView& view) {
-            EXPECT_EQ(view.templateId, 1000u);
-            EXPECT_EQ(view.Control(1040).items, (Steps{"35", "0", "1", "2", "3", "4", "5"}));
-            EXPECT_EQ(view.Control(1040).selectedText(), "2");
-            EXPECT_EQ(view.Control(1041).selectedText(), "20");
-            EXPECT_EQ(view.Control(1038).text, "2");
+            EXPECT_EQ(view.templateId, IDD_COLOR_INPUT_DIALOG);
+            EXPECT_EQ(view.Control(IDC_COLORINPUT_HUE_LIST).items, (Steps{"35", "0", "1", "2", "3", "4", "5"}));
+            EXPECT_EQ(view.Control(IDC_COLORINPUT_HUE_LIST).selectedText(), "2");
+            EXPECT_EQ(view.Control(IDC_COLORINPUT_STRENGTH_LIST).selectedText(), "20");
+            EXPECT_EQ(view.Control(IDC_COLORINPUT_DEFAULT_HUE).text, "2");
             EXPECT_EQ(CWnd::GetCapture(), nullptr);
         })
-        .Select(1040, "4")
-        .Select(1041, "18")
-        .Click(1030)
+        .Select(IDC_COLORINPUT_HUE_LIST, "4")
+        .Select(IDC_COLORINPUT_STRENGTH_LIST, "18")
+        .Click(IDC_COLORINPUT_OK_BUTTON)
         .Do([&](auto&) {
             EXPECT_EQ(Current(kPatch), std::make_pair(4, 18));
             int x = 0, y = 0, edited = 0;
@@ -189,8 +192,8 @@ TEST_F(ColorPalettePageTest, EditsFollowTheDialogAndSurviveUntilAReloadIsAsked)
             EXPECT_EQ(page->GetPalette().GetHighlighted(), -1);
         })
         .Cancel()  // answered Cancel: the wizard stays
-        .ClickAt(kPalette, Centre(kPatch).x, Centre(kPatch).y)
-        .Click(1102)  // the same value again: no mark changes
+        .ClickAt(IDC_PALETTE, Centre(kPatch).x, Centre(kPatch).y)
+        .Click(IDC_COLORINPUT_CANCEL_BUTTON)  // the same value again: no mark changes
         .Do([&](auto&) {
             EXPECT_EQ(Current(kPatch), std::make_pair(4, 18));
             EXPECT_EQ(CColorPalette::GetPatch(kPatch).bold, 1);
@@ -221,8 +224,8 @@ TEST_F(ColorPalettePageTest, EditsFollowTheDialogAndSurviveUntilAReloadIsAsked)
     EXPECT_TRUE(user.Finished()) << user.Remaining();
     for (const std::string& refusal : user.Refusals()) ADD_FAILURE() << refusal;
     ASSERT_EQ(boxes.Count(), 2u);
-    EXPECT_EQ(boxes.Boxes()[0].text, strings.Load(517));
-    EXPECT_EQ(boxes.Boxes()[1].text, strings.Load(521));
+    EXPECT_EQ(boxes.Boxes()[0].text, strings.Load(IDS_QUESTION_CANCEL_UNSAVED));
+    EXPECT_EQ(boxes.Boxes()[1].text, strings.Load(IDS_QUESTION_CANCEL));
 }
 
 TEST_F(ColorPalettePageTest, UserSettingLoadsItsValuesAndRevertAsksFirst)
@@ -243,9 +246,9 @@ TEST_F(ColorPalettePageTest, UserSettingLoadsItsValuesAndRevertAsksFirst)
             EXPECT_EQ(CColorPalette::GetPatch(kPatch).changed, 0);
             EXPECT_EQ(CColorPalette::GetPatch(kPatch).bold, 1);  // differs from the stored value
         })
-        .Click(1003)
+        .Click(IDC_PALETTE_UNDO_BUTTON)
         .Do([&](auto&) { EXPECT_EQ(Current(kPatch), std::make_pair(2, 20)); })
-        .Click(1003)
+        .Click(IDC_PALETTE_UNDO_BUTTON)
         .Do([&](auto&) {
             EXPECT_EQ(Current(kPatch), std::make_pair(4, 18));
             EXPECT_EQ(page->GetDataMng().IsUnchanged(), 1);
@@ -258,8 +261,8 @@ TEST_F(ColorPalettePageTest, UserSettingLoadsItsValuesAndRevertAsksFirst)
     EXPECT_TRUE(user.Finished()) << user.Remaining();
     EXPECT_EQ(info.dataSaved, 1);
     ASSERT_EQ(boxes.Count(), 2u);
-    EXPECT_EQ(boxes.Boxes()[0].text, strings.Load(542));
-    EXPECT_EQ(boxes.Boxes()[0].caption, strings.Load(539));
+    EXPECT_EQ(boxes.Boxes()[0].text, strings.Load(IDS_QUESTION_UNDO_CHANGES));
+    EXPECT_EQ(boxes.Boxes()[0].caption, strings.Load(IDS_CAPTION_WARNING));
     EXPECT_EQ(boxes.Boxes()[0].style, static_cast<UINT>(MB_YESNO | MB_ICONWARNING));
 }
 
@@ -281,7 +284,7 @@ TEST_P(ColorPalettePrintTest, PrintsTheUserSettingsTablesTheWayTheModelPrints)
     std::vector<UINT> dialogs;
     MessageBoxRecorder boxes;
     ScriptedUser user;
-    user.Next().Click(1029);
+    user.Next().Click(IDC_PALETTE_TESTPRINT_BUTTON);
     for (int tick = 0; tick < 6; ++tick) {
         user.Inspect([&](const WindowView& view) {
                 if (view.kind == WindowView::Kind::Dialog && (dialogs.empty() || dialogs.back() != view.templateId))
@@ -307,7 +310,8 @@ TEST_P(ColorPalettePrintTest, PrintsTheUserSettingsTablesTheWayTheModelPrints)
     user.Cancel();
     EXPECT_EQ(Run(), IDCANCEL);
     EXPECT_TRUE(user.Finished()) << user.Remaining();
-    for (const auto& box : boxes.Boxes()) EXPECT_EQ(box.text, strings.Load(521));  // only the cancel question
+    // Only the cancel question.
+    for (const auto& box : boxes.Boxes()) EXPECT_EQ(box.text, strings.Load(IDS_QUESTION_CANCEL));
 
     CCcmTables tables;
     ExpectedTables(tables);
@@ -317,7 +321,8 @@ TEST_P(ColorPalettePrintTest, PrintsTheUserSettingsTablesTheWayTheModelPrints)
     const SimJob job = jobs.front();
     machine.ClearJobs();
     if (model.printMode == "EMF") {
-        EXPECT_EQ(dialogs, (std::vector<UINT>{1110}));  // progress, then the notice in the same template
+        // Progress, then the notice in the same template.
+        EXPECT_EQ(dialogs, (std::vector<UINT>{IDD_PRINT_MESSAGE_DIALOG}));
         ASSERT_EQ(job.plays.size(), 1u);
         EXPECT_EQ(job.plays[0].metafile, testPath);
         ASSERT_FALSE(profile.empty());
@@ -330,14 +335,14 @@ TEST_P(ColorPalettePrintTest, PrintsTheUserSettingsTablesTheWayTheModelPrints)
         icc.MakeTemporaryProfile(print.GetDeviceMode(), tables.T(), catalog);
         EXPECT_EQ(printedProfile, machine.ReadFile(profile)) << "the profile holds the setting's T table";
     } else if (model.printMode == "EMF_INTERNAL") {
-        EXPECT_EQ(dialogs, (std::vector<UINT>{1110}));  // the printing notice
+        EXPECT_EQ(dialogs, (std::vector<UINT>{IDD_PRINT_MESSAGE_DIALOG}));  // the printing notice
         CEmfInternalNT print;
         print.SetPrinterName(model.printer);
         print.OpenPrinterData();
         print.PrintPage(testPath, info.ccmVersion, 110, tables.T(), tables.V(), size);
         EXPECT_EQ(job.devMode, machine.Jobs().at(0).devMode);
     } else if (model.printMode == "EMF_INTERNAL_XPS") {
-        EXPECT_EQ(dialogs, (std::vector<UINT>{175}));
+        EXPECT_EQ(dialogs, (std::vector<UINT>{IDD_TESTJOB_DIALOG}));
         ASSERT_FALSE(temporaryId.empty());
         EXPECT_EQ(Ini(catalog, "Color", "SettingNum"), "1");
         EXPECT_EQ(Ini(catalog, "Color", "SettingName" + temporaryId), "");
@@ -371,7 +376,7 @@ TEST_F(ColorPalettePageTest, DefaultSettingPrintsOnTheWindows9xFamilyWithItsOwnL
     ScriptedUser user;
     user.Next();
     Choose(user, kPatch, "4", "18");
-    user.Click(1029).Wait(1500).Cancel();
+    user.Click(IDC_PALETTE_TESTPRINT_BUTTON).Wait(1500).Cancel();
     EXPECT_EQ(Run(), IDCANCEL);
     ASSERT_EQ(machine.Jobs().size(), 1u);
     const SimJob job = machine.Jobs().front();
@@ -403,7 +408,7 @@ TEST_F(ColorPalettePageTest, TemporaryNameAvoidsUsedNamesAndGoesWhenTheSessionEn
     MessageBoxRecorder boxes;
     ScriptedUser user;
     user.Next()
-        .Click(1029)
+        .Click(IDC_PALETTE_TESTPRINT_BUTTON)
         .Wait(700)
         .Do([&](auto&) {
             EXPECT_EQ(Ini(catalog, "Color", "SettingNum"), "2");
@@ -418,7 +423,7 @@ TEST_F(ColorPalettePageTest, TemporaryNameAvoidsUsedNamesAndGoesWhenTheSessionEn
             EXPECT_EQ(Ini(catalog, "Color", "SettingID1"), "");
         })
         .Wait(1000)
-        .Inspect([](const WindowView& view) { EXPECT_EQ(view.templateId, 111u); })
+        .Inspect([](const WindowView& view) { EXPECT_EQ(view.templateId, IDD_COLOR_PALETTE_PAGE); })
         .Cancel();
     EXPECT_EQ(Run(), IDCANCEL);
     EXPECT_TRUE(user.Finished()) << user.Remaining();
@@ -435,9 +440,9 @@ TEST_F(ColorPalettePageTest, MissingTestPageIsReportedAndNothingIsPrinted)
     WritePrivateProfileStringA(("CCMVer" + model.version).c_str(), "ColorTestFile", nullptr, ini.c_str());
     MessageBoxRecorder boxes;
     ScriptedUser user;
-    user.Next().Click(1029).Cancel();
+    user.Next().Click(IDC_PALETTE_TESTPRINT_BUTTON).Cancel();
     EXPECT_EQ(Run(), IDCANCEL);
     ASSERT_EQ(boxes.Count(), 2u);
-    EXPECT_EQ(boxes.Boxes()[0].text, strings.Load(524));
+    EXPECT_EQ(boxes.Boxes()[0].text, strings.Load(IDS_ERR_PAGE_NOT_FOUND));
     EXPECT_TRUE(machine.Jobs().empty());
 }

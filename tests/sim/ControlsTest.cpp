@@ -16,6 +16,7 @@
 #include "framework/headless/UserInput.h"
 #include "launch/CStrRes.h"
 #include "launch/CmyException.h"
+#include "resources/resource.h"
 #include "support/DialogTemplateBuilder.h"
 #include "support/ScriptedUser.h"
 #include "support/SimMachine.h"
@@ -94,7 +95,7 @@ protected:
         EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     }
 
-    std::string DefaultEntry() { return CStrRes().Load(518); }
+    std::string DefaultEntry() { return CStrRes().Load(IDS_DEFAULT_ENTRY); }
 
     SimMachine machine;
     DialogTemplateBuilder builder{kTemplate};
@@ -220,7 +221,7 @@ TEST_F(Controls, NoDefaultSettingsAnywhereRaises535ForTheListBox) {
             d.list.AddDefaultSettingNames("10");
             ADD_FAILURE() << "no exception";
         } catch (const CmyException& error) {
-            EXPECT_EQ(error.GetTextId(), 535u);
+            EXPECT_EQ(error.GetTextId(), IDS_ERR_NO_DEFAULT_SETTINGS);
             EXPECT_EQ(error.GetFileArgument(), "Tavrel.ini");
             EXPECT_EQ(error.GetSeverity(), CmyException::error);
         }
@@ -270,13 +271,13 @@ TEST(ControlsText, BadDigitsKeepThePreviousPairsDigitAndALoneDigitIsIgnored) {
 TEST_F(Controls, CaptionsComeFromTheStringLibrary) {
     WithDialog([](ControlsDialog& d) {
         CStrRes strings;
-        d.button.SetCaption(208);
-        EXPECT_EQ(d.button.GetWindowText(), strings.Load(208));
-        d.text.SetCaption(535, "Tavrel.ini");
+        d.button.SetCaption(IDS_BUTTON_OK);
+        EXPECT_EQ(d.button.GetWindowText(), strings.Load(IDS_BUTTON_OK));
+        d.text.SetCaption(IDS_ERR_NO_DEFAULT_SETTINGS, "Tavrel.ini");
         const std::string shown = d.text.GetWindowText();
         EXPECT_NE(shown.find("Tavrel.ini"), std::string::npos);
         EXPECT_EQ(shown.find("%s"), std::string::npos);
-        d.text.SetCaption(535);
-        EXPECT_EQ(d.text.GetWindowText(), strings.Load(535));
+        d.text.SetCaption(IDS_ERR_NO_DEFAULT_SETTINGS);
+        EXPECT_EQ(d.text.GetWindowText(), strings.Load(IDS_ERR_NO_DEFAULT_SETTINGS));
     });
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "resources/resource.h"
 #include "support/SimMachine.h"
 #include "launch/CmyException.h"
 #include "storage/CCtrlMng.h"
@@ -103,7 +104,7 @@ TEST_F(CtrlMngTest, SixtySettingsInBothSectionsRefuseAnotherWithNothingWritten)
             catalog.AddSetting("One more");
             ADD_FAILURE() << "kind " << kind << " accepted a 61st setting";
         } catch (const CmyException& e) {
-            EXPECT_EQ(e.GetTextId(), 525u);
+            EXPECT_EQ(e.GetTextId(), IDS_ERR_CATALOG_FULL);
             EXPECT_EQ(e.GetSeverity(), 1);
             EXPECT_EQ(e.GetFileArgument(), "");
         }

@@ -14,6 +14,7 @@
 #include "gamma/CGammaDataMng.h"
 #include "launch/CmyException.h"
 #include "modules/recording/RecordingClient.h"
+#include "resources/resource.h"
 #include "storage/CIniAcc.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/SimMachine.h"
@@ -103,9 +104,9 @@ TEST_P(DataMngTest, StoredTablesAreReadAsBytes)
     CIniAcc ini(catalog);
     for (const char* damagedV : {"ff", "ff0", "fg00", ""}) {
         ini.WriteString("Color", "CCMNV4", damagedV);
-        EXPECT_EQ(ThrownId([&] { colour.ReadCCM("Warm", t, v); }), 537) << damagedV;
+        EXPECT_EQ(ThrownId([&] { colour.ReadCCM("Warm", t, v); }), IDS_ERR_SETTING_DATA_MISSING) << damagedV;
     }
-    EXPECT_EQ(ThrownId([&] { colour.ReadCCM("Nobody", nullptr, nullptr); }), 537);
+    EXPECT_EQ(ThrownId([&] { colour.ReadCCM("Nobody", nullptr, nullptr); }), IDS_ERR_SETTING_DATA_MISSING);
 }
 
 TEST_P(DataMngTest, ColourSaveStoresTablesEverywhereAndProfilesForEmf)
@@ -273,7 +274,7 @@ TEST_P(DataMngTest, GammaFailuresLeaveNothingHalfStored)
     EXPECT_DOUBLE_EQ(gamma.GetCurrent().GetGamma(), recording::DefaultGamma(0) / 100.0);
 
     recorder.SetTableSize(0);
-    EXPECT_EQ(ThrownId([&] { gamma.SaveTemporarySetting("Soft", 0, ""); }), 546);
+    EXPECT_EQ(ThrownId([&] { gamma.SaveTemporarySetting("Soft", 0, ""); }), IDS_ERR_SETTING_NOT_STORED);
     EXPECT_EQ(Value(info.driverCatalogPath, "Gamma", "Soft"), "3");
     EXPECT_EQ(Value(info.driverCatalogPath, "Gamma", "CCMNT2"), "0A1B");
     recorder.SetTableSize(228);

@@ -10,6 +10,7 @@
 #include "framework/headless/UiView.h"
 #include "gamma/CGammaData.h"
 #include "launch/TavrelEntry.h"
+#include "resources/resource.h"
 #include "storage/CFileAcc.h"
 #include "storage/CIniAcc.h"
 #include "support/MessageBoxRecorder.h"
@@ -37,19 +38,19 @@ TEST(EditAndSaveScenario, ColourSettingIsEditedAndSavedOnAnEmfModel)
     model.Install(machine);
     MessageBoxRecorder boxes;
     ScriptedUser user;
-    user.Click(1012)
+    user.Click(IDC_SELECTEDIT_COLOR_RADIO)
         .Next()
-        .Inspect([](const WindowView& view) { EXPECT_EQ(view.templateId, 110u); })
+        .Inspect([](const WindowView& view) { EXPECT_EQ(view.templateId, IDD_COLOR_SETTING_SELECT_PAGE); })
         .Next()
-        .Inspect([](const WindowView& view) { EXPECT_EQ(view.templateId, 111u); })
-        .ClickAt(1025, PatchCentre(9).x, PatchCentre(9).y)
-        .SelectIndex(1040, 0)
-        .SelectIndex(1041, 0)
-        .Click(1030)
+        .Inspect([](const WindowView& view) { EXPECT_EQ(view.templateId, IDD_COLOR_PALETTE_PAGE); })
+        .ClickAt(IDC_PALETTE, PatchCentre(9).x, PatchCentre(9).y)
+        .SelectIndex(IDC_COLORINPUT_HUE_LIST, 0)
+        .SelectIndex(IDC_COLORINPUT_STRENGTH_LIST, 0)
+        .Click(IDC_COLORINPUT_OK_BUTTON)
         .Next()
-        .Inspect([](const WindowView& view) { EXPECT_EQ(view.templateId, 1002u); })
-        .Type(1107, "Evening")
-        .Click(1045)
+        .Inspect([](const WindowView& view) { EXPECT_EQ(view.templateId, IDD_SAVE_SETTING_PAGE); })
+        .Type(IDC_SAVE_NAME_EDIT, "Evening")
+        .Click(IDC_SAVE_BUTTON)
         .Wait(600)  // the profiles are built behind the progress dialog
         .Finish();
     EXPECT_EQ(CallTintora32(0, 0, model.printer.c_str(), 0), 0);
@@ -77,16 +78,16 @@ TEST(EditAndSaveScenario, GammaSettingIsEditedAndSavedOnARawModel)
     model.Install(machine);
     MessageBoxRecorder boxes;
     ScriptedUser user;
-    user.Click(1013)
+    user.Click(IDC_SELECTEDIT_GAMMA_RADIO)
         .Next()
-        .Inspect([](const WindowView& view) { EXPECT_EQ(view.templateId, 112u); })
-        .Select(1152, "Vivid")
+        .Inspect([](const WindowView& view) { EXPECT_EQ(view.templateId, IDD_GAMMA_SETTING_SELECT_PAGE); })
+        .Select(IDC_GAMMASELECT_LIST, "Vivid")
         .Next()
-        .Inspect([](const WindowView& view) { EXPECT_EQ(view.templateId, 1004u); })
-        .Slide(1052, 4)  // gamma 1.8
+        .Inspect([](const WindowView& view) { EXPECT_EQ(view.templateId, IDD_GAMMA_PAGE); })
+        .Slide(IDC_GAMMA_GAMMA_SLIDER, 4)  // gamma 1.8
         .Next()
-        .Type(1107, "Night")
-        .Click(1045)
+        .Type(IDC_SAVE_NAME_EDIT, "Night")
+        .Click(IDC_SAVE_BUTTON)
         .Finish();
     EXPECT_EQ(CallTintora32(0, 0, model.printer.c_str(), 0), 0);
     EXPECT_TRUE(user.Finished()) << user.Remaining();

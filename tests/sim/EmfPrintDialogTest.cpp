@@ -16,6 +16,7 @@
 #include "modules/recording/RecordingClient.h"
 #include "platform/win32api.h"
 #include "printer/CPrint.h"
+#include "resources/resource.h"
 #include "storage/CIniAcc.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/ScriptedUser.h"
@@ -86,8 +87,8 @@ TEST_F(EmfPrintDialogTest, GammaProfilesCallTheModuleSixTimesAndPrintNothing)
     ScriptedUser user;
     user.Inspect([&](const WindowView& view) {
         EXPECT_EQ(view.templateId, CEmfPrintDialog::templateId);
-        EXPECT_EQ(view.title, strings.Load(555));
-        EXPECT_EQ(view.Control(1111).text, strings.Load(556));
+        EXPECT_EQ(view.title, strings.Load(IDS_PROGRESS_TITLE));
+        EXPECT_EQ(view.Control(IDC_PRINTMSG_TEXT).text, strings.Load(IDS_PROGRESS_TEXT));
         EXPECT_EQ(view.timers, std::vector<UINT_PTR>{1});
     });
     // Escape before the work has run neither skips nor cuts it short.
@@ -121,8 +122,8 @@ TEST_F(EmfPrintDialogTest, TestPrintMakesTheTemporaryProfilePrintsThePageAndShow
     user.Wait(500).Inspect([&](const WindowView& view) {
         // The notice runs on top once the page has gone to the spooler.
         EXPECT_EQ(view.templateId, CPrintMsgDlg::templateId);
-        EXPECT_EQ(view.title, strings.Load(553));
-        EXPECT_EQ(view.Control(1111).text, strings.Load(554));
+        EXPECT_EQ(view.title, strings.Load(IDS_PRINTMSG_TITLE));
+        EXPECT_EQ(view.Control(IDC_PRINTMSG_TEXT).text, strings.Load(IDS_PRINTMSG_TEXT));
         EXPECT_EQ(machine.Jobs().size(), 1u);
         noticeSeen = true;
     });
@@ -167,10 +168,8 @@ TEST_F(EmfPrintDialogTest, MissingIccModuleEndsWithTheMessageAndNoFile)
     for (int mode : {CEmfPrintDialog::modeGammaProfiles, CEmfPrintDialog::modeGammaTest}) {
         SCOPED_TRACE(mode);
         ScriptedUser user;
-        EXPECT_EQ(ThrownId([&] {
-                      CEmfPrintDialog::Run(info, mode, model.TestFile("GammaTestFile"), table, "Soft");
-                  }),
-                  557u);
+        EXPECT_EQ(ThrownId([&] { CEmfPrintDialog::Run(info, mode, model.TestFile("GammaTestFile"), table, "Soft"); }),
+                  IDS_ERR_MODULE_FAILED);
     }
     // The opener reports it, not the dialog.
     EXPECT_EQ(boxes.Count(), 0u);
@@ -193,15 +192,14 @@ TEST_F(EmfPrintDialogTest, PrinterThatCannotBeOpenedEndsWithMinusOneAndKeepsTheM
         EXPECT_EQ(dialog.DoModal(), -1);
     }
     ASSERT_TRUE(dialog.GetFailure().has_value());
-    EXPECT_EQ(dialog.GetFailure()->GetTextId(), 530u);
+    EXPECT_EQ(dialog.GetFailure()->GetTextId(), IDS_ERR_PRINTER_NOT_OPENED);
     EXPECT_TRUE(recorder->Calls().empty());
     EXPECT_TRUE(Profiles(model.DataFolder()).empty());
 
     ScriptedUser user;
-    EXPECT_EQ(ThrownId([&] {
-                  CEmfPrintDialog::Run(info, CEmfPrintDialog::modeColorProfiles, std::string(), table, "Soft");
-              }),
-              530u);
+    EXPECT_EQ(
+        ThrownId([&] { CEmfPrintDialog::Run(info, CEmfPrintDialog::modeColorProfiles, std::string(), table, "Soft"); }),
+        IDS_ERR_PRINTER_NOT_OPENED);
     EXPECT_TRUE(machine.Jobs().empty());
 }
 
@@ -212,7 +210,7 @@ TEST_F(EmfPrintDialogTest, MissingTestPageIsPassedOnWithoutAJob)
                   CEmfPrintDialog::Run(info, CEmfPrintDialog::modeGammaTest, model.UtilityFolder() + "NOPAGE.EMF",
                                        table, std::string());
               }),
-              532u);
+              IDS_ERR_FILE_ACCESS);
     EXPECT_TRUE(machine.Jobs().empty());
 }
 

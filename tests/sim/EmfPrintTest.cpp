@@ -9,6 +9,7 @@
 
 #include "launch/CmyException.h"
 #include "platform/win32api.h"
+#include "resources/resource.h"
 #include "support/MinimalMetafile.h"
 #include "support/SimMachine.h"
 #include "testprint/CEmfInternal9x.h"
@@ -286,9 +287,9 @@ TEST_F(EmfPrintTest, TablesOrFieldsBeyondTheDeviceModeStopThePrint)
     // Longer than a table area.
     const std::vector<BYTE> longT = Table(257, 1);
     const std::vector<BYTE> longV = Table(257, 2);
-    EXPECT_EQ(MessageOf([&] { PrintOne<CEmfInternalNT>(110, longT, longV); }), 531u);
-    EXPECT_EQ(MessageOf([&] { PrintOne<CEmfInternal9x>(110, longT, longV); }), 531u);
-    EXPECT_EQ(MessageOf([&] { PrintOne<CEmfInternalXPS>(110, longT, longV, 1, DWORD{1}); }), 531u);
+    EXPECT_EQ(MessageOf([&] { PrintOne<CEmfInternalNT>(110, longT, longV); }), IDS_ERR_PRINT_FAILED);
+    EXPECT_EQ(MessageOf([&] { PrintOne<CEmfInternal9x>(110, longT, longV); }), IDS_ERR_PRINT_FAILED);
+    EXPECT_EQ(MessageOf([&] { PrintOne<CEmfInternalXPS>(110, longT, longV, 1, DWORD{1}); }), IDS_ERR_PRINT_FAILED);
     EXPECT_TRUE(machine.Jobs().empty());
     // A full area is fine, and a sample print ignores the tables altogether.
     EXPECT_EQ(MessageOf([&] { PrintOne<CEmfInternalNT>(110, Table(256, 1), Table(256, 2)); }), 0u);
@@ -308,7 +309,8 @@ TEST_F(EmfPrintTest, TablesOrFieldsBeyondTheDeviceModeStopThePrint)
         print.SetPrinterName(kPrinter);
         print.OpenPrinterData();
         const std::string before(reinterpret_cast<const char*>(print.GetDeviceMode()), print.GetDeviceModeSize());
-        EXPECT_EQ(MessageOf([&] { print.PrintPage(kPage, kVersion, c.kind, t.data(), v.data(), 228); }), 531u)
+        EXPECT_EQ(MessageOf([&] { print.PrintPage(kPage, kVersion, c.kind, t.data(), v.data(), 228); }),
+                  IDS_ERR_PRINT_FAILED)
             << c.extra;
         // Not even the orientation was touched.
         EXPECT_EQ(std::string(reinterpret_cast<const char*>(print.GetDeviceMode()), print.GetDeviceModeSize()),
@@ -323,11 +325,12 @@ TEST_F(EmfPrintTest, TablesOrFieldsBeyondTheDeviceModeStopThePrint)
         CEmfInternalXPS xps;
         xps.SetPrinterName(kPrinter);
         xps.OpenPrinterData();
-        EXPECT_EQ(MessageOf([&] { xps.PrintPage(kPage, kVersion, 108, nullptr, nullptr, 0, 1, 1); }), 531u);
+        EXPECT_EQ(MessageOf([&] { xps.PrintPage(kPage, kVersion, 108, nullptr, nullptr, 0, 1, 1); }),
+                  IDS_ERR_PRINT_FAILED);
         CEmfPrint emf;
         emf.SetPrinterName(kPrinter);
         emf.OpenPrinterData();
-        EXPECT_EQ(MessageOf([&] { emf.PrintPage(kPage, kVersion, 0, nullptr, nullptr, 0); }), 531u);
+        EXPECT_EQ(MessageOf([&] { emf.PrintPage(kPage, kVersion, 0, nullptr, nullptr, 0); }), IDS_ERR_PRINT_FAILED);
         EXPECT_TRUE(small.Jobs().empty());
     }
 }
@@ -336,16 +339,15 @@ TEST_F(EmfPrintTest, MissingPrinterOrTestFileRaises)
 {
     CEmfInternalNT missingPrinter;
     missingPrinter.SetPrinterName("No Such Printer");
-    EXPECT_EQ(MessageOf([&] { missingPrinter.OpenPrinterData(); }), 530u);
+    EXPECT_EQ(MessageOf([&] { missingPrinter.OpenPrinterData(); }), IDS_ERR_PRINTER_NOT_OPENED);
 
     CEmfInternalNT print;
     print.SetPrinterName(kPrinter);
     print.OpenPrinterData();
     ASSERT_NE(print.GetDeviceMode(), nullptr);
-    EXPECT_EQ(MessageOf([&] {
-                  print.PrintPage("C:\\Host\\Tintora\\missing.emf", kVersion, 110, t.data(), v.data(), 228);
-              }),
-              532u);
+    EXPECT_EQ(
+        MessageOf([&] { print.PrintPage("C:\\Host\\Tintora\\missing.emf", kVersion, 110, t.data(), v.data(), 228); }),
+        IDS_ERR_FILE_ACCESS);
     EXPECT_TRUE(machine.Jobs().empty());
 }
 

@@ -10,6 +10,7 @@
 #include "launch/CStrRes.h"
 #include "launch/CmyException.h"
 #include "platform/win32api.h"
+#include "resources/resource.h"
 #include "storage/CFileAcc.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/SimMachine.h"
@@ -137,10 +138,10 @@ TEST_F(FileAccTest, MissingDataFileShowsTheSettingName)
     CObject* loaded = acc.LoadObject("", utility + "UCD9.dat", RUNTIME_CLASS(CColorData), "C:\\x\\My Setting");
     EXPECT_EQ(loaded, nullptr);
     ASSERT_EQ(boxes.Count(), 1u);
-    EXPECT_EQ(boxes.Last().text, CmyException(537, "My Setting").GetMessage());
+    EXPECT_EQ(boxes.Last().text, CmyException(IDS_ERR_SETTING_DATA_MISSING, "My Setting").GetMessage());
     EXPECT_NE(boxes.Last().text.find("My Setting"), std::string::npos);
     EXPECT_EQ(boxes.Last().style & 0xF0u, 0x10u);
-    EXPECT_EQ(boxes.Last().caption, CStrRes().Load(538));
+    EXPECT_EQ(boxes.Last().caption, CStrRes().Load(IDS_CAPTION_ERROR));
 }
 
 TEST_F(FileAccTest, OtherOpenFailureShowsTheGeneralFileMessage)
@@ -148,7 +149,7 @@ TEST_F(FileAccTest, OtherOpenFailureShowsTheGeneralFileMessage)
     MessageBoxRecorder boxes;
     EXPECT_EQ(acc.LoadObject("C:\\NoFolder\\", "UCD1.dat", RUNTIME_CLASS(CColorData), "One"), nullptr);
     ASSERT_EQ(boxes.Count(), 1u);
-    EXPECT_EQ(boxes.Last().text, CmyException(532).GetMessage());
+    EXPECT_EQ(boxes.Last().text, CmyException(IDS_ERR_FILE_ACCESS).GetMessage());
 }
 
 TEST_F(FileAccTest, UnreadableDataFilesGiveNoObjectSilentlyAndStayAsTheyWere)
@@ -200,8 +201,8 @@ TEST_F(FileAccTest, WriteDataReplacesTheFileInTheDataFolder)
     EXPECT_EQ(machine.ReadFile(utility + "Drv\\01C1.ICB"), "abc");
 
     CFileAcc noName;
-    EXPECT_EQ(ThrownId([&] { noName.WriteData("abc", 3, ""); }), 557u);
-    EXPECT_EQ(ThrownId([&] { profile.WriteData("abc", 3, "NoFolder"); }), 532u);
+    EXPECT_EQ(ThrownId([&] { noName.WriteData("abc", 3, ""); }), IDS_ERR_MODULE_FAILED);
+    EXPECT_EQ(ThrownId([&] { profile.WriteData("abc", 3, "NoFolder"); }), IDS_ERR_FILE_ACCESS);
 }
 
 TEST_F(FileAccTest, RawReadGivesTheWholeFile)
@@ -220,9 +221,9 @@ TEST_F(FileAccTest, RawReadGivesTheWholeFile)
     EXPECT_EQ(acc.DeleteFile(utility + "page.prn"), 0);  // closed
 
     CFileAcc missing(utility + "none.prn");
-    EXPECT_EQ(ThrownId([&] { missing.OpenRead(); }), 524u);
+    EXPECT_EQ(ThrownId([&] { missing.OpenRead(); }), IDS_ERR_PAGE_NOT_FOUND);
     CFileAcc badFolder("C:\\NoFolder\\none.prn");
-    EXPECT_EQ(ThrownId([&] { badFolder.OpenRead(); }), 532u);
+    EXPECT_EQ(ThrownId([&] { badFolder.OpenRead(); }), IDS_ERR_FILE_ACCESS);
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "launch/CDlgRes.h"
 #include "launch/CStrRes.h"
 #include "modules/recording/RecordingClient.h"
+#include "resources/resource.h"
 #include "storage/CCtrlMng.h"
 #include "storage/CIniAcc.h"
 #include "support/DialogTemplateBuilder.h"
@@ -127,7 +128,8 @@ protected:
     {
         std::vector<std::string> texts;
         for (const auto& box : boxes.Boxes()) {
-            if (box.text != Text(521) && box.text != Text(517)) texts.push_back(box.text);
+            if (box.text != Text(IDS_QUESTION_CANCEL) && box.text != Text(IDS_QUESTION_CANCEL_UNSAVED))
+                texts.push_back(box.text);
         }
         return texts;
     }
@@ -178,9 +180,10 @@ TEST(GammaPageMapping, SliderPicturesAndFreeTestNames)
     EXPECT_EQ(CGammaPage::PositionOfGamma(1.6), 2);
     EXPECT_EQ(CGammaPage::PositionOfGamma(1.549), 1);
     EXPECT_EQ(CGammaPage::PositionOfGamma(std::nan("")), -1);
-    const std::vector<std::pair<double, UINT>> pictures = {{1.59, 1517}, {1.6, 1518}, {1.7, 1518}, {1.71, 1519},
-                                                           {1.9, 1519},  {1.91, 1520}, {2.1, 1520}, {2.11, 1521},
-                                                           {2.3, 1521},  {2.31, 1522}, {std::nan(""), 1517}};
+    const std::vector<std::pair<double, UINT>> pictures = {
+        {1.59, IDB_GAMMA_CURVE1}, {1.6, IDB_GAMMA_CURVE2},  {1.7, IDB_GAMMA_CURVE2},         {1.71, IDB_GAMMA_CURVE3},
+        {1.9, IDB_GAMMA_CURVE3},  {1.91, IDB_GAMMA_CURVE4}, {2.1, IDB_GAMMA_CURVE4},         {2.11, IDB_GAMMA_CURVE5},
+        {2.3, IDB_GAMMA_CURVE5},  {2.31, IDB_GAMMA_CURVE6}, {std::nan(""), IDB_GAMMA_CURVE1}};
     for (const auto& [gamma, picture] : pictures) EXPECT_EQ(CGammaPage::GammaPicture(gamma), picture) << gamma;
     CmyStringArray taken;
     EXPECT_EQ(CGammaPage::FreeTestName(taken), "testprint");
@@ -195,35 +198,35 @@ TEST_P(GammaPageEditTest, ActivationShowsTheDefaultSettingAndUntouchedCountsAsUn
     info.reloadNeeded = 1;
     info.dataSaved = 0;
     user.Next().Inspect([&](const WindowView& view) {
-        EXPECT_EQ(view.templateId, 1004u);
-        EXPECT_EQ(view.title, Text(8));
+        EXPECT_EQ(view.templateId, IDD_GAMMA_PAGE);
+        EXPECT_EQ(view.title, Text(IDS_TITLE_GAMMA));
         EXPECT_TRUE(view.buttons.back.enabled);
         EXPECT_TRUE(view.buttons.next.enabled);
-        EXPECT_EQ(view.Control(1073).text, Text(115));
-        EXPECT_EQ(view.Control(1070).text, Text(132));
-        EXPECT_EQ(view.Control(1068).text, Text(213));
-        EXPECT_EQ(view.Control(1128).text, Text(219));
-        EXPECT_EQ(view.Control(1074).text, Text(207));
-        EXPECT_EQ(view.Control(1054).bitmapId, 1504u);
+        EXPECT_EQ(view.Control(IDC_GAMMA_INSTRUCTION).text, Text(IDS_GAMMA_INSTRUCTION));
+        EXPECT_EQ(view.Control(IDC_GAMMA_HUE_LABEL).text, Text(IDS_GAMMA_HUE_LABEL));
+        EXPECT_EQ(view.Control(IDC_GAMMA_HUE_FROM_PRINTER_CHECK).text, Text(IDS_GAMMA_HUE_FROM_PRINTER));
+        EXPECT_EQ(view.Control(IDC_GAMMA_ZONE6_NAME).text, Text(IDS_ZONE_MAGENTA));
+        EXPECT_EQ(view.Control(IDC_GAMMA_TESTPRINT_BUTTON).text, Text(IDS_BUTTON_GAMMA_TEST_PRINT));
+        EXPECT_EQ(view.Control(IDC_GAMMA_SCALE_PICTURE).bitmapId, IDB_GAMMA_SCALE);
         // Default mode 1: gamma 1.51 shows as position 1 and "1.5".
-        EXPECT_EQ(view.Control(1052).rangeMax, 10);
-        EXPECT_EQ(view.Control(1052).position, 1);
-        EXPECT_EQ(view.Control(1051).text, "1.5");
-        EXPECT_EQ(view.Control(1103).bitmapId, 1517u);
-        EXPECT_EQ(view.Control(1066).rangeMin, -50);
-        EXPECT_EQ(view.Control(1066).position, DefaultHue(1, 0));
-        EXPECT_EQ(view.Control(1064).text, std::to_string(DefaultHue(1, 0)));
-        EXPECT_EQ(view.Control(1067).position, DefaultLevel(1, 0));
-        EXPECT_EQ(view.Control(1065).text, std::to_string(DefaultLevel(1, 0)));
-        EXPECT_FALSE(view.Control(1068).checked());
-        EXPECT_TRUE(view.Control(1066).enabled);
-        EXPECT_TRUE(view.Control(1058).checked());
-        EXPECT_EQ(view.Control(1071).bitmapId, 1509u);
-        EXPECT_EQ(view.Control(1072).bitmapId, 1515u);
+        EXPECT_EQ(view.Control(IDC_GAMMA_GAMMA_SLIDER).rangeMax, 10);
+        EXPECT_EQ(view.Control(IDC_GAMMA_GAMMA_SLIDER).position, 1);
+        EXPECT_EQ(view.Control(IDC_GAMMA_GAMMA_VALUE).text, "1.5");
+        EXPECT_EQ(view.Control(IDC_GAMMA_CURVE_PICTURE).bitmapId, IDB_GAMMA_CURVE1);
+        EXPECT_EQ(view.Control(IDC_GAMMA_HUE_SLIDER).rangeMin, -50);
+        EXPECT_EQ(view.Control(IDC_GAMMA_HUE_SLIDER).position, DefaultHue(1, 0));
+        EXPECT_EQ(view.Control(IDC_GAMMA_HUE_VALUE).text, std::to_string(DefaultHue(1, 0)));
+        EXPECT_EQ(view.Control(IDC_GAMMA_LEVEL_SLIDER).position, DefaultLevel(1, 0));
+        EXPECT_EQ(view.Control(IDC_GAMMA_LEVEL_VALUE).text, std::to_string(DefaultLevel(1, 0)));
+        EXPECT_FALSE(view.Control(IDC_GAMMA_HUE_FROM_PRINTER_CHECK).checked());
+        EXPECT_TRUE(view.Control(IDC_GAMMA_HUE_SLIDER).enabled);
+        EXPECT_TRUE(view.Control(IDC_GAMMA_ZONE1_RADIO).checked());
+        EXPECT_EQ(view.Control(IDC_GAMMA_ZONE_PICTURE1).bitmapId, IDB_ZONE1_RED);
+        EXPECT_EQ(view.Control(IDC_GAMMA_ZONE_PICTURE2).bitmapId, IDB_ZONE2_RED);
         // The swatches are painted in their zones' colours.
         auto& desktop = fw::headless::Desktop::Get();
-        EXPECT_EQ(desktop.Surface(view.Control(1143).handle).Get(3, 3), RGB(255, 0, 0));
-        EXPECT_EQ(desktop.Surface(view.Control(1146).handle).Get(3, 3), RGB(0, 142, 182));
+        EXPECT_EQ(desktop.Surface(view.Control(IDC_GAMMA_ZONE1_SWATCH).handle).Get(3, 3), RGB(255, 0, 0));
+        EXPECT_EQ(desktop.Surface(view.Control(IDC_GAMMA_ZONE4_SWATCH).handle).Get(3, 3), RGB(0, 142, 182));
     });
     user.Next().Cancel();
     Run();
@@ -234,32 +237,35 @@ TEST_P(GammaPageEditTest, ActivationShowsTheDefaultSettingAndUntouchedCountsAsUn
 
 TEST_P(GammaPageEditTest, ZonesBySwatchOrRadioAndTheHueFromThePrinter)
 {
-    user.Next().Click(1146).Inspect([&](const WindowView& view) {
-        EXPECT_TRUE(view.Control(1061).checked());
-        EXPECT_FALSE(view.Control(1058).checked());
-        EXPECT_EQ(view.Control(1071).bitmapId, 1506u);
-        EXPECT_EQ(view.Control(1072).bitmapId, 1512u);
-        EXPECT_EQ(view.Control(1066).position, DefaultHue(1, 3));
-        EXPECT_TRUE(view.Control(1068).checked());  // zone 3 takes the printer's hue by default
-        EXPECT_FALSE(view.Control(1066).enabled);
-        EXPECT_FALSE(view.Control(1070).enabled);
+    user.Next().Click(IDC_GAMMA_ZONE4_SWATCH).Inspect([&](const WindowView& view) {
+        EXPECT_TRUE(view.Control(IDC_GAMMA_ZONE4_RADIO).checked());
+        EXPECT_FALSE(view.Control(IDC_GAMMA_ZONE1_RADIO).checked());
+        EXPECT_EQ(view.Control(IDC_GAMMA_ZONE_PICTURE1).bitmapId, IDB_ZONE1_CYAN);
+        EXPECT_EQ(view.Control(IDC_GAMMA_ZONE_PICTURE2).bitmapId, IDB_ZONE2_CYAN);
+        EXPECT_EQ(view.Control(IDC_GAMMA_HUE_SLIDER).position, DefaultHue(1, 3));
+        // Zone 3 takes the printer's hue by default.
+        EXPECT_TRUE(view.Control(IDC_GAMMA_HUE_FROM_PRINTER_CHECK).checked());
+        EXPECT_FALSE(view.Control(IDC_GAMMA_HUE_SLIDER).enabled);
+        EXPECT_FALSE(view.Control(IDC_GAMMA_HUE_LABEL).enabled);
     });
-    user.Click(1068).Inspect([&](const WindowView& view) {
-        EXPECT_TRUE(view.Control(1066).enabled);
-        EXPECT_TRUE(view.Control(1064).enabled);
-        EXPECT_EQ(view.Control(1066).position, DefaultHue(1, 3));
+    user.Click(IDC_GAMMA_HUE_FROM_PRINTER_CHECK).Inspect([&](const WindowView& view) {
+        EXPECT_TRUE(view.Control(IDC_GAMMA_HUE_SLIDER).enabled);
+        EXPECT_TRUE(view.Control(IDC_GAMMA_HUE_VALUE).enabled);
+        EXPECT_EQ(view.Control(IDC_GAMMA_HUE_SLIDER).position, DefaultHue(1, 3));
     });
-    user.Click(1068).Inspect([&](const WindowView& view) {
-        EXPECT_EQ(view.Control(1066).position, recording::PrinterHue(3));
-        EXPECT_EQ(view.Control(1064).text, std::to_string(recording::PrinterHue(3)));
-        EXPECT_FALSE(view.Control(1066).enabled);
+    user.Click(IDC_GAMMA_HUE_FROM_PRINTER_CHECK).Inspect([&](const WindowView& view) {
+        EXPECT_EQ(view.Control(IDC_GAMMA_HUE_SLIDER).position, recording::PrinterHue(3));
+        EXPECT_EQ(view.Control(IDC_GAMMA_HUE_VALUE).text, std::to_string(recording::PrinterHue(3)));
+        EXPECT_FALSE(view.Control(IDC_GAMMA_HUE_SLIDER).enabled);
     });
-    user.Slide(1067, 44).Click(1058).Inspect([&](const WindowView& view) {
-        EXPECT_TRUE(view.Control(1058).checked());
-        EXPECT_FALSE(view.Control(1061).checked());
-        EXPECT_EQ(view.Control(1067).position, DefaultLevel(1, 0));
+    user.Slide(IDC_GAMMA_LEVEL_SLIDER, 44).Click(IDC_GAMMA_ZONE1_RADIO).Inspect([&](const WindowView& view) {
+        EXPECT_TRUE(view.Control(IDC_GAMMA_ZONE1_RADIO).checked());
+        EXPECT_FALSE(view.Control(IDC_GAMMA_ZONE4_RADIO).checked());
+        EXPECT_EQ(view.Control(IDC_GAMMA_LEVEL_SLIDER).position, DefaultLevel(1, 0));
     });
-    user.Click(1061).Inspect([&](const WindowView& view) { EXPECT_EQ(view.Control(1065).text, "44"); });
+    user.Click(IDC_GAMMA_ZONE4_RADIO).Inspect([&](const WindowView& view) {
+        EXPECT_EQ(view.Control(IDC_GAMMA_LEVEL_VALUE).text, "44");
+    });
     user.Next().Cancel();
     Run();
     int hue[6], printer[6], level[6];
@@ -277,38 +283,51 @@ TEST_P(GammaPageEditTest, StoredSliderGammaUndoAndReloadRules)
 {
     SelectSoft();
     user.Next().Inspect([&](const WindowView& view) {
-        EXPECT_EQ(view.Control(1052).position, 2);
-        EXPECT_EQ(view.Control(1051).text, "1.6");
-        EXPECT_EQ(view.Control(1103).bitmapId, 1518u);
+        EXPECT_EQ(view.Control(IDC_GAMMA_GAMMA_SLIDER).position, 2);
+        EXPECT_EQ(view.Control(IDC_GAMMA_GAMMA_VALUE).text, "1.6");
+        EXPECT_EQ(view.Control(IDC_GAMMA_CURVE_PICTURE).bitmapId, IDB_GAMMA_CURVE2);
     });
     user.Back().Inspect([&](const WindowView&) { EXPECT_EQ(info.dataSaved, 1); });
     // Edits survive leaving and coming back to the same setting.
-    user.Next().Slide(1052, 8).Slide(1066, -20).Back().Next().Inspect([&](const WindowView& view) {
-        EXPECT_EQ(info.dataSaved, 0);
-        EXPECT_EQ(view.Control(1051).text, "2.2");
-        EXPECT_EQ(view.Control(1103).bitmapId, 1521u);
-        EXPECT_EQ(view.Control(1066).position, -20);
-    });
-    user.Do([&](auto&) { boxes.QueueAnswer(IDNO); }).Click(1075).Inspect([&](const WindowView& view) {
-        EXPECT_EQ(view.Control(1052).position, 8);
-        EXPECT_EQ(boxes.Last().text, Text(542));
+    user.Next()
+        .Slide(IDC_GAMMA_GAMMA_SLIDER, 8)
+        .Slide(IDC_GAMMA_HUE_SLIDER, -20)
+        .Back()
+        .Next()
+        .Inspect([&](const WindowView& view) {
+            EXPECT_EQ(info.dataSaved, 0);
+            EXPECT_EQ(view.Control(IDC_GAMMA_GAMMA_VALUE).text, "2.2");
+            EXPECT_EQ(view.Control(IDC_GAMMA_CURVE_PICTURE).bitmapId, IDB_GAMMA_CURVE5);
+            EXPECT_EQ(view.Control(IDC_GAMMA_HUE_SLIDER).position, -20);
+        });
+    user.Do([&](auto&) { boxes.QueueAnswer(IDNO); }).Click(IDC_GAMMA_UNDO_BUTTON).Inspect([&](const WindowView& view) {
+        EXPECT_EQ(view.Control(IDC_GAMMA_GAMMA_SLIDER).position, 8);
+        EXPECT_EQ(boxes.Last().text, Text(IDS_QUESTION_UNDO_CHANGES));
         EXPECT_EQ(boxes.Last().style, 52u);
-        EXPECT_EQ(boxes.Last().caption, Text(539));
+        EXPECT_EQ(boxes.Last().caption, Text(IDS_CAPTION_WARNING));
     });
-    user.Do([&](auto&) { boxes.QueueAnswer(IDYES); }).Click(1075).Inspect([&](const WindowView& view) {
-        EXPECT_EQ(view.Control(1052).position, 2);
-        EXPECT_EQ(view.Control(1066).position, 1);
+    user.Do([&](auto&) { boxes.QueueAnswer(IDYES); }).Click(IDC_GAMMA_UNDO_BUTTON).Inspect([&](const WindowView& view) {
+        EXPECT_EQ(view.Control(IDC_GAMMA_GAMMA_SLIDER).position, 2);
+        EXPECT_EQ(view.Control(IDC_GAMMA_HUE_SLIDER).position, 1);
         EXPECT_EQ(page->GetDataMng().IsUnchanged(), 1);
     });
     // Another setting, or a reload request, loads afresh.
-    user.Slide(1052, 9).Back().Do([&](auto&) { SelectDefault("Photo", 2); }).Next().Inspect([&](const WindowView& view) {
-        EXPECT_EQ(view.Control(1052).position, 1);
-        EXPECT_EQ(view.Control(1066).position, DefaultHue(2, 0));
-    });
-    user.Slide(1052, 9).Back().Do([&](auto&) { info.reloadNeeded = 1; }).Next().Inspect([&](const WindowView& view) {
-        EXPECT_EQ(view.Control(1052).position, 1);
-        EXPECT_EQ(info.reloadNeeded, 0);
-    });
+    user.Slide(IDC_GAMMA_GAMMA_SLIDER, 9)
+        .Back()
+        .Do([&](auto&) { SelectDefault("Photo", 2); })
+        .Next()
+        .Inspect([&](const WindowView& view) {
+            EXPECT_EQ(view.Control(IDC_GAMMA_GAMMA_SLIDER).position, 1);
+            EXPECT_EQ(view.Control(IDC_GAMMA_HUE_SLIDER).position, DefaultHue(2, 0));
+        });
+    user.Slide(IDC_GAMMA_GAMMA_SLIDER, 9)
+        .Back()
+        .Do([&](auto&) { info.reloadNeeded = 1; })
+        .Next()
+        .Inspect([&](const WindowView& view) {
+            EXPECT_EQ(view.Control(IDC_GAMMA_GAMMA_SLIDER).position, 1);
+            EXPECT_EQ(info.reloadNeeded, 0);
+        });
     user.Cancel();
     Run();
 }
@@ -317,7 +336,7 @@ TEST_P(GammaPageTest, TestPrintSendsTheEditedTablesTheModelsWay)
 {
     SelectSoft();
     unsigned xpsId = 0;
-    user.Next().Slide(1052, 4).Click(1074);
+    user.Next().Slide(IDC_GAMMA_GAMMA_SLIDER, 4).Click(IDC_GAMMA_TESTPRINT_BUTTON);
     if (model.printMode == "EMF_INTERNAL_XPS") {
         // The job stays queued: the temporary setting exists until it has left.
         user.Wait(1000).Do([&](auto&) {
@@ -375,7 +394,7 @@ TEST_P(GammaPageEditTest, NinetyFiveFamilyPrintsInternalPagesInItsOwnLayout)
     machine.Set("OsVersion", "PlatformId", "1");
     machine.Apply();
     WritePrivateProfileStringA(("CCMVer" + model.version).c_str(), "PrintMode", "EMF_INTERNAL", ini.c_str());
-    user.Next().Click(1074);
+    user.Next().Click(IDC_GAMMA_TESTPRINT_BUTTON);
     Run();
     EXPECT_TRUE(Reports().empty());
     std::vector<SimJob> jobs = machine.Jobs();
@@ -388,20 +407,20 @@ TEST_P(GammaPageEditTest, NinetyFiveFamilyPrintsInternalPagesInItsOwnLayout)
 TEST_P(GammaPageEditTest, FailuresAreShownAndChangeNothing)
 {
     const std::string section = "CCMVer" + model.version;
-    user.Next().Slide(1052, 3).Do([&](auto&) {
+    user.Next().Slide(IDC_GAMMA_GAMMA_SLIDER, 3).Do([&](auto&) {
         WritePrivateProfileStringA(section.c_str(), "GammaTestFile", nullptr, ini.c_str());
     });
-    user.Click(1074).Inspect([&](const WindowView& view) {
-        EXPECT_EQ(boxes.Last().text, Text(524));
-        EXPECT_EQ(view.Control(1052).position, 3);
+    user.Click(IDC_GAMMA_TESTPRINT_BUTTON).Inspect([&](const WindowView& view) {
+        EXPECT_EQ(boxes.Last().text, Text(IDS_ERR_PAGE_NOT_FOUND));
+        EXPECT_EQ(view.Control(IDC_GAMMA_GAMMA_SLIDER).position, 3);
     });
     // A module that cannot be loaded leaves the zone's own hue.
     user.Do([&](auto&) { WritePrivateProfileStringA(section.c_str(), "Module", "MISSING.dll", ini.c_str()); });
-    user.Click(1058).Click(1068).Inspect([&](const WindowView& view) {
-        EXPECT_EQ(boxes.Last().text, Text(557));
-        EXPECT_FALSE(view.Control(1068).checked());
-        EXPECT_TRUE(view.Control(1066).enabled);
-        EXPECT_EQ(view.Control(1066).position, DefaultHue(1, 0));
+    user.Click(IDC_GAMMA_ZONE1_RADIO).Click(IDC_GAMMA_HUE_FROM_PRINTER_CHECK).Inspect([&](const WindowView& view) {
+        EXPECT_EQ(boxes.Last().text, Text(IDS_ERR_MODULE_FAILED));
+        EXPECT_FALSE(view.Control(IDC_GAMMA_HUE_FROM_PRINTER_CHECK).checked());
+        EXPECT_TRUE(view.Control(IDC_GAMMA_HUE_SLIDER).enabled);
+        EXPECT_EQ(view.Control(IDC_GAMMA_HUE_SLIDER).position, DefaultHue(1, 0));
     });
     user.Cancel();
     Run();
@@ -412,7 +431,9 @@ TEST_P(GammaPageEditTest, FailuresAreShownAndChangeNothing)
 TEST_P(GammaPageEditTest, EndOfSessionDuringAnXpsPrintRemovesTheTemporarySetting)
 {
     WritePrivateProfileStringA(("CCMVer" + model.version).c_str(), "PrintMode", "EMF_INTERNAL_XPS", ini.c_str());
-    user.Next().Click(1074).Wait(100).Do([&](auto&) { EXPECT_EQ(GammaValue("SettingNum"), "3"); });
+    user.Next().Click(IDC_GAMMA_TESTPRINT_BUTTON).Wait(100).Do([&](auto&) {
+        EXPECT_EQ(GammaValue("SettingNum"), "3");
+    });
     user.EndSession().Do([&](auto&) { EXPECT_EQ(GammaValue("SettingNum"), "2"); }).Wait(2000);
     Run();
     EXPECT_EQ(GammaValue("SettingNum"), "2");
@@ -428,9 +449,9 @@ TEST_P(GammaPageEditTest, XpsPrintWithAFullCatalogueNamesNoOtherSetting)
         full += "SettingID" + n + "=" + n + "\r\nSettingName" + n + "=S" + n + "\r\n";
     }
     machine.WriteFile(model.CatalogPath(), full);
-    user.Next().Click(1074).Cancel();
+    user.Next().Click(IDC_GAMMA_TESTPRINT_BUTTON).Cancel();
     Run();
     EXPECT_TRUE(machine.Jobs().empty());
-    EXPECT_EQ(Reports(), std::vector<std::string>{Text(525)});
+    EXPECT_EQ(Reports(), std::vector<std::string>{Text(IDS_ERR_CATALOG_FULL)});
     EXPECT_EQ(machine.ReadFile(model.CatalogPath()), full);
 }

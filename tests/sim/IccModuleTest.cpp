@@ -12,6 +12,7 @@
 #include "launch/CmyException.h"
 #include "modules/recording/RecordingClient.h"
 #include "platform/win32api.h"
+#include "resources/resource.h"
 #include "storage/CIniAcc.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/SimMachine.h"
@@ -31,7 +32,6 @@ const std::string kInstalled = kDriverFolder + "Tav Laser\\";
 const std::string kCatalogText =
     "[Color]\r\nSettingNum=1\r\nSettingID0=4\r\nSettingName4=Warm\r\n"
     "[Gamma]\r\nSettingNum=2\r\nSettingID0=0\r\nSettingID1=2\r\nSettingName0=Hard\r\nSettingName2=Soft\r\n";
-constexpr int kModuleFailure = 557;
 
 struct Request {
     int32_t reserved, x, y, count;
@@ -212,11 +212,11 @@ TEST_F(IccModuleTest, MissingModuleFailsBeforeAnyFileIsWritten)
         SCOPED_TRACE(version);
         auto module = Module(version);
         EXPECT_EQ(ThrownId([&] { module->MakeProfiles(table, CIccModule::gammaProfiles, "Soft", kCatalog); }),
-                  kModuleFailure);
+                  IDS_ERR_MODULE_FAILED);
         DEVMODEA devMode{};
         devMode.dmPrintQuality = 600;
         devMode.dmYResolution = 600;
-        EXPECT_EQ(ThrownId([&] { module->MakeTemporaryProfile(&devMode, table, kCatalog); }), kModuleFailure);
+        EXPECT_EQ(ThrownId([&] { module->MakeTemporaryProfile(&devMode, table, kCatalog); }), IDS_ERR_MODULE_FAILED);
     }
     EXPECT_TRUE(ProfileFiles(kDataFolder).empty());
     EXPECT_FALSE(machine.Exists(kInstalled));
@@ -229,11 +229,11 @@ TEST_F(IccModuleTest, ModuleReportingFailureWritesNothing)
     recorder->SetProfileResult(1);
     auto module = Module();
     EXPECT_EQ(ThrownId([&] { module->MakeProfiles(table, CIccModule::colorProfiles, "Warm", kCatalog); }),
-              kModuleFailure);
+              IDS_ERR_MODULE_FAILED);
     EXPECT_EQ(ProfileCalls().size(), 2u);  // stops at the first profile
     DEVMODEA devMode{};
     devMode.dmPrintQuality = -3;
-    EXPECT_EQ(ThrownId([&] { module->MakeTemporaryProfile(&devMode, table, kCatalog); }), kModuleFailure);
+    EXPECT_EQ(ThrownId([&] { module->MakeTemporaryProfile(&devMode, table, kCatalog); }), IDS_ERR_MODULE_FAILED);
     EXPECT_TRUE(ProfileFiles(kDataFolder).empty());
     // No path to a profile that was never written.
     EXPECT_EQ(machine.ReadFile(kCatalog), kCatalogText);

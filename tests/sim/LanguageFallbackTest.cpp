@@ -10,15 +10,13 @@
 #include "launch/CStrRes.h"
 #include "launch/CmyException.h"
 #include "launch/CmyMessageBox.h"
+#include "resources/resource.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/SimMachine.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr UINT kErrorCaption = 538;
-constexpr UINT kDefaultEntry = 518;
 
 // The dialog library name the loader chooses on the current machine.
 std::string DialogLibraryName() {
@@ -55,20 +53,20 @@ TEST_F(LanguageFallback, EnglishMachineUsesTheEnglishLibraries) {
     machine.Set("Machine", "UILanguage", "0x0409");
     machine.Apply();
     EXPECT_EQ(DialogLibraryName(), "XVDLGENU.dll");
-    EXPECT_FALSE(CStrRes().Load(kErrorCaption).empty());
+    EXPECT_FALSE(CStrRes().Load(IDS_CAPTION_ERROR).empty());
     EXPECT_NE(CDlgRes().GetModule(), nullptr);
 }
 
 TEST_F(LanguageFallback, LanguageWithoutLibrariesFallsBackToEnglish) {
     machine.Apply();
-    const std::string english = CStrRes().Load(kDefaultEntry);
+    const std::string english = CStrRes().Load(IDS_DEFAULT_ENTRY);
     ASSERT_FALSE(english.empty());
 
     for (const char* language : {"0x0407", "0x0411", "0x0C0A", "0x0000", "0x7FFF"}) {
         SCOPED_TRACE(language);
         machine.Set("Machine", "UILanguage", language);
         machine.Apply();
-        EXPECT_EQ(CStrRes().Load(kDefaultEntry), english);
+        EXPECT_EQ(CStrRes().Load(IDS_DEFAULT_ENTRY), english);
         EXPECT_EQ(DialogLibraryName(), "XVDLGENU.dll");
         CDlgRes dialogs;
         EXPECT_NE(dialogs.GetModule(), nullptr);
@@ -85,7 +83,7 @@ TEST_F(LanguageFallback, LanguageWithItsOwnLibrariesIsPreferred) {
     machine.Set("Machine", "UILanguage", "0x0407");
     machine.Apply();
     EXPECT_EQ(DialogLibraryName(), "XVDLGDEU.dll");
-    EXPECT_FALSE(CStrRes().Load(kDefaultEntry).empty());
+    EXPECT_FALSE(CStrRes().Load(IDS_DEFAULT_ENTRY).empty());
     EXPECT_NE(CDlgRes().GetModule(), nullptr);
 
     machine.Set("Machine", "UILanguage", "0x0807");  // Swiss German: the same library
@@ -101,7 +99,7 @@ TEST_F(LanguageFallback, MissingLanguageLibrariesGiveEmptyTextsAndNoDialogModule
     machine.Set("Machine", "LibraryPath", LibraryFolder({{"vemrload.dll", "vemrload.dll"}}));
     machine.Apply();
     CStrRes strings;
-    EXPECT_EQ(strings.Load(kErrorCaption), "");
+    EXPECT_EQ(strings.Load(IDS_CAPTION_ERROR), "");
     EXPECT_EQ(CDlgRes().GetModule(), nullptr);
 }
 
@@ -111,13 +109,13 @@ TEST_F(LanguageFallback, MissingLoaderGivesEmptyTextsAndNoCrash) {
     ASSERT_EQ(LoadLibraryA("vemrload.dll"), nullptr);
 
     CStrRes strings;
-    EXPECT_EQ(strings.Load(kErrorCaption), "");
+    EXPECT_EQ(strings.Load(IDS_CAPTION_ERROR), "");
     CDlgRes dialogs;
     EXPECT_EQ(dialogs.GetModule(), nullptr);
 
     MessageBoxRecorder boxes;
-    CmyMessageBox().Show(nullptr, 501, 0x10, kErrorCaption);
-    CmyException(537, "C:\\Host\\Tintora\\UCD1.dat").Report();
+    CmyMessageBox().Show(nullptr, IDS_ERR_NO_SUPPORTED_PRINTER, 0x10, IDS_CAPTION_ERROR);
+    CmyException(IDS_ERR_SETTING_DATA_MISSING, "C:\\Host\\Tintora\\UCD1.dat").Report();
     ASSERT_EQ(boxes.Count(), 2u);
     EXPECT_EQ(boxes.Boxes()[0].text, "");
     EXPECT_TRUE(boxes.Boxes()[0].applicationBox);  // no caption text: the framework box

@@ -10,6 +10,7 @@
 #include "launch/CDlgRes.h"
 #include "launch/CStrRes.h"
 #include "printer/CPrint.h"
+#include "resources/resource.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/ScriptedUser.h"
 #include "support/MinimalMetafile.h"
@@ -81,10 +82,10 @@ TEST_F(PrintDialogsTest, WaitsUntilTheJobLeavesTheQueue)
     MessageBoxRecorder boxes;
     ScriptedUser user;
     user.Inspect([&](const WindowView& view) {
-            EXPECT_EQ(view.templateId, 175u);
-            EXPECT_EQ(view.title, strings.Load(19));
-            EXPECT_EQ(view.Control(1167).text, strings.Load(564));
-            EXPECT_EQ(view.Control(IDCANCEL).text, strings.Load(209));
+            EXPECT_EQ(view.templateId, IDD_TESTJOB_DIALOG);
+            EXPECT_EQ(view.title, strings.Load(IDS_TITLE_PRODUCT));
+            EXPECT_EQ(view.Control(IDC_TESTJOB_TEXT).text, strings.Load(IDS_TESTJOB_TEXT));
+            EXPECT_EQ(view.Control(IDCANCEL).text, strings.Load(IDS_BUTTON_CANCEL));
         })
         .Wait(2600)
         .Do([&](auto&) {
@@ -110,13 +111,13 @@ TEST_F(PrintDialogsTest, CancelQuestionAnsweredCancelKeepsWaitingAndOkDeletesThe
     user.Wait(600)
         .Click(IDCANCEL)
         .Inspect([&](const WindowView& view) {
-            EXPECT_EQ(view.title, strings.Load(1));
-            EXPECT_EQ(view.boxText, strings.Load(565));
+            EXPECT_EQ(view.title, strings.Load(IDS_TITLE_UTILITY));
+            EXPECT_EQ(view.boxText, strings.Load(IDS_QUESTION_CANCEL_TESTJOB));
             EXPECT_EQ(view.boxStyle, 0x101u);
         })
         .Answer(IDCANCEL)
         .Wait(1000)
-        .Inspect([&](const WindowView& view) { EXPECT_EQ(view.templateId, 175u); })
+        .Inspect([&](const WindowView& view) { EXPECT_EQ(view.templateId, IDD_TESTJOB_DIALOG); })
         .Do([&](auto&) { EXPECT_EQ(JobState(dialog), ""); })
         .Click(IDCANCEL)
         .Answer(IDOK);
@@ -151,7 +152,7 @@ TEST_F(PrintDialogsTest, AJobTheSpoolerNeverShowsIsGivenUpAfterThirtySeconds)
     CEmfInternalXPS::JobEventHandler swallowed;
     user.Do([&](auto&) { swallowed = CEmfInternalXPS::SetJobEventHandler(nullptr); })
         .Wait(29000)
-        .Inspect([&](const WindowView& view) { EXPECT_EQ(view.templateId, 175u); })
+        .Inspect([&](const WindowView& view) { EXPECT_EQ(view.templateId, IDD_TESTJOB_DIALOG); })
         .Do([&](auto&) {
             ASSERT_NE(dialog.GetJobId(), 0u);
             EXPECT_EQ(JobState(dialog), "");
@@ -174,8 +175,8 @@ TEST_F(PrintDialogsTest, PrintNoticeShownThroughThePrintHandlerClosesByItself)
     ScriptedUser user;
     user.Inspect([&](const WindowView& view) {
             EXPECT_EQ(view.templateId, CPrintMsgDlg::templateId);
-            EXPECT_EQ(view.title, strings.Load(553));
-            EXPECT_EQ(view.Control(1111).text, strings.Load(554));
+            EXPECT_EQ(view.title, strings.Load(IDS_PRINTMSG_TITLE));
+            EXPECT_EQ(view.Control(IDC_PRINTMSG_TEXT).text, strings.Load(IDS_PRINTMSG_TEXT));
         })
         .Wait(750)
         .Inspect([&](const WindowView& view) { EXPECT_EQ(view.templateId, CPrintMsgDlg::templateId); });

@@ -7,6 +7,7 @@
 
 #include "launch/CmyException.h"
 #include "printer/CPrint.h"
+#include "resources/resource.h"
 #include "support/SimMachine.h"
 
 namespace {
@@ -231,7 +232,7 @@ TEST_F(RawDownloadTest, MissingPrintFileCancelsTheJob)
         print.SendRawJob("3.30", kPrintFile, t.data(), v.data(), 228);
         FAIL() << "no exception";
     } catch (const CmyException& e) {
-        EXPECT_EQ(e.GetTextId(), 524u);
+        EXPECT_EQ(e.GetTextId(), IDS_ERR_PAGE_NOT_FOUND);
     }
     std::vector<SimJob> jobs = machine.Jobs();
     ASSERT_EQ(jobs.size(), 1u);
@@ -255,7 +256,7 @@ TEST_F(RawDownloadTest, UnknownPrinterRaises530)
         print.SendRawJob("3.30", kPrintFile, nullptr, nullptr, 0);
         FAIL() << "no exception";
     } catch (const CmyException& e) {
-        EXPECT_EQ(e.GetTextId(), 530u);
+        EXPECT_EQ(e.GetTextId(), IDS_ERR_PRINTER_NOT_OPENED);
     }
     EXPECT_TRUE(machine.Jobs().empty());
 }
@@ -274,7 +275,7 @@ TEST_F(RawDownloadTest, JobThatCannotStartRaises531)
         print.SendRawJob("3.30", kPrintFile, nullptr, nullptr, 0);
         FAIL() << "no exception";
     } catch (const CmyException& e) {
-        EXPECT_EQ(e.GetTextId(), 531u);
+        EXPECT_EQ(e.GetTextId(), IDS_ERR_PRINT_FAILED);
     }
 }
 

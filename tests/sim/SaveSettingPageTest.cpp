@@ -16,6 +16,7 @@
 #include "launch/IWizardSheet.h"
 #include "launch/TextFormat.h"
 #include "pages/CSaveSettingPage.h"
+#include "resources/resource.h"
 #include "storage/CCtrlMng.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/ScriptedUser.h"
@@ -26,15 +27,6 @@
 using fw::headless::WindowView;
 
 namespace {
-
-constexpr UINT kNameEdit = 1107;
-constexpr UINT kSave = 1045;
-constexpr UINT kOverwrite = 1157;
-constexpr UINT kOtherName = 1158;
-constexpr UINT kCheckCancel = 1159;
-constexpr UINT kDialogEdit = 1113;
-constexpr UINT kDialogOk = 1114;
-constexpr UINT kDialogCancel = 1115;
 
 const std::string kCatalog =
     "[Color]\r\nSettingNum=1\r\nSettingID0=4\r\nSettingName4=Warm\r\nCCMNT4=0A1B\r\nCCMNV4=FF00\r\n"
@@ -51,7 +43,7 @@ protected:
         info = model.Info();
         info.dataSaved = 0;
         info.editType = 1;
-        info.selectedSettingName = Text(518);
+        info.selectedSettingName = Text(IDS_DEFAULT_ENTRY);
         info.userSettingSelected = 0;
         managerInfo = info;
     }
@@ -123,16 +115,16 @@ TEST_P(SaveSettingPageTest, ActivationFillsTheTextsAndTheStartingName)
     info.userSettingSelected = 1;
     ScriptedUser user;
     user.Inspect([&](const WindowView& view) {
-            EXPECT_EQ(view.templateId, 1002u);
-            EXPECT_EQ(view.title, Text(18));
-            EXPECT_EQ(view.Control(1042).text, Text(121));
-            EXPECT_EQ(view.Control(1043).text, Text(150));
-            EXPECT_EQ(view.Control(1044).text, Text(123));
-            EXPECT_EQ(view.Control(kSave).text, Text(210));
-            EXPECT_EQ(view.Control(1108).text, Text(163));
-            EXPECT_EQ(view.Control(1049).bitmapId, 1500u);
-            EXPECT_EQ(view.Control(kNameEdit).text, "Warm");
-            EXPECT_EQ(view.Control(kNameEdit).limit, 32u);
+            EXPECT_EQ(view.templateId, IDD_SAVE_SETTING_PAGE);
+            EXPECT_EQ(view.title, Text(IDS_TITLE_SAVE_SETTING));
+            EXPECT_EQ(view.Control(IDC_SAVE_INSTRUCTION).text, Text(IDS_SAVE_INSTRUCTION_COLOR));
+            EXPECT_EQ(view.Control(IDC_SAVE_GROUP).text, Text(IDS_SAVE_GROUP));
+            EXPECT_EQ(view.Control(IDC_SAVE_NAME_LABEL).text, Text(IDS_SAVE_NAME_LABEL));
+            EXPECT_EQ(view.Control(IDC_SAVE_BUTTON).text, Text(IDS_BUTTON_SAVE));
+            EXPECT_EQ(view.Control(IDC_SAVE_CLOSING_NOTE).text, Text(IDS_SAVE_CLOSING_NOTE));
+            EXPECT_EQ(view.Control(IDC_SAVE_PICTURE).bitmapId, IDB_SIDE_PICTURE);
+            EXPECT_EQ(view.Control(IDC_SAVE_NAME_EDIT).text, "Warm");
+            EXPECT_EQ(view.Control(IDC_SAVE_NAME_EDIT).limit, 32u);
             EXPECT_TRUE(view.buttons.finish.visible);
             EXPECT_FALSE(view.buttons.finish.enabled);
             EXPECT_TRUE(view.buttons.back.enabled);
@@ -141,7 +133,7 @@ TEST_P(SaveSettingPageTest, ActivationFillsTheTextsAndTheStartingName)
     Run();
     ExpectScriptDone(user);
     ASSERT_EQ(boxes.Count(), 1u);
-    EXPECT_EQ(boxes.Last().text, Text(517));  // unsaved changes
+    EXPECT_EQ(boxes.Last().text, Text(IDS_QUESTION_CANCEL_UNSAVED));  // unsaved changes
 
     // Gamma, a default entry, nothing unsaved: the gamma text, an empty name, Finish.
     info.editType = 2;
@@ -149,8 +141,8 @@ TEST_P(SaveSettingPageTest, ActivationFillsTheTextsAndTheStartingName)
     info.dataSaved = 1;
     ScriptedUser gamma;
     gamma.Inspect([](const WindowView& view) {
-            EXPECT_EQ(view.Control(1042).text, Text(122));
-            EXPECT_EQ(view.Control(kNameEdit).text, "");
+            EXPECT_EQ(view.Control(IDC_SAVE_INSTRUCTION).text, Text(IDS_SAVE_INSTRUCTION_GAMMA));
+            EXPECT_EQ(view.Control(IDC_SAVE_NAME_EDIT).text, "");
             EXPECT_TRUE(view.buttons.finish.enabled);
         })
         .Finish();
@@ -161,12 +153,12 @@ TEST_P(SaveSettingPageTest, ActivationFillsTheTextsAndTheStartingName)
 TEST_P(SaveSettingPageTest, ANewColourNameIsSavedTrimmedEverywhere)
 {
     ScriptedUser user;
-    user.Type(kNameEdit, "  Bright  ")
-        .Click(kSave)
+    user.Type(IDC_SAVE_NAME_EDIT, "  Bright  ")
+        .Click(IDC_SAVE_BUTTON)
         .Wait(1000)  // the profile dialog of an "EMF" model works from its timer
         .Inspect([&](const WindowView& view) {
-            EXPECT_EQ(view.templateId, 1002u);
-            EXPECT_EQ(view.Control(kNameEdit).text, "Bright");
+            EXPECT_EQ(view.templateId, IDD_SAVE_SETTING_PAGE);
+            EXPECT_EQ(view.Control(IDC_SAVE_NAME_EDIT).text, "Bright");
             EXPECT_TRUE(view.buttons.finish.enabled);
         })
         .Finish();
@@ -174,12 +166,12 @@ TEST_P(SaveSettingPageTest, ANewColourNameIsSavedTrimmedEverywhere)
     ExpectScriptDone(user);
 
     ASSERT_EQ(boxes.Count(), 1u) << boxes.Last().text;
-    EXPECT_EQ(boxes.Last().text, FormatText(Text(548), "Bright"));
-    EXPECT_EQ(boxes.Last().caption, Text(547));
+    EXPECT_EQ(boxes.Last().text, FormatText(Text(IDS_MSG_SETTING_SAVED), "Bright"));
+    EXPECT_EQ(boxes.Last().caption, Text(IDS_CAPTION_DONE));
     EXPECT_EQ(boxes.Last().style, 0x40u);
     EXPECT_NE(boxes.Last().owner, nullptr);
     EXPECT_EQ(info.dataSaved, 1);
-    EXPECT_EQ(info.selectedSettingName, Text(518));  // a save does not change the selection
+    EXPECT_EQ(info.selectedSettingName, Text(IDS_DEFAULT_ENTRY));  // a save does not change the selection
 
     const std::string id = IdOf(info.driverCatalogPath, 1, "Bright");
     ASSERT_FALSE(id.empty());
@@ -198,15 +190,17 @@ TEST_P(SaveSettingPageTest, AGammaSettingIsSavedThroughTheGammaManager)
     info.editType = 2;
     info.selectedSettingName = "Standard";
     ScriptedUser user;
-    user.Inspect([](const WindowView& view) { EXPECT_EQ(view.Control(1042).text, Text(122)); })
-        .Type(kNameEdit, "Dusk")
-        .Click(kSave)
+    user.Inspect([](const WindowView& view) {
+            EXPECT_EQ(view.Control(IDC_SAVE_INSTRUCTION).text, Text(IDS_SAVE_INSTRUCTION_GAMMA));
+        })
+        .Type(IDC_SAVE_NAME_EDIT, "Dusk")
+        .Click(IDC_SAVE_BUTTON)
         .Wait(1000)
         .Finish();
     Run();
     ExpectScriptDone(user);
     ASSERT_EQ(boxes.Count(), 1u) << boxes.Last().text;
-    EXPECT_EQ(boxes.Last().text, FormatText(Text(548), "Dusk"));
+    EXPECT_EQ(boxes.Last().text, FormatText(Text(IDS_MSG_SETTING_SAVED), "Dusk"));
     EXPECT_EQ(gammaUnchanged, 1);  // the saved values are the stored ones now
     const std::string id = IdOf(info.driverCatalogPath, 2, "Dusk");
     ASSERT_FALSE(id.empty());
@@ -220,22 +214,29 @@ TEST_P(SaveSettingPageTest, NamesOfOtherKindsAndDefaultsAreRefused)
 {
     const std::string catalogBefore = machine.ReadFile(info.driverCatalogPath);
     ScriptedUser user;
-    user.Type(kNameEdit, "Soft").Click(kSave)
-        .Type(kNameEdit, "  " + Text(518) + "  ").Click(kSave)
-        .Type(kNameEdit, "Vivid").Click(kSave)
+    user.Type(IDC_SAVE_NAME_EDIT, "Soft")
+        .Click(IDC_SAVE_BUTTON)
+        .Type(IDC_SAVE_NAME_EDIT, "  " + Text(IDS_DEFAULT_ENTRY) + "  ")
+        .Click(IDC_SAVE_BUTTON)
+        .Type(IDC_SAVE_NAME_EDIT, "Vivid")
+        .Click(IDC_SAVE_BUTTON)
         .Do([&](fw::headless::UserInput&) { info.editType = 2; })
-        .Type(kNameEdit, "Warm").Click(kSave)
+        .Type(IDC_SAVE_NAME_EDIT, "Warm")
+        .Click(IDC_SAVE_BUTTON)
         .Inspect([](const WindowView& view) { EXPECT_FALSE(view.buttons.finish.enabled); })
         .Cancel();
     Run();
     ExpectScriptDone(user);
-    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{FormatText(Text(559), "Soft"), FormatText(Text(560), Text(518)),
-                                                    FormatText(Text(560), "Vivid"), FormatText(Text(558), "Warm"),
-                                                    Text(517)}));
+    EXPECT_EQ(BoxTexts(),
+              (std::vector<std::string>{FormatText(Text(IDS_ERR_NAME_OF_GAMMA_SETTING), "Soft"),
+                                        FormatText(Text(IDS_ERR_NAME_OF_DEFAULT_SETTING), Text(IDS_DEFAULT_ENTRY)),
+                                        FormatText(Text(IDS_ERR_NAME_OF_DEFAULT_SETTING), "Vivid"),
+                                        FormatText(Text(IDS_ERR_NAME_OF_COLOR_SETTING), "Warm"),
+                                        Text(IDS_QUESTION_CANCEL_UNSAVED)}));
     for (size_t i = 0; i + 1 < boxes.Count(); ++i) {  // the last one is the cancel question
         const auto& box = boxes.Boxes()[i];
         EXPECT_EQ(box.style, 0x30u);
-        EXPECT_EQ(box.caption, Text(539));
+        EXPECT_EQ(box.caption, Text(IDS_CAPTION_WARNING));
         EXPECT_NE(box.owner, nullptr);
     }
     EXPECT_EQ(machine.ReadFile(info.driverCatalogPath), catalogBefore);
@@ -245,34 +246,35 @@ TEST_P(SaveSettingPageTest, NamesOfOtherKindsAndDefaultsAreRefused)
 TEST_P(SaveSettingPageTest, AStoredNameAsksBeforeItIsOverwritten)
 {
     ScriptedUser user;
-    user.Type(kNameEdit, "Warm")
-        .Click(kSave)
+    user.Type(IDC_SAVE_NAME_EDIT, "Warm")
+        .Click(IDC_SAVE_BUTTON)
         .Inspect([](const WindowView& view) {
-            EXPECT_EQ(view.templateId, 1155u);
-            EXPECT_EQ(view.title, Text(539));
-            EXPECT_EQ(view.Control(1156).text, FormatText(Text(527), "Warm"));
-            EXPECT_EQ(view.Control(kOverwrite).text, Text(225));
-            EXPECT_EQ(view.Control(kOtherName).text, Text(226));
-            EXPECT_EQ(view.Control(kCheckCancel).text, Text(209));
-            EXPECT_EQ(view.Control(1400).iconId, 32515u);
+            EXPECT_EQ(view.templateId, IDD_SAVE_CHECK_DIALOG);
+            EXPECT_EQ(view.title, Text(IDS_CAPTION_WARNING));
+            EXPECT_EQ(view.Control(IDC_SAVECHECK_MESSAGE).text,
+                      FormatText(Text(IDS_QUESTION_OVERWRITE_SETTING), "Warm"));
+            EXPECT_EQ(view.Control(IDC_SAVECHECK_OVERWRITE_BUTTON).text, Text(IDS_BUTTON_OVERWRITE));
+            EXPECT_EQ(view.Control(IDC_SAVECHECK_OTHERNAME_BUTTON).text, Text(IDS_BUTTON_ANOTHER_NAME));
+            EXPECT_EQ(view.Control(IDC_SAVECHECK_CANCEL_BUTTON).text, Text(IDS_BUTTON_CANCEL));
+            EXPECT_EQ(view.Control(IDC_SAVECHECK_ICON).iconId, 32515u);
         })
-        .Click(kCheckCancel)
-        .Click(kSave)
+        .Click(IDC_SAVECHECK_CANCEL_BUTTON)
+        .Click(IDC_SAVE_BUTTON)
         .Close()  // the close box cancels too
         .Inspect([&](const WindowView& view) {
-            EXPECT_EQ(view.templateId, 1002u);
+            EXPECT_EQ(view.templateId, IDD_SAVE_SETTING_PAGE);
             EXPECT_FALSE(view.buttons.finish.enabled);
             EXPECT_EQ(info.dataSaved, 0);
             EXPECT_EQ(boxes.Count(), 0u);
         })
-        .Click(kSave)
-        .Click(kOverwrite)
+        .Click(IDC_SAVE_BUTTON)
+        .Click(IDC_SAVECHECK_OVERWRITE_BUTTON)
         .Wait(1000)
         .Finish();
     Run();
     ExpectScriptDone(user);
     ASSERT_EQ(boxes.Count(), 1u);
-    EXPECT_EQ(boxes.Last().text, FormatText(Text(548), "Warm"));
+    EXPECT_EQ(boxes.Last().text, FormatText(Text(IDS_MSG_SETTING_SAVED), "Warm"));
     // Overwritten in place: the same entry, new tables.
     EXPECT_EQ(IdOf(info.driverCatalogPath, 1, "Warm"), "4");
     EXPECT_NE(Value(info.driverCatalogPath, "Color", "CCMNT4"), "0A1B");
@@ -282,32 +284,39 @@ TEST_P(SaveSettingPageTest, AStoredNameAsksBeforeItIsOverwritten)
 TEST_P(SaveSettingPageTest, TheNameDialogInsistsOnAFreeName)
 {
     ScriptedUser user;
-    user.Type(kNameEdit, "Warm")
-        .Click(kSave)
-        .Click(kOtherName)
+    user.Type(IDC_SAVE_NAME_EDIT, "Warm")
+        .Click(IDC_SAVE_BUTTON)
+        .Click(IDC_SAVECHECK_OTHERNAME_BUTTON)
         .Inspect([](const WindowView& view) {
-            EXPECT_EQ(view.templateId, 1112u);
-            EXPECT_EQ(view.title, Text(1));
-            EXPECT_EQ(view.Control(1116).text, Text(151));
-            EXPECT_EQ(view.Control(kDialogOk).text, Text(208));
-            EXPECT_EQ(view.Control(kDialogCancel).text, Text(209));
-            EXPECT_EQ(view.Control(kDialogEdit).limit, 32u);
-            EXPECT_EQ(view.Control(kDialogEdit).text, "");
+            EXPECT_EQ(view.templateId, IDD_SAVE_NAME_DIALOG);
+            EXPECT_EQ(view.title, Text(IDS_TITLE_UTILITY));
+            EXPECT_EQ(view.Control(IDC_SAVENAME_PROMPT).text, Text(IDS_SAVENAME_INSTRUCTION));
+            EXPECT_EQ(view.Control(IDC_SAVENAME_OK_BUTTON).text, Text(IDS_BUTTON_OK));
+            EXPECT_EQ(view.Control(IDC_SAVENAME_CANCEL_BUTTON).text, Text(IDS_BUTTON_CANCEL));
+            EXPECT_EQ(view.Control(IDC_SAVENAME_EDIT).limit, 32u);
+            EXPECT_EQ(view.Control(IDC_SAVENAME_EDIT).text, "");
         })
-        .Click(kDialogOk)
-        .Type(kDialogEdit, " Lead").Click(kDialogOk)
-        .Inspect([](const WindowView& view) { EXPECT_EQ(view.Control(kDialogEdit).text, ""); })
-        .Type(kDialogEdit, "Warm").Click(kDialogOk)
-        .Type(kDialogEdit, "Soft").Click(kDialogOk)
-        .Type(kDialogEdit, "Vivid").Click(kDialogOk)
-        .Type(kDialogEdit, "Fresh   ").Click(kDialogOk)
+        .Click(IDC_SAVENAME_OK_BUTTON)
+        .Type(IDC_SAVENAME_EDIT, " Lead")
+        .Click(IDC_SAVENAME_OK_BUTTON)
+        .Inspect([](const WindowView& view) { EXPECT_EQ(view.Control(IDC_SAVENAME_EDIT).text, ""); })
+        .Type(IDC_SAVENAME_EDIT, "Warm")
+        .Click(IDC_SAVENAME_OK_BUTTON)
+        .Type(IDC_SAVENAME_EDIT, "Soft")
+        .Click(IDC_SAVENAME_OK_BUTTON)
+        .Type(IDC_SAVENAME_EDIT, "Vivid")
+        .Click(IDC_SAVENAME_OK_BUTTON)
+        .Type(IDC_SAVENAME_EDIT, "Fresh   ")
+        .Click(IDC_SAVENAME_OK_BUTTON)
         .Wait(1000)
-        .Inspect([](const WindowView& view) { EXPECT_EQ(view.Control(kNameEdit).text, "Fresh"); })
+        .Inspect([](const WindowView& view) { EXPECT_EQ(view.Control(IDC_SAVE_NAME_EDIT).text, "Fresh"); })
         .Finish();
     Run();
     ExpectScriptDone(user);
-    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{Text(513), Text(550), Text(523), Text(523),
-                                                    FormatText(Text(560), "Vivid"), FormatText(Text(548), "Fresh")}));
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{Text(IDS_ERR_NAME_EMPTY), Text(IDS_ERR_NAME_LEADING_SPACE),
+                                                    Text(IDS_ERR_NAME_IN_USE), Text(IDS_ERR_NAME_IN_USE),
+                                                    FormatText(Text(IDS_ERR_NAME_OF_DEFAULT_SETTING), "Vivid"),
+                                                    FormatText(Text(IDS_MSG_SETTING_SAVED), "Fresh")}));
     EXPECT_FALSE(IdOf(info.driverCatalogPath, 1, "Fresh").empty());
     EXPECT_EQ(Value(info.driverCatalogPath, "Color", "CCMNT4"), "0A1B");  // "Warm" untouched
 }
@@ -316,21 +325,21 @@ TEST_P(SaveSettingPageTest, AnEmptyNameAsksAndCancellingSavesNothing)
 {
     const std::string catalogBefore = machine.ReadFile(info.driverCatalogPath);
     ScriptedUser user;
-    user.Click(kSave)
-        .Inspect([](const WindowView& view) { EXPECT_EQ(view.templateId, 1112u); })
-        .Type(kDialogEdit, "Unused")
-        .Click(kDialogCancel)
-        .Type(kNameEdit, "   ")
-        .Click(kSave)
+    user.Click(IDC_SAVE_BUTTON)
+        .Inspect([](const WindowView& view) { EXPECT_EQ(view.templateId, IDD_SAVE_NAME_DIALOG); })
+        .Type(IDC_SAVENAME_EDIT, "Unused")
+        .Click(IDC_SAVENAME_CANCEL_BUTTON)
+        .Type(IDC_SAVE_NAME_EDIT, "   ")
+        .Click(IDC_SAVE_BUTTON)
         .Close()
         .Inspect([](const WindowView& view) {
-            EXPECT_EQ(view.templateId, 1002u);
+            EXPECT_EQ(view.templateId, IDD_SAVE_SETTING_PAGE);
             EXPECT_FALSE(view.buttons.finish.enabled);
         })
         .Cancel();
     Run();
     ExpectScriptDone(user);
-    EXPECT_EQ(BoxTexts(), std::vector<std::string>{Text(517)});  // only the cancel question
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{Text(IDS_QUESTION_CANCEL_UNSAVED)});  // only the cancel question
     EXPECT_EQ(machine.ReadFile(info.driverCatalogPath), catalogBefore);
 }
 
@@ -339,12 +348,13 @@ TEST_P(SaveSettingPageTest, TheSelectedNameAsksEvenWhenNotStored)
     info.selectedSettingName = "Fresh";
     info.userSettingSelected = 1;
     ScriptedUser user;
-    user.Click(kSave)
+    user.Click(IDC_SAVE_BUTTON)
         .Inspect([](const WindowView& view) {
-            EXPECT_EQ(view.templateId, 1155u);
-            EXPECT_EQ(view.Control(1156).text, FormatText(Text(527), "Fresh"));
+            EXPECT_EQ(view.templateId, IDD_SAVE_CHECK_DIALOG);
+            EXPECT_EQ(view.Control(IDC_SAVECHECK_MESSAGE).text,
+                      FormatText(Text(IDS_QUESTION_OVERWRITE_SETTING), "Fresh"));
         })
-        .Click(kCheckCancel)
+        .Click(IDC_SAVECHECK_CANCEL_BUTTON)
         .Cancel();
     Run();
     ExpectScriptDone(user);
@@ -357,11 +367,11 @@ TEST_P(SaveSettingPageTest, AFailedSaveNamesTheCatalogueAndStaysUnsaved)
     info.editType = 2;
     managerInfo.localCatalogPath = "C:\\Missing\\" + model.catalogFile;
     ScriptedUser user;
-    user.Type(kNameEdit, "Bright")
-        .Click(kSave)
+    user.Type(IDC_SAVE_NAME_EDIT, "Bright")
+        .Click(IDC_SAVE_BUTTON)
         .Wait(1000)
         .Inspect([&](const WindowView& view) {
-            EXPECT_EQ(view.Control(kNameEdit).text, "Bright");
+            EXPECT_EQ(view.Control(IDC_SAVE_NAME_EDIT).text, "Bright");
             EXPECT_FALSE(view.buttons.finish.enabled);
             EXPECT_EQ(info.dataSaved, 0);
         })
@@ -369,8 +379,9 @@ TEST_P(SaveSettingPageTest, AFailedSaveNamesTheCatalogueAndStaysUnsaved)
     Run();
     ExpectScriptDone(user);
     // The changes are still unsaved, so the cancel question warns about them.
-    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{FormatText(Text(546), model.catalogFile), Text(517)}));
-    EXPECT_EQ(boxes.Boxes().front().caption, Text(538));
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{FormatText(Text(IDS_ERR_SETTING_NOT_STORED), model.catalogFile),
+                                                    Text(IDS_QUESTION_CANCEL_UNSAVED)}));
+    EXPECT_EQ(boxes.Boxes().front().caption, Text(IDS_CAPTION_ERROR));
     EXPECT_EQ(boxes.Boxes().front().style & 0xFFu, 0x10u);
     EXPECT_EQ(gammaUnchanged, 0);  // the edit is not taken as stored
 }

@@ -17,6 +17,7 @@
 #include "launch/IWizardSheet.h"
 #include "pages/CSelectDriverPage.h"
 #include "pages/CSelectEditPage.h"
+#include "resources/resource.h"
 #include "support/DialogTemplateBuilder.h"
 #include "support/ScriptedUser.h"
 #include "support/SimMachine.h"
@@ -112,60 +113,60 @@ TEST_F(SelectPages, ChoosingATaskSetsTheEditTypeAndTheSequence) {
     CStrRes strings;
     ScriptedUser user;
     user.Inspect([&](const WindowView& view) {
-            EXPECT_EQ(view.templateId, 108u);
-            EXPECT_TRUE(view.Control(1012).checked());
-            EXPECT_EQ(view.Control(1001).text, strings.Load(153));
-            EXPECT_EQ(view.Control(1012).text, strings.Load(201));
-            EXPECT_EQ(view.Control(1015).text, strings.Load(105));
-            EXPECT_EQ(view.Control(1076).bitmapId, 1523u);
-            EXPECT_EQ(view.title, strings.Load(14));
+            EXPECT_EQ(view.templateId, IDD_SELECT_EDIT_PAGE);
+            EXPECT_TRUE(view.Control(IDC_SELECTEDIT_COLOR_RADIO).checked());
+            EXPECT_EQ(view.Control(IDC_SELECTEDIT_DESCRIPTION).text, strings.Load(IDS_SELECTEDIT_COLOR_DESCRIPTION));
+            EXPECT_EQ(view.Control(IDC_SELECTEDIT_COLOR_RADIO).text, strings.Load(IDS_SELECTEDIT_COLOR_OPTION));
+            EXPECT_EQ(view.Control(IDC_SELECTEDIT_MANAGE_GROUP).text, strings.Load(IDS_SELECTEDIT_MANAGE_GROUP));
+            EXPECT_EQ(view.Control(IDC_SELECTEDIT_GAMMA_PICTURE).bitmapId, IDB_TASK_GAMMA);
+            EXPECT_EQ(view.title, strings.Load(IDS_TITLE_SELECT_EDIT));
             EXPECT_FALSE(view.buttons.back.enabled);
             EXPECT_TRUE(view.buttons.next.enabled);
             EXPECT_EQ(info.editType, 1);
         })
-        .Click(1013)
+        .Click(IDC_SELECTEDIT_GAMMA_RADIO)
         .Inspect([&](const WindowView& view) {
-            EXPECT_TRUE(view.Control(1013).checked());
-            EXPECT_FALSE(view.Control(1012).checked());
-            EXPECT_EQ(view.Control(1001).text, strings.Load(154));
+            EXPECT_TRUE(view.Control(IDC_SELECTEDIT_GAMMA_RADIO).checked());
+            EXPECT_FALSE(view.Control(IDC_SELECTEDIT_COLOR_RADIO).checked());
+            EXPECT_EQ(view.Control(IDC_SELECTEDIT_DESCRIPTION).text, strings.Load(IDS_SELECTEDIT_GAMMA_DESCRIPTION));
             EXPECT_EQ(info.editType, 2);
         })
         .Next()
         .Inspect([&](const WindowView& view) {
-            EXPECT_EQ(view.templateId, 109u);
-            EXPECT_EQ(view.title, strings.Load(15));
-            EXPECT_EQ(view.Control(1016).text, strings.Load(107));
-            EXPECT_EQ(view.Control(1017).text, strings.Load(109));
-            EXPECT_EQ(view.Control(1018).items, (std::vector<std::string>{"Office Colour", "Hall Colour"}));
-            EXPECT_EQ(view.Control(1018).selection, 0);
-            EXPECT_EQ(view.Control(1019).bitmapId, 1500u);
+            EXPECT_EQ(view.templateId, IDD_SELECT_DRIVER_PAGE);
+            EXPECT_EQ(view.title, strings.Load(IDS_TITLE_SELECT_DRIVER));
+            EXPECT_EQ(view.Control(IDC_DRIVER_INSTRUCTION).text, strings.Load(IDS_DRIVER_INSTRUCTION_GAMMA));
+            EXPECT_EQ(view.Control(IDC_DRIVER_NOTE).text, strings.Load(IDS_DRIVER_NOTE_GAMMA));
+            EXPECT_EQ(view.Control(IDC_DRIVER_LIST).items, (std::vector<std::string>{"Office Colour", "Hall Colour"}));
+            EXPECT_EQ(view.Control(IDC_DRIVER_LIST).selection, 0);
+            EXPECT_EQ(view.Control(IDC_DRIVER_PICTURE).bitmapId, IDB_SIDE_PICTURE);
             EXPECT_TRUE(view.buttons.back.enabled);
         })
         .Back()
         .Inspect([&](const WindowView& view) {
             // The earlier choice is kept, not forced back to colour.
-            EXPECT_TRUE(view.Control(1013).checked());
-            EXPECT_EQ(view.Control(1001).text, strings.Load(154));
+            EXPECT_TRUE(view.Control(IDC_SELECTEDIT_GAMMA_RADIO).checked());
+            EXPECT_EQ(view.Control(IDC_SELECTEDIT_DESCRIPTION).text, strings.Load(IDS_SELECTEDIT_GAMMA_DESCRIPTION));
         })
-        .Click(1014)
-        .Click(1014)  // already checked: still sets its description and type
+        .Click(IDC_SELECTEDIT_EXCHANGE_RADIO)
+        .Click(IDC_SELECTEDIT_EXCHANGE_RADIO)  // already checked: still sets its description and type
         .Inspect([&](const WindowView& view) {
-            EXPECT_TRUE(view.Control(1014).checked());
-            EXPECT_FALSE(view.Control(1013).checked());
-            EXPECT_EQ(view.Control(1001).text, strings.Load(155));
+            EXPECT_TRUE(view.Control(IDC_SELECTEDIT_EXCHANGE_RADIO).checked());
+            EXPECT_FALSE(view.Control(IDC_SELECTEDIT_GAMMA_RADIO).checked());
+            EXPECT_EQ(view.Control(IDC_SELECTEDIT_DESCRIPTION).text, strings.Load(IDS_SELECTEDIT_EXCHANGE_DESCRIPTION));
             EXPECT_EQ(info.editType, 3);
         })
         .Next()
         .Inspect([&](const WindowView& view) {
-            EXPECT_EQ(view.Control(1016).text, strings.Load(149));
-            EXPECT_EQ(view.Control(1017).text, strings.Load(148));
+            EXPECT_EQ(view.Control(IDC_DRIVER_INSTRUCTION).text, strings.Load(IDS_DRIVER_INSTRUCTION_EXCHANGE));
+            EXPECT_EQ(view.Control(IDC_DRIVER_NOTE).text, strings.Load(IDS_DRIVER_NOTE_EXCHANGE));
         })
         .Cancel()
         .Answer(IDOK);
     EXPECT_EQ(RunWizard(), IDCANCEL);
     EXPECT_TRUE(user.Finished());
     EXPECT_EQ(sequences, (std::vector<int>{2, 3}));
-    EXPECT_EQ(titles.front(), 14u);
+    EXPECT_EQ(titles.front(), IDS_TITLE_SELECT_EDIT);
 }
 
 TEST_F(SelectPages, TheListsSpellingOfTheNameIsAppliedAsANewPrinter) {
@@ -174,7 +175,7 @@ TEST_F(SelectPages, TheListsSpellingOfTheNameIsAppliedAsANewPrinter) {
     info.editType = 1;
     ScriptedUser user;
     user.Next()
-        .Inspect([](const WindowView& view) { EXPECT_EQ(view.Control(1018).selectedText(), "Hall Colour"); })
+        .Inspect([](const WindowView& view) { EXPECT_EQ(view.Control(IDC_DRIVER_LIST).selectedText(), "Hall Colour"); })
         .Next()
         .Inspect([&](const WindowView&) {
             EXPECT_EQ(info.printerName, "Hall Colour");
@@ -184,7 +185,7 @@ TEST_F(SelectPages, TheListsSpellingOfTheNameIsAppliedAsANewPrinter) {
         })
         .Back()
         .Back()
-        .Click(1014)
+        .Click(IDC_SELECTEDIT_EXCHANGE_RADIO)
         .Next()
         .Next()  // the same printer again, setting exchange: nothing to reload
         .Inspect([&](const WindowView&) {
@@ -193,7 +194,7 @@ TEST_F(SelectPages, TheListsSpellingOfTheNameIsAppliedAsANewPrinter) {
         })
         .Back()
         .Back()
-        .Click(1013)
+        .Click(IDC_SELECTEDIT_GAMMA_RADIO)
         .Next()
         .Next()  // the same printer, gamma: reload, but no new resolution
         .Inspect([&](const WindowView&) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "color/CColorData.h"
+#include "framework/CFileDialog.h"
 #include "framework/CPropertySheet.h"
 #include "framework/ResourceModule.h"
 #include "framework/headless/UiView.h"
@@ -16,6 +17,7 @@
 #include "launch/CmyException.h"
 #include "launch/TextFormat.h"
 #include "pages/CSettingEditPage.h"
+#include "resources/resource.h"
 #include "storage/CCtrlMng.h"
 #include "storage/CFileAcc.h"
 #include "storage/CIniAcc.h"
@@ -128,15 +130,16 @@ TEST_P(SettingEditPage, ListsColourThenGammaSettingsAndDisablesAnEmptyList)
 {
     ScriptedUser user;
     user.Inspect([&](const WindowView& view) {
-            EXPECT_EQ(view.templateId, 1008u);
-            EXPECT_EQ(view.Control(1096).items, (std::vector<std::string>{"Warm", "Cool", "Soft", "Warm"}));
-            EXPECT_EQ(view.Control(1096).selection, 0);
-            EXPECT_TRUE(view.Control(1091).enabled);
-            EXPECT_TRUE(view.Control(1094).enabled);
-            EXPECT_EQ(view.Control(1092).text, strings.Load(126));
-            EXPECT_EQ(view.Control(1094).text, strings.Load(222));
-            EXPECT_EQ(view.Control(1095).text, strings.Load(223));
-            EXPECT_EQ(view.Control(1086).bitmapId, 1500u);
+            EXPECT_EQ(view.templateId, IDD_SETTING_EXCHANGE_PAGE);
+            EXPECT_EQ(view.Control(IDC_EXCHANGE_LIST).items,
+                      (std::vector<std::string>{"Warm", "Cool", "Soft", "Warm"}));
+            EXPECT_EQ(view.Control(IDC_EXCHANGE_LIST).selection, 0);
+            EXPECT_TRUE(view.Control(IDC_EXCHANGE_DELETE_BUTTON).enabled);
+            EXPECT_TRUE(view.Control(IDC_EXCHANGE_EXPORT_BUTTON).enabled);
+            EXPECT_EQ(view.Control(IDC_EXCHANGE_LIST_LABEL).text, strings.Load(IDS_EXCHANGE_LIST_LABEL));
+            EXPECT_EQ(view.Control(IDC_EXCHANGE_EXPORT_BUTTON).text, strings.Load(IDS_BUTTON_EXPORT));
+            EXPECT_EQ(view.Control(IDC_EXCHANGE_IMPORT_BUTTON).text, strings.Load(IDS_BUTTON_IMPORT));
+            EXPECT_EQ(view.Control(IDC_EXCHANGE_PICTURE).bitmapId, IDB_SIDE_PICTURE);
             EXPECT_TRUE(view.buttons.back.enabled);
             EXPECT_TRUE(view.buttons.finish.visible);
         })
@@ -146,11 +149,11 @@ TEST_P(SettingEditPage, ListsColourThenGammaSettingsAndDisablesAnEmptyList)
     machine.WriteFile(model.CatalogPath(), "[Color]\r\nSettingNum=0\r\n");
     ScriptedUser empty;
     empty.Inspect([&](const WindowView& view) {
-            EXPECT_TRUE(view.Control(1096).items.empty());
-            EXPECT_FALSE(view.Control(1096).enabled);
-            EXPECT_FALSE(view.Control(1091).enabled);
-            EXPECT_FALSE(view.Control(1094).enabled);
-            EXPECT_TRUE(view.Control(1095).enabled);
+            EXPECT_TRUE(view.Control(IDC_EXCHANGE_LIST).items.empty());
+            EXPECT_FALSE(view.Control(IDC_EXCHANGE_LIST).enabled);
+            EXPECT_FALSE(view.Control(IDC_EXCHANGE_DELETE_BUTTON).enabled);
+            EXPECT_FALSE(view.Control(IDC_EXCHANGE_EXPORT_BUTTON).enabled);
+            EXPECT_TRUE(view.Control(IDC_EXCHANGE_IMPORT_BUTTON).enabled);
         })
         .Finish();
     EXPECT_EQ(RunPage(), ID_WIZFINISH);
@@ -162,19 +165,19 @@ TEST_P(SettingEditPage, DeletesOnlyTheSelectedKindAfterYes)
     boxes.QueueAnswer(IDNO);
     boxes.QueueAnswer(IDYES);
     ScriptedUser user;
-    user.SelectIndex(1096, 3)
-        .Click(1091)  // answered No: nothing changes
-        .Inspect([&](const WindowView& view) { EXPECT_EQ(view.Control(1096).items.size(), 4u); })
-        .Click(1091)
+    user.SelectIndex(IDC_EXCHANGE_LIST, 3)
+        .Click(IDC_EXCHANGE_DELETE_BUTTON)  // answered No: nothing changes
+        .Inspect([&](const WindowView& view) { EXPECT_EQ(view.Control(IDC_EXCHANGE_LIST).items.size(), 4u); })
+        .Click(IDC_EXCHANGE_DELETE_BUTTON)
         .Inspect([&](const WindowView& view) {
-            EXPECT_EQ(view.Control(1096).items, (std::vector<std::string>{"Warm", "Cool", "Soft"}));
-            EXPECT_EQ(view.Control(1096).selection, 0);
+            EXPECT_EQ(view.Control(IDC_EXCHANGE_LIST).items, (std::vector<std::string>{"Warm", "Cool", "Soft"}));
+            EXPECT_EQ(view.Control(IDC_EXCHANGE_LIST).selection, 0);
         })
         .Finish();
     EXPECT_EQ(RunPage(), ID_WIZFINISH);
     ASSERT_EQ(boxes.Count(), 2u);
-    EXPECT_EQ(boxes.Last().text, strings.Load(520));
-    EXPECT_EQ(boxes.Last().caption, strings.Load(539));
+    EXPECT_EQ(boxes.Last().text, strings.Load(IDS_QUESTION_DELETE_SETTING));
+    EXPECT_EQ(boxes.Last().caption, strings.Load(IDS_CAPTION_WARNING));
 
     // The gamma "Warm" is gone with its data file, tables and mode; the colour "Warm" stays.
     EXPECT_EQ(Items(Names(model.CatalogPath(), kGamma)), (std::vector<std::string>{"Soft"}));
@@ -193,12 +196,12 @@ TEST_P(SettingEditPage, DeletingTheLastSettingDisablesTheList)
     MessageBoxRecorder boxes;
     boxes.QueueAnswer(IDYES);
     ScriptedUser user;
-    user.Click(1091)
+    user.Click(IDC_EXCHANGE_DELETE_BUTTON)
         .Inspect([&](const WindowView& view) {
-            EXPECT_TRUE(view.Control(1096).items.empty());
-            EXPECT_FALSE(view.Control(1096).enabled);
-            EXPECT_FALSE(view.Control(1091).enabled);
-            EXPECT_FALSE(view.Control(1094).enabled);
+            EXPECT_TRUE(view.Control(IDC_EXCHANGE_LIST).items.empty());
+            EXPECT_FALSE(view.Control(IDC_EXCHANGE_LIST).enabled);
+            EXPECT_FALSE(view.Control(IDC_EXCHANGE_DELETE_BUTTON).enabled);
+            EXPECT_FALSE(view.Control(IDC_EXCHANGE_EXPORT_BUTTON).enabled);
         })
         .Finish();
     EXPECT_EQ(RunPage(), ID_WIZFINISH);
@@ -219,20 +222,20 @@ TEST_P(SettingEditPage, ExportsThroughTheDialogsAndImportsBackIntoAnEmptyCatalog
 {
     MessageBoxRecorder boxes;
     ScriptedUser user;
-    user.Click(1094)
+    user.Click(IDC_EXCHANGE_EXPORT_BUTTON)
         .Inspect([&](const WindowView& view) {
-            EXPECT_EQ(view.templateId, 1010u);
-            EXPECT_EQ(view.Control(1100).selectedItems, (std::vector<int>{0, 1, 2, 3}));
+            EXPECT_EQ(view.templateId, IDD_ADD_SETTING_DIALOG);
+            EXPECT_EQ(view.Control(IDC_ADDSETTING_LIST).selectedItems, (std::vector<int>{0, 1, 2, 3}));
         })
-        .SelectIndex(1100, 1)  // untick the colour "Cool"
-        .Click(1105)
-        .Type(1152, "C:\\Exchange\\Office.ccm_")
+        .SelectIndex(IDC_ADDSETTING_LIST, 1)  // untick the colour "Cool"
+        .Click(IDC_ADDSETTING_CONFIRM_BUTTON)
+        .Type(CFileDialog::kPathEditId, "C:\\Exchange\\Office.ccm_")
         .Click(IDOK)
         .Finish();
     EXPECT_EQ(RunPage(), ID_WIZFINISH);
     ASSERT_EQ(boxes.Count(), 1u);
-    EXPECT_EQ(boxes.Last().text, FormatText(strings.Load(549), "C:\\Exchange\\Office"));
-    EXPECT_EQ(boxes.Last().caption, strings.Load(13));
+    EXPECT_EQ(boxes.Last().text, FormatText(strings.Load(IDS_MSG_EXPORTED), "C:\\Exchange\\Office"));
+    EXPECT_EQ(boxes.Last().caption, strings.Load(IDS_TITLE_EXPORT));
 
     const std::string file = "C:\\Exchange\\Office\\Office.ccm";
     EXPECT_EQ(Value(file, "Config", "UpDate"), "1");
@@ -258,16 +261,16 @@ TEST_P(SettingEditPage, ExportsThroughTheDialogsAndImportsBackIntoAnEmptyCatalog
     }
     boxes.Clear();
     ScriptedUser importer;
-    importer.Click(1095)
-        .Type(1152, file)
+    importer.Click(IDC_EXCHANGE_IMPORT_BUTTON)
+        .Type(CFileDialog::kPathEditId, file)
         .Click(IDOK)
         .Inspect([&](const WindowView& view) {
-            EXPECT_EQ(view.title, strings.Load(12));
-            EXPECT_EQ(view.Control(1100).items, (std::vector<std::string>{"Warm", "Soft", "Warm"}));
+            EXPECT_EQ(view.title, strings.Load(IDS_TITLE_IMPORT));
+            EXPECT_EQ(view.Control(IDC_ADDSETTING_LIST).items, (std::vector<std::string>{"Warm", "Soft", "Warm"}));
         })
-        .Click(1105)
+        .Click(IDC_ADDSETTING_CONFIRM_BUTTON)
         .Inspect([&](const WindowView& view) {
-            EXPECT_EQ(view.Control(1096).items, (std::vector<std::string>{"Warm", "Soft", "Warm"}));
+            EXPECT_EQ(view.Control(IDC_EXCHANGE_LIST).items, (std::vector<std::string>{"Warm", "Soft", "Warm"}));
         })
         .Finish();
     EXPECT_EQ(RunPage(), ID_WIZFINISH);
@@ -299,7 +302,7 @@ TEST_P(SettingEditPage, ExportIntoAnExistingFolderWritesNothing)
     names.Add("Cool");
     EXPECT_FALSE(page.ExportSettings(names, {kColour}, "C:\\Exchange\\Office.ccm"));
     ASSERT_EQ(boxes.Count(), 1u);
-    EXPECT_EQ(boxes.Last().text, FormatText(strings.Load(561), "C:\\Exchange\\Office"));
+    EXPECT_EQ(boxes.Last().text, FormatText(strings.Load(IDS_ERR_EXPORT_FOLDER_EXISTS), "C:\\Exchange\\Office"));
     EXPECT_FALSE(machine.Exists("C:\\Exchange\\Office\\Office.ccm"));
     EXPECT_FALSE(machine.Exists("C:\\Exchange\\Office\\UCD0.dat"));
 
@@ -307,27 +310,27 @@ TEST_P(SettingEditPage, ExportIntoAnExistingFolderWritesNothing)
     boxes.Clear();
     EXPECT_FALSE(page.ExportSettings(names, {kColour}, "C:\\NoSuch\\Deeper\\Office.ccm"));
     ASSERT_EQ(boxes.Count(), 1u);
-    EXPECT_EQ(boxes.Last().text, strings.Load(532));
+    EXPECT_EQ(boxes.Last().text, strings.Load(IDS_ERR_FILE_ACCESS));
 }
 
 TEST_P(SettingEditPage, ExportStopsOnCancelAndNamesAPlainFileInTheCurrentFolder)
 {
     MessageBoxRecorder boxes;
     ScriptedUser user;
-    user.Click(1094)
-        .Click(1106)  // selection cancelled
-        .Click(1094)
-        .Click(1105)
+    user.Click(IDC_EXCHANGE_EXPORT_BUTTON)
+        .Click(IDC_ADDSETTING_CANCEL_BUTTON)  // selection cancelled
+        .Click(IDC_EXCHANGE_EXPORT_BUTTON)
+        .Click(IDC_ADDSETTING_CONFIRM_BUTTON)
         .Click(IDCANCEL)  // file dialog cancelled
-        .Inspect([&](const WindowView& view) { EXPECT_EQ(view.templateId, 1008u); })
-        .Click(1094)
-        .Click(1105)
-        .Type(1152, "Plain")
+        .Inspect([&](const WindowView& view) { EXPECT_EQ(view.templateId, IDD_SETTING_EXCHANGE_PAGE); })
+        .Click(IDC_EXCHANGE_EXPORT_BUTTON)
+        .Click(IDC_ADDSETTING_CONFIRM_BUTTON)
+        .Type(CFileDialog::kPathEditId, "Plain")
         .Click(IDOK)
         .Finish();
     EXPECT_EQ(RunPage(), ID_WIZFINISH);
     ASSERT_EQ(boxes.Count(), 1u);
-    EXPECT_EQ(boxes.Last().text, FormatText(strings.Load(549), "C:\\Host\\Plain"));
+    EXPECT_EQ(boxes.Last().text, FormatText(strings.Load(IDS_MSG_EXPORTED), "C:\\Host\\Plain"));
     EXPECT_EQ(Items(Names("C:\\Host\\Plain\\Plain.CCM", kGamma)), (std::vector<std::string>{"Soft", "Warm"}));
     char current[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, current);
@@ -345,13 +348,13 @@ TEST_P(SettingEditPage, ExportReportsMissingFilesAndGoesOn)
     names.Add("Soft");
     EXPECT_TRUE(page.ExportSettings(names, {kColour, kGamma}, "C:\\Exchange\\Two.ccm"));
     ASSERT_GE(boxes.Count(), 2u);
-    EXPECT_EQ(boxes.Boxes()[0].text, FormatText(strings.Load(506), "UCD0.dat", "Cool"));
+    EXPECT_EQ(boxes.Boxes()[0].text, FormatText(strings.Load(IDS_ERR_EXPORT_DATA_FILE), "UCD0.dat", "Cool"));
     EXPECT_EQ(boxes.Count(), Emf() ? 3u : 2u);
     if (Emf()) {
-        EXPECT_EQ(boxes.Boxes()[1].text, FormatText(strings.Load(507), "UCD0.dat", "Cool"));
+        EXPECT_EQ(boxes.Boxes()[1].text, FormatText(strings.Load(IDS_ERR_EXPORT_PROFILE), "UCD0.dat", "Cool"));
         EXPECT_EQ(machine.ReadFile("C:\\Exchange\\Two\\03C0.ICB"), "profile 03C0.ICB");
     }
-    EXPECT_EQ(boxes.Last().text, FormatText(strings.Load(549), "C:\\Exchange\\Two"));
+    EXPECT_EQ(boxes.Last().text, FormatText(strings.Load(IDS_MSG_EXPORTED), "C:\\Exchange\\Two"));
     EXPECT_EQ(Items(Names("C:\\Exchange\\Two\\Two.ccm", kColour)), (std::vector<std::string>{"Cool"}));
     EXPECT_EQ(machine.ReadFile("C:\\Exchange\\Two\\UGD0.dat"), gamma2);
 }
@@ -375,7 +378,7 @@ TEST_P(SettingEditPage, ImportOfAStoredNameAsksFirst)
     boxes.QueueAnswer(IDCANCEL);
     EXPECT_EQ(page.ImportSettings(names, {kColour}, file), 0);
     ASSERT_EQ(boxes.Count(), 1u);
-    EXPECT_EQ(boxes.Last().text, FormatText(strings.Load(158), "Cool"));
+    EXPECT_EQ(boxes.Last().text, FormatText(strings.Load(IDS_QUESTION_REPLACE_SETTING), "Cool"));
     EXPECT_EQ(Value(model.CatalogPath(), "Color", "CCMNT0"), "1111");
 
     boxes.QueueAnswer(IDOK);
@@ -407,7 +410,7 @@ TEST_P(SettingEditPage, ImportStopsAtTheSixtySettingLimitKeepingWhatCameBefore)
     } catch (const CmyException& e) {
         thrown = static_cast<int>(e.GetTextId());
     }
-    EXPECT_EQ(thrown, 525);
+    EXPECT_EQ(thrown, IDS_ERR_CATALOG_FULL);
     CCtrlMng catalogue;
     catalogue.SetFile(model.CatalogPath(), kColour);
     EXPECT_EQ(catalogue.GetSettingCount(), 60);
@@ -488,7 +491,7 @@ TEST_P(SettingEditPage, RefusesDamagedOrHostileSettingFilesWithoutChangingAnythi
         } catch (const CmyException& e) {
             thrown = static_cast<int>(e.GetTextId());
         }
-        EXPECT_EQ(thrown, 532);
+        EXPECT_EQ(thrown, IDS_ERR_FILE_ACCESS);
         EXPECT_EQ(boxes.Count(), 0u);
         EXPECT_EQ(machine.ReadFile(model.CatalogPath()), catalogBefore);
         EXPECT_FALSE(machine.Exists(model.DataFolder() + "UCD1.dat"));
@@ -509,18 +512,18 @@ TEST_P(SettingEditPage, ImportButtonShowsWhyAFileIsRefusedAndOpensNoSelection)
     const std::string catalogBefore = machine.ReadFile(model.CatalogPath());
     MessageBoxRecorder boxes;
     ScriptedUser user;
-    user.Click(1095)
-        .Type(1152, "C:\\Exchange\\Bad\\Missing.ccm")
+    user.Click(IDC_EXCHANGE_IMPORT_BUTTON)
+        .Type(CFileDialog::kPathEditId, "C:\\Exchange\\Bad\\Missing.ccm")
         .Click(IDOK)  // a file that does not exist keeps the open dialog up
-        .Inspect([&](const WindowView& view) { EXPECT_TRUE(view.Control(1152).exists()); })
-        .Type(1152, "C:\\Exchange\\Bad\\Bad.ccm")
+        .Inspect([&](const WindowView& view) { EXPECT_TRUE(view.Control(CFileDialog::kPathEditId).exists()); })
+        .Type(CFileDialog::kPathEditId, "C:\\Exchange\\Bad\\Bad.ccm")
         .Click(IDOK)
-        .Inspect([&](const WindowView& view) { EXPECT_EQ(view.templateId, 1008u); })
+        .Inspect([&](const WindowView& view) { EXPECT_EQ(view.templateId, IDD_SETTING_EXCHANGE_PAGE); })
         .Finish();
     EXPECT_EQ(RunPage(), ID_WIZFINISH);
     ASSERT_EQ(boxes.Count(), 1u);
-    EXPECT_EQ(boxes.Last().text, strings.Load(532));
-    EXPECT_EQ(boxes.Last().caption, strings.Load(539));
+    EXPECT_EQ(boxes.Last().text, strings.Load(IDS_ERR_FILE_ACCESS));
+    EXPECT_EQ(boxes.Last().caption, strings.Load(IDS_CAPTION_WARNING));
     EXPECT_EQ(machine.ReadFile(model.CatalogPath()), catalogBefore);
 }
 
@@ -532,9 +535,12 @@ TEST_P(SettingEditPage, ImportOfAFileWithOnlyKnownTablesSaysSo)
                       "[Gamma]\r\nSettingNum=1\r\nSettingID0=0\r\nSettingName0=Copy\r\nCCMNT0=00\r\nCCMNV0=5555\r\n");
     MessageBoxRecorder boxes;
     ScriptedUser user;
-    user.Click(1095).Type(1152, "C:\\Exchange\\Same\\Same.ccm").Click(IDOK).Finish();
+    user.Click(IDC_EXCHANGE_IMPORT_BUTTON)
+        .Type(CFileDialog::kPathEditId, "C:\\Exchange\\Same\\Same.ccm")
+        .Click(IDOK)
+        .Finish();
     EXPECT_EQ(RunPage(), ID_WIZFINISH);
     ASSERT_EQ(boxes.Count(), 1u);
-    EXPECT_EQ(boxes.Last().text, strings.Load(503));
+    EXPECT_EQ(boxes.Last().text, strings.Load(IDS_MSG_NOTHING_TO_IMPORT));
     EXPECT_EQ(Items(Names(model.CatalogPath(), kColour)), (std::vector<std::string>{"Warm", "Cool"}));
 }

@@ -5,10 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "framework/CFileDialog.h"
 #include "framework/headless/UiView.h"
 #include "launch/CStrRes.h"
 #include "launch/TavrelEntry.h"
 #include "launch/TextFormat.h"
+#include "resources/resource.h"
 #include "storage/CIniAcc.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/ScriptedUser.h"
@@ -33,22 +35,22 @@ TEST(SettingEditScenario, ExchangeTaskListsDeletesAndExportsTheDriverSettings)
     boxes.QueueAnswer(IDYES);
     ScriptedUser user;
     WindowView page;
-    user.Click(1014)
+    user.Click(IDC_SELECTEDIT_EXCHANGE_RADIO)
         .Next()
         .Inspect([&](const WindowView& view) { page = view; })
-        .Click(1091)  // deletes the colour "Warm", the first entry
-        .Click(1094)
-        .Click(1105)
-        .Type(1152, "C:\\Exchange\\Soft")
+        .Click(IDC_EXCHANGE_DELETE_BUTTON)  // deletes the colour "Warm", the first entry
+        .Click(IDC_EXCHANGE_EXPORT_BUTTON)
+        .Click(IDC_ADDSETTING_CONFIRM_BUTTON)
+        .Type(CFileDialog::kPathEditId, "C:\\Exchange\\Soft")
         .Click(IDOK)
         .Finish();
     EXPECT_EQ(CallTintora32(0, 0, model.printer.c_str(), 0), 0);
     EXPECT_TRUE(user.Finished());
     EXPECT_TRUE(user.Refusals().empty());
 
-    EXPECT_EQ(page.templateId, 1008u);
-    EXPECT_EQ(page.title, FormatText(strings.Load(11), model.driver));
-    EXPECT_EQ(page.Control(1096).items, (std::vector<std::string>{"Warm", "Soft"}));
+    EXPECT_EQ(page.templateId, IDD_SETTING_EXCHANGE_PAGE);
+    EXPECT_EQ(page.title, FormatText(strings.Load(IDS_TITLE_SETTING_EXCHANGE), model.driver));
+    EXPECT_EQ(page.Control(IDC_EXCHANGE_LIST).items, (std::vector<std::string>{"Warm", "Soft"}));
     EXPECT_TRUE(page.buttons.back.enabled);
 
     EXPECT_EQ(CIniAcc(model.CatalogPath()).GetString("Color", "SettingNum"), "0");
@@ -58,5 +60,5 @@ TEST(SettingEditScenario, ExchangeTaskListsDeletesAndExportsTheDriverSettings)
     EXPECT_EQ(CIniAcc(file).GetString("Gamma", "Soft"), "2");
     EXPECT_EQ(machine.ReadFile("C:\\Exchange\\Soft\\UGD0.dat"), "gamma bytes");
     ASSERT_FALSE(boxes.Boxes().empty());
-    EXPECT_EQ(boxes.Last().text, FormatText(strings.Load(549), "C:\\Exchange\\Soft"));
+    EXPECT_EQ(boxes.Last().text, FormatText(strings.Load(IDS_MSG_EXPORTED), "C:\\Exchange\\Soft"));
 }

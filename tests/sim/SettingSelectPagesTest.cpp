@@ -19,6 +19,7 @@
 #include "launch/TextFormat.h"
 #include "pages/CGammaSettingSelectPage.h"
 #include "pages/CSettingSelectPage.h"
+#include "resources/resource.h"
 #include "storage/CFileAcc.h"
 #include "support/DialogTemplateBuilder.h"
 #include "support/MessageBoxRecorder.h"
@@ -32,9 +33,6 @@ using fw::headless::WindowView;
 namespace {
 
 constexpr UINT kEndTemplate = 9402;
-constexpr UINT kColourList = 1021;
-constexpr UINT kGammaList = 1152;
-constexpr UINT kSampleButton = 1024;
 
 const std::string kCatalog =
     "[Color]\r\nSettingNum=2\r\nSettingID0=4\r\nSettingName4=Warm\r\nSettingID1=5\r\nSettingName5=Vivid\r\n"
@@ -95,17 +93,17 @@ protected:
 TEST_F(SettingSelectPagesTest, ColourListOffersTheDefaultEntryFirstAndRecordsTheChoice)
 {
     Install(SimPrinterModel::Emf());
-    const std::string entry = Text(518);
+    const std::string entry = Text(IDS_DEFAULT_ENTRY);
     ScriptedUser user;
     user.Inspect([&](const WindowView& view) {
-            EXPECT_EQ(view.templateId, 110u);
-            EXPECT_EQ(view.title, Text(16));
-            EXPECT_EQ(view.Control(1020).text, Text(110));
-            EXPECT_EQ(view.Control(1023).text, Text(112));
-            EXPECT_EQ(view.Control(kSampleButton).text, Text(206));
-            EXPECT_EQ(view.Control(1022).bitmapId, 1500u);
-            EXPECT_EQ(view.Control(kColourList).items, (std::vector<std::string>{entry, "Warm", "Vivid"}));
-            EXPECT_EQ(view.Control(kColourList).selection, 0);
+            EXPECT_EQ(view.templateId, IDD_COLOR_SETTING_SELECT_PAGE);
+            EXPECT_EQ(view.title, Text(IDS_TITLE_COLOR_SETTING_SELECT));
+            EXPECT_EQ(view.Control(IDC_COLORSELECT_INSTRUCTION).text, Text(IDS_COLORSELECT_INSTRUCTION));
+            EXPECT_EQ(view.Control(IDC_COLORSELECT_SAMPLE_NOTE).text, Text(IDS_COLORSELECT_SAMPLE_NOTE));
+            EXPECT_EQ(view.Control(IDC_COLORSELECT_SAMPLE_BUTTON).text, Text(IDS_BUTTON_PRINT_SAMPLE));
+            EXPECT_EQ(view.Control(IDC_COLORSELECT_PICTURE).bitmapId, IDB_SIDE_PICTURE);
+            EXPECT_EQ(view.Control(IDC_COLORSELECT_LIST).items, (std::vector<std::string>{entry, "Warm", "Vivid"}));
+            EXPECT_EQ(view.Control(IDC_COLORSELECT_LIST).selection, 0);
             EXPECT_TRUE(view.buttons.back.enabled);
             EXPECT_TRUE(view.buttons.next.enabled);
         })
@@ -117,19 +115,19 @@ TEST_F(SettingSelectPagesTest, ColourListOffersTheDefaultEntryFirstAndRecordsThe
         .Back()
         .Inspect([&](const WindowView& view) {
             // Rebuilt from scratch, the earlier choice kept.
-            EXPECT_EQ(view.Control(kColourList).items.size(), 3u);
-            EXPECT_EQ(view.Control(kColourList).selectedText(), entry);
+            EXPECT_EQ(view.Control(IDC_COLORSELECT_LIST).items.size(), 3u);
+            EXPECT_EQ(view.Control(IDC_COLORSELECT_LIST).selectedText(), entry);
         })
-        .Select(kColourList, "Warm")
+        .Select(IDC_COLORSELECT_LIST, "Warm")
         .Next()
         .Inspect([&](const WindowView&) {
             EXPECT_EQ(info.selectedSettingName, "Warm");
             EXPECT_EQ(info.userSettingSelected, 1);
         })
         .Back()
-        .Inspect([](const WindowView& view) { EXPECT_EQ(view.Control(kColourList).selectedText(), "Warm"); })
+        .Inspect([](const WindowView& view) { EXPECT_EQ(view.Control(IDC_COLORSELECT_LIST).selectedText(), "Warm"); })
         // A stored setting that carries a default setting's name counts as a default.
-        .Select(kColourList, "Vivid")
+        .Select(IDC_COLORSELECT_LIST, "Vivid")
         .Next()
         .Inspect([&](const WindowView&) {
             EXPECT_EQ(info.selectedSettingName, "Vivid");
@@ -140,7 +138,7 @@ TEST_F(SettingSelectPagesTest, ColourListOffersTheDefaultEntryFirstAndRecordsThe
     ExpectScriptDone(user);
     EXPECT_EQ(boxes.Count(), 0u);  // cancelled on the end page, which does not ask
     ASSERT_FALSE(titles.empty());
-    EXPECT_EQ(titles.front(), 16u);
+    EXPECT_EQ(titles.front(), IDS_TITLE_COLOR_SETTING_SELECT);
 }
 
 TEST_F(SettingSelectPagesTest, AVanishedNameFallsBackToTheFirstEntry)
@@ -150,8 +148,8 @@ TEST_F(SettingSelectPagesTest, AVanishedNameFallsBackToTheFirstEntry)
     info.userSettingSelected = 1;
     ScriptedUser user;
     user.Inspect([&](const WindowView& view) {
-            EXPECT_EQ(view.Control(kColourList).selection, 0);
-            EXPECT_EQ(info.selectedSettingName, Text(518));
+            EXPECT_EQ(view.Control(IDC_COLORSELECT_LIST).selection, 0);
+            EXPECT_EQ(info.selectedSettingName, Text(IDS_DEFAULT_ENTRY));
         })
         .Cancel();
     Run<CSettingSelectPage>();
@@ -160,7 +158,7 @@ TEST_F(SettingSelectPagesTest, AVanishedNameFallsBackToTheFirstEntry)
     // A name still stored is found again, in any letter case.
     info.selectedSettingName = "WARM";
     ScriptedUser again;
-    again.Inspect([](const WindowView& view) { EXPECT_EQ(view.Control(kColourList).selectedText(), "Warm"); })
+    again.Inspect([](const WindowView& view) { EXPECT_EQ(view.Control(IDC_COLORSELECT_LIST).selectedText(), "Warm"); })
         .Next()
         .Cancel();
     Run<CSettingSelectPage>();
@@ -178,7 +176,8 @@ TEST_F(SettingSelectPagesTest, ARestoredCatalogueIsReadFromTheLocalCopy)
     info.catalogRestored = 1;
     ScriptedUser user;
     user.Inspect([&](const WindowView& view) {
-            EXPECT_EQ(view.Control(kColourList).items, (std::vector<std::string>{Text(518), "Kept"}));
+            EXPECT_EQ(view.Control(IDC_COLORSELECT_LIST).items,
+                      (std::vector<std::string>{Text(IDS_DEFAULT_ENTRY), "Kept"}));
         })
         .Cancel();
     Run<CSettingSelectPage>();
@@ -187,8 +186,8 @@ TEST_F(SettingSelectPagesTest, ARestoredCatalogueIsReadFromTheLocalCopy)
     // The gamma list of a restored catalogue carries no default entries.
     ScriptedUser gamma;
     gamma.Inspect([&](const WindowView& view) {
-            EXPECT_EQ(view.Control(kGammaList).items, (std::vector<std::string>{"Kept Gamma"}));
-            EXPECT_EQ(view.Control(kGammaList).selection, 0);
+            EXPECT_EQ(view.Control(IDC_GAMMASELECT_LIST).items, (std::vector<std::string>{"Kept Gamma"}));
+            EXPECT_EQ(view.Control(IDC_GAMMASELECT_LIST).selection, 0);
         })
         .Cancel();
     Run<CGammaSettingSelectPage>();
@@ -200,14 +199,14 @@ TEST_F(SettingSelectPagesTest, GammaListJoinsDefaultsAndStoredNamesAndRecordsThe
     Install(SimPrinterModel::Raw331());
     ScriptedUser user;
     user.Inspect([&](const WindowView& view) {
-            EXPECT_EQ(view.templateId, 112u);
-            EXPECT_EQ(view.title, Text(17));
-            EXPECT_EQ(view.Control(1151).text, Text(111));
-            EXPECT_EQ(view.Control(1150).bitmapId, 1500u);
+            EXPECT_EQ(view.templateId, IDD_GAMMA_SETTING_SELECT_PAGE);
+            EXPECT_EQ(view.title, Text(IDS_TITLE_GAMMA_SETTING_SELECT));
+            EXPECT_EQ(view.Control(IDC_GAMMASELECT_INSTRUCTION).text, Text(IDS_GAMMASELECT_INSTRUCTION));
+            EXPECT_EQ(view.Control(IDC_GAMMASELECT_PICTURE).bitmapId, IDB_SIDE_PICTURE);
             // "Photo" is both a default and a stored name: listed once.
-            EXPECT_EQ(view.Control(kGammaList).items,
+            EXPECT_EQ(view.Control(IDC_GAMMASELECT_LIST).items,
                       (std::vector<std::string>{"Standard", "Vivid", "Photo", "Soft"}));
-            EXPECT_EQ(view.Control(kGammaList).selection, 0);
+            EXPECT_EQ(view.Control(IDC_GAMMASELECT_LIST).selection, 0);
         })
         .Next()
         .Inspect([&](const WindowView&) {
@@ -216,14 +215,14 @@ TEST_F(SettingSelectPagesTest, GammaListJoinsDefaultsAndStoredNamesAndRecordsThe
             EXPECT_EQ(info.defaultSettingNumber, 0);
         })
         .Back()
-        .Select(kGammaList, "Photo")
+        .Select(IDC_GAMMASELECT_LIST, "Photo")
         .Next()
         .Inspect([&](const WindowView&) {
             EXPECT_EQ(info.userSettingSelected, 0);
             EXPECT_EQ(info.defaultSettingNumber, 2);
         })
         .Back()
-        .Select(kGammaList, "Soft")
+        .Select(IDC_GAMMASELECT_LIST, "Soft")
         .Next()
         .Inspect([&](const WindowView&) {
             EXPECT_EQ(info.selectedSettingName, "Soft");
@@ -231,11 +230,11 @@ TEST_F(SettingSelectPagesTest, GammaListJoinsDefaultsAndStoredNamesAndRecordsThe
             EXPECT_EQ(info.defaultSettingNumber, 0);  // no default number for a stored setting
         })
         .Back()
-        .Inspect([](const WindowView& view) { EXPECT_EQ(view.Control(kGammaList).selectedText(), "Soft"); })
+        .Inspect([](const WindowView& view) { EXPECT_EQ(view.Control(IDC_GAMMASELECT_LIST).selectedText(), "Soft"); })
         .Cancel();
     EXPECT_EQ(Run<CGammaSettingSelectPage>(), IDCANCEL);
     ExpectScriptDone(user);
-    EXPECT_EQ(BoxTexts(), std::vector<std::string>{Text(521)});
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{Text(IDS_QUESTION_CANCEL)});
 }
 
 TEST_F(SettingSelectPagesTest, GammaDefaultNumbersComeFromTheSharedSections)
@@ -246,7 +245,7 @@ TEST_F(SettingSelectPagesTest, GammaDefaultNumbersComeFromTheSharedSections)
     SetIni("StringSet1", "Shared Soft", "7");
     ScriptedUser user;
     user.Inspect([](const WindowView& view) {
-            EXPECT_EQ(view.Control(kGammaList).items, (std::vector<std::string>{"Shared Soft"}));
+            EXPECT_EQ(view.Control(IDC_GAMMASELECT_LIST).items, (std::vector<std::string>{"Shared Soft"}));
         })
         .Next()
         .Cancel();
@@ -272,11 +271,13 @@ TEST_F(SettingSelectPagesTest, GammaListWithoutDefaultsIsReported)
     Install(SimPrinterModel::Emf());
     SetIni("DefaultSettingVer" + model.version, nullptr, nullptr);
     ScriptedUser user;
-    user.Inspect([](const WindowView& view) { EXPECT_TRUE(view.Control(kGammaList).items.empty()); }).Cancel();
+    user.Inspect([](const WindowView& view) { EXPECT_TRUE(view.Control(IDC_GAMMASELECT_LIST).items.empty()); })
+        .Cancel();
     Run<CGammaSettingSelectPage>();
     ExpectScriptDone(user);
-    ASSERT_EQ(BoxTexts(), (std::vector<std::string>{FormatText(Text(535), "Tavrel.ini"), Text(521)}));
-    EXPECT_EQ(boxes.Boxes().front().caption, Text(538));
+    ASSERT_EQ(BoxTexts(), (std::vector<std::string>{FormatText(Text(IDS_ERR_NO_DEFAULT_SETTINGS), "Tavrel.ini"),
+                                                    Text(IDS_QUESTION_CANCEL)}));
+    EXPECT_EQ(boxes.Boxes().front().caption, Text(IDS_CAPTION_ERROR));
     EXPECT_EQ(boxes.Boxes().front().style & 0xF0u, 0x10u);
 }
 
@@ -321,15 +322,15 @@ TEST_P(SamplePrintTest, TheSamplePageIsPrintedTheModelsWay)
     const std::string sample = model.TestFile("SampleFile");
     const bool metafile = c.kindOffset != 0;
     ScriptedUser user;
-    user.Click(kSampleButton);
+    user.Click(IDC_COLORSELECT_SAMPLE_BUTTON);
     if (metafile) {
         // The short printing notice follows the metafile print, then closes by itself.
-        user.Inspect([](const WindowView& view) { EXPECT_EQ(view.templateId, 1110u); }).Wait(1000);
+        user.Inspect([](const WindowView& view) { EXPECT_EQ(view.templateId, IDD_PRINT_MESSAGE_DIALOG); }).Wait(1000);
     }
-    user.Inspect([](const WindowView& view) { EXPECT_EQ(view.templateId, 110u); }).Cancel();
+    user.Inspect([](const WindowView& view) { EXPECT_EQ(view.templateId, IDD_COLOR_SETTING_SELECT_PAGE); }).Cancel();
     Run<CSettingSelectPage>();
     ExpectScriptDone(user);
-    EXPECT_EQ(BoxTexts(), std::vector<std::string>{Text(521)});
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{Text(IDS_QUESTION_CANCEL)});
 
     const std::vector<SimJob> jobs = machine.Jobs();
     ASSERT_EQ(jobs.size(), 1u);
@@ -357,11 +358,11 @@ TEST_F(SettingSelectPagesTest, SampleWithoutFileIsRefusedAndWithoutModeGoesRaw)
     const std::string sampleName = CFileAcc::GetFileName(model.TestFile("SampleFile"));
     SetIni(section, "SampleFile", nullptr);
     ScriptedUser user;
-    user.Click(kSampleButton).Cancel();
+    user.Click(IDC_COLORSELECT_SAMPLE_BUTTON).Cancel();
     Run<CSettingSelectPage>();
     ExpectScriptDone(user);
-    ASSERT_EQ(BoxTexts(), (std::vector<std::string>{Text(524), Text(521)}));
-    EXPECT_EQ(boxes.Boxes().front().caption, Text(538));
+    ASSERT_EQ(BoxTexts(), (std::vector<std::string>{Text(IDS_ERR_PAGE_NOT_FOUND), Text(IDS_QUESTION_CANCEL)}));
+    EXPECT_EQ(boxes.Boxes().front().caption, Text(IDS_CAPTION_ERROR));
     EXPECT_TRUE(machine.Jobs().empty());
 
     // The mode is read again when printing: without one the file goes raw, whatever the state says.
@@ -369,10 +370,10 @@ TEST_F(SettingSelectPagesTest, SampleWithoutFileIsRefusedAndWithoutModeGoesRaw)
     SetIni(section, "SampleFile", sampleName.c_str());
     SetIni(section, "PrintMode", nullptr);
     ScriptedUser raw;
-    raw.Click(kSampleButton).Cancel();
+    raw.Click(IDC_COLORSELECT_SAMPLE_BUTTON).Cancel();
     Run<CSettingSelectPage>();
     ExpectScriptDone(raw);
-    EXPECT_EQ(BoxTexts(), std::vector<std::string>{Text(521)});
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{Text(IDS_QUESTION_CANCEL)});
     const std::vector<SimJob> jobs = machine.Jobs();
     ASSERT_EQ(jobs.size(), 1u);
     EXPECT_EQ(jobs.front().datatype, "RAW");
@@ -385,19 +386,20 @@ TEST_F(SettingSelectPagesTest, TheMainWizardShowsBothListsAndSendsARawSample)
     ScriptedUser user;
     user.Next()
         .Inspect([](const WindowView& view) {
-            EXPECT_EQ(view.templateId, 110u);
-            EXPECT_EQ(view.Control(kColourList).items, (std::vector<std::string>{Text(518), "Warm", "Vivid"}));
+            EXPECT_EQ(view.templateId, IDD_COLOR_SETTING_SELECT_PAGE);
+            EXPECT_EQ(view.Control(IDC_COLORSELECT_LIST).items,
+                      (std::vector<std::string>{Text(IDS_DEFAULT_ENTRY), "Warm", "Vivid"}));
         })
-        .Click(kSampleButton)
+        .Click(IDC_COLORSELECT_SAMPLE_BUTTON)
         // The raw job shows the printing notice before it is sent.
-        .Inspect([](const WindowView& view) { EXPECT_EQ(view.templateId, 1110u); })
+        .Inspect([](const WindowView& view) { EXPECT_EQ(view.templateId, IDD_PRINT_MESSAGE_DIALOG); })
         .Wait(1000)
         .Back()
-        .Click(1013)
+        .Click(IDC_SELECTEDIT_GAMMA_RADIO)
         .Next()
         .Inspect([](const WindowView& view) {
-            EXPECT_EQ(view.templateId, 112u);
-            EXPECT_EQ(view.Control(kGammaList).items,
+            EXPECT_EQ(view.templateId, IDD_GAMMA_SETTING_SELECT_PAGE);
+            EXPECT_EQ(view.Control(IDC_GAMMASELECT_LIST).items,
                       (std::vector<std::string>{"Standard", "Vivid", "Photo", "Soft"}));
         })
         .Cancel();

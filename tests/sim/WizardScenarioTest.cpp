@@ -11,6 +11,7 @@
 #include "launch/TavrelEntry.h"
 #include "launch/TextFormat.h"
 #include "platform/posix/Simulation.h"
+#include "resources/resource.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/ScriptedUser.h"
 #include "support/SimMachine.h"
@@ -21,8 +22,6 @@ using fw::headless::WindowView;
 
 const char kFolder[] = "C:\\Windows\\System32\\spool\\drivers\\x64\\3\\";
 const char kPrinter[] = "Office Printer";
-constexpr UINT kColour = 1012;
-constexpr UINT kGamma = 1013;
 
 std::string Text(UINT id) { return CStrRes().Load(id); }
 
@@ -87,8 +86,8 @@ TEST_F(WizardScenarioTest, NoSupportedPrinterRefusesWithOrWithoutAName)
         user.Cancel();
         EXPECT_EQ(RunWizard(printer), 0);
         ASSERT_EQ(boxes.Count(), 1u);
-        EXPECT_EQ(boxes.Last().text, Text(501));
-        EXPECT_EQ(boxes.Last().caption, Text(538));
+        EXPECT_EQ(boxes.Last().text, Text(IDS_ERR_NO_SUPPORTED_PRINTER));
+        EXPECT_EQ(boxes.Last().caption, Text(IDS_CAPTION_ERROR));
         EXPECT_EQ(boxes.Last().style, 0x10u);
         EXPECT_EQ(boxes.Last().owner, nullptr);
         EXPECT_EQ(user.Remaining(), 1u) << "no wizard was shown";
@@ -105,8 +104,8 @@ TEST_F(WizardScenarioTest, NonAdministratorIsRefusedOnlyOnTheNtFamily)
         user.Cancel();
         EXPECT_EQ(RunWizard(kPrinter), 0);
         ASSERT_EQ(boxes.Count(), 1u);
-        EXPECT_EQ(boxes.Last().text, Text(562));
-        EXPECT_EQ(boxes.Last().caption, Text(1));
+        EXPECT_EQ(boxes.Last().text, Text(IDS_ERR_NOT_ADMINISTRATOR));
+        EXPECT_EQ(boxes.Last().caption, Text(IDS_TITLE_UTILITY));
         EXPECT_EQ(boxes.Last().style, 0x30u);
         EXPECT_EQ(user.Remaining(), 1u);
     }
@@ -130,20 +129,20 @@ TEST_F(WizardScenarioTest, ColourSequenceHasFivePagesOrFourWithACallerGivenPrint
         ScriptedUser user;
         WindowView first, second;
         user.Inspect([&](const WindowView& w) { first = w; })
-            .Click(kColour)
+            .Click(IDC_SELECTEDIT_COLOR_RADIO)
             .Next()
             .Inspect([&](const WindowView& w) { second = w; })
             .Cancel();
         EXPECT_EQ(RunWizard(printer), 0);
         EXPECT_TRUE(user.Finished());
         EXPECT_EQ(first.buttons.pageCount, 1);
-        EXPECT_EQ(first.templateId, 108u);
+        EXPECT_EQ(first.templateId, IDD_SELECT_EDIT_PAGE);
         EXPECT_EQ(second.buttons.pageIndex, 1);
         EXPECT_EQ(second.buttons.pageCount, printer ? 4 : 5);
-        EXPECT_EQ(second.templateId, printer ? 110u : 109u);
+        EXPECT_EQ(second.templateId, printer ? IDD_COLOR_SETTING_SELECT_PAGE : IDD_SELECT_DRIVER_PAGE);
         // The caller's printer is resolved before the wizard opens: its driver names the title.
         if (printer) {
-            EXPECT_EQ(second.title, FormatText(Text(16), "TvWiz Model"));
+            EXPECT_EQ(second.title, FormatText(Text(IDS_TITLE_COLOR_SETTING_SELECT), "TvWiz Model"));
         }
     }
 }
@@ -159,12 +158,23 @@ TEST_F(WizardScenarioTest, ChangingTheTaskReplacesTheLaterPages)
         templates.push_back(w.templateId);
         counts.push_back(w.buttons.pageCount);
     };
-    user.Click(kGamma).Next().Inspect(record).Next().Inspect(record)
-        .Back().Back().Click(kColour).Next().Inspect(record).Next().Inspect(record)
+    user.Click(IDC_SELECTEDIT_GAMMA_RADIO)
+        .Next()
+        .Inspect(record)
+        .Next()
+        .Inspect(record)
+        .Back()
+        .Back()
+        .Click(IDC_SELECTEDIT_COLOR_RADIO)
+        .Next()
+        .Inspect(record)
+        .Next()
+        .Inspect(record)
         .Cancel();
     EXPECT_EQ(RunWizard(kPrinter), 0);
     EXPECT_TRUE(user.Finished());
-    EXPECT_EQ(templates, (std::vector<UINT>{112, 1004, 110, 111}));
+    EXPECT_EQ(templates, (std::vector<UINT>{IDD_GAMMA_SETTING_SELECT_PAGE, IDD_GAMMA_PAGE,
+                                            IDD_COLOR_SETTING_SELECT_PAGE, IDD_COLOR_PALETTE_PAGE}));
     EXPECT_EQ(counts, (std::vector<int>{4, 4, 4, 4}));
 }
 
@@ -174,7 +184,7 @@ TEST_F(WizardScenarioTest, HelpTopicFollowsThePagePosition)
     {
         MessageBoxRecorder boxes;
         ScriptedUser user;
-        user.Click(kColour).Help().Next().Help().Next().Help().Next().Help().Cancel();
+        user.Click(IDC_SELECTEDIT_COLOR_RADIO).Help().Next().Help().Next().Help().Next().Help().Cancel();
         EXPECT_EQ(RunWizard(kPrinter), 0);
         EXPECT_EQ(HelpTopics(), (std::vector<ULONG_PTR>{1, 2, 3, 5}));
     }
@@ -182,7 +192,7 @@ TEST_F(WizardScenarioTest, HelpTopicFollowsThePagePosition)
     {
         MessageBoxRecorder boxes;
         ScriptedUser user;
-        user.Click(kGamma).Next().Next().Help().Next().Help().Cancel();
+        user.Click(IDC_SELECTEDIT_GAMMA_RADIO).Next().Next().Help().Next().Help().Cancel();
         EXPECT_EQ(RunWizard(), 0);
         EXPECT_EQ(HelpTopics(), (std::vector<ULONG_PTR>{4, 7}));
     }
@@ -201,8 +211,8 @@ TEST_F(WizardScenarioTest, CancelRightAfterStartAsksWithNothingUnsaved)
     EXPECT_TRUE(stayed);
     EXPECT_TRUE(user.Finished());
     ASSERT_EQ(boxes.Count(), 2u);
-    EXPECT_EQ(boxes.Last().text, Text(521));
-    EXPECT_EQ(boxes.Last().caption, Text(1));
+    EXPECT_EQ(boxes.Last().text, Text(IDS_QUESTION_CANCEL));
+    EXPECT_EQ(boxes.Last().caption, Text(IDS_TITLE_UTILITY));
     EXPECT_EQ(boxes.Last().style, static_cast<UINT>(MB_OKCANCEL));
 }
 
@@ -213,7 +223,7 @@ TEST_F(WizardScenarioTest, SystemMenuOffersTheAboutBoxOnce)
     ScriptedUser user;
     WindowView sheet, about;
     user.Inspect([&](const WindowView& w) { sheet = w; })
-        .SysCommand(1000)
+        .SysCommand(IDM_ABOUTBOX)
         .Inspect([&](const WindowView& w) { about = w; })
         .Close()
         .Cancel();
@@ -221,15 +231,15 @@ TEST_F(WizardScenarioTest, SystemMenuOffersTheAboutBoxOnce)
     EXPECT_TRUE(user.Finished());
     ASSERT_GE(sheet.systemMenu.size(), 2u);
     const auto& last = sheet.systemMenu.back();
-    EXPECT_EQ(last.id, 1000u);
-    EXPECT_EQ(last.text, Text(20));
+    EXPECT_EQ(last.id, IDM_ABOUTBOX);
+    EXPECT_EQ(last.text, Text(IDS_MENU_ABOUT));
     EXPECT_TRUE(sheet.systemMenu[sheet.systemMenu.size() - 2].separator);
     int aboutItems = 0;
-    for (const auto& item : sheet.systemMenu) aboutItems += item.id == 1000 ? 1 : 0;
+    for (const auto& item : sheet.systemMenu) aboutItems += item.id == IDM_ABOUTBOX ? 1 : 0;
     EXPECT_EQ(aboutItems, 1);
-    EXPECT_EQ(sheet.iconId, 107u);
+    EXPECT_EQ(sheet.iconId, IDI_APPICON);
     EXPECT_EQ(about.kind, WindowView::Kind::Dialog);
-    EXPECT_EQ(about.templateId, 1165u);
+    EXPECT_EQ(about.templateId, IDD_ABOUT_DIALOG);
 }
 
 TEST_F(WizardScenarioTest, MissingLanguageLibrariesEndTheCall)
@@ -279,12 +289,12 @@ TEST_F(WizardScenarioTest, AboutBoxShowsTheVersionFileOrEmptyLines)
         MessageBoxRecorder boxes;
         ScriptedUser user;
         WindowView about;
-        user.SysCommand(1000).Inspect([&](const WindowView& w) { about = w; }).Close().Cancel();
+        user.SysCommand(IDM_ABOUTBOX).Inspect([&](const WindowView& w) { about = w; }).Close().Cancel();
         EXPECT_EQ(RunWizard(), 0);
         EXPECT_TRUE(user.Finished());
-        EXPECT_EQ(about.templateId, 1165u);
-        EXPECT_EQ(about.Control(1161).text, withFile ? "V 1.02" : "");
-        EXPECT_EQ(about.Control(1162).text, withFile ? "(C) 2026 Maker" : "");
+        EXPECT_EQ(about.templateId, IDD_ABOUT_DIALOG);
+        EXPECT_EQ(about.Control(IDC_ABOUT_VERSION).text, withFile ? "V 1.02" : "");
+        EXPECT_EQ(about.Control(IDC_ABOUT_COPYRIGHT).text, withFile ? "(C) 2026 Maker" : "");
     }
 }
 
