@@ -14,6 +14,7 @@
 #include "framework/CStatic.h"
 #include "framework/MessageBox.h"
 #include "framework/WindowSystem.h"
+#include "resources/resource.h"
 #include "win32ui/ProbeDialog.h"
 
 namespace {
@@ -274,10 +275,10 @@ TEST(Win32Dialog, LibraryPicturesHaveTheirOwnOrTheAskedSize) {
         GetObjectA(bitmap, sizeof(info), &info);
         return std::pair<LONG, LONG>(info.bmWidth, info.bmHeight);
     };
-    const HBITMAP own = fw::ws::LoadBitmapSized(library, 1500, 0, 0);
+    const HBITMAP own = fw::ws::LoadBitmapSized(library, IDB_SIDE_PICTURE, 0, 0);
     ASSERT_NE(own, nullptr);
     EXPECT_EQ(size(own), (std::pair<LONG, LONG>(164, 314)));
-    const HBITMAP stretched = fw::ws::LoadBitmapSized(library, 1500, 82, 157);
+    const HBITMAP stretched = fw::ws::LoadBitmapSized(library, IDB_SIDE_PICTURE, 82, 157);
     ASSERT_NE(stretched, nullptr);
     EXPECT_EQ(size(stretched), (std::pair<LONG, LONG>(82, 157)));
     EXPECT_EQ(fw::ws::LoadBitmapSized(library, 1, 0, 0), nullptr);

@@ -14,6 +14,7 @@
 #include "gamma/CGammaData.h"
 #include "launch/TavrelEntry.h"
 #include "platform/win32api.h"
+#include "resources/resource.h"
 #include "storage/CFileAcc.h"
 #include "storage/CIniAcc.h"
 #include "support/MessageBoxRecorder.h"
@@ -179,8 +180,8 @@ protected:
 
 // The task page: a task is chosen by its radio button, which the page checks itself.
 WizardWalker::Step ChooseTask(int radio) {
-    return {"task page", 1013, [radio](const Wizard& wizard) {
-                for (int id : {1012, 1013, 1014}) {
+    return {"task page", IDC_SELECTEDIT_GAMMA_RADIO, [radio](const Wizard& wizard) {
+                for (int id : {IDC_SELECTEDIT_COLOR_RADIO, IDC_SELECTEDIT_GAMMA_RADIO, IDC_SELECTEDIT_EXCHANGE_RADIO}) {
                     ASSERT_TRUE(wizard.Control(id)) << id;
                     EXPECT_EQ(ClassOf(wizard.Control(id)), "Button") << id;
                 }
@@ -191,25 +192,28 @@ WizardWalker::Step ChooseTask(int radio) {
 }
 
 WizardWalker::Step GammaSelect() {
-    return {"gamma select page", 1152, [](const Wizard& wizard) {
-                const HWND list = wizard.Control(1152);
+    return {"gamma select page", IDC_GAMMASELECT_LIST, [](const Wizard& wizard) {
+                const HWND list = wizard.Control(IDC_GAMMASELECT_LIST);
                 EXPECT_EQ(ClassOf(list), "ListBox");
                 const auto items = ListItems(list);
                 EXPECT_TRUE(Contains(items, "Standard"));
                 EXPECT_TRUE(Contains(items, "Vivid"));
-                ASSERT_TRUE(wizard.Select(1152, "Vivid"));
+                ASSERT_TRUE(wizard.Select(IDC_GAMMASELECT_LIST, "Vivid"));
                 wizard.Press(PSBTN_NEXT);
             }};
 }
 
 WizardWalker::Step GammaEdit(std::function<void(const Wizard&)> then) {
-    return {"gamma page", 1052, [then](const Wizard& wizard) {
-                const HWND bar = wizard.Control(1052);
+    return {"gamma page", IDC_GAMMA_GAMMA_SLIDER, [then](const Wizard& wizard) {
+                const HWND bar = wizard.Control(IDC_GAMMA_GAMMA_SLIDER);
                 EXPECT_EQ(ClassOf(bar), TRACKBAR_CLASSA);
-                for (int id : {1058, 1063, 1066, 1067, 1068}) EXPECT_TRUE(wizard.Control(id)) << id;
-                wizard.Slide(1052, 4);
+                for (int id : {IDC_GAMMA_ZONE1_RADIO, IDC_GAMMA_ZONE6_RADIO, IDC_GAMMA_HUE_SLIDER,
+                               IDC_GAMMA_LEVEL_SLIDER, IDC_GAMMA_HUE_FROM_PRINTER_CHECK}) {
+                    EXPECT_TRUE(wizard.Control(id)) << id;
+                }
+                wizard.Slide(IDC_GAMMA_GAMMA_SLIDER, 4);
                 EXPECT_EQ(SendMessageA(bar, TBM_GETPOS, 0, 0), 4);
-                EXPECT_EQ(TextOf(wizard.Control(1051)), "1.8");  // the value shown beside the slider
+                EXPECT_EQ(TextOf(wizard.Control(IDC_GAMMA_GAMMA_VALUE)), "1.8");  // the value shown beside the slider
                 then(wizard);
             }};
 }
@@ -218,16 +222,16 @@ TEST_F(Win32WizardScenarioTest, GammaSettingIsEditedAndSavedThroughTheRealPages)
     MessageBoxRecorder boxes;
     bool savedBeforeFinish = false;
     WizardWalker walker({
-        ChooseTask(1013),
+        ChooseTask(IDC_SELECTEDIT_GAMMA_RADIO),
         GammaSelect(),
         GammaEdit([](const Wizard& wizard) { wizard.Press(PSBTN_NEXT); }),
-        {"save page", 1107,
+        {"save page", IDC_SAVE_NAME_EDIT,
          [&](const Wizard& wizard) {
-             EXPECT_EQ(ClassOf(wizard.Control(1107)), "Edit");
-             ASSERT_TRUE(wizard.Control(1045));
-             wizard.Type(1107, "Night");
-             EXPECT_EQ(TextOf(wizard.Control(1107)), "Night");
-             wizard.Click(1045);
+             EXPECT_EQ(ClassOf(wizard.Control(IDC_SAVE_NAME_EDIT)), "Edit");
+             ASSERT_TRUE(wizard.Control(IDC_SAVE_BUTTON));
+             wizard.Type(IDC_SAVE_NAME_EDIT, "Night");
+             EXPECT_EQ(TextOf(wizard.Control(IDC_SAVE_NAME_EDIT)), "Night");
+             wizard.Click(IDC_SAVE_BUTTON);
              savedBeforeFinish = boxes.Count() == 1;
              wizard.Press(PSBTN_FINISH);
          }},
@@ -258,7 +262,7 @@ TEST_F(Win32WizardScenarioTest, GammaSettingIsEditedAndSavedThroughTheRealPages)
 TEST_F(Win32WizardScenarioTest, CancelOnAnEditedGammaPageAsksAndLeavesTheCatalogueAlone) {
     MessageBoxRecorder boxes;
     WizardWalker walker({
-        ChooseTask(1013),
+        ChooseTask(IDC_SELECTEDIT_GAMMA_RADIO),
         GammaSelect(),
         GammaEdit([](const Wizard& wizard) { wizard.Press(PSBTN_CANCEL); }),
     });
@@ -278,23 +282,25 @@ TEST_F(Win32WizardScenarioTest, CancelOnAnEditedGammaPageAsksAndLeavesTheCatalog
 TEST_F(Win32WizardScenarioTest, ColourTaskPagesAreShownAndCancelEndsTheWizard) {
     MessageBoxRecorder boxes;
     WizardWalker walker({
-        ChooseTask(1012),
-        {"colour select page", 1021,
+        ChooseTask(IDC_SELECTEDIT_COLOR_RADIO),
+        {"colour select page", IDC_COLORSELECT_LIST,
          [](const Wizard& wizard) {
-             const HWND list = wizard.Control(1021);
+             const HWND list = wizard.Control(IDC_COLORSELECT_LIST);
              EXPECT_EQ(ClassOf(list), "ListBox");
              // Nothing is stored yet: only the default item, already chosen.
              const auto items = ListItems(list);
              ASSERT_EQ(items.size(), 1u);
              EXPECT_FALSE(items[0].empty());
              EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 0);
-             ASSERT_TRUE(wizard.Select(1021, items[0]));
+             ASSERT_TRUE(wizard.Select(IDC_COLORSELECT_LIST, items[0]));
              wizard.Press(PSBTN_NEXT);
          }},
-        {"colour page", 1025,
+        {"colour page", IDC_PALETTE,
          [](const Wizard& wizard) {
-             EXPECT_EQ(ClassOf(wizard.Control(1025)), "Static");  // the palette draws itself
-             for (int id : {1029, 1003}) EXPECT_EQ(ClassOf(wizard.Control(id)), "Button") << id;
+             EXPECT_EQ(ClassOf(wizard.Control(IDC_PALETTE)), "Static");  // the palette draws itself
+             for (int id : {IDC_PALETTE_TESTPRINT_BUTTON, IDC_PALETTE_UNDO_BUTTON}) {
+                 EXPECT_EQ(ClassOf(wizard.Control(id)), "Button") << id;
+             }
              wizard.Press(PSBTN_CANCEL);
          }},
     });
