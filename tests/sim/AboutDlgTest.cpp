@@ -18,7 +18,7 @@ const char kVersionFile[] = "C:\\Host\\version.txt";
 
 class AboutDlg : public ::testing::Test {
 protected:
-    // Runs dialog from the dialog library, checks what it shows, and closes it with 1163.
+    // Runs dialog from the dialog library, checks what it shows, and closes it with IDC_ABOUT_OK_BUTTON.
     void ShowAndClose(CXVAboutDlg& dialog, const std::string& version, const std::string& copyright) {
         CDlgRes library;
         ASSERT_NE(library.GetModule(), nullptr);

@@ -207,7 +207,7 @@ TEST_P(DataMngTest, ColourDataFileRoundTripAndFallbacks)
     colour.AcceptCurrent();
     EXPECT_EQ(colour.IsUnchanged(), 1);
 
-    // A file holding the null object loads as the defaults; a missing one too, with 537.
+    // A file holding the null object loads as the defaults; a missing one too, with IDS_ERR_SETTING_DATA_MISSING.
     machine.WriteFile(model.DataFolder() + "UCD4.dat", std::string("\0\0", 2));
     colour.LoadStoredData();
     EXPECT_EQ(colour.GetCurrent().IsEqual(colour.GetDefault()), 1);

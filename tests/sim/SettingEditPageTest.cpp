@@ -389,7 +389,7 @@ TEST_P(SettingEditPage, ImportOfAStoredNameAsksFirst)
 
 TEST_P(SettingEditPage, ImportStopsAtTheSixtySettingLimitKeepingWhatCameBefore)
 {
-    // 58 stored settings: two more fit, the third raises 525.
+    // 58 stored settings: two more fit, the third raises IDS_ERR_CATALOG_FULL.
     std::string catalog = "[Color]\r\nSettingNum=58\r\n";
     for (int i = 0; i < 58; ++i) {
         catalog += "SettingID" + std::to_string(i) + "=" + std::to_string(i) + "\r\nSettingName" + std::to_string(i) +

@@ -3,7 +3,7 @@
 // empty headless screen.
 //
 //   ScriptedUser user;
-//   user.Click(1013).Next().Finish();
+//   user.Click(IDC_SELECTEDIT_GAMMA_RADIO).Next().Finish();
 //   EXPECT_EQ(sheet.DoModal(), ID_WIZFINISH);
 //   EXPECT_TRUE(user.Finished());
 //

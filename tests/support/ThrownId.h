@@ -1,6 +1,6 @@
 // The string id of the CmyException that op throws; 0 when it throws none.
 //
-//   EXPECT_EQ(ThrownId([&] { manager.ReadCCM("Nobody", nullptr, nullptr); }), 537);
+//   EXPECT_EQ(ThrownId([&] { manager.ReadCCM("Nobody", nullptr, nullptr); }), IDS_ERR_SETTING_DATA_MISSING);
 #pragma once
 
 #include "launch/CmyException.h"
