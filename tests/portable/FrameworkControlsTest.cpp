@@ -425,7 +425,7 @@ TEST_F(Controls, APictureShowsABitmapOfTheDialogLibraryAtItsSize) {
         EXPECT_EQ(fw::ws::LoadBitmapSized(library.GetModule(), 4242, 10, 10), nullptr);
     });
     user.Inspect([](const WindowView& view) {
-        EXPECT_EQ(view.Control(kPicture).bitmapId, 1502u);
+        EXPECT_EQ(view.Control(kPicture).bitmapId, IDB_TASK_COLOR);
         EXPECT_EQ(view.Control(kPicture).rect.right - view.Control(kPicture).rect.left, 96);
         EXPECT_EQ(view.Control(kPicture).rect.bottom - view.Control(kPicture).rect.top, 64);
     });

@@ -129,7 +129,7 @@ TEST(TerminalCommands, ActionsParseWithTheirArguments) {
     Command click = Parsed("click 1013");
     EXPECT_EQ(click.kind, Command::Kind::Act);
     EXPECT_EQ(click.action.kind, Action::Kind::Click);
-    EXPECT_EQ(click.action.id, 1013u);
+    EXPECT_EQ(click.action.id, IDC_SELECTEDIT_GAMMA_RADIO);
 
     Command at = Parsed("  click 1025 45 -3 ");
     EXPECT_EQ(at.action.kind, Action::Kind::ClickAt);
@@ -177,7 +177,7 @@ TEST(TerminalCommands, DriverCommandsAndChecksParse) {
     EXPECT_EQ(title.expect.what, "title");
     EXPECT_EQ(title.expect.text, "Select the printer");
     const Command checked = Parsed("expect 1012 checked");
-    EXPECT_EQ(checked.expect.id, 1012u);
+    EXPECT_EQ(checked.expect.id, IDC_SELECTEDIT_COLOR_RADIO);
     EXPECT_EQ(checked.expect.what, "checked");
     EXPECT_EQ(Parsed("expect 1052 position 4").expect.number, 4);
 }
