@@ -2,17 +2,12 @@
 
 #include "controls/CmyEdit.h"
 #include "launch/CStrRes.h"
+#include "resources/resource.h"
 #include "storage/CIniUtility.h"
-
-namespace {
-
-constexpr UINT strDefaultEntry = 518;
-
-}  // namespace
 
 void CmyComboBox::AddDefaultItem()
 {
-    defaultItemText = CStrRes().Load(strDefaultEntry);
+    defaultItemText = CStrRes().Load(IDS_DEFAULT_ENTRY);
     InsertString(-1, defaultItemText);
 }
 

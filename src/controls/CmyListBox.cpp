@@ -2,12 +2,11 @@
 
 #include "launch/CStrRes.h"
 #include "launch/CmyException.h"
+#include "resources/resource.h"
 #include "storage/CIniUtility.h"
 
 namespace {
 
-constexpr UINT strDefaultEntry = 518;
-constexpr UINT msgNoDefaultSettings = 535;
 constexpr const char* kUtilityIniName = "Tavrel.ini";
 
 std::string TrimRight(std::string text)
@@ -28,7 +27,7 @@ bool Contains(const CmyStringArray& names, const std::string& text)
 
 void CmyListBox::AddDefaultItem()
 {
-    defaultItemText = CStrRes().Load(strDefaultEntry);
+    defaultItemText = CStrRes().Load(IDS_DEFAULT_ENTRY);
     InsertString(-1, defaultItemText);
 }
 
@@ -73,7 +72,7 @@ int CmyListBox::AddNames(const CmyStringArray& names)
 void CmyListBox::AddDefaultSettingNames(const std::string& version)
 {
     CmyStringArray names = CIniUtility().GetDefaultSettingNames(version);
-    if (names.IsEmpty()) throw CmyException(msgNoDefaultSettings, kUtilityIniName, CmyException::error);
+    if (names.IsEmpty()) throw CmyException(IDS_ERR_NO_DEFAULT_SETTINGS, kUtilityIniName, CmyException::error);
     AddNames(names);
 }
 

@@ -21,7 +21,7 @@ public:
     // Adds the names not yet present; the index of the last one added, LB_ERR for none.
     int AddNames(const CmyStringArray& names);
 
-    // The model's default settings, shared section included; CmyException 535 when none.
+    // The model's default settings, shared section included; CmyException IDS_ERR_NO_DEFAULT_SETTINGS when none.
     void AddDefaultSettingNames(const std::string& version);
     int IsDefaultSettingSelected(const std::string& version) const;
 

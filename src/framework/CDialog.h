@@ -1,5 +1,5 @@
 // A modal dialog made from a template of the dialog library:
-//   CColorInputDlg dialog;  dialog.InitModalIndirect(dlgRes.LoadDialogTemplate(1000));
+//   CMyDialog dialog;  dialog.InitModalIndirect(dlgRes.LoadDialogTemplate(IDD_MY_DIALOG));
 //   if (dialog.DoModal() == IDOK) ...
 // or by template id, looked up in the template module (SetTemplateModule, else
 // fw::GetResourceModule()).

@@ -16,7 +16,8 @@
 
 class CFileDialog : public CDialog {
 public:
-    static constexpr UINT kPathEditId = 1152;
+    // The system's id of the common dialogs' file name field (edt1).
+    static constexpr UINT kPathEditId = 0x480;
 
     CFileDialog(BOOL openFileDialog, const char* defaultExt = nullptr, const char* fileName = nullptr,
                 DWORD flags = OFN_HIDEREADONLY, const char* filter = nullptr, CWnd* parent = nullptr);

@@ -6,8 +6,8 @@
 // Default(), which leaves it to the window's class.
 //
 // Commands of child controls go to OnCommand; the command map routes them to member functions:
-//   MapCommand(1012, &CSelectEditPage::OnColourClicked);              // BN_CLICKED of 1012
-//   MapCommandRange(1058, 1063, &CGammaPage::OnZone);                // handler gets the id
+//   MapCommand(IDC_MY_BUTTON, &CMyPage::OnButtonClicked);          // BN_CLICKED of the button
+//   MapCommandRange(IDC_FIRST_RADIO, IDC_LAST_RADIO, &CMyPage::OnRadio);  // handler gets the id
 #pragma once
 
 #include <functional>

@@ -1,7 +1,7 @@
 // Dialog data exchange by control id, used in DoDataExchange overrides:
-//   DDX_Control(dx, 1018, m_printerList);   // attach a control object to control 1018
-//   DDX_Text(dx, 1107, m_name);  DDV_MaxChars(dx, m_name, 20);
-//   DDX_Radio(dx, 1012, m_task);  DDX_Slider(dx, 1052, m_gamma);
+//   DDX_Control(dx, IDC_MY_LIST, m_list);   // attach a control object to that control
+//   DDX_Text(dx, IDC_MY_EDIT, m_name);  DDV_MaxChars(dx, m_name, 20);
+//   DDX_Radio(dx, IDC_FIRST_RADIO, m_choice);  DDX_Slider(dx, IDC_MY_SLIDER, m_level);
 // On load (m_bSaveAndValidate FALSE) the members fill the controls; on save the controls fill
 // the members, and DDV_ checks fail the exchange.
 #pragma once

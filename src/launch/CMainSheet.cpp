@@ -5,14 +5,11 @@
 #include "launch/CHelpDispatcher.h"
 #include "launch/CStrRes.h"
 #include "launch/TextFormat.h"
+#include "resources/resource.h"
 #include "storage/CFileAcc.h"
 #include "storage/CIniUtility.h"
 
 namespace {
-
-constexpr UINT iconId = 107;
-constexpr UINT aboutTemplateId = 1165;
-constexpr UINT aboutMenuTextId = 20;
 
 enum EditType { editNone = 0, editColor = 1, editGamma = 2, editExchange = 3 };
 
@@ -43,14 +40,14 @@ CMainSheet::CMainSheet(const std::string& caption, CWnd* parent, UINT selectPage
       m_selectEditPage(&m_info)
 {
     SetPageSequence(editNone);
-    m_icon = fw::ws::LoadIconResource(OwnModule(), iconId);
+    m_icon = fw::ws::LoadIconResource(OwnModule(), IDI_APPICON);
     m_helpPath = CFileAcc().BuildPath(CIniUtility().Get("HelpFile", "FileName"), "\\Tintora\\");
     {
         // The sheet's own holder keeps the library, and so the template, loaded.
         CDlgRes templates;
-        m_aboutDlg.InitModalIndirect(fw::ws::LoadTemplate(templates.GetModule(), aboutTemplateId));
+        m_aboutDlg.InitModalIndirect(fw::ws::LoadTemplate(templates.GetModule(), IDD_ABOUT_DIALOG));
     }
-    m_aboutMenuText = CStrRes().Load(aboutMenuTextId);
+    m_aboutMenuText = CStrRes().Load(IDS_MENU_ABOUT);
 }
 
 CMainSheet::~CMainSheet()
@@ -97,14 +94,14 @@ void CMainSheet::SetPageTitle(UINT titleId)
 {
     const std::string text = CStrRes().Load(titleId);
     switch (titleId) {
-        case 3:
-        case 8:
-        case 18:
+        case IDS_TITLE_COLOR_PALETTE:
+        case IDS_TITLE_GAMMA:
+        case IDS_TITLE_SAVE_SETTING:
             SetTitle(FormatText(text, m_info.driverName, m_info.selectedSettingName));
             break;
-        case 11:
-        case 16:
-        case 17:
+        case IDS_TITLE_SETTING_EXCHANGE:
+        case IDS_TITLE_COLOR_SETTING_SELECT:
+        case IDS_TITLE_GAMMA_SETTING_SELECT:
             SetTitle(FormatText(text, m_info.driverName));
             break;
         default:
@@ -130,7 +127,7 @@ BOOL CMainSheet::OnInitDialog()
     }
     if (CMenu* menu = GetSystemMenu(FALSE)) {
         menu->AppendMenu(MF_SEPARATOR);
-        menu->AppendMenu(MF_STRING, aboutCommandId, m_aboutMenuText);
+        menu->AppendMenu(MF_STRING, IDM_ABOUTBOX, m_aboutMenuText);
     }
     return CPropertySheet::OnInitDialog();
 }
@@ -144,7 +141,7 @@ BOOL CMainSheet::OnCommand(WPARAM wParam, LPARAM lParam)
 
 void CMainSheet::OnSysCommand(UINT id, LPARAM lParam)
 {
-    if (id == aboutCommandId) m_aboutDlg.DoModal();
+    if (id == IDM_ABOUTBOX) m_aboutDlg.DoModal();
     CPropertySheet::OnSysCommand(id, lParam);
 }
 

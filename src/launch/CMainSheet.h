@@ -21,7 +21,6 @@
 
 class CMainSheet : public CPropertySheet, public IWizardSheet {
 public:
-    static constexpr UINT aboutCommandId = 1000;
     static constexpr UINT helpCommandId = 57670;  // the framework's help command
 
     CMainSheet(const std::string& caption = {}, CWnd* parent = nullptr, UINT selectPage = 0);

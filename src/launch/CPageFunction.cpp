@@ -3,12 +3,7 @@
 #include "launch/CTemporaryIcc.h"
 #include "launch/CmyMessageBox.h"
 #include "launch/LaunchChecks.h"
-
-namespace {
-constexpr UINT msgCancelNothingUnsaved = 521;
-constexpr UINT msgCancelUnsavedChanges = 517;
-constexpr int captionTitle = 1;
-}  // namespace
+#include "resources/resource.h"
 
 CPageFunction::CPageFunction(UINT templateId, CUtilityInfo* info) : CPropertyPage(templateId), m_info(info)
 {
@@ -17,8 +12,8 @@ CPageFunction::CPageFunction(UINT templateId, CUtilityInfo* info) : CPropertyPag
 
 BOOL CPageFunction::OnQueryCancel()
 {
-    const UINT text = m_info->dataSaved ? msgCancelNothingUnsaved : msgCancelUnsavedChanges;
-    if (CmyMessageBox().Show(GetSafeHwnd(), text, MB_OKCANCEL, captionTitle) != IDOK) return FALSE;
+    const UINT text = m_info->dataSaved ? IDS_QUESTION_CANCEL : IDS_QUESTION_CANCEL_UNSAVED;
+    if (CmyMessageBox().Show(GetSafeHwnd(), text, MB_OKCANCEL, IDS_TITLE_UTILITY) != IDOK) return FALSE;
     RemoveTemporaryIcc();
     return TRUE;
 }

@@ -11,7 +11,8 @@ public:
     // templateId: the page's dialog template in the dialog library. info is not owned.
     CPageFunction(UINT templateId, CUtilityInfo* info);
 
-    // Asks 521 (nothing unsaved) or 517 (unsaved changes); OK removes the temporary ICC data.
+    // Asks IDS_QUESTION_CANCEL (nothing unsaved) or IDS_QUESTION_CANCEL_UNSAVED; OK removes the
+    // temporary ICC data.
     BOOL OnQueryCancel() override;
     // Removes the temporary ICC data, then finishes.
     BOOL OnWizardFinish() override;

@@ -4,20 +4,9 @@
 #include "framework/ResourceModule.h"
 #include "framework/WindowSystem.h"
 #include "launch/CStrRes.h"
+#include "resources/resource.h"
 
 namespace {
-
-constexpr UINT kTemplate = 1165;
-constexpr UINT strTitle = 19;
-constexpr UINT strDescription = 164;
-constexpr UINT strOk = 208;
-constexpr UINT kApplicationIcon = 107;
-
-constexpr int idIcon = 1164;
-constexpr int idText = 1160;
-constexpr int idVersion = 1161;
-constexpr int idCopyright = 1162;
-constexpr int idOk = 1163;
 
 constexpr DWORD kFolderLength = 261;
 constexpr DWORD kValueLength = 260;  // at most 259 characters and the terminator
@@ -32,12 +21,12 @@ std::string ReadVersionValue(const std::string& file, const char* key)
 
 }  // namespace
 
-CXVAboutDlg::CXVAboutDlg(CWnd* parent) : CAboutDlg(kTemplate, parent)
+CXVAboutDlg::CXVAboutDlg(CWnd* parent) : CAboutDlg(IDD_ABOUT_DIALOG, parent)
 {
-    MapCommand(idOk, &CXVAboutDlg::OnOkClicked);
+    MapCommand(IDC_ABOUT_OK_BUTTON, &CXVAboutDlg::OnOkClicked);
 
     CStrRes strings;
-    m_title = strings.Load(strTitle);
+    m_title = strings.Load(IDS_TITLE_PRODUCT);
 
     char folder[kFolderLength] = {};
     DWORD length = GetCurrentDirectoryA(kFolderLength, folder);
@@ -50,11 +39,11 @@ CXVAboutDlg::CXVAboutDlg(CWnd* parent) : CAboutDlg(kTemplate, parent)
 void CXVAboutDlg::DoDataExchange(CDataExchange* dx)
 {
     CAboutDlg::DoDataExchange(dx);
-    DDX_Control(dx, idIcon, m_icon);
-    DDX_Control(dx, idText, m_text);
-    DDX_Control(dx, idVersion, m_versionText);
-    DDX_Control(dx, idCopyright, m_copyrightText);
-    DDX_Control(dx, idOk, m_ok);
+    DDX_Control(dx, IDC_ABOUT_ICON, m_icon);
+    DDX_Control(dx, IDC_ABOUT_TEXT, m_text);
+    DDX_Control(dx, IDC_ABOUT_VERSION, m_versionText);
+    DDX_Control(dx, IDC_ABOUT_COPYRIGHT, m_copyrightText);
+    DDX_Control(dx, IDC_ABOUT_OK_BUTTON, m_ok);
 }
 
 void CXVAboutDlg::ShowTitle()
@@ -65,11 +54,11 @@ void CXVAboutDlg::ShowTitle()
 void CXVAboutDlg::ShowContents()
 {
     HMODULE module = m_templateModule ? m_templateModule : fw::GetResourceModule();
-    if (HICON icon = fw::ws::LoadIconResource(module, kApplicationIcon)) m_icon.SetIcon(icon);
-    m_text.SetCaption(strDescription);
+    if (HICON icon = fw::ws::LoadIconResource(module, IDI_APPICON)) m_icon.SetIcon(icon);
+    m_text.SetCaption(IDS_ABOUT_DESCRIPTION);
     m_versionText.SetWindowText(m_version);
     m_copyrightText.SetWindowText(m_copyright);
-    m_ok.SetCaption(strOk);
+    m_ok.SetCaption(IDS_BUTTON_OK);
 }
 
 void CXVAboutDlg::OnOkClicked()

@@ -19,7 +19,7 @@ protected:
 private:
     void OnOkClicked();
 
-    CmyButton m_ok;          // 1163
-    CmyStatic m_copyrightText;  // 1162
-    CmyStatic m_icon;        // 1164
+    CmyButton m_ok;             // IDC_ABOUT_OK_BUTTON
+    CmyStatic m_copyrightText;  // IDC_ABOUT_COPYRIGHT
+    CmyStatic m_icon;           // IDC_ABOUT_ICON
 };

@@ -14,7 +14,7 @@ public:
     // Loads text textId; a non-empty argument is cut to its file name and fills the "%s".
     CmyException(UINT textId, const std::string& argument = {}, int severity = error);
 
-    // Severity 0 shows a stop box (caption 538), 1 an exclamation box (caption 539), others nothing.
+    // Severity 0 shows a stop box (IDS_CAPTION_ERROR), 1 an exclamation box (IDS_CAPTION_WARNING), others nothing.
     void Report() const;
 
     UINT GetTextId() const { return m_textId; }

@@ -3,11 +3,10 @@
 #include "framework/MessageBox.h"
 #include "launch/CStrRes.h"
 #include "launch/TextFormat.h"
+#include "resources/resource.h"
 
 namespace {
 
-constexpr UINT kErrorCaption = 538;
-constexpr UINT kWarningCaption = 539;
 constexpr UINT kStopOk = 0x10;
 constexpr UINT kExclamationOk = 0x30;
 constexpr UINT kTaskModal = 0x2000;
@@ -33,7 +32,7 @@ int CmyMessageBox::ShowText(const std::string& text, UINT style) const {
     std::string caption;
     if (style == kStopOk || style == kExclamationOk) {
         CStrRes strings;
-        strings.LoadString(style == kStopOk ? kErrorCaption : kWarningCaption, caption);
+        strings.LoadString(style == kStopOk ? IDS_CAPTION_ERROR : IDS_CAPTION_WARNING, caption);
     }
     return fw::SystemMessageBox(nullptr, text, caption, style | kTaskModal);
 }

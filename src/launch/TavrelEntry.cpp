@@ -11,6 +11,7 @@
 #include "launch/CmyMessageBox.h"
 #include "launch/LaunchChecks.h"
 #include "printer/CPrint.h"
+#include "resources/resource.h"
 #include "testprint/CPrintMsgDlg.h"
 
 // The one application object of the library.
@@ -20,10 +21,6 @@ namespace {
 
 constexpr DWORD ntFamily = 3;
 constexpr int administrator = 544;
-constexpr UINT msgNotAdministrator = 562;
-constexpr UINT msgNoSupportedPrinter = 501;
-constexpr int captionTitle = 1;
-constexpr int captionError = 538;
 
 // Resource lookups refer to this library, not to the host, for as long as the call runs.
 class ModuleContext {
@@ -56,12 +53,12 @@ LONG RunWizard(LPCSTR printerName)
     auto sheet = std::make_unique<CMainSheet>(std::string(), nullptr, 0);
 
     if ((GetOsClassCode() >> 24) == ntFamily && CheckAdministrator() != administrator) {
-        CmyMessageBox().Show(nullptr, msgNotAdministrator, MB_ICONEXCLAMATION | MB_OK, captionTitle);
+        CmyMessageBox().Show(nullptr, IDS_ERR_NOT_ADMINISTRATOR, MB_ICONEXCLAMATION | MB_OK, IDS_TITLE_UTILITY);
         return 0;
     }
     if (printerName) sheet->SetPrinter(printerName);
     if (sheet->GetSupportedPrinterCount() == 0) {
-        CmyMessageBox().Show(nullptr, msgNoSupportedPrinter, MB_ICONSTOP | MB_OK, captionError);
+        CmyMessageBox().Show(nullptr, IDS_ERR_NO_SUPPORTED_PRINTER, MB_ICONSTOP | MB_OK, IDS_CAPTION_ERROR);
         return 0;
     }
 

@@ -7,6 +7,7 @@
 #include <new>
 
 #include "launch/CmyException.h"
+#include "resources/resource.h"
 #include "storage/CFileAcc.h"
 #include "storage/CIniAcc.h"
 #include "storage/CIniUtility.h"
@@ -17,9 +18,6 @@ namespace {
 constexpr size_t kNameBufferSize = MAX_PATH;
 
 const char kCapabilitySection[] = "Capability";
-
-constexpr UINT msgPrinterNotOpened = 530;
-constexpr UINT msgPrintFailed = 531;
 
 // The raw job goes to the spooler in pieces of this size.
 constexpr DWORD kWriteChunk = 4096;
@@ -337,23 +335,23 @@ void CPrint::SendRawJob(const std::string& version, const std::string& filePath,
         std::string queue = printerName;
         if (!OpenPrinterA(queue.data(), &printer, nullptr)) {
             printer = nullptr;
-            throw CmyException(msgPrinterNotOpened);
+            throw CmyException(IDS_ERR_PRINTER_NOT_OPENED);
         }
         if (StartDocPrinterA(printer, 1, reinterpret_cast<LPBYTE>(&document)) == 0)
-            throw CmyException(msgPrintFailed);
+            throw CmyException(IDS_ERR_PRINT_FAILED);
         if (tTable && vTable) WriteColorAppearance(version, tTable, vTable, tableLength);
 
         CFileAcc file(filePath);
         file.OpenRead();
         DWORD length = file.GetLength();
         std::unique_ptr<BYTE[]> buffer(new (std::nothrow) BYTE[length ? length : 1]());
-        if (!buffer) throw CmyException(msgPrintFailed);
+        if (!buffer) throw CmyException(IDS_ERR_PRINT_FAILED);
         file.Read(buffer.get(), length);
         file.Close();
         WriteBytes(buffer.get(), length);
 
         // A job the spooler did not take is not printed: report it like a failed write.
-        if (!EndDocPrinter(printer)) throw CmyException(msgPrintFailed);
+        if (!EndDocPrinter(printer)) throw CmyException(IDS_ERR_PRINT_FAILED);
         ClosePrinter(printer);
         printer = nullptr;
     } catch (...) {
@@ -407,16 +405,16 @@ BOOL CPrint::WriteBytes(const void* data, DWORD length) {
         DWORD piece = std::min(length - sent, kWriteChunk);
         DWORD written = 0;
         result = WritePrinter(printer, const_cast<BYTE*>(bytes + sent), piece, &written);
-        if (!result) throw CmyException(msgPrintFailed);
+        if (!result) throw CmyException(IDS_ERR_PRINT_FAILED);
         // A spooler that takes less than it was given gets the rest: no byte is dropped.
         DWORD offered = piece;
         while (written < offered) {
-            if (written == 0) throw CmyException(msgPrintFailed);
+            if (written == 0) throw CmyException(IDS_ERR_PRINT_FAILED);
             sent += written;
             offered -= written;
             written = 0;
             result = WritePrinter(printer, const_cast<BYTE*>(bytes + sent), offered, &written);
-            if (!result) throw CmyException(msgPrintFailed);
+            if (!result) throw CmyException(IDS_ERR_PRINT_FAILED);
         }
         sent += offered;
     } while (sent < length);

@@ -7,6 +7,7 @@
 
 #include "launch/CmyException.h"
 #include "printer/CPrint.h"
+#include "resources/resource.h"
 #include "storage/CFileAcc.h"
 
 namespace {
@@ -15,8 +16,6 @@ namespace {
 // lists more entries than that, so a larger "SettingNum" only comes from a broken file.
 constexpr int highestId = CCtrlMng::maxSettings;
 constexpr int maxEntries = CCtrlMng::maxSettings + 1;
-
-constexpr UINT tooManySettingsText = 525;
 
 const char settingNumKey[] = "SettingNum";
 const char settingIdKey[] = "SettingID";
@@ -198,11 +197,11 @@ std::string CCtrlMng::GetDataFileName(const std::string& name) const
 std::string CCtrlMng::AddSetting(const std::string& name)
 {
     if (GetTotalSettingCount() >= maxSettings) {
-        throw CmyException(tooManySettingsText, {}, CmyException::warning);
+        throw CmyException(IDS_ERR_CATALOG_FULL, {}, CmyException::warning);
     }
     int id = FindFreeId(*this, section, maxSettings - 1);
     if (id < 0) {
-        throw CmyException(tooManySettingsText, {}, CmyException::warning);
+        throw CmyException(IDS_ERR_CATALOG_FULL, {}, CmyException::warning);
     }
     if (!AppendSetting(name, id)) {
         return {};

@@ -21,7 +21,7 @@ public:
     std::string GetNameById(const std::string& id) const;
     std::string GetDataFileName(const std::string& name) const;
 
-    std::string AddSetting(const std::string& name);   // throws CmyException 525 at the limit
+    std::string AddSetting(const std::string& name);   // throws CmyException IDS_ERR_CATALOG_FULL at the limit
     void AddTestSetting(const std::string& name);
     BOOL AppendSetting(const std::string& name, int id);
     BOOL DeleteSetting(const std::string& name);

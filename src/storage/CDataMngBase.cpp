@@ -3,13 +3,13 @@
 #include <vector>
 
 #include "launch/CmyException.h"
+#include "resources/resource.h"
 #include "storage/CIniUtility.h"
 #include "storage/CTableText.h"
 #include "testprint/CEmfPrintDialog.h"
 
 namespace {
 
-constexpr UINT msgTablesMissing = 537;
 constexpr int resolutions[] = {300, 600, 1200};
 const char emfMode[] = "EMF";
 
@@ -34,7 +34,7 @@ int CDataMngBase::ReadStoredTables(const std::string& name, BYTE* tTable, BYTE* 
     // A damaged table must not be half read: the setting's data counts as missing.
     if (tText.empty() || vText.empty() || !CTableText::Decode(tText, t) || !CTableText::Decode(vText, v) ||
         v.size() < t.size()) {
-        throw CmyException(msgTablesMissing, name);
+        throw CmyException(IDS_ERR_SETTING_DATA_MISSING, name);
     }
     if (tTable != nullptr && vTable != nullptr) {
         std::copy(t.begin(), t.end(), tTable);

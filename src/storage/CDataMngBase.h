@@ -24,7 +24,8 @@ public:
 
     // The stored tables of a setting. Both buffers null or only T: the T length; only V: the V
     // length; both: the first (T length) bytes of each copied, result 0. A table that is missing,
-    // empty, not hexadecimal text, or a V table shorter than its T table raises 537 (the name).
+    // empty, not hexadecimal text, or a V table shorter than its T table raises
+    // IDS_ERR_SETTING_DATA_MISSING (the name).
     int ReadStoredTables(const std::string& name, BYTE* tTable, BYTE* vTable) const;
 
     void DeleteDataFile(const std::string& name);
@@ -37,7 +38,7 @@ protected:
     void AttachState(const CUtilityInfo& info);
     // The catalogue entry leaves the driver catalogue, then the local copy; the driver's result.
     int RemoveEntry(const std::string& name);
-    // The data file of name, adding the catalogue entry first when it has none (may raise 525).
+    // The data file of name, adding the catalogue entry first when it has none (may raise IDS_ERR_CATALOG_FULL).
     std::string DataPathForSave(const std::string& name);
     // The data file of name; empty when the catalogue does not know the name.
     std::string DataPathForLoad(const std::string& name) const;

@@ -5,17 +5,13 @@
 #include "framework/CArchive.h"
 #include "framework/CFileFind.h"
 #include "launch/CmyException.h"
+#include "resources/resource.h"
 #include "storage/CIniAcc.h"
 
 namespace {
 
 constexpr const char* utilityFolder = "\\Tintora\\";
 constexpr int archiveBufferSize = 4096;
-
-constexpr UINT msgFileNotFound = 524;
-constexpr UINT msgFileError = 532;
-constexpr UINT msgDataFileMissing = 537;
-constexpr UINT msgNoFolder = 557;
 
 }  // namespace
 
@@ -167,8 +163,10 @@ CObject* CFileAcc::LoadObject(const std::string& folder, const std::string& name
     try {
         CFileException error;
         if (!file.Open(folder + name, CFile::modeRead | CFile::shareDenyWrite, &error)) {
-            if (error.m_cause == CFileException::fileNotFound) throw CmyException(msgDataFileMissing, messageArgument);
-            throw CmyException(msgFileError);
+            if (error.m_cause == CFileException::fileNotFound) {
+                throw CmyException(IDS_ERR_SETTING_DATA_MISSING, messageArgument);
+            }
+            throw CmyException(IDS_ERR_FILE_ACCESS);
         }
         std::unique_ptr<CObject> object;
         try {
@@ -193,7 +191,7 @@ CObject* CFileAcc::LoadObject(const std::string& folder, const std::string& name
 
 std::string CFileAcc::WriteData(const void* data, DWORD length, const std::string& subfolder)
 {
-    if (path.empty() && subfolder.empty()) throw CmyException(msgNoFolder);
+    if (path.empty() && subfolder.empty()) throw CmyException(IDS_ERR_MODULE_FAILED);
     std::string fullPath = GetDataPath(path, subfolder);
     try {
         CFileException error;
@@ -203,7 +201,7 @@ std::string CFileAcc::WriteData(const void* data, DWORD length, const std::strin
     } catch (const CFileException&) {
         // Callers only handle the utility's own exception: a write that fails must not escape as another.
         file.Abort();
-        throw CmyException(msgFileError);
+        throw CmyException(IDS_ERR_FILE_ACCESS);
     }
     return fullPath;
 }
@@ -214,8 +212,8 @@ void CFileAcc::OpenRead()
 {
     CFileException error;
     if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite, &error)) {
-        if (error.m_cause == CFileException::fileNotFound) throw CmyException(msgFileNotFound);
-        throw CmyException(msgFileError);
+        if (error.m_cause == CFileException::fileNotFound) throw CmyException(IDS_ERR_PAGE_NOT_FOUND);
+        throw CmyException(IDS_ERR_FILE_ACCESS);
     }
 }
 

@@ -4,13 +4,10 @@
 #include <new>
 
 #include "launch/CmyException.h"
+#include "resources/resource.h"
 #include "storage/CIniUtility.h"
 
 namespace {
-
-constexpr UINT msgPrinterNotOpened = 530;
-constexpr UINT msgPrintFailed = 531;
-constexpr UINT msgMetafileNotOpened = 532;
 
 const char kLandscape[] = "Landscape";
 const char kPortrait[] = "Portrait";
@@ -57,26 +54,26 @@ void CEmfPrintBase::OpenPrinterData()
     std::string name = printerName;
     if (!OpenPrinterA(name.data(), &printer, nullptr)) {
         printer = nullptr;
-        throw CmyException(msgPrinterNotOpened);
+        throw CmyException(IDS_ERR_PRINTER_NOT_OPENED);
     }
 
     DWORD needed = 0;
     GetPrinterA(printer, 2, nullptr, 0, &needed);
     if (needed == 0) return;
     std::unique_ptr<BYTE[]> info = Allocate(needed);
-    if (!info) throw CmyException(msgPrintFailed);
-    if (!GetPrinterA(printer, 2, info.get(), needed, &needed)) throw CmyException(msgPrintFailed);
+    if (!info) throw CmyException(IDS_ERR_PRINT_FAILED);
+    if (!GetPrinterA(printer, 2, info.get(), needed, &needed)) throw CmyException(IDS_ERR_PRINT_FAILED);
     printerTable = std::move(info);
     printerTableCount = 1;
 
     LPSTR device = PrinterInfo()->pPrinterName;
     LONG size = DocumentPropertiesA(nullptr, printer, device, nullptr, nullptr, 0);
-    if (size <= 0) throw CmyException(msgPrintFailed);
+    if (size <= 0) throw CmyException(IDS_ERR_PRINT_FAILED);
     std::unique_ptr<BYTE[]> mode = Allocate(static_cast<size_t>(size));
-    if (!mode) throw CmyException(msgPrintFailed);
+    if (!mode) throw CmyException(IDS_ERR_PRINT_FAILED);
     if (DocumentPropertiesA(nullptr, printer, device, reinterpret_cast<DEVMODEA*>(mode.get()), nullptr,
                             DM_OUT_BUFFER) < 0)
-        throw CmyException(msgPrintFailed);
+        throw CmyException(IDS_ERR_PRINT_FAILED);
     devMode = std::move(mode);
     devModeSize = static_cast<DWORD>(size);
 }
@@ -104,12 +101,12 @@ void CEmfPrintBase::PrintPage(const std::string& path, const std::string& ccmVer
     ReleasePage();
 
     metafile = GetEnhMetaFileA(path.c_str());
-    if (!metafile) throw CmyException(msgMetafileNotOpened);
+    if (!metafile) throw CmyException(IDS_ERR_FILE_ACCESS);
 
     UINT headerSize = GetEnhMetaFileHeader(metafile, 0, nullptr);
-    if (headerSize == 0) throw CmyException(msgPrintFailed);
+    if (headerSize == 0) throw CmyException(IDS_ERR_PRINT_FAILED);
     metaHeader = Allocate(headerSize < sizeof(ENHMETAHEADER) ? sizeof(ENHMETAHEADER) : headerSize);
-    if (!metaHeader) throw CmyException(msgPrintFailed);
+    if (!metaHeader) throw CmyException(IDS_ERR_PRINT_FAILED);
     UINT headerRead = GetEnhMetaFileHeader(metafile, headerSize, reinterpret_cast<ENHMETAHEADER*>(metaHeader.get()));
 
     const PRINTER_INFO_2A* info = PrinterInfo();
@@ -118,7 +115,7 @@ void CEmfPrintBase::PrintPage(const std::string& path, const std::string& ccmVer
     // Nothing is written unless every field of the print lies inside the device mode.
     PrivateFields plan;
     PlanPrivateFields(kind, tTable, vTable, tableLength, plan);
-    if (!FitsDeviceMode(plan)) throw CmyException(msgPrintFailed);
+    if (!FitsDeviceMode(plan)) throw CmyException(IDS_ERR_PRINT_FAILED);
 
     SetOrientation(path, ccmVersion);
     WritePrivateFields(plan);

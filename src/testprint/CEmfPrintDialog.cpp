@@ -4,14 +4,11 @@
 #include "gamma/CIccModule.h"
 #include "launch/CDlgRes.h"
 #include "launch/CStrRes.h"
+#include "resources/resource.h"
 #include "testprint/CEmfPrint.h"
 #include "testprint/CPrintMsgDlg.h"
 
 namespace {
-
-constexpr UINT strTitle = 555;
-constexpr UINT strMessage = 556;
-constexpr int idMessage = 1111;
 
 constexpr UINT_PTR timerWork = 1;
 constexpr UINT workDelay = 500;
@@ -24,8 +21,8 @@ constexpr int resultFailed = -1;
 CEmfPrintDialog::CEmfPrintDialog(CWnd* parent) : CDialog(templateId, parent)
 {
     CStrRes strings;
-    m_titleText = strings.Load(strTitle);
-    m_messageText = strings.Load(strMessage);
+    m_titleText = strings.Load(IDS_PROGRESS_TITLE);
+    m_messageText = strings.Load(IDS_PROGRESS_TEXT);
 }
 
 void CEmfPrintDialog::SetRequest(const CUtilityInfo& info, int mode, const std::string& path, const BYTE* tTable,
@@ -41,7 +38,7 @@ void CEmfPrintDialog::SetRequest(const CUtilityInfo& info, int mode, const std::
 void CEmfPrintDialog::DoDataExchange(CDataExchange* dx)
 {
     CDialog::DoDataExchange(dx);
-    DDX_Control(dx, idMessage, m_message);
+    DDX_Control(dx, IDC_PRINTMSG_TEXT, m_message);
 }
 
 BOOL CEmfPrintDialog::OnInitDialog()

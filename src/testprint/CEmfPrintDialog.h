@@ -11,10 +11,11 @@
 #include "launch/CUtilityInfo.h"
 #include "launch/CmyException.h"
 #include "platform/win32api.h"
+#include "resources/resource.h"
 
 class CEmfPrintDialog : public CDialog {
 public:
-    static constexpr UINT templateId = 1110;
+    static constexpr UINT templateId = IDD_PRINT_MESSAGE_DIALOG;
     static constexpr int modeColorTest = 2;      // temporary profile, then the colour test page
     static constexpr int modeGammaTest = 3;      // temporary profile, then the gamma test page
     static constexpr int modeColorProfiles = 4;  // the saved colour setting's three profiles

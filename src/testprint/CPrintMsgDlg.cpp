@@ -3,12 +3,9 @@
 #include "framework/DataExchange.h"
 #include "launch/CDlgRes.h"
 #include "launch/CStrRes.h"
+#include "resources/resource.h"
 
 namespace {
-
-constexpr UINT strTitle = 553;
-constexpr UINT strMessage = 554;
-constexpr int idMessage = 1111;
 
 constexpr UINT_PTR timerShow = 1;
 constexpr UINT showDelay = 500;
@@ -23,15 +20,15 @@ CPrintMsgDlg::CPrintMsgDlg(CWnd* parent) : CDialog(templateId, parent) {}
 void CPrintMsgDlg::DoDataExchange(CDataExchange* dx)
 {
     CDialog::DoDataExchange(dx);
-    DDX_Control(dx, idMessage, m_message);
+    DDX_Control(dx, IDC_PRINTMSG_TEXT, m_message);
 }
 
 BOOL CPrintMsgDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     CStrRes strings;
-    SetWindowText(strings.Load(strTitle));
-    m_message.SetWindowText(strings.Load(strMessage));
+    SetWindowText(strings.Load(IDS_PRINTMSG_TITLE));
+    m_message.SetWindowText(strings.Load(IDS_PRINTMSG_TEXT));
     SetTimer(timerShow, showDelay);
     return TRUE;
 }

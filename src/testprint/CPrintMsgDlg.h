@@ -4,10 +4,11 @@
 
 #include "framework/CDialog.h"
 #include "framework/CStatic.h"
+#include "resources/resource.h"
 
 class CPrintMsgDlg : public CDialog {
 public:
-    static constexpr UINT templateId = 1110;
+    static constexpr UINT templateId = IDD_PRINT_MESSAGE_DIALOG;
 
     explicit CPrintMsgDlg(CWnd* parent = nullptr);
 

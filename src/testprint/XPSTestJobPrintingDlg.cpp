@@ -7,18 +7,12 @@
 #include "launch/CDlgRes.h"
 #include "launch/CStrRes.h"
 #include "launch/CmyMessageBox.h"
+#include "resources/resource.h"
 
 namespace {
 
-constexpr UINT strTitle = 19;
-constexpr UINT strMessage = 564;
-constexpr UINT strCancel = 209;
-constexpr UINT strCancelQuestion = 565;
-constexpr UINT strQuestionCaption = 1;
 constexpr UINT styleOkCancelSecondDefault = 0x101;  // OK and Cancel, Cancel the default
-constexpr UINT msgPrinterInfo = 531;
 
-constexpr int idMessage = 1167;
 constexpr UINT_PTR timerPoll = 1;
 
 }  // namespace
@@ -27,8 +21,8 @@ XPSTestJobPrintingDlg::XPSTestJobPrintingDlg(const Request& request, CWnd* paren
     : CDialog(templateId, parent), m_request(request)
 {
     CStrRes strings;
-    m_messageText = strings.Load(strMessage);
-    m_titleText = strings.Load(strTitle);
+    m_messageText = strings.Load(IDS_TESTJOB_TEXT);
+    m_titleText = strings.Load(IDS_TITLE_PRODUCT);
 }
 
 XPSTestJobPrintingDlg::~XPSTestJobPrintingDlg() { CloseJobEvent(); }
@@ -70,7 +64,7 @@ void XPSTestJobPrintingDlg::Run(const Request& request, CWnd* parent)
 void XPSTestJobPrintingDlg::DoDataExchange(CDataExchange* dx)
 {
     CDialog::DoDataExchange(dx);
-    DDX_Control(dx, idMessage, m_message);
+    DDX_Control(dx, IDC_TESTJOB_TEXT, m_message);
     DDX_Control(dx, IDCANCEL, m_cancel);
 }
 
@@ -80,7 +74,7 @@ BOOL XPSTestJobPrintingDlg::OnInitDialog()
     SetWindowText(m_titleText);
     m_message.SetWindowText(m_messageText);
     CStrRes strings;
-    m_cancel.SetWindowText(strings.Load(strCancel));
+    m_cancel.SetWindowText(strings.Load(IDS_BUTTON_CANCEL));
     OpenJobEvent();
     SetTimer(timerPoll, pollPeriod);
     return TRUE;
@@ -146,10 +140,10 @@ BOOL XPSTestJobPrintingDlg::JobLeftQueue()
 {
     DWORD needed = 0;
     GetPrinterA(m_jobPrinter, 2, nullptr, 0, &needed);
-    if (needed == 0) throw CmyException(msgPrinterInfo);
+    if (needed == 0) throw CmyException(IDS_ERR_PRINT_FAILED);
     m_printerInfo.reset(new (std::nothrow) BYTE[needed]());
-    if (!m_printerInfo) throw CmyException(msgPrinterInfo);
-    if (!GetPrinterA(m_jobPrinter, 2, m_printerInfo.get(), needed, &needed)) throw CmyException(msgPrinterInfo);
+    if (!m_printerInfo) throw CmyException(IDS_ERR_PRINT_FAILED);
+    if (!GetPrinterA(m_jobPrinter, 2, m_printerInfo.get(), needed, &needed)) throw CmyException(IDS_ERR_PRINT_FAILED);
     const DWORD queued = reinterpret_cast<const PRINTER_INFO_2A*>(m_printerInfo.get())->cJobs;
     if (queued == 0) return TRUE;  // an empty queue lists no jobs at all
 
@@ -186,7 +180,7 @@ void XPSTestJobPrintingDlg::Close()
 {
     KillTimer(timerPoll);
     CStrRes strings;
-    CWnd* question = CWnd::FindWindow(nullptr, strings.Load(strQuestionCaption).c_str());
+    CWnd* question = CWnd::FindWindow(nullptr, strings.Load(IDS_TITLE_UTILITY).c_str());
     if (question) {
         CWnd* owner = question->GetParent();
         if (owner && owner->GetSafeHwnd() == GetSafeHwnd()) question->PostMessage(WM_CLOSE);
@@ -204,7 +198,7 @@ void XPSTestJobPrintingDlg::OnCancel()
         return;
     }
     CmyMessageBox box;
-    int answer = box.Show(GetSafeHwnd(), strCancelQuestion, styleOkCancelSecondDefault, strQuestionCaption);
+    int answer = box.Show(GetSafeHwnd(), IDS_QUESTION_CANCEL_TESTJOB, styleOkCancelSecondDefault, IDS_TITLE_UTILITY);
     // The job may have left the queue, and the dialog ended, while the question was open.
     if (m_ended || answer != IDOK || m_finished) return;
     KillTimer(timerPoll);

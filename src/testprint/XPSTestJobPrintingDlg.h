@@ -1,7 +1,7 @@
 // The XPS test-job dialog: prints a test page with tables through an XPS driver on its first
 // tick, then stays open until the job has left the printer's queue, polling the job event and
 // the queue every 500 ms. Cancel asks before deleting the job. A job the spooler never shows is
-// given up after 30 s: the print ends with message 531 and the job, if any, is deleted.
+// given up after 30 s: the print ends with IDS_ERR_PRINT_FAILED and the job, if any, is deleted.
 #pragma once
 
 #include <memory>
@@ -12,21 +12,22 @@
 #include "framework/CDialog.h"
 #include "framework/CStatic.h"
 #include "launch/CmyException.h"
+#include "resources/resource.h"
 #include "testprint/CEmfInternalXPS.h"
 
 class XPSTestJobPrintingDlg : public CDialog {
 public:
-    static constexpr UINT templateId = 175;
+    static constexpr UINT templateId = IDD_TESTJOB_DIALOG;
     static constexpr UINT pollPeriod = 500;
     // How long a test job may stay unseen by the spooler before the print is given up.
     static constexpr UINT jobWaitLimit = 30000;
-    static constexpr UINT msgJobNotShown = 531;
+    static constexpr UINT msgJobNotShown = IDS_ERR_PRINT_FAILED;
 
     // What to print; filled by the page that opens the dialog.
     struct Request {
         std::string path;
         std::string ccmVersion;
-        int kind = 110;
+        int kind = CEmfPrintBase::kindTestTables;
         const BYTE* tTable = nullptr;
         const BYTE* vTable = nullptr;
         DWORD tableLength = 0;

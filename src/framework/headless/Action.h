@@ -35,7 +35,7 @@ struct Action {
     int x = 0;
     int y = 0;
 
-    // The action in the terminal's command language ("click 1013", "select 1018 \"A\"").
+    // The action in the terminal's command language ("click 4003", "select 4002 \"A\"").
     std::string Describe() const;
 };
 

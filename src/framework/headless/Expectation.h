@@ -1,8 +1,8 @@
 // A check of what the active window shows, written in a command script:
 //   expect title "Select the printer"      expect box "Save the setting?"
-//   expect 1001 text "Edit colours"       expect 1018 selected "Office Printer"
-//   expect 1012 checked                    expect 12325 disabled
-//   expect 1052 position 4                 expect 1018 count 3      expect 1011 bitmap 1500
+//   expect 4001 text "Edit colours"       expect 4002 selected "Office Printer"
+//   expect 4003 checked                    expect 12325 disabled
+//   expect 4004 position 4                 expect 4002 count 3      expect 4005 bitmap 4100
 #pragma once
 
 #include <string>

@@ -3,8 +3,8 @@
 // box answers, time passing) or look at the active window (Inspect) or run any code (Do).
 //
 //   fw::headless::ScriptDriver script;           // installed for its lifetime
-//   script.Inspect([](const WindowView& w) { EXPECT_TRUE(w.Control(1012).checked()); })
-//         .Click(1013).Next()
+//   script.Inspect([](const WindowView& w) { EXPECT_TRUE(w.Control(IDC_FIRST_RADIO).checked()); })
+//         .Click(IDC_SECOND_RADIO).Next()
 //         .Answer(IDOK)                           // the message box that Next shows
 //         .Finish();
 //   EXPECT_EQ(sheet.DoModal(), ID_WIZFINISH);
