@@ -4,12 +4,7 @@
 
 #include "color/CColorModule.h"
 #include "launch/CmyException.h"
-
-namespace {
-
-constexpr UINT msgDataMissing = 537;
-
-}  // namespace
+#include "resources/resource.h"
 
 void CColorDataMng::LoadDefaultData()
 {
@@ -26,7 +21,7 @@ void CColorDataMng::LoadStoredData()
     std::unique_ptr<CObject> object;
     if (path.empty()) {
         // A name the catalogue does not know has no data to load.
-        CmyException(msgDataMissing, name).Report();
+        CmyException(IDS_ERR_SETTING_DATA_MISSING, name).Report();
     } else {
         object.reset(m_files.LoadObject(std::string(), path, RUNTIME_CLASS(CColorData), name));
     }

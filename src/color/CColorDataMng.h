@@ -17,7 +17,7 @@ public:
 
     void SetUtilityInfo(const CUtilityInfo& info) { AttachState(info); }
 
-    // Raises 557 when the model's module library or its exports are missing.
+    // Raises IDS_ERR_MODULE_FAILED when the model's module library or its exports are missing.
     void LoadDefaultData();
     // The selected setting's data file into current, or the defaults when it cannot be read.
     void LoadStoredData();

@@ -11,19 +11,6 @@
 
 namespace {
 
-constexpr UINT strCaption = 4;
-constexpr UINT bitmapPicture = 1501;
-
-constexpr int idXList = 1040;
-constexpr int idYList = 1041;
-constexpr int idDefaultX = 1038;
-constexpr int idDefaultY = 1039;
-constexpr int idSwatch = 1046;
-constexpr int idOk = 1030;
-constexpr int idCancel = 1102;
-constexpr int idPicture = 1101;
-constexpr int idPictureFrame = 1138;
-
 // Adds the steps first ... last (64-bit, so that a last step at the top of the int range ends).
 void AddSteps(CComboBox& list, int64_t first, int64_t last)
 {
@@ -41,8 +28,8 @@ void SelectStep(CComboBox& list, int32_t value)
 
 CColorInputDlg::CColorInputDlg(CWnd* parent) : CDialog(templateId, parent)
 {
-    MapCommand(idOk, &CColorInputDlg::OnOkClicked);
-    MapCommand(idCancel, &CColorInputDlg::OnCancelClicked);
+    MapCommand(IDC_COLORINPUT_OK_BUTTON, &CColorInputDlg::OnOkClicked);
+    MapCommand(IDC_COLORINPUT_CANCEL_BUTTON, &CColorInputDlg::OnCancelClicked);
 }
 
 void CColorInputDlg::SetX(int x, int defaultX)
@@ -76,42 +63,42 @@ void CColorInputDlg::GetResult(int& x, int& y) const
 void CColorInputDlg::DoDataExchange(CDataExchange* dx)
 {
     CDialog::DoDataExchange(dx);
-    DDX_Control(dx, idXList, m_xList);
-    DDX_Control(dx, idYList, m_yList);
-    DDX_Control(dx, idDefaultX, m_defaultXText);
-    DDX_Control(dx, idDefaultY, m_defaultYText);
-    DDX_Control(dx, idSwatch, m_swatch);
-    DDX_Control(dx, idOk, m_ok);
-    DDX_Control(dx, idCancel, m_cancel);
-    DDX_Control(dx, idPicture, m_picture);
-    DDX_Control(dx, idPictureFrame, m_pictureFrame);
-    DDX_Control(dx, 1078, m_instruction);
-    DDX_Control(dx, 1036, m_defaultHeading);
-    DDX_Control(dx, 1037, m_stepsNote);
-    DDX_Control(dx, 1033, m_valueHeading);
-    DDX_Control(dx, 1031, m_hueLabel);
-    DDX_Control(dx, 1034, m_defaultHueLabel);
-    DDX_Control(dx, 1032, m_strengthLabel);
-    DDX_Control(dx, 1035, m_defaultStrengthLabel);
-    DDX_Control(dx, 1153, m_pictureNote);
+    DDX_Control(dx, IDC_COLORINPUT_HUE_LIST, m_xList);
+    DDX_Control(dx, IDC_COLORINPUT_STRENGTH_LIST, m_yList);
+    DDX_Control(dx, IDC_COLORINPUT_DEFAULT_HUE, m_defaultXText);
+    DDX_Control(dx, IDC_COLORINPUT_DEFAULT_STRENGTH, m_defaultYText);
+    DDX_Control(dx, IDC_COLORINPUT_SWATCH, m_swatch);
+    DDX_Control(dx, IDC_COLORINPUT_OK_BUTTON, m_ok);
+    DDX_Control(dx, IDC_COLORINPUT_CANCEL_BUTTON, m_cancel);
+    DDX_Control(dx, IDC_COLORINPUT_PICTURE, m_picture);
+    DDX_Control(dx, IDC_COLORINPUT_PICTURE_FRAME, m_pictureFrame);
+    DDX_Control(dx, IDC_COLORINPUT_INSTRUCTION, m_instruction);
+    DDX_Control(dx, IDC_COLORINPUT_DEFAULT_HEADING, m_defaultHeading);
+    DDX_Control(dx, IDC_COLORINPUT_STEPS_NOTE, m_stepsNote);
+    DDX_Control(dx, IDC_COLORINPUT_NEW_HEADING, m_valueHeading);
+    DDX_Control(dx, IDC_COLORINPUT_HUE_LABEL, m_hueLabel);
+    DDX_Control(dx, IDC_COLORINPUT_DEFAULT_HUE_LABEL, m_defaultHueLabel);
+    DDX_Control(dx, IDC_COLORINPUT_STRENGTH_LABEL, m_strengthLabel);
+    DDX_Control(dx, IDC_COLORINPUT_DEFAULT_STRENGTH_LABEL, m_defaultStrengthLabel);
+    DDX_Control(dx, IDC_COLORINPUT_PICTURE_NOTE, m_pictureNote);
 }
 
 BOOL CColorInputDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetWindowText(FormatNumber(CStrRes().Load(strCaption), m_index));
+    SetWindowText(FormatNumber(CStrRes().Load(IDS_TITLE_COLOR_INPUT), m_index));
 
-    m_ok.SetCaption(208);
-    m_cancel.SetCaption(209);
-    m_instruction.SetCaption(152);
-    m_defaultHeading.SetCaption(119);
-    m_stepsNote.SetCaption(120);
-    m_valueHeading.SetCaption(118);
-    m_hueLabel.SetCaption(116);
-    m_defaultHueLabel.SetCaption(116);
-    m_strengthLabel.SetCaption(117);
-    m_defaultStrengthLabel.SetCaption(117);
-    m_pictureNote.SetCaption(161);
+    m_ok.SetCaption(IDS_BUTTON_OK);
+    m_cancel.SetCaption(IDS_BUTTON_CANCEL);
+    m_instruction.SetCaption(IDS_COLORINPUT_INSTRUCTION);
+    m_defaultHeading.SetCaption(IDS_COLORINPUT_DEFAULT_HEADING);
+    m_stepsNote.SetCaption(IDS_COLORINPUT_STEPS_NOTE);
+    m_valueHeading.SetCaption(IDS_COLORINPUT_NEW_HEADING);
+    m_hueLabel.SetCaption(IDS_COLORINPUT_HUE_LABEL);
+    m_defaultHueLabel.SetCaption(IDS_COLORINPUT_HUE_LABEL);
+    m_strengthLabel.SetCaption(IDS_COLORINPUT_STRENGTH_LABEL);
+    m_defaultStrengthLabel.SetCaption(IDS_COLORINPUT_STRENGTH_LABEL);
+    m_pictureNote.SetCaption(IDS_COLORINPUT_PICTURE_NOTE);
 
     m_xList.ResetContent();
     if (m_xLast < m_xFirst) {
@@ -130,7 +117,7 @@ BOOL CColorInputDlg::OnInitDialog()
 
     RECT frame{};
     m_pictureFrame.GetClientRect(&frame);
-    m_picture.SetBitmap(bitmapPicture, frame);
+    m_picture.SetBitmap(IDB_COLOR_INPUT, frame);
     return TRUE;
 }
 

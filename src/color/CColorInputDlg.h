@@ -12,10 +12,11 @@
 #include "controls/CmyStatic.h"
 #include "framework/CComboBox.h"
 #include "framework/CDialog.h"
+#include "resources/resource.h"
 
 class CColorInputDlg : public CDialog {
 public:
-    static constexpr UINT templateId = 1000;
+    static constexpr UINT templateId = IDD_COLOR_INPUT_DIALOG;
     // x is a step on the hue circle: its range may wrap from the last step back to 0.
     static constexpr int hueSteps = 36;
 
@@ -51,22 +52,22 @@ private:
     int32_t m_yFirst = 0;
     int32_t m_yLast = 0;
 
-    CComboBox m_xList;          // 1040
-    CComboBox m_yList;          // 1041
-    CmyStatic m_defaultXText;   // 1038
-    CmyStatic m_defaultYText;   // 1039
-    CmyStatic m_swatch;         // 1046
-    CmyButton m_ok;             // 1030
-    CmyButton m_cancel;         // 1102
-    CmyStatic m_picture;        // 1101
-    CmyStatic m_pictureFrame;   // 1138
-    CmyStatic m_instruction;    // 1078
-    CmyStatic m_defaultHeading; // 1036
-    CmyStatic m_stepsNote;      // 1037
-    CmyStatic m_valueHeading;   // 1033
-    CmyStatic m_hueLabel;       // 1031
-    CmyStatic m_defaultHueLabel;       // 1034
-    CmyStatic m_strengthLabel;         // 1032
-    CmyStatic m_defaultStrengthLabel;  // 1035
-    CmyStatic m_pictureNote;    // 1153
+    CComboBox m_xList;                 // IDC_COLORINPUT_HUE_LIST
+    CComboBox m_yList;                 // IDC_COLORINPUT_STRENGTH_LIST
+    CmyStatic m_defaultXText;          // IDC_COLORINPUT_DEFAULT_HUE
+    CmyStatic m_defaultYText;          // IDC_COLORINPUT_DEFAULT_STRENGTH
+    CmyStatic m_swatch;                // IDC_COLORINPUT_SWATCH
+    CmyButton m_ok;                    // IDC_COLORINPUT_OK_BUTTON
+    CmyButton m_cancel;                // IDC_COLORINPUT_CANCEL_BUTTON
+    CmyStatic m_picture;               // IDC_COLORINPUT_PICTURE
+    CmyStatic m_pictureFrame;          // IDC_COLORINPUT_PICTURE_FRAME
+    CmyStatic m_instruction;           // IDC_COLORINPUT_INSTRUCTION
+    CmyStatic m_defaultHeading;        // IDC_COLORINPUT_DEFAULT_HEADING
+    CmyStatic m_stepsNote;             // IDC_COLORINPUT_STEPS_NOTE
+    CmyStatic m_valueHeading;          // IDC_COLORINPUT_NEW_HEADING
+    CmyStatic m_hueLabel;              // IDC_COLORINPUT_HUE_LABEL
+    CmyStatic m_defaultHueLabel;       // IDC_COLORINPUT_DEFAULT_HUE_LABEL
+    CmyStatic m_strengthLabel;         // IDC_COLORINPUT_STRENGTH_LABEL
+    CmyStatic m_defaultStrengthLabel;  // IDC_COLORINPUT_DEFAULT_STRENGTH_LABEL
+    CmyStatic m_pictureNote;           // IDC_COLORINPUT_PICTURE_NOTE
 };

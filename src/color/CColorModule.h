@@ -58,7 +58,8 @@ private:
     using DefaultFn = int (*)(CCMPARAM*);
     using AdjustFn = int (*)(BYTE*, BYTE*, CCMPARAM*, int*, int);
 
-    // Looked up at every call; throws CmyException 557 when the library or export is missing.
+    // Looked up at every call; throws CmyException IDS_ERR_MODULE_FAILED when the library or
+    // export is missing.
     DefaultFn DefaultFunction() const;
     AdjustFn AdjustFunction() const;
     static void CopyDefaults(const CCMPARAM& block, CColorData& out);

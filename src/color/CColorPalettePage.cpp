@@ -10,6 +10,7 @@
 #include "launch/CmyException.h"
 #include "launch/CmyMessageBox.h"
 #include "launch/IWizardSheet.h"
+#include "resources/resource.h"
 #include "storage/CCtrlMng.h"
 #include "storage/CFileAcc.h"
 #include "storage/CIniUtility.h"
@@ -20,22 +21,6 @@
 #include "testprint/XPSTestJobPrintingDlg.h"
 
 namespace {
-
-constexpr UINT templateId = 111;
-constexpr UINT titleId = 3;
-
-constexpr int idPalette = 1025;
-constexpr int idTestPrint = 1029;
-constexpr int idRevert = 1003;
-constexpr int idNote = 1109;
-constexpr int idLegend = 1028;
-constexpr int idPaletteGroup = 1027;
-constexpr int idInstruction = 1026;
-
-constexpr UINT strDefaultEntry = 518;
-constexpr UINT msgRevertQuestion = 542;
-constexpr UINT captionWarning = 539;
-constexpr UINT msgNoTestFile = 524;
 
 constexpr DWORD platformWindows9x = 1;
 constexpr char kUtilityFolder[] = "\\Tintora\\";
@@ -59,34 +44,34 @@ bool Contains(const CmyStringArray& names, const std::string& name)
 
 }  // namespace
 
-CColorPalettePage::CColorPalettePage(CUtilityInfo* info) : CPageFunction(templateId, info), m_inputDlg(this)
+CColorPalettePage::CColorPalettePage(CUtilityInfo* info) : CPageFunction(IDD_COLOR_PALETTE_PAGE, info), m_inputDlg(this)
 {
-    MapCommand(idPalette, &CColorPalettePage::OnPaletteClicked, STN_CLICKED);
-    MapCommand(idTestPrint, &CColorPalettePage::OnTestPrint);
-    MapCommand(idRevert, &CColorPalettePage::OnRevert);
+    MapCommand(IDC_PALETTE, &CColorPalettePage::OnPaletteClicked, STN_CLICKED);
+    MapCommand(IDC_PALETTE_TESTPRINT_BUTTON, &CColorPalettePage::OnTestPrint);
+    MapCommand(IDC_PALETTE_UNDO_BUTTON, &CColorPalettePage::OnRevert);
 }
 
 void CColorPalettePage::DoDataExchange(CDataExchange* dx)
 {
     CPageFunction::DoDataExchange(dx);
-    DDX_Control(dx, idNote, m_note);
-    DDX_Control(dx, idPalette, m_palette);
-    DDX_Control(dx, idLegend, m_legend);
-    DDX_Control(dx, idPaletteGroup, m_paletteGroup);
-    DDX_Control(dx, idInstruction, m_instruction);
-    DDX_Control(dx, idTestPrint, m_testPrintButton);
-    DDX_Control(dx, idRevert, m_revertButton);
+    DDX_Control(dx, IDC_PALETTE_TESTPRINT_NOTE, m_note);
+    DDX_Control(dx, IDC_PALETTE, m_palette);
+    DDX_Control(dx, IDC_PALETTE_LEGEND, m_legend);
+    DDX_Control(dx, IDC_PALETTE_GROUP, m_paletteGroup);
+    DDX_Control(dx, IDC_PALETTE_INSTRUCTION, m_instruction);
+    DDX_Control(dx, IDC_PALETTE_TESTPRINT_BUTTON, m_testPrintButton);
+    DDX_Control(dx, IDC_PALETTE_UNDO_BUTTON, m_revertButton);
 }
 
 BOOL CColorPalettePage::OnSetActive()
 {
     if (CPropertySheet* sheet = GetParentSheet()) sheet->SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
-    m_note.SetCaption(160);
-    m_legend.SetCaption(114);
-    m_instruction.SetCaption(113);
-    m_testPrintButton.SetCaption(227);
-    m_revertButton.SetCaption(204);
-    SetSheetTitle(*this, titleId, m_strRes);
+    m_note.SetCaption(IDS_PALETTE_TESTPRINT_NOTE);
+    m_legend.SetCaption(IDS_PALETTE_LEGEND);
+    m_instruction.SetCaption(IDS_PALETTE_INSTRUCTION);
+    m_testPrintButton.SetCaption(IDS_BUTTON_PALETTE_TEST_PRINT);
+    m_revertButton.SetCaption(IDS_BUTTON_UNDO_CHANGES);
+    SetSheetTitle(*this, IDS_TITLE_COLOR_PALETTE, m_strRes);
 
     // A page that never loaded has nothing to show, whatever the names say.
     if (!m_loaded || m_lastSettingName != m_info->selectedSettingName || m_info->reloadNeeded == 1) {
@@ -192,7 +177,8 @@ void CColorPalettePage::OnPaletteClicked()
 
 void CColorPalettePage::OnRevert()
 {
-    if (CmyMessageBox().Show(GetSafeHwnd(), msgRevertQuestion, MB_YESNO | MB_ICONWARNING, captionWarning) != IDYES)
+    if (CmyMessageBox().Show(GetSafeHwnd(), IDS_QUESTION_UNDO_CHANGES, MB_YESNO | MB_ICONWARNING,
+                             IDS_CAPTION_WARNING) != IDYES)
         return;
     m_current = m_manager.GetStored();
     m_manager.RevertToStored();
@@ -213,7 +199,7 @@ void CColorPalettePage::PrintTestPage()
     const std::string& version = m_info->ccmVersion;
     CColorModule module(version);
     std::string source = m_info->selectedSettingName;
-    if (source == m_strRes.Load(strDefaultEntry)) source.clear();
+    if (source == m_strRes.Load(IDS_DEFAULT_ENTRY)) source.clear();
 
     // The buffers grow to the module's table size before it writes: stored tables may be shorter.
     CCcmTables tables;
@@ -232,7 +218,7 @@ void CColorPalettePage::PrintTestPage()
     CIniUtility ini;
     const std::string printMode = ini.GetVersionValue(version, "PrintMode");
     const std::string testFile = ini.GetVersionValue(version, "ColorTestFile");
-    if (testFile.empty()) throw CmyException(msgNoTestFile, std::string());
+    if (testFile.empty()) throw CmyException(IDS_ERR_PAGE_NOT_FOUND, std::string());
     const std::string testPath = CFileAcc().BuildPath(testFile, kUtilityFolder);
 
     if (printMode == "EMF") {
@@ -287,7 +273,7 @@ std::string CColorPalettePage::ChooseTemporaryName() const
     catalog.SetFile(m_info->driverCatalogPath, CDataMngBase::kindGamma);
     const CmyStringArray gammaNames = catalog.GetSettingNames();
     const CmyStringArray defaultNames = CIniUtility().GetDefaultSettingKeys(m_info->ccmVersion);
-    const std::string defaultEntry = Trimmed(m_strRes.Load(strDefaultEntry));
+    const std::string defaultEntry = Trimmed(m_strRes.Load(IDS_DEFAULT_ENTRY));
 
     auto inUse = [&](const std::string& name) {
         return Contains(colourNames, name) || Contains(gammaNames, name) || Contains(defaultNames, name) ||

@@ -52,17 +52,17 @@ private:
 
     CPrint m_print;
     std::string m_lastSettingName;
-    CmyStatic m_note;             // 1109
+    CmyStatic m_note;             // IDC_PALETTE_TESTPRINT_NOTE
     CColorDataMng m_manager;
     CColorData m_default;
     CColorData m_current;
     CColorInputDlg m_inputDlg;
-    CColorPalette m_palette;      // 1025
-    CmyStatic m_legend;           // 1028
-    CmyButton m_paletteGroup;     // 1027
-    CmyStatic m_instruction;      // 1026
-    CmyButton m_testPrintButton;  // 1029
-    CmyButton m_revertButton;     // 1003
+    CColorPalette m_palette;      // IDC_PALETTE
+    CmyStatic m_legend;           // IDC_PALETTE_LEGEND
+    CmyButton m_paletteGroup;     // IDC_PALETTE_GROUP
+    CmyStatic m_instruction;      // IDC_PALETTE_INSTRUCTION
+    CmyButton m_testPrintButton;  // IDC_PALETTE_TESTPRINT_BUTTON
+    CmyButton m_revertButton;     // IDC_PALETTE_UNDO_BUTTON
     int m_temporaryActive = 0;
     std::string m_temporaryName;
 

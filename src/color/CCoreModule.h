@@ -54,7 +54,8 @@ private:
     using BlockFn = int (*)(COREPARAM*);
     using AdjustFn = int (*)(BYTE*, BYTE*, COREPARAM*, int*, int);
 
-    // Looked up at every call; throws CmyException 557 when the library or export is missing.
+    // Looked up at every call; throws CmyException IDS_ERR_MODULE_FAILED when the library or
+    // export is missing.
     BlockFn BlockFunction(const char* name) const;
     AdjustFn AdjustFunction() const;
 

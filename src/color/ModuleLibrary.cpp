@@ -1,11 +1,8 @@
 #include "color/ModuleLibrary.h"
 
 #include "launch/CmyException.h"
+#include "resources/resource.h"
 #include "storage/CIniUtility.h"
-
-namespace {
-constexpr UINT msgModuleFailure = 557;
-}
 
 HMODULE ModuleLibrary::Load(const std::string& ccmVersion)
 {
@@ -16,6 +13,6 @@ HMODULE ModuleLibrary::Load(const std::string& ccmVersion)
 FARPROC ModuleLibrary::Function(HMODULE module, const char* name)
 {
     FARPROC function = module ? ::GetProcAddress(module, name) : nullptr;
-    if (function == nullptr) throw CmyException(msgModuleFailure);
+    if (function == nullptr) throw CmyException(IDS_ERR_MODULE_FAILED);
     return function;
 }

@@ -10,7 +10,8 @@ namespace ModuleLibrary {
 
 // Loads the module of the CCM version; null when it cannot be loaded (reported at first use).
 HMODULE Load(const std::string& ccmVersion);
-// The exported function; raises CmyException 557 when the module or the function is missing.
+// The exported function; raises CmyException IDS_ERR_MODULE_FAILED when the module or the
+// function is missing.
 FARPROC Function(HMODULE module, const char* name);
 
 }  // namespace ModuleLibrary

@@ -5,14 +5,8 @@
 
 #include "color/CCoreModule.h"
 #include "launch/CmyException.h"
+#include "resources/resource.h"
 #include "storage/CIniUtility.h"
-
-namespace {
-
-constexpr UINT msgDataMissing = 537;
-constexpr UINT msgNotStored = 546;
-
-}  // namespace
 
 void CGammaDataMng::LoadSetting(const std::string& name)
 {
@@ -20,7 +14,7 @@ void CGammaDataMng::LoadSetting(const std::string& name)
     std::unique_ptr<CObject> object;
     if (path.empty()) {
         // A name the catalogue does not know has no data to load.
-        CmyException(msgDataMissing, name).Report();
+        CmyException(IDS_ERR_SETTING_DATA_MISSING, name).Report();
     } else {
         object.reset(m_files.LoadObject(std::string(), path, RUNTIME_CLASS(CGammaData), name));
     }
@@ -70,7 +64,7 @@ int CGammaDataMng::ComputeTables(int userSettingSelected, const std::string& sou
         module.SetGammaData(m_current, mode);
         size = module.GetCCMSize();
     }
-    if (size <= 0) throw CmyException(msgNotStored, m_info.driverCatalogPath);
+    if (size <= 0) throw CmyException(IDS_ERR_SETTING_NOT_STORED, m_info.driverCatalogPath);
     tables.Allocate(size);
     if (userSettingSelected == 1) ReadTables(sourceName, tables.T(), tables.V());
     tables.Compute(module, userSettingSelected == 1 ? 1 : 0);

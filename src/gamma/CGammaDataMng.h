@@ -27,7 +27,8 @@ public:
     }
     // The tables of current through the core module: with the source setting's mode and tables
     // when userSettingSelected is 1, else with the default setting's mode and zeros. Returns
-    // the mode, which the save records under the name. Raises 546 for a table size of 0.
+    // the mode, which the save records under the name. Raises IDS_ERR_SETTING_NOT_STORED for a
+    // table size of 0.
     int ComputeTables(int userSettingSelected, const std::string& sourceName, CCcmTables& tables);
     // 1 when the tables reached both the driver catalogue and its local copy.
     int SaveSetting(const std::string& name, int userSettingSelected, const std::string& sourceName);

@@ -11,6 +11,7 @@
 #include "launch/CmyException.h"
 #include "launch/CmyMessageBox.h"
 #include "launch/IWizardSheet.h"
+#include "resources/resource.h"
 #include "storage/CCtrlMng.h"
 #include "storage/CFileAcc.h"
 #include "storage/CIniUtility.h"
@@ -22,44 +23,15 @@
 
 namespace {
 
-constexpr UINT templateId = 1004;
-constexpr UINT titleId = 8;
-
-constexpr int idGammaSlider = 1052;
-constexpr int idGammaValue = 1051;
-constexpr int idHueSlider = 1066;
-constexpr int idHueValue = 1064;
-constexpr int idHueCaption = 1070;
-constexpr int idLevelSlider = 1067;
-constexpr int idLevelValue = 1065;
-constexpr int idHueFromPrinter = 1068;
-constexpr int idFirstRadio = 1058;
-constexpr int idFirstSwatch = 1143;
-constexpr int idFirstZoneCaption = 1123;
-constexpr int idZonePicture1 = 1071;
-constexpr int idZonePicture2 = 1072;
-constexpr int idGammaPicture = 1103;
-constexpr int idScalePicture = 1054;
-constexpr int idGammaFrame = 1139;
-constexpr int idScaleFrame = 1140;
-constexpr int idZoneFrame1 = 1141;
-constexpr int idZoneFrame2 = 1142;
-constexpr int idTestPrint = 1074;
-constexpr int idReset = 1075;
-
-constexpr UINT bitmapScale = 1504;
-constexpr UINT strHueCaption = 132;
-constexpr UINT strHueFromPrinter = 213;
-constexpr UINT strFirstZone = 214;
-constexpr UINT strTestPrint = 207;
-constexpr UINT strReset = 204;
-constexpr UINT strDefaultEntry = 518;
-
 struct Caption {
     int id;
     UINT text;
 };
-constexpr Caption kCaptions[] = {{1073, 115}, {1050, 128}, {1053, 129}, {1056, 137}, {1069, 133}, {1057, 134}};
+constexpr Caption kCaptions[] = {
+    {IDC_GAMMA_INSTRUCTION, IDS_GAMMA_INSTRUCTION}, {IDC_GAMMA_GAMMA_LABEL, IDS_GAMMA_GAMMA_LABEL},
+    {IDC_GAMMA_GAMMA_NOTE, IDS_GAMMA_GAMMA_NOTE},   {IDC_GAMMA_ZONE_GROUP, IDS_GAMMA_ZONE_GROUP},
+    {IDC_GAMMA_LEVEL_LABEL, IDS_GAMMA_LEVEL_LABEL}, {IDC_GAMMA_ZONE_LABEL, IDS_GAMMA_ZONE_LABEL},
+};
 
 struct Zone {
     COLORREF colour;
@@ -68,9 +40,19 @@ struct Zone {
 };
 // Red, yellow, green, cyan, blue, magenta.
 constexpr Zone kZones[CGammaPage::zoneCount] = {
-    {RGB(255, 0, 0), 1509, 1515},   {RGB(255, 225, 0), 1510, 1516}, {RGB(0, 255, 0), 1507, 1513},
-    {RGB(0, 142, 182), 1506, 1512}, {RGB(0, 0, 255), 1505, 1511},   {RGB(182, 25, 109), 1508, 1514},
+    {RGB(255, 0, 0), IDB_ZONE1_RED, IDB_ZONE2_RED},
+    {RGB(255, 225, 0), IDB_ZONE1_YELLOW, IDB_ZONE2_YELLOW},
+    {RGB(0, 255, 0), IDB_ZONE1_GREEN, IDB_ZONE2_GREEN},
+    {RGB(0, 142, 182), IDB_ZONE1_CYAN, IDB_ZONE2_CYAN},
+    {RGB(0, 0, 255), IDB_ZONE1_BLUE, IDB_ZONE2_BLUE},
+    {RGB(182, 25, 109), IDB_ZONE1_MAGENTA, IDB_ZONE2_MAGENTA},
 };
+
+// The zones' controls and names are addressed as the first id plus the zone.
+static_assert(IDC_GAMMA_ZONE6_RADIO - IDC_GAMMA_ZONE1_RADIO + 1 == CGammaPage::zoneCount);
+static_assert(IDC_GAMMA_ZONE6_SWATCH - IDC_GAMMA_ZONE1_SWATCH + 1 == CGammaPage::zoneCount);
+static_assert(IDC_GAMMA_ZONE6_NAME - IDC_GAMMA_ZONE1_NAME + 1 == CGammaPage::zoneCount);
+static_assert(IDS_ZONE_MAGENTA - IDS_ZONE_RED + 1 == CGammaPage::zoneCount);
 
 constexpr int hueMin = -50;
 constexpr int hueMax = 50;
@@ -78,11 +60,7 @@ constexpr int levelMin = 0;
 constexpr int levelMax = 50;
 constexpr int zoneTicks = 5;
 
-constexpr UINT msgNoTestFile = 524;
-constexpr UINT msgCatalogFull = 525;
-constexpr UINT msgUndoQuestion = 542;
 constexpr UINT styleYesNoWarning = MB_YESNO | MB_ICONEXCLAMATION;
-constexpr int captionWarning = 539;
 
 constexpr const char* kUtilityFolder = "\\Tintora\\";
 constexpr const char* kTestName = "testprint";
@@ -106,13 +84,13 @@ std::string Trimmed(const std::string& text)
 
 }  // namespace
 
-CGammaPage::CGammaPage(CUtilityInfo* info) : CPageFunction(templateId, info)
+CGammaPage::CGammaPage(CUtilityInfo* info) : CPageFunction(IDD_GAMMA_PAGE, info)
 {
-    MapCommandRange(idFirstRadio, idFirstRadio + zoneCount - 1, &CGammaPage::OnZoneClicked);
-    MapCommandRange(idFirstSwatch, idFirstSwatch + zoneCount - 1, &CGammaPage::OnSwatchClicked);
-    MapCommand(idHueFromPrinter, &CGammaPage::OnHueFromPrinter);
-    MapCommand(idTestPrint, &CGammaPage::OnTestPrint);
-    MapCommand(idReset, &CGammaPage::OnResetClicked);
+    MapCommandRange(IDC_GAMMA_ZONE1_RADIO, IDC_GAMMA_ZONE6_RADIO, &CGammaPage::OnZoneClicked);
+    MapCommandRange(IDC_GAMMA_ZONE1_SWATCH, IDC_GAMMA_ZONE6_SWATCH, &CGammaPage::OnSwatchClicked);
+    MapCommand(IDC_GAMMA_HUE_FROM_PRINTER_CHECK, &CGammaPage::OnHueFromPrinter);
+    MapCommand(IDC_GAMMA_TESTPRINT_BUTTON, &CGammaPage::OnTestPrint);
+    MapCommand(IDC_GAMMA_UNDO_BUTTON, &CGammaPage::OnResetClicked);
 }
 
 // ---- The slider mapping and pictures ----
@@ -133,14 +111,14 @@ int CGammaPage::PositionOfGamma(double gamma)
 UINT CGammaPage::GammaPicture(double gamma)
 {
     const double hundredths = gamma * 100.0;
-    if (!std::isfinite(hundredths) || hundredths < 160.0) return 1517;
+    if (!std::isfinite(hundredths) || hundredths < 160.0) return IDB_GAMMA_CURVE1;
     const long g = std::lround(hundredths);
-    if (g < 160) return 1517;
-    if (g <= 170) return 1518;
-    if (g <= 190) return 1519;
-    if (g <= 210) return 1520;
-    if (g <= 230) return 1521;
-    return 1522;
+    if (g < 160) return IDB_GAMMA_CURVE1;
+    if (g <= 170) return IDB_GAMMA_CURVE2;
+    if (g <= 190) return IDB_GAMMA_CURVE3;
+    if (g <= 210) return IDB_GAMMA_CURVE4;
+    if (g <= 230) return IDB_GAMMA_CURVE5;
+    return IDB_GAMMA_CURVE6;
 }
 
 std::string CGammaPage::FreeTestName(const CmyStringArray& taken)
@@ -161,29 +139,29 @@ std::string CGammaPage::FreeTestName(const CmyStringArray& taken)
 void CGammaPage::DoDataExchange(CDataExchange* dx)
 {
     CPageFunction::DoDataExchange(dx);
-    DDX_Control(dx, idGammaSlider, m_gammaSlider);
-    DDX_Control(dx, idGammaValue, m_gammaValue);
-    DDX_Control(dx, idHueSlider, m_hueSlider);
-    DDX_Control(dx, idHueValue, m_hueValue);
-    DDX_Control(dx, idHueCaption, m_hueCaption);
-    DDX_Control(dx, idLevelSlider, m_levelSlider);
-    DDX_Control(dx, idLevelValue, m_levelValue);
-    DDX_Control(dx, idHueFromPrinter, m_hueFromPrinter);
+    DDX_Control(dx, IDC_GAMMA_GAMMA_SLIDER, m_gammaSlider);
+    DDX_Control(dx, IDC_GAMMA_GAMMA_VALUE, m_gammaValue);
+    DDX_Control(dx, IDC_GAMMA_HUE_SLIDER, m_hueSlider);
+    DDX_Control(dx, IDC_GAMMA_HUE_VALUE, m_hueValue);
+    DDX_Control(dx, IDC_GAMMA_HUE_LABEL, m_hueCaption);
+    DDX_Control(dx, IDC_GAMMA_LEVEL_SLIDER, m_levelSlider);
+    DDX_Control(dx, IDC_GAMMA_LEVEL_VALUE, m_levelValue);
+    DDX_Control(dx, IDC_GAMMA_HUE_FROM_PRINTER_CHECK, m_hueFromPrinter);
     for (int zone = 0; zone < zoneCount; ++zone) {
-        DDX_Control(dx, idFirstRadio + zone, m_zoneRadio[zone]);
-        DDX_Control(dx, idFirstSwatch + zone, m_swatch[zone]);
-        DDX_Control(dx, idFirstZoneCaption + zone, m_zoneCaption[zone]);
+        DDX_Control(dx, IDC_GAMMA_ZONE1_RADIO + zone, m_zoneRadio[zone]);
+        DDX_Control(dx, IDC_GAMMA_ZONE1_SWATCH + zone, m_swatch[zone]);
+        DDX_Control(dx, IDC_GAMMA_ZONE1_NAME + zone, m_zoneCaption[zone]);
     }
-    DDX_Control(dx, idZonePicture1, m_zonePicture1);
-    DDX_Control(dx, idZonePicture2, m_zonePicture2);
-    DDX_Control(dx, idGammaPicture, m_gammaPicture);
-    DDX_Control(dx, idScalePicture, m_scalePicture);
-    DDX_Control(dx, idZoneFrame1, m_zoneFrame1);
-    DDX_Control(dx, idZoneFrame2, m_zoneFrame2);
-    DDX_Control(dx, idGammaFrame, m_gammaFrame);
-    DDX_Control(dx, idScaleFrame, m_scaleFrame);
-    DDX_Control(dx, idTestPrint, m_testPrint);
-    DDX_Control(dx, idReset, m_reset);
+    DDX_Control(dx, IDC_GAMMA_ZONE_PICTURE1, m_zonePicture1);
+    DDX_Control(dx, IDC_GAMMA_ZONE_PICTURE2, m_zonePicture2);
+    DDX_Control(dx, IDC_GAMMA_CURVE_PICTURE, m_gammaPicture);
+    DDX_Control(dx, IDC_GAMMA_SCALE_PICTURE, m_scalePicture);
+    DDX_Control(dx, IDC_GAMMA_ZONE_FRAME1, m_zoneFrame1);
+    DDX_Control(dx, IDC_GAMMA_ZONE_FRAME2, m_zoneFrame2);
+    DDX_Control(dx, IDC_GAMMA_CURVE_FRAME, m_gammaFrame);
+    DDX_Control(dx, IDC_GAMMA_SCALE_FRAME, m_scaleFrame);
+    DDX_Control(dx, IDC_GAMMA_TESTPRINT_BUTTON, m_testPrint);
+    DDX_Control(dx, IDC_GAMMA_UNDO_BUTTON, m_reset);
 }
 
 void CGammaPage::ShowPicture(CmyStatic& picture, UINT bitmapId, const CmyStatic& frame)
@@ -196,12 +174,12 @@ void CGammaPage::ShowPicture(CmyStatic& picture, UINT bitmapId, const CmyStatic&
 void CGammaPage::SetTexts()
 {
     for (const Caption& caption : kCaptions) SetDlgItemText(caption.id, m_strRes.Load(caption.text));
-    m_hueCaption.SetCaption(strHueCaption);
-    m_hueFromPrinter.SetCaption(strHueFromPrinter);
-    for (int zone = 0; zone < zoneCount; ++zone) m_zoneCaption[zone].SetCaption(strFirstZone + zone);
-    m_testPrint.SetCaption(strTestPrint);
-    m_reset.SetCaption(strReset);
-    ShowPicture(m_scalePicture, bitmapScale, m_scaleFrame);
+    m_hueCaption.SetCaption(IDS_GAMMA_HUE_LABEL);
+    m_hueFromPrinter.SetCaption(IDS_GAMMA_HUE_FROM_PRINTER);
+    for (int zone = 0; zone < zoneCount; ++zone) m_zoneCaption[zone].SetCaption(IDS_ZONE_RED + zone);
+    m_testPrint.SetCaption(IDS_BUTTON_GAMMA_TEST_PRINT);
+    m_reset.SetCaption(IDS_BUTTON_UNDO_CHANGES);
+    ShowPicture(m_scalePicture, IDB_GAMMA_SCALE, m_scaleFrame);
 }
 
 // ---- Activation and leaving ----
@@ -209,7 +187,7 @@ void CGammaPage::SetTexts()
 BOOL CGammaPage::OnSetActive()
 {
     if (CPropertySheet* sheet = GetParentSheet()) sheet->SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
-    SetSheetTitle(*this, titleId, m_strRes);
+    SetSheetTitle(*this, IDS_TITLE_GAMMA, m_strRes);
     SetTexts();
     if (m_info->selectedSettingName != m_loadedName || m_info->reloadNeeded == 1) LoadSelectedSetting();
     ShowValues();
@@ -302,9 +280,9 @@ void CGammaPage::OnHScroll(UINT code, UINT position, CWnd* scrollBar)
     (void)position;
     if (code != TB_ENDTRACK && code != TB_THUMBPOSITION) return;
     const int id = scrollBar ? scrollBar->GetDlgCtrlID() : 0;
-    if (id == idGammaSlider)
+    if (id == IDC_GAMMA_GAMMA_SLIDER)
         GammaChanged(false);
-    else if (id == idHueSlider || id == idLevelSlider)
+    else if (id == IDC_GAMMA_HUE_SLIDER || id == IDC_GAMMA_LEVEL_SLIDER)
         ZoneChanged();
 }
 
@@ -355,9 +333,9 @@ void CGammaPage::ShowZonePictures()
     ShowPicture(m_zonePicture2, kZones[m_zone].picture2, m_zoneFrame2);
 }
 
-void CGammaPage::OnZoneClicked(UINT id) { SelectZone(static_cast<int>(id) - idFirstRadio); }
+void CGammaPage::OnZoneClicked(UINT id) { SelectZone(static_cast<int>(id) - IDC_GAMMA_ZONE1_RADIO); }
 
-void CGammaPage::OnSwatchClicked(UINT id) { SelectZone(static_cast<int>(id) - idFirstSwatch); }
+void CGammaPage::OnSwatchClicked(UINT id) { SelectZone(static_cast<int>(id) - IDC_GAMMA_ZONE1_SWATCH); }
 
 void CGammaPage::OnHueFromPrinter()
 {
@@ -388,7 +366,8 @@ void CGammaPage::OnPaint()
 
 void CGammaPage::OnResetClicked()
 {
-    if (CmyMessageBox().Show(GetSafeHwnd(), msgUndoQuestion, styleYesNoWarning, captionWarning) != IDYES) return;
+    if (CmyMessageBox().Show(GetSafeHwnd(), IDS_QUESTION_UNDO_CHANGES, styleYesNoWarning, IDS_CAPTION_WARNING) != IDYES)
+        return;
     const CGammaData& stored = m_manager.GetStored();
     ShowGamma(stored.GetGamma());
     m_manager.RevertCurrent();
@@ -430,7 +409,7 @@ void CGammaPage::PrintTestPage()
     CIniUtility ini;
     const std::string mode = ini.GetVersionValue(m_info->ccmVersion, "PrintMode");
     const std::string file = ini.GetVersionValue(m_info->ccmVersion, "GammaTestFile");
-    if (file.empty()) throw CmyException(msgNoTestFile);
+    if (file.empty()) throw CmyException(IDS_ERR_PAGE_NOT_FOUND);
     PrintByMode(mode, CFileAcc().BuildPath(file, kUtilityFolder), tables);
 }
 
@@ -490,7 +469,7 @@ CmyStringArray CGammaPage::TakenSettingNames() const
         taken.AppendAll(catalog.GetSettingNames());
     }
     taken.AppendAll(CIniUtility().GetDefaultSettingKeys(m_info->ccmVersion));
-    taken.Add(Trimmed(m_strRes.Load(strDefaultEntry)));
+    taken.Add(Trimmed(m_strRes.Load(IDS_DEFAULT_ENTRY)));
     return taken;
 }
 
@@ -501,7 +480,7 @@ void CGammaPage::MakeTemporarySetting()
     catalog.SetFile(m_info->driverCatalogPath, CDataMngBase::kindGamma);
     catalog.AddTestSetting(m_testName);
     // Without an entry of its own the print would name the identifier of another setting.
-    if (catalog.GetIdByName(m_testName).empty()) throw CmyException(msgCatalogFull, {}, CmyException::warning);
+    if (catalog.GetIdByName(m_testName).empty()) throw CmyException(IDS_ERR_CATALOG_FULL, {}, CmyException::warning);
     m_testExists = 1;
     m_manager.SaveTemporarySetting(m_testName, m_info->userSettingSelected, m_info->selectedSettingName);
 }

@@ -33,7 +33,7 @@ public:
     // that is not a number gives -1, a position the slider does not have).
     static double GammaOfPosition(int position);
     static int PositionOfGamma(double gamma);
-    // The picture of a gamma value, 1517 (lightest) … 1522 (darkest).
+    // The picture of a gamma value, IDB_GAMMA_CURVE1 (lightest) … IDB_GAMMA_CURVE6 (darkest).
     static UINT GammaPicture(double gamma);
     // "testprint", or "testprint" with the first number that is not in taken.
     static std::string FreeTestName(const CmyStringArray& taken);
@@ -72,27 +72,27 @@ private:
     void RemoveTemporarySetting();
 
     // Controls.
-    CSliderCtrl m_gammaSlider;   // 1052
-    CmyStatic m_gammaValue;      // 1051
-    CSliderCtrl m_hueSlider;     // 1066
-    CmyStatic m_hueValue;        // 1064
-    CmyStatic m_hueCaption;      // 1070
-    CSliderCtrl m_levelSlider;   // 1067
-    CmyStatic m_levelValue;      // 1065
-    CmyButton m_hueFromPrinter;  // 1068
-    CmyButton m_zoneRadio[zoneCount];    // 1058 … 1063
-    CmyStatic m_swatch[zoneCount];       // 1143 … 1148
-    CmyStatic m_zoneCaption[zoneCount];  // 1123 … 1128
-    CmyStatic m_zonePicture1;    // 1071, in the place of 1141
-    CmyStatic m_zonePicture2;    // 1072, in the place of 1142
-    CmyStatic m_gammaPicture;    // 1103, in the place of 1139
-    CmyStatic m_scalePicture;    // 1054, in the place of 1140
-    CmyStatic m_zoneFrame1;      // 1141
-    CmyStatic m_zoneFrame2;      // 1142
-    CmyStatic m_gammaFrame;      // 1139
-    CmyStatic m_scaleFrame;      // 1140
-    CmyButton m_testPrint;       // 1074
-    CmyButton m_reset;           // 1075
+    CSliderCtrl m_gammaSlider;           // IDC_GAMMA_GAMMA_SLIDER
+    CmyStatic m_gammaValue;              // IDC_GAMMA_GAMMA_VALUE
+    CSliderCtrl m_hueSlider;             // IDC_GAMMA_HUE_SLIDER
+    CmyStatic m_hueValue;                // IDC_GAMMA_HUE_VALUE
+    CmyStatic m_hueCaption;              // IDC_GAMMA_HUE_LABEL
+    CSliderCtrl m_levelSlider;           // IDC_GAMMA_LEVEL_SLIDER
+    CmyStatic m_levelValue;              // IDC_GAMMA_LEVEL_VALUE
+    CmyButton m_hueFromPrinter;          // IDC_GAMMA_HUE_FROM_PRINTER_CHECK
+    CmyButton m_zoneRadio[zoneCount];    // IDC_GAMMA_ZONE1_RADIO … IDC_GAMMA_ZONE6_RADIO
+    CmyStatic m_swatch[zoneCount];       // IDC_GAMMA_ZONE1_SWATCH … IDC_GAMMA_ZONE6_SWATCH
+    CmyStatic m_zoneCaption[zoneCount];  // IDC_GAMMA_ZONE1_NAME … IDC_GAMMA_ZONE6_NAME
+    CmyStatic m_zonePicture1;            // IDC_GAMMA_ZONE_PICTURE1, in the place of IDC_GAMMA_ZONE_FRAME1
+    CmyStatic m_zonePicture2;            // IDC_GAMMA_ZONE_PICTURE2, in the place of IDC_GAMMA_ZONE_FRAME2
+    CmyStatic m_gammaPicture;            // IDC_GAMMA_CURVE_PICTURE, in the place of IDC_GAMMA_CURVE_FRAME
+    CmyStatic m_scalePicture;            // IDC_GAMMA_SCALE_PICTURE, in the place of IDC_GAMMA_SCALE_FRAME
+    CmyStatic m_zoneFrame1;              // IDC_GAMMA_ZONE_FRAME1
+    CmyStatic m_zoneFrame2;              // IDC_GAMMA_ZONE_FRAME2
+    CmyStatic m_gammaFrame;              // IDC_GAMMA_CURVE_FRAME
+    CmyStatic m_scaleFrame;              // IDC_GAMMA_SCALE_FRAME
+    CmyButton m_testPrint;               // IDC_GAMMA_TESTPRINT_BUTTON
+    CmyButton m_reset;                   // IDC_GAMMA_UNDO_BUTTON
 
     // Page fields.
     CPrint m_print;

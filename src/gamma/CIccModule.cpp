@@ -4,13 +4,13 @@
 
 #include "launch/CmyException.h"
 #include "printer/CPrint.h"
+#include "resources/resource.h"
 #include "storage/CCtrlMng.h"
 #include "storage/CFileAcc.h"
 #include "storage/CIniUtility.h"
 
 namespace {
 
-constexpr UINT msgModuleFailure = 557;
 constexpr int moduleFailed = 1;
 // Far beyond any profile of three resolutions; a larger size is a broken module.
 constexpr DWORD largestProfile = 64u << 20;
@@ -120,7 +120,7 @@ CIccModule::ProfileFn CIccModule::ProfileFunction() const
 {
     FARPROC function = m_module ? ::GetProcAddress(m_module, "MPCA_GetCustomProfile") : nullptr;
     if (function == nullptr) {
-        throw CmyException(msgModuleFailure);
+        throw CmyException(IDS_ERR_MODULE_FAILED);
     }
     return reinterpret_cast<ProfileFn>(reinterpret_cast<void (*)()>(function));
 }
@@ -146,12 +146,12 @@ void CIccModule::BuildProfile(PROFILEREQUEST& request, int fileResolution, int k
     DWORD size = 0;
     getProfile(nullptr, &request, &size);
     if (size == 0 || size > largestProfile) {
-        throw CmyException(msgModuleFailure);
+        throw CmyException(IDS_ERR_MODULE_FAILED);
     }
     const DWORD allocated = size;
     std::unique_ptr<BYTE[]> profile(new BYTE[allocated]());
     if (getProfile(profile.get(), &request, &size) == moduleFailed) {
-        throw CmyException(msgModuleFailure);
+        throw CmyException(IDS_ERR_MODULE_FAILED);
     }
     const DWORD length = size < allocated ? size : allocated;
 

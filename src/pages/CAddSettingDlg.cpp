@@ -9,21 +9,6 @@
 
 namespace {
 
-constexpr int idCancel = 1106;
-constexpr int idList = 1100;
-constexpr int idText = 1099;
-constexpr int idSelectAll = 3;
-constexpr int idConfirm = 1105;
-
-constexpr UINT strImportTitle = 12;
-constexpr UINT strExportTitle = 13;
-constexpr UINT strImportText = 147;
-constexpr UINT strExportText = 157;
-constexpr UINT strImport = 223;
-constexpr UINT strExport = 222;
-constexpr UINT strSelectAll = 224;
-constexpr UINT strCancel = 209;
-
 constexpr INT_PTR resultConfirmed = 1;
 constexpr INT_PTR resultCancelled = 2;
 
@@ -38,9 +23,9 @@ bool SameText(const std::string& a, const std::string& b)
 
 CAddSettingDlg::CAddSettingDlg() : CDialog(templateId)
 {
-    MapCommand(idSelectAll, &CAddSettingDlg::OnSelectAll);
-    MapCommand(idConfirm, &CAddSettingDlg::OnConfirm);
-    MapCommand(idCancel, &CAddSettingDlg::OnCancelButton);
+    MapCommand(IDC_ADDSETTING_SELECTALL_BUTTON, &CAddSettingDlg::OnSelectAll);
+    MapCommand(IDC_ADDSETTING_CONFIRM_BUTTON, &CAddSettingDlg::OnConfirm);
+    MapCommand(IDC_ADDSETTING_CANCEL_BUTTON, &CAddSettingDlg::OnCancelButton);
 }
 
 void CAddSettingDlg::Prepare(const CUtilityInfo& info, const std::string& importPath)
@@ -102,11 +87,11 @@ int CAddSettingDlg::ComputeCandidates()
 void CAddSettingDlg::DoDataExchange(CDataExchange* dx)
 {
     CDialog::DoDataExchange(dx);
-    DDX_Control(dx, idCancel, m_cancel);
-    DDX_Control(dx, idList, m_list);
-    DDX_Control(dx, idText, m_text);
-    DDX_Control(dx, idSelectAll, m_selectAll);
-    DDX_Control(dx, idConfirm, m_confirm);
+    DDX_Control(dx, IDC_ADDSETTING_CANCEL_BUTTON, m_cancel);
+    DDX_Control(dx, IDC_ADDSETTING_LIST, m_list);
+    DDX_Control(dx, IDC_ADDSETTING_INSTRUCTION, m_text);
+    DDX_Control(dx, IDC_ADDSETTING_SELECTALL_BUTTON, m_selectAll);
+    DDX_Control(dx, IDC_ADDSETTING_CONFIRM_BUTTON, m_confirm);
 }
 
 BOOL CAddSettingDlg::OnInitDialog()
@@ -114,11 +99,11 @@ BOOL CAddSettingDlg::OnInitDialog()
     CDialog::OnInitDialog();
 
     const bool importing = m_mode == modeImport;
-    m_confirm.SetCaption(importing ? strImport : strExport);
-    m_text.SetCaption(importing ? strImportText : strExportText);
-    SetWindowText(CStrRes().Load(importing ? strImportTitle : strExportTitle));
-    m_selectAll.SetCaption(strSelectAll);
-    m_cancel.SetCaption(strCancel);
+    m_confirm.SetCaption(importing ? IDS_BUTTON_IMPORT : IDS_BUTTON_EXPORT);
+    m_text.SetCaption(importing ? IDS_ADDSETTING_IMPORT_INSTRUCTION : IDS_ADDSETTING_EXPORT_INSTRUCTION);
+    SetWindowText(CStrRes().Load(importing ? IDS_TITLE_IMPORT : IDS_TITLE_EXPORT));
+    m_selectAll.SetCaption(IDS_BUTTON_SELECT_ALL);
+    m_cancel.SetCaption(IDS_BUTTON_CANCEL);
 
     m_chosenNames.RemoveAll();
     m_chosenKinds.clear();

@@ -2,7 +2,7 @@
 // from one. Import offers only the settings of the file whose tables no stored setting has.
 //
 // Order of use: Prepare, ComputeCandidates, and only when it returned non-zero the modal run
-// (template 1010), then GetChosenNames.
+// (template IDD_ADD_SETTING_DIALOG), then GetChosenNames.
 #pragma once
 
 #include <string>
@@ -14,10 +14,11 @@
 #include "framework/CListBox.h"
 #include "launch/CUtilityInfo.h"
 #include "launch/CmyStringArray.h"
+#include "resources/resource.h"
 
 class CAddSettingDlg : public CDialog {
 public:
-    static constexpr UINT templateId = 1010;
+    static constexpr UINT templateId = IDD_ADD_SETTING_DIALOG;
     static constexpr int modeImport = 1;
     static constexpr int modeExport = 2;
     static constexpr int kindColor = 1;
@@ -59,10 +60,10 @@ private:
     CmyStringArray m_gammaNames;
     CmyStringArray m_colorNames;
     int m_mode = 0;
-    CmyButton m_cancel;      // 1106
-    CListBox m_list;         // 1100
-    CmyStatic m_text;        // 1099
-    CmyButton m_selectAll;   // 3
-    CmyButton m_confirm;     // 1105
+    CmyButton m_cancel;     // IDC_ADDSETTING_CANCEL_BUTTON
+    CListBox m_list;        // IDC_ADDSETTING_LIST
+    CmyStatic m_text;       // IDC_ADDSETTING_INSTRUCTION
+    CmyButton m_selectAll;  // IDC_ADDSETTING_SELECTALL_BUTTON
+    CmyButton m_confirm;    // IDC_ADDSETTING_CONFIRM_BUTTON
     std::vector<int> m_chosenKinds;
 };

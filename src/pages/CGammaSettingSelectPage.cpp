@@ -3,20 +3,11 @@
 #include <cstdlib>
 
 #include "launch/CmyException.h"
+#include "resources/resource.h"
 #include "storage/CCtrlMng.h"
 #include "storage/CIniUtility.h"
 
 namespace {
-
-constexpr UINT kTemplate = 112;
-constexpr UINT strTitle = 17;
-constexpr UINT strInstruction = 111;
-constexpr UINT kPictureBitmap = 1500;
-
-constexpr int idFrame = 1149;
-constexpr int idPicture = 1150;
-constexpr int idText = 1151;
-constexpr int idList = 1152;
 
 constexpr int kGammaSettings = 2;
 // Version word whose section lists the default settings that several models share.
@@ -25,14 +16,17 @@ constexpr const char* kSharedVersion = "Share";
 }  // namespace
 
 CGammaSettingSelectPage::CGammaSettingSelectPage(CUtilityInfo* info)
-    : CSettingSelect(kTemplate, strTitle, ControlIds{idList, idPicture, idFrame, idText}, info)
+    : CSettingSelect(IDD_GAMMA_SETTING_SELECT_PAGE, IDS_TITLE_GAMMA_SETTING_SELECT,
+                     ControlIds{IDC_GAMMASELECT_LIST, IDC_GAMMASELECT_PICTURE, IDC_GAMMASELECT_PICTURE_FRAME,
+                                IDC_GAMMASELECT_INSTRUCTION},
+                     info)
 {
 }
 
 void CGammaSettingSelectPage::SetTexts()
 {
-    m_text.SetCaption(strInstruction);
-    ShowPicture(kPictureBitmap);
+    m_text.SetCaption(IDS_GAMMASELECT_INSTRUCTION);
+    ShowPicture(IDB_SIDE_PICTURE);
 }
 
 void CGammaSettingSelectPage::FillList()

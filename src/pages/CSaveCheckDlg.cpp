@@ -6,46 +6,35 @@
 
 namespace {
 
-constexpr UINT strTitle = 539;
-constexpr UINT strQuestion = 527;
-constexpr UINT strOverwrite = 225;
-constexpr UINT strOtherName = 226;
-constexpr UINT strCancel = 209;
 constexpr UINT kExclamationIcon = 32515;  // the system's exclamation icon
-
-constexpr int idMessage = 1156;
-constexpr int idIcon = 1400;
-constexpr int idOverwrite = 1157;
-constexpr int idOtherName = 1158;
-constexpr int idCancel = 1159;
 
 }  // namespace
 
 CSaveCheckDlg::CSaveCheckDlg(CWnd* parent) : CDialog(templateId, parent)
 {
-    MapCommand(idOverwrite, &CSaveCheckDlg::OnOverwrite);
-    MapCommand(idOtherName, &CSaveCheckDlg::OnOtherName);
-    MapCommand(idCancel, &CSaveCheckDlg::OnCancelClicked);
+    MapCommand(IDC_SAVECHECK_OVERWRITE_BUTTON, &CSaveCheckDlg::OnOverwrite);
+    MapCommand(IDC_SAVECHECK_OTHERNAME_BUTTON, &CSaveCheckDlg::OnOtherName);
+    MapCommand(IDC_SAVECHECK_CANCEL_BUTTON, &CSaveCheckDlg::OnCancelClicked);
 }
 
 void CSaveCheckDlg::DoDataExchange(CDataExchange* dx)
 {
     CDialog::DoDataExchange(dx);
-    DDX_Control(dx, idMessage, m_message);
-    DDX_Control(dx, idIcon, m_icon);
-    DDX_Control(dx, idOverwrite, m_overwrite);
-    DDX_Control(dx, idOtherName, m_otherName);
-    DDX_Control(dx, idCancel, m_cancel);
+    DDX_Control(dx, IDC_SAVECHECK_MESSAGE, m_message);
+    DDX_Control(dx, IDC_SAVECHECK_ICON, m_icon);
+    DDX_Control(dx, IDC_SAVECHECK_OVERWRITE_BUTTON, m_overwrite);
+    DDX_Control(dx, IDC_SAVECHECK_OTHERNAME_BUTTON, m_otherName);
+    DDX_Control(dx, IDC_SAVECHECK_CANCEL_BUTTON, m_cancel);
 }
 
 BOOL CSaveCheckDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetWindowText(CStrRes().Load(strTitle));
-    m_overwrite.SetCaption(strOverwrite);
-    m_otherName.SetCaption(strOtherName);
-    m_cancel.SetCaption(strCancel);
-    m_message.SetCaption(strQuestion, m_name);
+    SetWindowText(CStrRes().Load(IDS_CAPTION_WARNING));
+    m_overwrite.SetCaption(IDS_BUTTON_OVERWRITE);
+    m_otherName.SetCaption(IDS_BUTTON_ANOTHER_NAME);
+    m_cancel.SetCaption(IDS_BUTTON_CANCEL);
+    m_message.SetCaption(IDS_QUESTION_OVERWRITE_SETTING, m_name);
     if (HICON icon = fw::ws::LoadIconResource(nullptr, kExclamationIcon)) m_icon.SetIcon(icon);
     return TRUE;
 }

@@ -6,10 +6,11 @@
 #include "controls/CmyButton.h"
 #include "controls/CmyStatic.h"
 #include "framework/CDialog.h"
+#include "resources/resource.h"
 
 class CSaveCheckDlg : public CDialog {
 public:
-    static constexpr UINT templateId = 1155;
+    static constexpr UINT templateId = IDD_SAVE_CHECK_DIALOG;
     static constexpr int resultOverwrite = 1;
     static constexpr int resultCancel = 2;
     static constexpr int resultOtherName = 3;
@@ -33,9 +34,9 @@ private:
     void OnCancelClicked();
 
     std::string m_name;
-    CmyStatic m_message;        // 1156
-    CmyStatic m_icon;           // 1400
-    CmyButton m_overwrite;      // 1157
-    CmyButton m_otherName;      // 1158
-    CmyButton m_cancel;         // 1159
+    CmyStatic m_message;    // IDC_SAVECHECK_MESSAGE
+    CmyStatic m_icon;       // IDC_SAVECHECK_ICON
+    CmyButton m_overwrite;  // IDC_SAVECHECK_OVERWRITE_BUTTON
+    CmyButton m_otherName;  // IDC_SAVECHECK_OTHERNAME_BUTTON
+    CmyButton m_cancel;     // IDC_SAVECHECK_CANCEL_BUTTON
 };

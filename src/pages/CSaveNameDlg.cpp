@@ -3,42 +3,28 @@
 #include "framework/DataExchange.h"
 #include "launch/CStrRes.h"
 
-namespace {
-
-constexpr UINT strTitle = 1;
-constexpr UINT strOk = 208;
-constexpr UINT strCancel = 209;
-constexpr UINT strPrompt = 151;
-
-constexpr int idEdit = 1113;
-constexpr int idOk = 1114;
-constexpr int idCancel = 1115;
-constexpr int idPrompt = 1116;
-
-}  // namespace
-
 CSaveNameDlg::CSaveNameDlg(CWnd* parent) : CDialog(templateId, parent)
 {
-    MapCommand(idOk, &CSaveNameDlg::OnOkClicked);
-    MapCommand(idCancel, &CSaveNameDlg::OnCancelClicked);
+    MapCommand(IDC_SAVENAME_OK_BUTTON, &CSaveNameDlg::OnOkClicked);
+    MapCommand(IDC_SAVENAME_CANCEL_BUTTON, &CSaveNameDlg::OnCancelClicked);
 }
 
 void CSaveNameDlg::DoDataExchange(CDataExchange* dx)
 {
     CDialog::DoDataExchange(dx);
-    DDX_Control(dx, idEdit, m_edit);
-    DDX_Control(dx, idOk, m_ok);
-    DDX_Control(dx, idCancel, m_cancel);
-    DDX_Control(dx, idPrompt, m_prompt);
+    DDX_Control(dx, IDC_SAVENAME_EDIT, m_edit);
+    DDX_Control(dx, IDC_SAVENAME_OK_BUTTON, m_ok);
+    DDX_Control(dx, IDC_SAVENAME_CANCEL_BUTTON, m_cancel);
+    DDX_Control(dx, IDC_SAVENAME_PROMPT, m_prompt);
 }
 
 BOOL CSaveNameDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetWindowText(CStrRes().Load(strTitle));
-    m_ok.SetCaption(strOk);
-    m_cancel.SetCaption(strCancel);
-    m_prompt.SetCaption(strPrompt);
+    SetWindowText(CStrRes().Load(IDS_TITLE_UTILITY));
+    m_ok.SetCaption(IDS_BUTTON_OK);
+    m_cancel.SetCaption(IDS_BUTTON_CANCEL);
+    m_prompt.SetCaption(IDS_SAVENAME_INSTRUCTION);
     m_edit.LimitText(maxNameLength);
     m_edit.SetWindowText(std::string());
     m_name.clear();

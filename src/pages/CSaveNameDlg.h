@@ -7,10 +7,11 @@
 #include "controls/CmyEdit.h"
 #include "controls/CmyStatic.h"
 #include "framework/CDialog.h"
+#include "resources/resource.h"
 
 class CSaveNameDlg : public CDialog {
 public:
-    static constexpr UINT templateId = 1112;
+    static constexpr UINT templateId = IDD_SAVE_NAME_DIALOG;
     static constexpr int resultName = 1;
     static constexpr int resultCancel = 2;
     static constexpr int maxNameLength = 32;
@@ -32,8 +33,8 @@ private:
     void OnCancelClicked();
 
     std::string m_name;
-    CmyEdit m_edit;        // 1113
-    CmyButton m_ok;        // 1114
-    CmyButton m_cancel;    // 1115
-    CmyStatic m_prompt;    // 1116
+    CmyEdit m_edit;      // IDC_SAVENAME_EDIT
+    CmyButton m_ok;      // IDC_SAVENAME_OK_BUTTON
+    CmyButton m_cancel;  // IDC_SAVENAME_CANCEL_BUTTON
+    CmyStatic m_prompt;  // IDC_SAVENAME_PROMPT
 };

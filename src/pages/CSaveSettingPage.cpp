@@ -1,7 +1,5 @@
 #include "pages/CSaveSettingPage.h"
 
-#include "launch/CDlgRes.h"
-
 #include "color/CColorDataMng.h"
 #include "framework/CPropertySheet.h"
 #include "framework/DataExchange.h"
@@ -10,43 +8,14 @@
 #include "launch/CmyException.h"
 #include "launch/CmyMessageBox.h"
 #include "launch/IWizardSheet.h"
+#include "resources/resource.h"
 #include "storage/CCtrlMng.h"
 #include "storage/CIniUtility.h"
 
 namespace {
 
-constexpr UINT kTemplate = 1002;
-constexpr UINT strTitle = 18;
-constexpr UINT strColourInstruction = 121;
-constexpr UINT strGammaInstruction = 122;
-constexpr UINT strNameLabel = 123;
-constexpr UINT strGroup = 150;
-constexpr UINT strClosingNote = 163;
-constexpr UINT strSaveButton = 210;
-constexpr UINT strDefaultEntry = 518;
-constexpr UINT kPictureBitmap = 1500;
-
-constexpr UINT msgNoName = 513;
-constexpr UINT msgNameInUse = 523;
-constexpr UINT msgSaveFailed = 546;
-constexpr UINT msgSaved = 548;
-constexpr UINT msgLeadingSpace = 550;
-constexpr UINT msgColourName = 558;
-constexpr UINT msgGammaName = 559;
-constexpr UINT msgDefaultName = 560;
-constexpr int captionWarning = 539;
-constexpr int captionSaved = 547;
 constexpr UINT kExclamationOk = 0x30;
 constexpr UINT kInformationOk = 0x40;
-
-constexpr int idInstruction = 1042;
-constexpr int idGroup = 1043;
-constexpr int idNameLabel = 1044;
-constexpr int idSave = 1045;
-constexpr int idPicture = 1049;
-constexpr int idNameEdit = 1107;
-constexpr int idClosingNote = 1108;
-constexpr int idFrame = 1137;
 
 constexpr int kEditColour = 1;
 constexpr int kEditGamma = 2;
@@ -71,22 +40,22 @@ bool Contains(const CmyStringArray& names, const std::string& name)
 }  // namespace
 
 CSaveSettingPage::CSaveSettingPage(CUtilityInfo* info)
-    : CPageFunction(kTemplate, info), m_checkDlg(this), m_nameDlg(this)
+    : CPageFunction(IDD_SAVE_SETTING_PAGE, info), m_checkDlg(this), m_nameDlg(this)
 {
-    MapCommand(idSave, &CSaveSettingPage::Save);
+    MapCommand(IDC_SAVE_BUTTON, &CSaveSettingPage::Save);
 }
 
 void CSaveSettingPage::DoDataExchange(CDataExchange* dx)
 {
     CPageFunction::DoDataExchange(dx);
-    DDX_Control(dx, idPicture, m_picture);
-    DDX_Control(dx, idFrame, m_pictureFrame);
-    DDX_Control(dx, idInstruction, m_instruction);
-    DDX_Control(dx, idGroup, m_group);
-    DDX_Control(dx, idNameLabel, m_nameLabel);
-    DDX_Control(dx, idNameEdit, m_nameEdit);
-    DDX_Control(dx, idSave, m_saveButton);
-    DDX_Control(dx, idClosingNote, m_closingNote);
+    DDX_Control(dx, IDC_SAVE_PICTURE, m_picture);
+    DDX_Control(dx, IDC_SAVE_PICTURE_FRAME, m_pictureFrame);
+    DDX_Control(dx, IDC_SAVE_INSTRUCTION, m_instruction);
+    DDX_Control(dx, IDC_SAVE_GROUP, m_group);
+    DDX_Control(dx, IDC_SAVE_NAME_LABEL, m_nameLabel);
+    DDX_Control(dx, IDC_SAVE_NAME_EDIT, m_nameEdit);
+    DDX_Control(dx, IDC_SAVE_BUTTON, m_saveButton);
+    DDX_Control(dx, IDC_SAVE_CLOSING_NOTE, m_closingNote);
 }
 
 BOOL CSaveSettingPage::OnSetActive()
@@ -94,7 +63,7 @@ BOOL CSaveSettingPage::OnSetActive()
     if (CPropertySheet* sheet = GetParentSheet()) {
         sheet->SetWizardButtons(m_info->dataSaved ? (PSWIZB_BACK | PSWIZB_FINISH) : (PSWIZB_BACK | PSWIZB_DISABLEDFINISH));
     }
-    SetSheetTitle(*this, strTitle, m_strRes);
+    SetSheetTitle(*this, IDS_TITLE_SAVE_SETTING, m_strRes);
     SetTexts();
     if (m_info->userSettingSelected != 0) m_nameEdit.SetWindowText(m_info->selectedSettingName);
     return CPageFunction::OnSetActive();
@@ -104,12 +73,12 @@ void CSaveSettingPage::SetTexts()
 {
     RECT frame{};
     m_pictureFrame.GetClientRect(&frame);
-    m_picture.SetBitmap(kPictureBitmap, frame);
-    m_instruction.SetCaption(m_info->editType == kEditGamma ? strGammaInstruction : strColourInstruction);
-    m_group.SetCaption(strGroup);
-    m_nameLabel.SetCaption(strNameLabel);
-    m_saveButton.SetCaption(strSaveButton);
-    m_closingNote.SetCaption(strClosingNote);
+    m_picture.SetBitmap(IDB_SIDE_PICTURE, frame);
+    m_instruction.SetCaption(m_info->editType == kEditGamma ? IDS_SAVE_INSTRUCTION_GAMMA : IDS_SAVE_INSTRUCTION_COLOR);
+    m_group.SetCaption(IDS_SAVE_GROUP);
+    m_nameLabel.SetCaption(IDS_SAVE_NAME_LABEL);
+    m_saveButton.SetCaption(IDS_BUTTON_SAVE);
+    m_closingNote.SetCaption(IDS_SAVE_CLOSING_NOTE);
     m_nameEdit.LimitText(maxNameLength);
 }
 
@@ -124,13 +93,13 @@ int CSaveSettingPage::ClassifyName(const std::string& name) const
     if (Contains(colour.GetSettingNames(), name)) return nameColorSetting;
     if (Contains(gamma.GetSettingNames(), name)) return nameGammaSetting;
     if (Contains(defaults, name)) return nameDefaultSetting;
-    if (name == Trim(m_strRes.Load(strDefaultEntry))) return nameDefaultEntry;
+    if (name == Trim(m_strRes.Load(IDS_DEFAULT_ENTRY))) return nameDefaultEntry;
     return nameFree;
 }
 
 void CSaveSettingPage::ShowWarning(UINT textId, const std::string& argument)
 {
-    CmyMessageBox().Show(GetSafeHwnd(), textId, kExclamationOk, captionWarning, argument);
+    CmyMessageBox().Show(GetSafeHwnd(), textId, kExclamationOk, IDS_CAPTION_WARNING, argument);
 }
 
 INT_PTR CSaveSettingPage::RunFromLibrary(CDialog& dialog, UINT templateId)
@@ -153,21 +122,21 @@ std::string CSaveSettingPage::AskName()
 
         const std::string name = m_nameDlg.GetName();
         if (name.empty()) {
-            ShowWarning(msgNoName);
+            ShowWarning(IDS_ERR_NAME_EMPTY);
             continue;
         }
         if (name.front() == ' ') {
-            ShowWarning(msgLeadingSpace);
+            ShowWarning(IDS_ERR_NAME_LEADING_SPACE);
             continue;
         }
         switch (ClassifyName(name)) {
         case nameDefaultSetting:
         case nameDefaultEntry:
-            ShowWarning(msgDefaultName, name);
+            ShowWarning(IDS_ERR_NAME_OF_DEFAULT_SETTING, name);
             continue;
         case nameGammaSetting:
         case nameColorSetting:
-            ShowWarning(msgNameInUse);
+            ShowWarning(IDS_ERR_NAME_IN_USE);
             continue;
         default:
             return name;
@@ -182,15 +151,15 @@ std::string CSaveSettingPage::CheckName(const std::string& typed)
     const int kind = ClassifyName(typed);
     const int editType = m_info->editType;
     if (editType == kEditColour && kind == nameGammaSetting) {
-        ShowWarning(msgGammaName, typed);
+        ShowWarning(IDS_ERR_NAME_OF_GAMMA_SETTING, typed);
         return std::string();
     }
     if (editType == kEditGamma && kind == nameColorSetting) {
-        ShowWarning(msgColourName, typed);
+        ShowWarning(IDS_ERR_NAME_OF_COLOR_SETTING, typed);
         return std::string();
     }
     if (kind == nameDefaultSetting || kind == nameDefaultEntry) {
-        ShowWarning(msgDefaultName, typed);
+        ShowWarning(IDS_ERR_NAME_OF_DEFAULT_SETTING, typed);
         return std::string();
     }
     if (kind == nameFree && typed != m_info->selectedSettingName) return typed;
@@ -236,13 +205,13 @@ void CSaveSettingPage::Save()
 
         const int result = StoreSetting(name, previousName);
         m_nameEdit.SetWindowText(name);
-        if (result == 0) throw CmyException(msgSaveFailed, m_info->driverCatalogPath, CmyException::error);
+        if (result == 0) throw CmyException(IDS_ERR_SETTING_NOT_STORED, m_info->driverCatalogPath, CmyException::error);
 
         // Only a save that reached the catalogue counts: after a failure the changes are still
         // unsaved, so Finish stays as it was and Cancel keeps warning about them.
         m_info->dataSaved = 1;
         if (CPropertySheet* sheet = GetParentSheet()) sheet->SetWizardButtons(PSWIZB_BACK | PSWIZB_FINISH);
-        CmyMessageBox().Show(GetSafeHwnd(), msgSaved, kInformationOk, captionSaved, name);
+        CmyMessageBox().Show(GetSafeHwnd(), IDS_MSG_SETTING_SAVED, kInformationOk, IDS_CAPTION_DONE, name);
     } catch (const CmyException& e) {
         e.Report();
     }

@@ -49,12 +49,12 @@ private:
 
     CSaveCheckDlg m_checkDlg;
     CSaveNameDlg m_nameDlg;
-    CmyStatic m_picture;       // 1049
-    CmyStatic m_pictureFrame;  // 1137
-    CmyStatic m_instruction;   // 1042
-    CmyButton m_group;         // 1043
-    CmyStatic m_nameLabel;     // 1044
-    CmyEdit m_nameEdit;        // 1107
-    CmyButton m_saveButton;    // 1045
-    CmyStatic m_closingNote;   // 1108
+    CmyStatic m_picture;       // IDC_SAVE_PICTURE
+    CmyStatic m_pictureFrame;  // IDC_SAVE_PICTURE_FRAME
+    CmyStatic m_instruction;   // IDC_SAVE_INSTRUCTION
+    CmyButton m_group;         // IDC_SAVE_GROUP
+    CmyStatic m_nameLabel;     // IDC_SAVE_NAME_LABEL
+    CmyEdit m_nameEdit;        // IDC_SAVE_NAME_EDIT
+    CmyButton m_saveButton;    // IDC_SAVE_BUTTON
+    CmyStatic m_closingNote;   // IDC_SAVE_CLOSING_NOTE
 };

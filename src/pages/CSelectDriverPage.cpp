@@ -2,20 +2,11 @@
 
 #include "framework/DataExchange.h"
 #include "launch/IWizardSheet.h"
+#include "resources/resource.h"
 #include "storage/CFileAcc.h"
 #include "storage/CIniUtility.h"
 
 namespace {
-
-constexpr UINT kTemplate = 109;
-constexpr UINT strTitle = 15;
-constexpr UINT kPictureBitmap = 1500;
-
-constexpr int idInstruction = 1016;
-constexpr int idNote = 1017;
-constexpr int idPrinterList = 1018;
-constexpr int idPicture = 1019;
-constexpr int idPictureFrame = 1136;
 
 constexpr const char* kUtilityFolder = "\\Tintora\\";
 
@@ -26,14 +17,14 @@ struct EditTexts {
 };
 
 constexpr EditTexts kTexts[] = {
-    {1, 106, 108},
-    {2, 107, 109},
-    {3, 149, 148},
+    {1, IDS_DRIVER_INSTRUCTION_COLOR, IDS_DRIVER_NOTE_COLOR},
+    {2, IDS_DRIVER_INSTRUCTION_GAMMA, IDS_DRIVER_NOTE_GAMMA},
+    {3, IDS_DRIVER_INSTRUCTION_EXCHANGE, IDS_DRIVER_NOTE_EXCHANGE},
 };
 
 }  // namespace
 
-CSelectDriverPage::CSelectDriverPage(CUtilityInfo* info) : CPageFunction(kTemplate, info)
+CSelectDriverPage::CSelectDriverPage(CUtilityInfo* info) : CPageFunction(IDD_SELECT_DRIVER_PAGE, info)
 {
     BuildPrinterList();
 }
@@ -51,21 +42,21 @@ void CSelectDriverPage::BuildPrinterList()
 void CSelectDriverPage::DoDataExchange(CDataExchange* dx)
 {
     CPageFunction::DoDataExchange(dx);
-    DDX_Control(dx, idInstruction, m_instruction);
-    DDX_Control(dx, idNote, m_note);
-    DDX_Control(dx, idPrinterList, m_printerList);
-    DDX_Control(dx, idPicture, m_picture);
-    DDX_Control(dx, idPictureFrame, m_pictureFrame);
+    DDX_Control(dx, IDC_DRIVER_INSTRUCTION, m_instruction);
+    DDX_Control(dx, IDC_DRIVER_NOTE, m_note);
+    DDX_Control(dx, IDC_DRIVER_LIST, m_printerList);
+    DDX_Control(dx, IDC_DRIVER_PICTURE, m_picture);
+    DDX_Control(dx, IDC_DRIVER_PICTURE_FRAME, m_pictureFrame);
 }
 
 BOOL CSelectDriverPage::OnSetActive()
 {
     if (CPropertySheet* sheet = GetParentSheet()) sheet->SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
-    SetSheetTitle(*this, strTitle, m_strRes);
+    SetSheetTitle(*this, IDS_TITLE_SELECT_DRIVER, m_strRes);
 
     RECT frame{};
     m_pictureFrame.GetClientRect(&frame);
-    m_picture.SetBitmap(kPictureBitmap, frame);
+    m_picture.SetBitmap(IDB_SIDE_PICTURE, frame);
 
     for (const EditTexts& texts : kTexts) {
         if (texts.editType != m_info->editType) continue;

@@ -30,9 +30,9 @@ private:
 
     CPrint m_print;
     CmyStringArray m_supportedPrinters;
-    CmyStatic m_instruction;  // 1016
-    CmyStatic m_note;         // 1017
-    CmyListBox m_printerList; // 1018
-    CmyStatic m_picture;      // 1019
-    CmyStatic m_pictureFrame; // 1136
+    CmyStatic m_instruction;   // IDC_DRIVER_INSTRUCTION
+    CmyStatic m_note;          // IDC_DRIVER_NOTE
+    CmyListBox m_printerList;  // IDC_DRIVER_LIST
+    CmyStatic m_picture;       // IDC_DRIVER_PICTURE
+    CmyStatic m_pictureFrame;  // IDC_DRIVER_PICTURE_FRAME
 };

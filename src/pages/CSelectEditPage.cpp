@@ -2,19 +2,9 @@
 
 #include "framework/DataExchange.h"
 #include "launch/IWizardSheet.h"
+#include "resources/resource.h"
 
 namespace {
-
-constexpr UINT kTemplate = 108;
-constexpr UINT strTitle = 14;
-
-constexpr int idColour = 1012;
-constexpr int idGamma = 1013;
-constexpr int idExchange = 1014;
-constexpr int idEditGroup = 1009;
-constexpr int idExchangeGroup = 1015;
-constexpr int idHeading = 1007;
-constexpr int idDescription = 1001;
 
 struct Task {
     int buttonId;
@@ -23,36 +13,36 @@ struct Task {
 };
 
 constexpr Task kTasks[] = {
-    {idColour, 1, 153},
-    {idGamma, 2, 154},
-    {idExchange, 3, 155},
+    {IDC_SELECTEDIT_COLOR_RADIO, 1, IDS_SELECTEDIT_COLOR_DESCRIPTION},
+    {IDC_SELECTEDIT_GAMMA_RADIO, 2, IDS_SELECTEDIT_GAMMA_DESCRIPTION},
+    {IDC_SELECTEDIT_EXCHANGE_RADIO, 3, IDS_SELECTEDIT_EXCHANGE_DESCRIPTION},
 };
 
 }  // namespace
 
-CSelectEditPage::CSelectEditPage(CUtilityInfo* info) : CPageFunction(kTemplate, info)
+CSelectEditPage::CSelectEditPage(CUtilityInfo* info) : CPageFunction(IDD_SELECT_EDIT_PAGE, info)
 {
-    MapCommandRange(idColour, idExchange, &CSelectEditPage::OnTaskClicked);
+    MapCommandRange(IDC_SELECTEDIT_COLOR_RADIO, IDC_SELECTEDIT_EXCHANGE_RADIO, &CSelectEditPage::OnTaskClicked);
 }
 
 void CSelectEditPage::DoDataExchange(CDataExchange* dx)
 {
     CPageFunction::DoDataExchange(dx);
-    DDX_Control(dx, idColour, m_colourRadio);
-    DDX_Control(dx, idGamma, m_gammaRadio);
-    DDX_Control(dx, idExchange, m_exchangeRadio);
-    DDX_Control(dx, idEditGroup, m_editGroup);
-    DDX_Control(dx, idExchangeGroup, m_exchangeGroup);
-    DDX_Control(dx, idHeading, m_heading);
-    DDX_Control(dx, idDescription, m_description);
-    DDX_Control(dx, 1011, m_mainPicture);
-    DDX_Control(dx, 1005, m_colourPicture);
-    DDX_Control(dx, 1076, m_gammaPicture);
-    DDX_Control(dx, 1077, m_exchangePicture);
-    DDX_Control(dx, 1129, m_mainFrame);
-    DDX_Control(dx, 1130, m_colourFrame);
-    DDX_Control(dx, 1131, m_gammaFrame);
-    DDX_Control(dx, 1132, m_exchangeFrame);
+    DDX_Control(dx, IDC_SELECTEDIT_COLOR_RADIO, m_colourRadio);
+    DDX_Control(dx, IDC_SELECTEDIT_GAMMA_RADIO, m_gammaRadio);
+    DDX_Control(dx, IDC_SELECTEDIT_EXCHANGE_RADIO, m_exchangeRadio);
+    DDX_Control(dx, IDC_SELECTEDIT_ADJUST_GROUP, m_editGroup);
+    DDX_Control(dx, IDC_SELECTEDIT_MANAGE_GROUP, m_exchangeGroup);
+    DDX_Control(dx, IDC_SELECTEDIT_HEADING, m_heading);
+    DDX_Control(dx, IDC_SELECTEDIT_DESCRIPTION, m_description);
+    DDX_Control(dx, IDC_SELECTEDIT_PICTURE, m_mainPicture);
+    DDX_Control(dx, IDC_SELECTEDIT_COLOR_PICTURE, m_colourPicture);
+    DDX_Control(dx, IDC_SELECTEDIT_GAMMA_PICTURE, m_gammaPicture);
+    DDX_Control(dx, IDC_SELECTEDIT_EXCHANGE_PICTURE, m_exchangePicture);
+    DDX_Control(dx, IDC_SELECTEDIT_PICTURE_FRAME, m_mainFrame);
+    DDX_Control(dx, IDC_SELECTEDIT_COLOR_FRAME, m_colourFrame);
+    DDX_Control(dx, IDC_SELECTEDIT_GAMMA_FRAME, m_gammaFrame);
+    DDX_Control(dx, IDC_SELECTEDIT_EXCHANGE_FRAME, m_exchangeFrame);
 }
 
 void CSelectEditPage::ShowPicture(CmyStatic& picture, UINT bitmapId, const CmyStatic& frame)
@@ -65,18 +55,18 @@ void CSelectEditPage::ShowPicture(CmyStatic& picture, UINT bitmapId, const CmySt
 BOOL CSelectEditPage::OnSetActive()
 {
     if (CPropertySheet* sheet = GetParentSheet()) sheet->SetWizardButtons(PSWIZB_NEXT);
-    SetSheetTitle(*this, strTitle, m_strRes);
+    SetSheetTitle(*this, IDS_TITLE_SELECT_EDIT, m_strRes);
 
-    m_editGroup.SetCaption(104);
-    m_exchangeGroup.SetCaption(105);
-    m_heading.SetCaption(103);
-    m_exchangeRadio.SetCaption(203);
-    m_gammaRadio.SetCaption(202);
-    m_colourRadio.SetCaption(201);
-    ShowPicture(m_mainPicture, 1500, m_mainFrame);
-    ShowPicture(m_colourPicture, 1502, m_colourFrame);
-    ShowPicture(m_gammaPicture, 1523, m_gammaFrame);
-    ShowPicture(m_exchangePicture, 1503, m_exchangeFrame);
+    m_editGroup.SetCaption(IDS_SELECTEDIT_ADJUST_GROUP);
+    m_exchangeGroup.SetCaption(IDS_SELECTEDIT_MANAGE_GROUP);
+    m_heading.SetCaption(IDS_SELECTEDIT_INTRO);
+    m_exchangeRadio.SetCaption(IDS_SELECTEDIT_EXCHANGE_OPTION);
+    m_gammaRadio.SetCaption(IDS_SELECTEDIT_GAMMA_OPTION);
+    m_colourRadio.SetCaption(IDS_SELECTEDIT_COLOR_OPTION);
+    ShowPicture(m_mainPicture, IDB_SIDE_PICTURE, m_mainFrame);
+    ShowPicture(m_colourPicture, IDB_TASK_COLOR, m_colourFrame);
+    ShowPicture(m_gammaPicture, IDB_TASK_GAMMA, m_gammaFrame);
+    ShowPicture(m_exchangePicture, IDB_TASK_EXCHANGE, m_exchangeFrame);
 
     // Only the first visit forces a choice; later visits show the previous one.
     if (m_colourRadio.GetCheck() != BST_CHECKED && m_gammaRadio.GetCheck() != BST_CHECKED &&

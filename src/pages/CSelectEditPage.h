@@ -19,19 +19,19 @@ private:
     void OnTaskClicked(UINT id);
     void ShowPicture(CmyStatic& picture, UINT bitmapId, const CmyStatic& frame);
 
-    CmyButton m_colourRadio;    // 1012
-    CmyButton m_gammaRadio;     // 1013
-    CmyButton m_exchangeRadio;  // 1014
-    CmyButton m_editGroup;      // 1009
-    CmyButton m_exchangeGroup;  // 1015
-    CmyStatic m_heading;        // 1007
-    CmyStatic m_description;    // 1001
-    CmyStatic m_mainPicture;    // 1011
-    CmyStatic m_colourPicture;  // 1005
-    CmyStatic m_gammaPicture;   // 1076
-    CmyStatic m_exchangePicture;  // 1077
-    CmyStatic m_mainFrame;      // 1129
-    CmyStatic m_colourFrame;    // 1130
-    CmyStatic m_gammaFrame;     // 1131
-    CmyStatic m_exchangeFrame;  // 1132
+    CmyButton m_colourRadio;      // IDC_SELECTEDIT_COLOR_RADIO
+    CmyButton m_gammaRadio;       // IDC_SELECTEDIT_GAMMA_RADIO
+    CmyButton m_exchangeRadio;    // IDC_SELECTEDIT_EXCHANGE_RADIO
+    CmyButton m_editGroup;        // IDC_SELECTEDIT_ADJUST_GROUP
+    CmyButton m_exchangeGroup;    // IDC_SELECTEDIT_MANAGE_GROUP
+    CmyStatic m_heading;          // IDC_SELECTEDIT_HEADING
+    CmyStatic m_description;      // IDC_SELECTEDIT_DESCRIPTION
+    CmyStatic m_mainPicture;      // IDC_SELECTEDIT_PICTURE
+    CmyStatic m_colourPicture;    // IDC_SELECTEDIT_COLOR_PICTURE
+    CmyStatic m_gammaPicture;     // IDC_SELECTEDIT_GAMMA_PICTURE
+    CmyStatic m_exchangePicture;  // IDC_SELECTEDIT_EXCHANGE_PICTURE
+    CmyStatic m_mainFrame;        // IDC_SELECTEDIT_PICTURE_FRAME
+    CmyStatic m_colourFrame;      // IDC_SELECTEDIT_COLOR_FRAME
+    CmyStatic m_gammaFrame;       // IDC_SELECTEDIT_GAMMA_FRAME
+    CmyStatic m_exchangeFrame;    // IDC_SELECTEDIT_EXCHANGE_FRAME
 };

@@ -16,55 +16,11 @@
 #include "launch/TextFormat.h"
 #include "pages/CSettingFileCheck.h"
 #include "printer/CPrint.h"
+#include "resources/resource.h"
 #include "storage/CCtrlMng.h"
 #include "storage/CFileAcc.h"
 
 namespace {
-
-constexpr UINT templateId = 1008;
-constexpr UINT titleId = 11;
-
-constexpr int idListLabel = 1092;
-constexpr int idExportText = 1097;
-constexpr int idImportText = 1098;
-constexpr int idPicture = 1086;
-constexpr int idPictureFrame = 1134;
-constexpr int idListText = 1090;
-constexpr int idSettingsGroup = 1089;
-constexpr int idList = 1096;
-constexpr int idExport = 1094;
-constexpr int idDelete = 1091;
-constexpr int idImport = 1095;
-constexpr int idFilesGroup = 1093;
-
-constexpr UINT bitmapSide = 1500;
-
-constexpr UINT strListLabel = 126;
-constexpr UINT strExportText = 145;
-constexpr UINT strImportText = 146;
-constexpr UINT strListText = 143;
-constexpr UINT strSettingsGroup = 142;
-constexpr UINT strExport = 222;
-constexpr UINT strDelete = 211;
-constexpr UINT strImport = 223;
-constexpr UINT strFilesGroup = 144;
-constexpr UINT strExportTitle = 13;
-constexpr UINT strOpenFilter = 156;
-constexpr UINT strReplaceSetting = 158;
-constexpr UINT strReplaceFile = 159;
-constexpr UINT strSaveFilter = 162;
-
-constexpr UINT msgNothingToImport = 503;
-constexpr UINT msgImportDataFile = 504;
-constexpr UINT msgImportProfile = 505;
-constexpr UINT msgExportDataFile = 506;
-constexpr UINT msgExportProfile = 507;
-constexpr UINT msgDeleteQuestion = 520;
-constexpr UINT msgCatalogFull = 525;
-constexpr UINT msgFileError = 532;
-constexpr UINT msgExported = 549;
-constexpr UINT msgFolderExists = 561;
-constexpr int captionWarning = 539;
 
 constexpr DWORD errorFileExists = 80;
 constexpr int resolutions[] = {300, 600, 1200};
@@ -101,47 +57,47 @@ private:
 
 }  // namespace
 
-CSettingEditPage::CSettingEditPage(CUtilityInfo* info) : CPageFunction(templateId, info)
+CSettingEditPage::CSettingEditPage(CUtilityInfo* info) : CPageFunction(IDD_SETTING_EXCHANGE_PAGE, info)
 {
-    MapCommand(idDelete, &CSettingEditPage::OnDelete);
-    MapCommand(idExport, &CSettingEditPage::OnExport);
-    MapCommand(idImport, &CSettingEditPage::OnImport);
+    MapCommand(IDC_EXCHANGE_DELETE_BUTTON, &CSettingEditPage::OnDelete);
+    MapCommand(IDC_EXCHANGE_EXPORT_BUTTON, &CSettingEditPage::OnExport);
+    MapCommand(IDC_EXCHANGE_IMPORT_BUTTON, &CSettingEditPage::OnImport);
 }
 
 void CSettingEditPage::DoDataExchange(CDataExchange* dx)
 {
     CPageFunction::DoDataExchange(dx);
-    DDX_Control(dx, idListLabel, m_listLabel);
-    DDX_Control(dx, idExportText, m_exportText);
-    DDX_Control(dx, idImportText, m_importText);
-    DDX_Control(dx, idPicture, m_picture);
-    DDX_Control(dx, idPictureFrame, m_pictureFrame);
-    DDX_Control(dx, idListText, m_listText);
-    DDX_Control(dx, idSettingsGroup, m_settingsGroup);
-    DDX_Control(dx, idList, m_list);
-    DDX_Control(dx, idExport, m_export);
-    DDX_Control(dx, idDelete, m_delete);
-    DDX_Control(dx, idImport, m_import);
-    DDX_Control(dx, idFilesGroup, m_filesGroup);
+    DDX_Control(dx, IDC_EXCHANGE_LIST_LABEL, m_listLabel);
+    DDX_Control(dx, IDC_EXCHANGE_EXPORT_NOTE, m_exportText);
+    DDX_Control(dx, IDC_EXCHANGE_IMPORT_NOTE, m_importText);
+    DDX_Control(dx, IDC_EXCHANGE_PICTURE, m_picture);
+    DDX_Control(dx, IDC_EXCHANGE_PICTURE_FRAME, m_pictureFrame);
+    DDX_Control(dx, IDC_EXCHANGE_LIST_NOTE, m_listText);
+    DDX_Control(dx, IDC_EXCHANGE_SETTINGS_GROUP, m_settingsGroup);
+    DDX_Control(dx, IDC_EXCHANGE_LIST, m_list);
+    DDX_Control(dx, IDC_EXCHANGE_EXPORT_BUTTON, m_export);
+    DDX_Control(dx, IDC_EXCHANGE_DELETE_BUTTON, m_delete);
+    DDX_Control(dx, IDC_EXCHANGE_IMPORT_BUTTON, m_import);
+    DDX_Control(dx, IDC_EXCHANGE_FILES_GROUP, m_filesGroup);
 }
 
 BOOL CSettingEditPage::OnSetActive()
 {
     if (CPropertySheet* sheet = GetParentSheet()) sheet->SetWizardButtons(PSWIZB_BACK | PSWIZB_FINISH);
-    SetSheetTitle(*this, titleId, m_strRes);
+    SetSheetTitle(*this, IDS_TITLE_SETTING_EXCHANGE, m_strRes);
 
-    m_listLabel.SetCaption(strListLabel);
-    m_exportText.SetCaption(strExportText);
-    m_importText.SetCaption(strImportText);
-    m_listText.SetCaption(strListText);
-    m_settingsGroup.SetCaption(strSettingsGroup);
-    m_export.SetCaption(strExport);
-    m_delete.SetCaption(strDelete);
-    m_import.SetCaption(strImport);
-    m_filesGroup.SetCaption(strFilesGroup);
+    m_listLabel.SetCaption(IDS_EXCHANGE_LIST_LABEL);
+    m_exportText.SetCaption(IDS_EXCHANGE_EXPORT_NOTE);
+    m_importText.SetCaption(IDS_EXCHANGE_IMPORT_NOTE);
+    m_listText.SetCaption(IDS_EXCHANGE_LIST_NOTE);
+    m_settingsGroup.SetCaption(IDS_EXCHANGE_SETTINGS_GROUP);
+    m_export.SetCaption(IDS_BUTTON_EXPORT);
+    m_delete.SetCaption(IDS_BUTTON_DELETE);
+    m_import.SetCaption(IDS_BUTTON_IMPORT);
+    m_filesGroup.SetCaption(IDS_EXCHANGE_FILES_GROUP);
     RECT client{};
     m_pictureFrame.GetClientRect(&client);
-    m_picture.SetBitmap(bitmapSide, client);
+    m_picture.SetBitmap(IDB_SIDE_PICTURE, client);
 
     RefreshList();
     return CPageFunction::OnSetActive();
@@ -178,7 +134,8 @@ void CSettingEditPage::OnDelete()
     try {
         const int selected = m_list.GetCurSel();
         if (selected < 0) return;
-        if (CmyMessageBox().Show(GetSafeHwnd(), msgDeleteQuestion, MB_YESNO | MB_ICONWARNING, captionWarning) != IDYES) {
+        if (CmyMessageBox().Show(GetSafeHwnd(), IDS_QUESTION_DELETE_SETTING, MB_YESNO | MB_ICONWARNING,
+                                 IDS_CAPTION_WARNING) != IDYES) {
             return;
         }
         const std::string name = m_list.GetText(selected);
@@ -249,7 +206,7 @@ void CSettingEditPage::OnExport()
         std::string path;
         {
             CurrentDirectoryKeeper keeper;
-            const std::string filter = m_strRes.Load(strSaveFilter);
+            const std::string filter = m_strRes.Load(IDS_FILTER_SAVE_SETTING_FILE);
             CFileDialog dialog(FALSE, "CCM", nullptr, OFN_HIDEREADONLY | OFN_PATHMUSTEXIST, filter.c_str(), this);
             if (dialog.DoModal() != IDOK) return;
             path = dialog.GetPathName();
@@ -267,7 +224,7 @@ BOOL CSettingEditPage::CopyForExport(const std::string& source, const std::strin
     const CFileAcc files;
     DWORD result = files.CopyFile(source, target, TRUE);
     if (result == errorFileExists) {
-        const std::string question = FormatText(m_strRes.Load(strReplaceFile), target);
+        const std::string question = FormatText(m_strRes.Load(IDS_QUESTION_REPLACE_FILE), target);
         if (CmyMessageBox().ShowText(question, MB_OKCANCEL) != IDOK) return FALSE;
         result = files.CopyFile(source, target, FALSE);
     }
@@ -291,7 +248,8 @@ BOOL CSettingEditPage::ExportSettings(const CmyStringArray& names, const std::ve
     {
         CFileFind find;
         if (base.empty() || find.FindFile(settingFolder)) {
-            CmyMessageBox().Show(GetSafeHwnd(), msgFolderExists, MB_ICONWARNING, captionWarning, settingFolder);
+            CmyMessageBox().Show(GetSafeHwnd(), IDS_ERR_EXPORT_FOLDER_EXISTS, MB_ICONWARNING, IDS_CAPTION_WARNING,
+                                 settingFolder);
             return FALSE;
         }
     }
@@ -302,7 +260,7 @@ BOOL CSettingEditPage::ExportSettings(const CmyStringArray& names, const std::ve
         // A folder or file that cannot be made must not end in a report of success.
         CFile created;
         if (!created.Open(settingFile, CFile::modeCreate | CFile::modeWrite)) {
-            CmyMessageBox().Show(GetSafeHwnd(), msgFileError, MB_ICONWARNING, captionWarning);
+            CmyMessageBox().Show(GetSafeHwnd(), IDS_ERR_FILE_ACCESS, MB_ICONWARNING, IDS_CAPTION_WARNING);
             return FALSE;
         }
         created.Abort();
@@ -330,7 +288,9 @@ BOOL CSettingEditPage::ExportSettings(const CmyStringArray& names, const std::ve
         target.SetTables(name, tText, vText);
 
         const std::string dataSource = sourceFile.empty() ? std::string() : files.GetDataPath(sourceFile, m_info->driverName);
-        if (!CopyForExport(dataSource, settingFolder + "\\" + newFile)) ShowWarning(msgExportDataFile, newFile, name);
+        if (!CopyForExport(dataSource, settingFolder + "\\" + newFile)) {
+            ShowWarning(IDS_ERR_EXPORT_DATA_FILE, newFile, name);
+        }
 
         if (m_info->printMode == "EMF") {
             for (int resolution : resolutions) {
@@ -338,13 +298,13 @@ BOOL CSettingEditPage::ExportSettings(const CmyStringArray& names, const std::ve
                 const std::string to = target.GetProfileFileName(KindWord(kind), resolution, name);
                 const std::string fromPath = from.empty() ? std::string() : files.GetDataPath(from, m_info->driverName);
                 if (to.empty() || !CopyForExport(fromPath, settingFolder + "\\" + to)) {
-                    ShowWarning(msgExportProfile, newFile, name);
+                    ShowWarning(IDS_ERR_EXPORT_PROFILE, newFile, name);
                 }
             }
         }
     }
 
-    CmyMessageBox().Show(GetSafeHwnd(), msgExported, MB_ICONINFORMATION, strExportTitle, settingFolder);
+    CmyMessageBox().Show(GetSafeHwnd(), IDS_MSG_EXPORTED, MB_ICONINFORMATION, IDS_TITLE_EXPORT, settingFolder);
     return TRUE;
 }
 
@@ -353,7 +313,7 @@ void CSettingEditPage::OnImport()
     std::string path;
     {
         CurrentDirectoryKeeper keeper;
-        const std::string filter = m_strRes.Load(strOpenFilter);
+        const std::string filter = m_strRes.Load(IDS_FILTER_OPEN_SETTING_FILE);
         CFileDialog dialog(TRUE, nullptr, nullptr, OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY,
                            filter.c_str(), this);
         if (dialog.DoModal() == IDOK) path = dialog.GetPathName();
@@ -362,12 +322,12 @@ void CSettingEditPage::OnImport()
 
     // Nothing is read from a setting file that is not of our own form.
     if (const UINT problem = CSettingFileCheck::CheckCatalog(path)) {
-        CmyMessageBox().Show(GetSafeHwnd(), problem, MB_ICONWARNING, captionWarning);
+        CmyMessageBox().Show(GetSafeHwnd(), problem, MB_ICONWARNING, IDS_CAPTION_WARNING);
         return;
     }
     m_selectDialog.Prepare(*m_info, path);
     if (!m_selectDialog.ComputeCandidates()) {
-        CmyMessageBox().Show(GetSafeHwnd(), msgNothingToImport, MB_ICONWARNING, captionWarning);
+        CmyMessageBox().Show(GetSafeHwnd(), IDS_MSG_NOTHING_TO_IMPORT, MB_ICONWARNING, IDS_CAPTION_WARNING);
         return;
     }
     CmyStringArray names;
@@ -407,7 +367,7 @@ void CSettingEditPage::CopyProfilesForImport(const std::string& folder, const st
                 files.CopyToFolder(target, driverFolder + m_info->driverName);
             }
         } else {
-            ShowWarning(msgImportProfile, from, name);
+            ShowWarning(IDS_ERR_IMPORT_PROFILE, from, name);
         }
         driver.RegisterProfiles(name, m_info->printerName, m_info->driverName, 1);
     }
@@ -437,7 +397,7 @@ int CSettingEditPage::ImportSettings(const CmyStringArray& names, const std::vec
     try {
         for (int i = 0; i < names.GetSize(); ++i) {
             if (driverColour.GetTotalSettingCount() > CCtrlMng::maxSettings) {
-                throw CmyException(msgCatalogFull, {}, CmyException::warning);
+                throw CmyException(IDS_ERR_CATALOG_FULL, {}, CmyException::warning);
             }
             const std::string& name = names[i];
             const int kind = kinds[static_cast<size_t>(i)];
@@ -449,8 +409,8 @@ int CSettingEditPage::ImportSettings(const CmyStringArray& names, const std::vec
             if (sourceFile.empty()) continue;
             std::string target = driver.GetDataFileName(name);
             if (!target.empty() &&
-                CmyMessageBox().Show(GetSafeHwnd(), strReplaceSetting, MB_OKCANCEL | MB_ICONQUESTION, captionWarning,
-                                     name) != IDOK) {
+                CmyMessageBox().Show(GetSafeHwnd(), IDS_QUESTION_REPLACE_SETTING, MB_OKCANCEL | MB_ICONQUESTION,
+                                     IDS_CAPTION_WARNING, name) != IDOK) {
                 continue;
             }
             std::string tText, vText;
@@ -460,7 +420,7 @@ int CSettingEditPage::ImportSettings(const CmyStringArray& names, const std::vec
             driver.SetTables(name, tText, vText);
 
             if (files.CopyFile(folder + sourceFile, files.GetDataPath(target, m_info->driverName), FALSE) != 0) {
-                ShowWarning(msgImportDataFile, sourceFile, name);
+                ShowWarning(IDS_ERR_IMPORT_DATA_FILE, sourceFile, name);
             }
             if (m_info->printMode == "EMF") CopyProfilesForImport(folder, name, kind, settingFile);
             ++imported;

@@ -29,7 +29,7 @@ public:
     // path. FALSE when nothing was written (the setting folder exists or cannot be made).
     BOOL ExportSettings(const CmyStringArray& names, const std::vector<int>& kinds, const std::string& path);
     // Imports the named settings from settingFile into the driver catalogue; the number
-    // imported. Raises CmyException 525 when the catalogue is full.
+    // imported. Raises CmyException IDS_ERR_CATALOG_FULL when the catalogue is full.
     int ImportSettings(const CmyStringArray& names, const std::vector<int>& kinds, const std::string& settingFile);
 
     const CmyStringArray& GetColorNames() const { return m_colorNames; }
@@ -56,18 +56,18 @@ private:
     void KeepLocalCopy();
     void ShowWarning(UINT textId, const std::string& first, const std::string& second);
 
-    CmyStatic m_listLabel;      // 1092
-    CmyStatic m_exportText;     // 1097
-    CmyStatic m_importText;     // 1098
-    CmyStatic m_picture;        // 1086
-    CmyStatic m_pictureFrame;   // 1134
-    CmyStatic m_listText;       // 1090
-    CmyButton m_settingsGroup;  // 1089
-    CmyListBox m_list;          // 1096
-    CmyButton m_export;         // 1094
-    CmyButton m_delete;         // 1091
-    CmyButton m_import;         // 1095
-    CmyButton m_filesGroup;     // 1093
+    CmyStatic m_listLabel;      // IDC_EXCHANGE_LIST_LABEL
+    CmyStatic m_exportText;     // IDC_EXCHANGE_EXPORT_NOTE
+    CmyStatic m_importText;     // IDC_EXCHANGE_IMPORT_NOTE
+    CmyStatic m_picture;        // IDC_EXCHANGE_PICTURE
+    CmyStatic m_pictureFrame;   // IDC_EXCHANGE_PICTURE_FRAME
+    CmyStatic m_listText;       // IDC_EXCHANGE_LIST_NOTE
+    CmyButton m_settingsGroup;  // IDC_EXCHANGE_SETTINGS_GROUP
+    CmyListBox m_list;          // IDC_EXCHANGE_LIST
+    CmyButton m_export;         // IDC_EXCHANGE_EXPORT_BUTTON
+    CmyButton m_delete;         // IDC_EXCHANGE_DELETE_BUTTON
+    CmyButton m_import;         // IDC_EXCHANGE_IMPORT_BUTTON
+    CmyButton m_filesGroup;     // IDC_EXCHANGE_FILES_GROUP
     CAddSettingDlg m_selectDialog;
     CmyStringArray m_colorNames;
     CmyStringArray m_gammaNames;

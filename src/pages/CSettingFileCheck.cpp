@@ -9,6 +9,7 @@
 #include "color/CColorData.h"
 #include "framework/CFile.h"
 #include "gamma/CGammaData.h"
+#include "resources/resource.h"
 #include "storage/CCtrlMng.h"
 #include "storage/CFileAcc.h"
 #include "storage/CIniAcc.h"
@@ -104,11 +105,11 @@ UINT CSettingFileCheck::CheckCatalog(const std::string& settingFile)
 {
     // The size bound keeps every later read of the file small.
     DWORD size = 0;
-    if (!FileSize(settingFile, size) || size > maxFileSize) return msgUnreadable;
+    if (!FileSize(settingFile, size) || size > maxFileSize) return IDS_ERR_FILE_ACCESS;
     const CIniAcc ini(settingFile);
     int total = 0;
     for (const char* section : kSections) {
-        if (!CheckSection(ini, section, total)) return msgUnreadable;
+        if (!CheckSection(ini, section, total)) return IDS_ERR_FILE_ACCESS;
     }
     return 0;
 }
@@ -118,13 +119,13 @@ UINT CSettingFileCheck::CheckDataFile(const std::string& settingFile, const std:
     CCtrlMng catalog;
     catalog.SetFile(settingFile, kind);
     const std::string fileName = catalog.GetDataFileName(name);
-    if (fileName.empty()) return msgUnreadable;
+    if (fileName.empty()) return IDS_ERR_FILE_ACCESS;
     const std::string path = CFileAcc::GetFolderPart(settingFile) + fileName;
     DWORD size = 0;
     if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return 0;
-    if (!FileSize(path, size) || size != (kind == 1 ? colorDataSize : gammaDataSize)) return msgUnreadable;
+    if (!FileSize(path, size) || size != (kind == 1 ? colorDataSize : gammaDataSize)) return IDS_ERR_FILE_ACCESS;
     CFileAcc files;
     const CRuntimeClass* expected = kind == 1 ? RUNTIME_CLASS(CColorData) : RUNTIME_CLASS(CGammaData);
     std::unique_ptr<CObject> object(files.LoadObject(std::string(), path, expected, name));
-    return object ? 0 : msgUnreadable;
+    return object ? 0 : IDS_ERR_FILE_ACCESS;
 }

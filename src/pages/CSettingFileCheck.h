@@ -28,6 +28,4 @@ public:
     static bool AreTablesReadable(const std::string& tText, const std::string& vText);
     // A plain decimal number without sign or leading zeros, at most maxDigits digits.
     static bool IsPlainNumber(const std::string& text, size_t maxDigits);
-
-    static constexpr UINT msgUnreadable = 532;
 };

@@ -4,6 +4,7 @@
 
 #include "framework/DataExchange.h"
 #include "launch/CmyException.h"
+#include "resources/resource.h"
 #include "storage/CCtrlMng.h"
 #include "storage/CFileAcc.h"
 #include "storage/CIniUtility.h"
@@ -14,21 +15,6 @@
 #include "testprint/CPrintMsgDlg.h"
 
 namespace {
-
-constexpr UINT kTemplate = 110;
-constexpr UINT strTitle = 16;
-constexpr UINT strInstruction = 110;
-constexpr UINT strSampleNote = 112;
-constexpr UINT strSampleButton = 206;
-constexpr UINT kPictureBitmap = 1500;
-constexpr UINT msgNoSampleFile = 524;
-
-constexpr int idText = 1020;
-constexpr int idList = 1021;
-constexpr int idPicture = 1022;
-constexpr int idSampleText = 1023;
-constexpr int idSampleButton = 1024;
-constexpr int idFrame = 1133;
 
 constexpr int kColourSettings = 1;
 constexpr DWORD kPlatform9x = 1;
@@ -53,24 +39,27 @@ void PrintMetafile(const std::string& printer, const std::string& path, const st
 }  // namespace
 
 CSettingSelectPage::CSettingSelectPage(CUtilityInfo* info)
-    : CSettingSelect(kTemplate, strTitle, ControlIds{idList, idPicture, idFrame, idText}, info)
+    : CSettingSelect(IDD_COLOR_SETTING_SELECT_PAGE, IDS_TITLE_COLOR_SETTING_SELECT,
+                     ControlIds{IDC_COLORSELECT_LIST, IDC_COLORSELECT_PICTURE, IDC_COLORSELECT_PICTURE_FRAME,
+                                IDC_COLORSELECT_INSTRUCTION},
+                     info)
 {
-    MapCommand(idSampleButton, &CSettingSelectPage::OnSampleClicked);
+    MapCommand(IDC_COLORSELECT_SAMPLE_BUTTON, &CSettingSelectPage::OnSampleClicked);
 }
 
 void CSettingSelectPage::DoDataExchange(CDataExchange* dx)
 {
     CSettingSelect::DoDataExchange(dx);
-    DDX_Control(dx, idSampleText, m_sampleText);
-    DDX_Control(dx, idSampleButton, m_sampleButton);
+    DDX_Control(dx, IDC_COLORSELECT_SAMPLE_NOTE, m_sampleText);
+    DDX_Control(dx, IDC_COLORSELECT_SAMPLE_BUTTON, m_sampleButton);
 }
 
 void CSettingSelectPage::SetTexts()
 {
-    m_text.SetCaption(strInstruction);
-    m_sampleText.SetCaption(strSampleNote);
-    m_sampleButton.SetCaption(strSampleButton);
-    ShowPicture(kPictureBitmap);
+    m_text.SetCaption(IDS_COLORSELECT_INSTRUCTION);
+    m_sampleText.SetCaption(IDS_COLORSELECT_SAMPLE_NOTE);
+    m_sampleButton.SetCaption(IDS_BUTTON_PRINT_SAMPLE);
+    ShowPicture(IDB_SIDE_PICTURE);
 }
 
 void CSettingSelectPage::FillList()
@@ -110,7 +99,7 @@ void CSettingSelectPage::PrintSample()
     try {
         CIniUtility utility;
         const std::string sampleFile = utility.GetVersionValue(m_info->ccmVersion, "SampleFile");
-        if (sampleFile.empty()) throw CmyException(msgNoSampleFile, std::string(), CmyException::error);
+        if (sampleFile.empty()) throw CmyException(IDS_ERR_PAGE_NOT_FOUND, std::string(), CmyException::error);
         const std::string path = CFileAcc().BuildPath(sampleFile, kUtilityFolder);
         // Read again: the model's value counts, not what the shared state remembered.
         SendSample(path, utility.GetVersionValue(m_info->ccmVersion, "PrintMode"));

@@ -29,6 +29,6 @@ private:
 
     CPrint m_print;
     CColorDataMng m_colorDataMng;  // the page's own, for the stored names only
-    CmyStatic m_sampleText;        // 1023
-    CmyButton m_sampleButton;      // 1024
+    CmyStatic m_sampleText;    // IDC_COLORSELECT_SAMPLE_NOTE
+    CmyButton m_sampleButton;  // IDC_COLORSELECT_SAMPLE_BUTTON
 };
