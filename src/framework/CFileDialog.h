@@ -13,10 +13,11 @@
 #include <string>
 
 #include "framework/CDialog.h"
+#include "framework/FileDialogTemplate.h"
 
 class CFileDialog : public CDialog {
 public:
-    static constexpr UINT kPathEditId = 1152;
+    static constexpr UINT kPathEditId = FileDialogTemplate::kPathEditId;
 
     CFileDialog(BOOL openFileDialog, const char* defaultExt = nullptr, const char* fileName = nullptr,
                 DWORD flags = OFN_HIDEREADONLY, const char* filter = nullptr, CWnd* parent = nullptr);

@@ -18,8 +18,8 @@
 #include "framework/headless/TerminalDriver.h"
 #include "framework/headless/TerminalRenderer.h"
 #include "framework/headless/UserInput.h"
-#include "support/DialogTemplateBuilder.h"
 #include "support/ScriptedUser.h"
+#include "support/TestTemplateIds.h"
 
 using fw::headless::Action;
 using fw::headless::Command;
@@ -56,12 +56,12 @@ void SetVariable(const char* name, const std::string& value) {
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-constexpr UINT kPageOne = 9601;
-constexpr UINT kPageTwo = 9602;
-constexpr UINT kColour = 1012;
-constexpr UINT kGamma = 1013;
-constexpr UINT kPrinters = 1018;
-constexpr UINT kName = 1107;
+constexpr UINT kPageOne = IDD_TEST_TERMINAL_CHOICES;
+constexpr UINT kPageTwo = IDD_TEST_TERMINAL_LIST;
+constexpr UINT kColour = IDC_TEST_COLOUR;
+constexpr UINT kGamma = IDC_TEST_GAMMA;
+constexpr UINT kPrinters = IDC_TEST_PRINTERS;
+constexpr UINT kName = IDC_TEST_PRINTER_NAME;
 
 class Page : public CPropertyPage {
 public:
@@ -92,12 +92,6 @@ private:
 class TerminalWizard : public ::testing::Test {
 protected:
     TerminalWizard() {
-        m_one.Add(kColour, FW_CLASS_BUTTON, BS_AUTORADIOBUTTON | WS_GROUP, 10, 10, 100, 12, "Colour")
-            .Add(kGamma, FW_CLASS_BUTTON, BS_AUTORADIOBUTTON, 10, 26, 100, 12, "Gamma")
-            .Register();
-        m_two.Add(kPrinters, FW_CLASS_LISTBOX, LBS_NOTIFY, 10, 10, 120, 60)
-            .Add(kName, FW_CLASS_EDIT, ES_AUTOHSCROLL, 10, 80, 120, 12)
-            .Register();
         sheet.AddPage(&one);
         sheet.AddPage(&two);
         sheet.SetWizardMode();
@@ -117,8 +111,6 @@ protected:
         return out.str();
     }
 
-    DialogTemplateBuilder m_one{kPageOne, 200, 100, WS_CHILD | DS_CONTROL};
-    DialogTemplateBuilder m_two{kPageTwo, 200, 100, WS_CHILD | DS_CONTROL};
     Page one{kPageOne, PSWIZB_NEXT};
     Page two{kPageTwo, PSWIZB_BACK | PSWIZB_FINISH};
     CPropertySheet sheet{"Wizard"};
