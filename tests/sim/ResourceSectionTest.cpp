@@ -153,6 +153,32 @@ TEST_F(ResourceSectionTest, HostilePictureHeadersAreRefused)
     }
 }
 
+TEST_F(ResourceSectionTest, TopDownRowsGiveTheSamePicture)
+{
+    // The 8-bit picture turned top-down: negative height, rows in the other order.
+    const ResourceEntry* entry = nullptr;
+    for (const ResourceEntry* candidate : OfType(RT_BITMAP))
+        if (candidate->data[14] == 8) entry = candidate;
+    ASSERT_NE(nullptr, entry);
+    BITMAPINFOHEADER header;
+    std::memcpy(&header, entry->data, sizeof header);
+    const size_t stride = (static_cast<size_t>(header.biWidth) * 8 + 31) / 32 * 4;
+    const size_t pixelsAt = entry->size - stride * header.biHeight;
+    Copy flipped(entry->data, entry->size);
+    const int32_t negative = -header.biHeight;
+    std::memcpy(flipped.Data() + 8, &negative, 4);
+    for (int32_t row = 0; row < header.biHeight; ++row)
+        std::memcpy(flipped.Data() + pixelsAt + stride * row, entry->data + pixelsAt + stride * (header.biHeight - 1 - row), stride);
+    DibImage bottomUp;
+    DibImage topDown;
+    ASSERT_TRUE(DibImage::Decode(entry->data, entry->size, bottomUp));
+    ASSERT_TRUE(DibImage::Decode(flipped.Data(), flipped.Size(), topDown));
+    ASSERT_EQ(bottomUp.Width(), topDown.Width());
+    ASSERT_EQ(bottomUp.Height(), topDown.Height());
+    for (int y = 0; y < bottomUp.Height(); ++y)
+        for (int x = 0; x < bottomUp.Width(); ++x) EXPECT_EQ(bottomUp.Pixel(x, y), topDown.Pixel(x, y)) << x << "," << y;
+}
+
 TEST_F(ResourceSectionTest, CutIconGroupsAreRefused)
 {
     const ResourceEntry* group = OfType(RT_GROUP_ICON).front();
