@@ -28,23 +28,23 @@ using fw::headless::WindowView;
 
 namespace {
 
-constexpr UINT kTemplate = IDD_TEST_CONTROLS;
-constexpr UINT kSortedList = IDC_TEST_SORTED_LIST;
-constexpr UINT kPlainList = IDC_TEST_PLAIN_LIST;
-constexpr UINT kCombo = IDC_TEST_COMBO;
-constexpr UINT kDropList = IDC_TEST_DROP_LIST;
-constexpr UINT kName = IDC_TEST_NAME;
-constexpr UINT kCount = IDC_TEST_COUNT;
-constexpr UINT kSlider = IDC_TEST_SLIDER;
-constexpr UINT kRadioA = IDC_TEST_RADIO_A;
-constexpr UINT kRadioB = IDC_TEST_RADIO_B;
-constexpr UINT kRadioC = IDC_TEST_RADIO_C;
-constexpr UINT kCheck = IDC_TEST_CHECK;
-constexpr UINT kPush = IDC_TEST_PUSH;
-constexpr UINT kClickable = IDC_TEST_CLICKABLE;
-constexpr UINT kPicture = IDC_TEST_PICTURE;
-constexpr UINT kDigits = IDC_TEST_DIGITS;
-constexpr UINT kIcon = IDC_TEST_ICON;
+constexpr UINT kTemplate = IDD_FW_CONTROLS;
+constexpr UINT kSortedList = IDC_FW_SORTED_LIST;
+constexpr UINT kPlainList = IDC_FW_PLAIN_LIST;
+constexpr UINT kCombo = IDC_FW_COMBO;
+constexpr UINT kDropList = IDC_FW_DROP_LIST;
+constexpr UINT kName = IDC_FW_NAME;
+constexpr UINT kCount = IDC_FW_COUNT;
+constexpr UINT kSlider = IDC_FW_SLIDER;
+constexpr UINT kRadioA = IDC_FW_RADIO_A;
+constexpr UINT kRadioB = IDC_FW_RADIO_B;
+constexpr UINT kRadioC = IDC_FW_RADIO_C;
+constexpr UINT kCheck = IDC_FW_CHECK;
+constexpr UINT kPush = IDC_FW_PUSH;
+constexpr UINT kClickable = IDC_FW_CLICKABLE;
+constexpr UINT kPicture = IDC_FW_PICTURE;
+constexpr UINT kDigits = IDC_FW_DIGITS;
+constexpr UINT kIcon = IDC_FW_ICON;
 constexpr UINT kSystemExclamationIcon = 32515;  // the system's IDI_EXCLAMATION
 
 // Adds text to the list or combo box id of dialog by its window messages, as pages fill
@@ -397,21 +397,21 @@ TEST_F(Controls, APictureShowsTheBitmapResourceWithItsPixelsAndTakesItsSize) {
     ScriptedUser user;
     user.Do([&](UserInput&) {
         CStatic* picture = static_cast<CStatic*>(dialog.GetDlgItem(kPicture));
-        HBITMAP stretched = fw::ws::LoadBitmapSized(program, IDB_TEST_PICTURE, 50, 80);
+        HBITMAP stretched = fw::ws::LoadBitmapSized(program, IDB_FW_PICTURE, 50, 80);
         ASSERT_NE(stretched, nullptr);
         EXPECT_EQ(picture->SetBitmap(stretched), nullptr);
-        HBITMAP own = fw::ws::LoadBitmapSized(program, IDB_TEST_PICTURE, 0, 0);  // its own size
+        HBITMAP own = fw::ws::LoadBitmapSized(program, IDB_FW_PICTURE, 0, 0);  // its own size
         ASSERT_NE(own, nullptr);
         EXPECT_EQ(picture->SetBitmap(own), stretched);
         EXPECT_TRUE(fw::ws::DeleteGdiObject(stretched));
-        EXPECT_EQ(fw::ws::LoadBitmapSized(program, IDB_TEST_MISSING, 10, 10), nullptr);
-        EXPECT_EQ(fw::ws::LoadBitmapSized(nullptr, IDB_TEST_PICTURE, 10, 10), nullptr);
+        EXPECT_EQ(fw::ws::LoadBitmapSized(program, IDB_FW_MISSING, 10, 10), nullptr);
+        EXPECT_EQ(fw::ws::LoadBitmapSized(nullptr, IDB_FW_PICTURE, 10, 10), nullptr);
         picture->GetWindowRect(&place);
         dialog.ScreenToClient(&place);
         shown = fw::headless::Desktop::Get().Render(dialog.m_hWnd);
     });
     user.Inspect([](const WindowView& view) {
-        EXPECT_EQ(view.Control(kPicture).bitmapId, static_cast<UINT>(IDB_TEST_PICTURE));
+        EXPECT_EQ(view.Control(kPicture).bitmapId, static_cast<UINT>(IDB_FW_PICTURE));
         EXPECT_EQ(view.Control(kPicture).rect.right - view.Control(kPicture).rect.left, 6);
         EXPECT_EQ(view.Control(kPicture).rect.bottom - view.Control(kPicture).rect.top, 4);
     });
@@ -430,19 +430,22 @@ TEST_F(Controls, APictureShowsTheBitmapResourceWithItsPixelsAndTakesItsSize) {
 TEST_F(Controls, AnIconShowsThroughItsTransparentPartsAndBlendsItsAlpha) {
     fw::headless::PixelBuffer shown;
     RECT place{};
+    HICON loaded = nullptr;
     ScriptedUser user;
     user.Do([&](UserInput&) {
         CStatic* icon = static_cast<CStatic*>(dialog.GetDlgItem(kIcon));
-        HICON loaded = fw::ws::LoadIconResource(GetModuleHandleA(nullptr), IDI_TEST_ICON);
+        loaded = fw::ws::LoadIconResource(GetModuleHandleA(nullptr), IDI_FW_ICON);
         ASSERT_NE(loaded, nullptr);
         EXPECT_EQ(icon->SetIcon(loaded), nullptr);
         icon->GetWindowRect(&place);
         dialog.ScreenToClient(&place);
         shown = fw::headless::Desktop::Get().Render(dialog.m_hWnd);
-        EXPECT_EQ(icon->SetIcon(nullptr), loaded);
+    });
+    user.Inspect([](const WindowView& view) { EXPECT_EQ(view.Control(kIcon).iconId, static_cast<UINT>(IDI_FW_ICON)); });
+    user.Do([&](UserInput&) {
+        EXPECT_EQ(static_cast<CStatic*>(dialog.GetDlgItem(kIcon))->SetIcon(nullptr), loaded);
         EXPECT_TRUE(fw::ws::DeleteGdiObject(loaded));
     });
-    user.Inspect([](const WindowView& view) { EXPECT_EQ(view.Control(kIcon).iconId, 0u); });
     user.Cancel();
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     ASSERT_FALSE(shown.Empty());
@@ -456,7 +459,7 @@ TEST_F(Controls, AnIconShowsThroughItsTransparentPartsAndBlendsItsAlpha) {
 TEST_F(Controls, TheSystemsOwnIconsComeWithoutAModuleAndAModuleWithoutTheIconGivesTheApplicationIcon) {
     HICON exclamation = fw::ws::LoadIconResource(nullptr, kSystemExclamationIcon);
     EXPECT_NE(exclamation, nullptr);
-    HICON fallback = fw::ws::LoadIconResource(GetModuleHandleA(nullptr), IDB_TEST_MISSING);
+    HICON fallback = fw::ws::LoadIconResource(GetModuleHandleA(nullptr), IDB_FW_MISSING);
     EXPECT_NE(fallback, nullptr);
     EXPECT_NE(fallback, exclamation);
     EXPECT_TRUE(fw::ws::DeleteGdiObject(exclamation));

@@ -32,8 +32,8 @@ using fw::headless::UserInput;
 
 namespace {
 
-constexpr UINT kTemplate = IDD_TEST_CANVAS;
-constexpr UINT kCanvas = IDC_TEST_CANVAS;
+constexpr UINT kTemplate = IDD_FW_CANVAS;
+constexpr UINT kCanvas = IDC_FW_CANVAS;
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);

@@ -128,38 +128,38 @@ TEST(DialogTemplateReading, TheFrameworksFileDialogTemplateIsWellFormed) {
 
 TEST(ProgramTemplates, TheResourceCompilersTemplateReadsWithItsClassesAndTexts) {
     DWORD size = 0;
-    const LPCDLGTEMPLATE found = fw::ws::LoadTemplate(nullptr, IDD_TEST_CONTROLS, &size);
+    const LPCDLGTEMPLATE found = fw::ws::LoadTemplate(nullptr, IDD_FW_CONTROLS, &size);
     ASSERT_NE(found, nullptr);
     EXPECT_GT(size, 0u);
-    EXPECT_EQ(fw::ws::LoadTemplate(GetModuleHandleA(nullptr), IDD_TEST_CONTROLS), found);
+    EXPECT_EQ(fw::ws::LoadTemplate(GetModuleHandleA(nullptr), IDD_FW_CONTROLS), found);
     const auto layout = DialogTemplateReader::Read(found, size);
     ASSERT_TRUE(layout.has_value());
     EXPECT_EQ(layout->cx, 220);
     EXPECT_EQ(layout->fontFace, "MS Shell Dlg");
     EXPECT_EQ(layout->items.size(), 18u);
     // Class names come in the compiler's spelling; the backend knows them by the system's.
-    EXPECT_EQ(ItemOf(*layout, IDC_TEST_SORTED_LIST)->className, FW_CLASS_LISTBOX);
-    EXPECT_EQ(ItemOf(*layout, IDC_TEST_SLIDER)->className, FW_CLASS_TRACKBAR);
-    EXPECT_EQ(ItemOf(*layout, IDC_TEST_CLICKABLE)->title.text, "Click me");
-    EXPECT_TRUE(ItemOf(*layout, IDC_TEST_CHECK)->style & WS_VISIBLE);
+    EXPECT_EQ(ItemOf(*layout, IDC_FW_SORTED_LIST)->className, FW_CLASS_LISTBOX);
+    EXPECT_EQ(ItemOf(*layout, IDC_FW_SLIDER)->className, FW_CLASS_TRACKBAR);
+    EXPECT_EQ(ItemOf(*layout, IDC_FW_CLICKABLE)->title.text, "Click me");
+    EXPECT_TRUE(ItemOf(*layout, IDC_FW_CHECK)->style & WS_VISIBLE);
 
-    EXPECT_EQ(fw::ws::LoadTemplate(nullptr, IDD_TEST_MISSING, &size), nullptr);
+    EXPECT_EQ(fw::ws::LoadTemplate(nullptr, IDD_FW_MISSING, &size), nullptr);
     EXPECT_EQ(size, 0u);
 }
 
 TEST(ProgramTemplates, ADialogRunsFromItsResourceHandleFromItsBytesAndByItsId) {
-    HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(IDD_TEST_TIMERS), RT_DIALOG);
+    HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(IDD_FW_TIMERS), RT_DIALOG);
     ASSERT_NE(found, nullptr);
     HGLOBAL loaded = LoadResource(nullptr, found);
     ASSERT_NE(loaded, nullptr);
     for (int way = 0; way < 3; ++way) {
-        CDialog dialog(IDD_TEST_TIMERS);
+        CDialog dialog(IDD_FW_TIMERS);
         if (way == 0) ASSERT_TRUE(dialog.InitModalIndirect(loaded));
         if (way == 1) ASSERT_TRUE(dialog.InitModalIndirect(static_cast<LPCDLGTEMPLATE>(LockResource(loaded))));
         ScriptedUser user;
         user.Inspect([](const WindowView& view) {
-                EXPECT_EQ(view.templateId, static_cast<UINT>(IDD_TEST_TIMERS));
-                EXPECT_EQ(view.Control(IDC_TEST_TRACKER).text, "track");
+                EXPECT_EQ(view.templateId, static_cast<UINT>(IDD_FW_TIMERS));
+                EXPECT_EQ(view.Control(IDC_FW_TRACKER).text, "track");
             })
             .Cancel();
         EXPECT_EQ(dialog.DoModal(), IDCANCEL) << "way " << way;
@@ -167,7 +167,7 @@ TEST(ProgramTemplates, ADialogRunsFromItsResourceHandleFromItsBytesAndByItsId) {
 }
 
 TEST(ProgramTemplates, AMissingOrMalformedTemplateMakesNoDialog) {
-    CDialog missing(IDD_TEST_MISSING);
+    CDialog missing(IDD_FW_MISSING);
     EXPECT_EQ(missing.DoModal(), -1);
     CDialog none;
     EXPECT_FALSE(none.InitModalIndirect(static_cast<HGLOBAL>(nullptr)));
@@ -180,19 +180,19 @@ TEST(ProgramTemplates, AMissingOrMalformedTemplateMakesNoDialog) {
 }
 
 TEST(ProgramTemplates, APageFromTheProgramsResourcesRunsInAWizard) {
-    CPropertyPage page(IDD_TEST_TERMINAL_CHOICES);
+    CPropertyPage page(IDD_FW_TERMINAL_CHOICES);
     page.m_psp.hInstance = GetModuleHandleA(nullptr);
     CPropertySheet sheet("Wizard");
     sheet.AddPage(&page);
     sheet.SetWizardMode();
     ScriptedUser user;
     user.Inspect([](const WindowView& view) {
-            EXPECT_EQ(view.templateId, static_cast<UINT>(IDD_TEST_TERMINAL_CHOICES));
-            EXPECT_EQ(view.Control(IDC_TEST_COLOUR).kind, "radio button");
-            EXPECT_EQ(view.Control(IDC_TEST_GAMMA).text, "Gamma");
+            EXPECT_EQ(view.templateId, static_cast<UINT>(IDD_FW_TERMINAL_CHOICES));
+            EXPECT_EQ(view.Control(IDC_FW_COLOUR).kind, "radio button");
+            EXPECT_EQ(view.Control(IDC_FW_GAMMA).text, "Gamma");
         })
-        .Click(IDC_TEST_GAMMA)  // an auto radio button
-        .Inspect([](const WindowView& view) { EXPECT_TRUE(view.Control(IDC_TEST_GAMMA).checked()); })
+        .Click(IDC_FW_GAMMA)  // an auto radio button
+        .Inspect([](const WindowView& view) { EXPECT_TRUE(view.Control(IDC_FW_GAMMA).checked()); })
         .Cancel();
     EXPECT_EQ(sheet.DoModal(), IDCANCEL);
 }

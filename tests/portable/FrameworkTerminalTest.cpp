@@ -56,12 +56,12 @@ void SetVariable(const char* name, const std::string& value) {
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-constexpr UINT kPageOne = IDD_TEST_TERMINAL_CHOICES;
-constexpr UINT kPageTwo = IDD_TEST_TERMINAL_LIST;
-constexpr UINT kColour = IDC_TEST_COLOUR;
-constexpr UINT kGamma = IDC_TEST_GAMMA;
-constexpr UINT kPrinters = IDC_TEST_PRINTERS;
-constexpr UINT kName = IDC_TEST_PRINTER_NAME;
+constexpr UINT kPageOne = IDD_FW_TERMINAL_CHOICES;
+constexpr UINT kPageTwo = IDD_FW_TERMINAL_LIST;
+constexpr UINT kColour = IDC_FW_COLOUR;
+constexpr UINT kGamma = IDC_FW_GAMMA;
+constexpr UINT kPrinters = IDC_FW_PRINTERS;
+constexpr UINT kName = IDC_FW_PRINTER_NAME;
 
 class Page : public CPropertyPage {
 public:

@@ -22,9 +22,9 @@ using fw::headless::WindowView;
 
 namespace {
 
-constexpr UINT kTemplate = IDD_TEST_TIMERS;
-constexpr UINT kTracker = IDC_TEST_TRACKER;
-constexpr UINT kOther = IDC_TEST_OTHER;
+constexpr UINT kTemplate = IDD_FW_TIMERS;
+constexpr UINT kTracker = IDC_FW_TRACKER;
+constexpr UINT kOther = IDC_FW_OTHER;
 constexpr UINT_PTR kTimer = 1;
 
 // A control that takes the mouse capture when the mouse moves over it, as the palette does.

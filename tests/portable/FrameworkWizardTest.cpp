@@ -18,11 +18,11 @@ using fw::headless::WindowView;
 
 namespace {
 
-constexpr UINT kFirst = IDD_TEST_PAGE_FIRST;
-constexpr UINT kSecond = IDD_TEST_PAGE_SECOND;
-constexpr UINT kThird = IDD_TEST_PAGE_THIRD;
-constexpr UINT kOther = IDD_TEST_PAGE_OTHER;
-constexpr UINT kPageText = IDC_TEST_PAGE_TEXT;
+constexpr UINT kFirst = IDD_FW_PAGE_FIRST;
+constexpr UINT kSecond = IDD_FW_PAGE_SECOND;
+constexpr UINT kThird = IDD_FW_PAGE_THIRD;
+constexpr UINT kOther = IDD_FW_PAGE_OTHER;
+constexpr UINT kPageText = IDC_FW_PAGE_TEXT;
 constexpr UINT kAboutCommand = 1000;
 
 // A page that writes down what the sheet asks of it and answers as the test says.

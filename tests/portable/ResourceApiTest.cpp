@@ -159,16 +159,17 @@ TEST_F(ResourceApiTest, MissingResourcesGiveNullAndWindowsErrors)
     EXPECT_EQ(static_cast<DWORD>(ERROR_RESOURCE_TYPE_NOT_FOUND), GetLastError());
 }
 
-TEST_F(ResourceApiTest, ProgramWithoutResourcesHasNoResourceSection)
+TEST_F(ResourceApiTest, TheProgramsOwnResourcesAreApartFromTheLibrarys)
 {
+    // The test program carries dialogs of its own (the framework tests'), not the library's.
     HMODULE program = GetModuleHandleA(nullptr);
     ASSERT_NE(nullptr, program);
     SetLastError(0);
     EXPECT_EQ(nullptr, FindResourceA(program, Id(IDD_TEST_PAGE), RT_DIALOG));
-    EXPECT_EQ(static_cast<DWORD>(ERROR_RESOURCE_DATA_NOT_FOUND), GetLastError());
+    EXPECT_EQ(static_cast<DWORD>(ERROR_RESOURCE_NAME_NOT_FOUND), GetLastError());
     SetLastError(0);
     EXPECT_EQ(nullptr, FindResourceA(nullptr, Id(IDD_TEST_PAGE), RT_DIALOG));
-    EXPECT_EQ(static_cast<DWORD>(ERROR_RESOURCE_DATA_NOT_FOUND), GetLastError());
+    EXPECT_EQ(static_cast<DWORD>(ERROR_RESOURCE_NAME_NOT_FOUND), GetLastError());
     // The library is found by its file name, as LoadLibraryA loaded it.
     EXPECT_EQ(module, GetModuleHandleA("tvrestst.dll"));
     EXPECT_EQ(module, GetModuleHandleA("TVRESTST"));

@@ -290,21 +290,21 @@ TEST(Win32Dialog, MessageBoxHookReceivesTheBoxes) {
 }
 
 TEST(Win32Dialog, ADialogResourceOfTheProgramRunsByIdAndByItsLoadedTemplate) {
-    HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(IDD_TEST_TIMERS), RT_DIALOG);
+    HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(IDD_FW_TIMERS), RT_DIALOG);
     ASSERT_NE(found, nullptr);
     HGLOBAL loaded = LoadResource(nullptr, found);
     ASSERT_NE(loaded, nullptr);
     const auto check = [](ProbeDialog& self) {
-        EXPECT_EQ(self.GetDlgItemText(IDC_TEST_TRACKER), "track");
-        EXPECT_EQ(fw::ws::WindowClass(fw::ws::DialogItem(self.m_hWnd, IDC_TEST_OTHER)), FW_CLASS_STATIC);
+        EXPECT_EQ(self.GetDlgItemText(IDC_FW_TRACKER), "track");
+        EXPECT_EQ(fw::ws::WindowClass(fw::ws::DialogItem(self.m_hWnd, IDC_FW_OTHER)), FW_CLASS_STATIC);
         self.PostMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED));
     };
-    ProbeDialog byId(static_cast<UINT>(IDD_TEST_TIMERS), check);
+    ProbeDialog byId(static_cast<UINT>(IDD_FW_TIMERS), check);
     EXPECT_EQ(byId.DoModal(), IDCANCEL);
-    ProbeDialog byHandle(static_cast<UINT>(IDD_TEST_TIMERS), check);
+    ProbeDialog byHandle(static_cast<UINT>(IDD_FW_TIMERS), check);
     ASSERT_TRUE(byHandle.InitModalIndirect(loaded));
     EXPECT_EQ(byHandle.DoModal(), IDCANCEL);
-    ProbeDialog missing(static_cast<UINT>(IDD_TEST_MISSING), check);
+    ProbeDialog missing(static_cast<UINT>(IDD_FW_MISSING), check);
     EXPECT_EQ(missing.DoModal(), -1);
 }
 
@@ -315,20 +315,20 @@ TEST(Win32Dialog, BitmapResourcesHaveTheirOwnOrTheAskedSize) {
         GetObjectA(bitmap, sizeof(info), &info);
         return std::pair<LONG, LONG>(info.bmWidth, info.bmHeight);
     };
-    const HBITMAP own = fw::ws::LoadBitmapSized(program, IDB_TEST_PICTURE, 0, 0);
+    const HBITMAP own = fw::ws::LoadBitmapSized(program, IDB_FW_PICTURE, 0, 0);
     ASSERT_NE(own, nullptr);
     EXPECT_EQ(size(own), (std::pair<LONG, LONG>(6, 4)));
-    const HBITMAP stretched = fw::ws::LoadBitmapSized(program, IDB_TEST_PICTURE, 12, 20);
+    const HBITMAP stretched = fw::ws::LoadBitmapSized(program, IDB_FW_PICTURE, 12, 20);
     ASSERT_NE(stretched, nullptr);
     EXPECT_EQ(size(stretched), (std::pair<LONG, LONG>(12, 20)));
-    EXPECT_EQ(fw::ws::LoadBitmapSized(program, IDB_TEST_MISSING, 0, 0), nullptr);
+    EXPECT_EQ(fw::ws::LoadBitmapSized(program, IDB_FW_MISSING, 0, 0), nullptr);
     EXPECT_TRUE(fw::ws::DeleteGdiObject(own));
     EXPECT_TRUE(fw::ws::DeleteGdiObject(stretched));
     // Icons are the caller's too, and go back through the same call.
     const HICON systemIcon = fw::ws::LoadIconResource(nullptr, kSystemExclamationIcon);
     ASSERT_NE(systemIcon, nullptr);
     EXPECT_TRUE(fw::ws::DeleteGdiObject(systemIcon));
-    const HICON ownIcon = fw::ws::LoadIconResource(program, IDI_TEST_ICON);
+    const HICON ownIcon = fw::ws::LoadIconResource(program, IDI_FW_ICON);
     ASSERT_NE(ownIcon, nullptr);
     EXPECT_TRUE(fw::ws::DeleteGdiObject(ownIcon));
 }

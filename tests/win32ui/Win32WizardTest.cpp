@@ -16,10 +16,10 @@
 
 namespace {
 
-constexpr UINT kFirst = IDD_TEST_PAGE_FIRST;
-constexpr UINT kSecond = IDD_TEST_PAGE_SECOND;
-constexpr UINT kThird = IDD_TEST_PAGE_THIRD;
-constexpr UINT kField = IDC_TEST_PAGE_TEXT;
+constexpr UINT kFirst = IDD_FW_PAGE_FIRST;
+constexpr UINT kSecond = IDD_FW_PAGE_SECOND;
+constexpr UINT kThird = IDD_FW_PAGE_THIRD;
+constexpr UINT kField = IDC_FW_PAGE_TEXT;
 
 using Log = std::vector<std::string>;
 
