@@ -123,7 +123,7 @@ TEST(Win32Wizard, NextMovesOnAndFinishEndsWithWizFinish) {
     EXPECT_EQ(sheet.DoModal(), ID_WIZFINISH);
     EXPECT_EQ(log, (Log{"sheet:init", "1:init", "1:set", "1:next", "1:kill", "2:init", "2:set", "2:finish"}));
     EXPECT_EQ(activeOnSecond, 1);
-    EXPECT_EQ(fieldOnSecond, "");  // each page has controls of its own
+    EXPECT_EQ(fieldOnSecond, "page text");  // each page has controls of its own, from its template
     EXPECT_EQ(sheet.m_hWnd, nullptr);
     EXPECT_EQ(first.m_hWnd, nullptr);
 }
