@@ -2,7 +2,7 @@
 // template when the library loads; the export reads them (XvGetDialogTemplate).
 #pragma once
 
-#include "framework/DialogTemplate.h"
+#include "dialogs_enu/TemplateTables.h"
 
 namespace xvdlg {
 

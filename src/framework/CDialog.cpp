@@ -5,24 +5,40 @@
 
 CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDHelp(templateId), m_pParentWnd(parent) {}
 
-BOOL CDialog::InitModalIndirect(const FwDialogTemplate* dialogTemplate, CWnd* parent) {
+BOOL CDialog::InitModalIndirect(HGLOBAL dialogTemplate, CWnd* parent) {
     if (!dialogTemplate) return FALSE;
-    m_lpDialogTemplate = dialogTemplate;
-    m_nIDHelp = dialogTemplate->id;
+    m_hDialogTemplate = dialogTemplate;
+    m_lpDialogTemplate = nullptr;
     if (parent) m_pParentWnd = parent;
     return TRUE;
 }
 
-const FwDialogTemplate* CDialog::ResolveTemplate() const {
+BOOL CDialog::InitModalIndirect(LPCDLGTEMPLATE dialogTemplate, CWnd* parent) {
+    if (!dialogTemplate) return FALSE;
+    m_lpDialogTemplate = dialogTemplate;
+    m_hDialogTemplate = nullptr;
+    if (parent) m_pParentWnd = parent;
+    return TRUE;
+}
+
+HMODULE CDialog::TemplateModule() const { return m_templateModule ? m_templateModule : fw::GetResourceModule(); }
+
+LPCDLGTEMPLATE CDialog::ResolveTemplate(DWORD* size) const {
+    *size = 0;
+    if (m_hDialogTemplate) return static_cast<LPCDLGTEMPLATE>(LockResource(m_hDialogTemplate));
     if (m_lpDialogTemplate) return m_lpDialogTemplate;
     if (m_nIDHelp == 0) return nullptr;
-    return fw::ws::LoadTemplate(m_templateModule ? m_templateModule : fw::GetResourceModule(), m_nIDHelp);
+    return fw::ws::LoadTemplate(TemplateModule(), m_nIDHelp, size);
 }
 
 INT_PTR CDialog::DoModal() {
-    const FwDialogTemplate* dialogTemplate = ResolveTemplate();
+    DWORD size = 0;
+    const LPCDLGTEMPLATE dialogTemplate = ResolveTemplate(&size);
     if (!dialogTemplate || m_hWnd) return -1;
-    return fw::ws::RunModalDialog(this, dialogTemplate, m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr);
+    // A template handed over whole may come from any module; one found by id is the module's.
+    const bool byId = !m_hDialogTemplate && !m_lpDialogTemplate;
+    return fw::ws::RunModalDialog(this, dialogTemplate, size, byId ? TemplateModule() : m_templateModule,
+                                  m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr);
 }
 
 void CDialog::EndDialog(int result) {

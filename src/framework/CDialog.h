@@ -1,19 +1,20 @@
-// A modal dialog made from a template of the dialog library:
+// A modal dialog made from a dialog resource of the dialog library:
 //   CMyDialog dialog;  dialog.InitModalIndirect(dlgRes.LoadDialogTemplate(IDD_MY_DIALOG));
 //   if (dialog.DoModal() == IDOK) ...
 // or by template id, looked up in the template module (SetTemplateModule, else
-// fw::GetResourceModule()).
+// fw::GetResourceModule(); null: the program's own resources).
 #pragma once
 
 #include "framework/CWnd.h"
-#include "framework/DialogTemplate.h"
 
 class CDialog : public CWnd {
 public:
     CDialog() = default;
     explicit CDialog(UINT templateId, CWnd* parent = nullptr);
 
-    BOOL InitModalIndirect(const FwDialogTemplate* dialogTemplate, CWnd* parent = nullptr);
+    // The template as LoadResource gives it, or its bytes (DLGTEMPLATEEX); FALSE for null.
+    BOOL InitModalIndirect(HGLOBAL dialogTemplate, CWnd* parent = nullptr);
+    BOOL InitModalIndirect(LPCDLGTEMPLATE dialogTemplate, CWnd* parent = nullptr);
     void SetTemplateModule(HMODULE module) { m_templateModule = module; }
     UINT GetTemplateId() const { return m_nIDHelp; }
 
@@ -33,11 +34,15 @@ protected:
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
-    // The template this dialog is made from (indirect, else looked up by id).
-    const FwDialogTemplate* ResolveTemplate() const;
+    // The module templates are looked up in by id.
+    HMODULE TemplateModule() const;
+    // The template this dialog is made from (indirect, else looked up by id); size receives
+    // its length, 0 when not known.
+    LPCDLGTEMPLATE ResolveTemplate(DWORD* size) const;
 
     UINT m_nIDHelp = 0;  // the template id
-    const FwDialogTemplate* m_lpDialogTemplate = nullptr;
+    LPCDLGTEMPLATE m_lpDialogTemplate = nullptr;
+    HGLOBAL m_hDialogTemplate = nullptr;
     CWnd* m_pParentWnd = nullptr;
     HMODULE m_templateModule = nullptr;
 };

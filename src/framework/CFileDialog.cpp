@@ -1,21 +1,9 @@
 #include "framework/CFileDialog.h"
 
 #include "framework/CEdit.h"
+#include "framework/FileDialogTemplate.h"
 
 namespace {
-
-constexpr FwDialogItem kItems[] = {
-    {0xFFFF, FW_CLASS_STATIC, "File name:", SS_LEFT, 0, 7, 9, 40, 8},
-    {CFileDialog::kPathEditId, FW_CLASS_EDIT, "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 0, 50, 7, 200, 12},
-    {IDOK, FW_CLASS_BUTTON, "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 146, 26, 50, 14},
-    {IDCANCEL, FW_CLASS_BUTTON, "Cancel", BS_PUSHBUTTON | WS_TABSTOP, 0, 200, 26, 50, 14},
-};
-
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-
-// Template ids outside the range of the dialog library.
-constexpr FwDialogTemplate kOpenTemplate = {0xF101, "Open", kStyle, 0, 0, 257, 46, "MS Shell Dlg", 8, kItems, 4};
-constexpr FwDialogTemplate kSaveTemplate = {0xF102, "Save As", kStyle, 0, 0, 257, 46, "MS Shell Dlg", 8, kItems, 4};
 
 bool IsAbsolute(const std::string& path) {
     return (path.size() >= 2 && path[1] == ':') || path.rfind("\\\\", 0) == 0;
@@ -37,7 +25,7 @@ CFileDialog::CFileDialog(BOOL openFileDialog, const char* defaultExt, const char
 INT_PTR CFileDialog::DoModal()
 {
     m_path.clear();
-    InitModalIndirect(m_open ? &kOpenTemplate : &kSaveTemplate);
+    InitModalIndirect(m_open ? FileDialogTemplate::Open() : FileDialogTemplate::Save());
     return CDialog::DoModal();
 }
 

@@ -13,11 +13,11 @@
 #include <string>
 
 #include "framework/CDialog.h"
+#include "framework/FileDialogTemplate.h"
 
 class CFileDialog : public CDialog {
 public:
-    // The system's id of the common dialogs' file name field (edt1).
-    static constexpr UINT kPathEditId = 0x480;
+    static constexpr UINT kPathEditId = FileDialogTemplate::kPathEditId;
 
     CFileDialog(BOOL openFileDialog, const char* defaultExt = nullptr, const char* fileName = nullptr,
                 DWORD flags = OFN_HIDEREADONLY, const char* filter = nullptr, CWnd* parent = nullptr);

@@ -35,9 +35,14 @@ BOOL CPropertyPage::OnWizardFinish() { return TRUE; }
 
 CPropertySheet* CPropertyPage::GetParentSheet() const { return dynamic_cast<CPropertySheet*>(GetParent()); }
 
-const FwDialogTemplate* CPropertyPage::PageTemplate() const {
-    if ((m_psp.dwFlags & PSP_DLGINDIRECT) && m_psp.pResource) return m_psp.pResource;
-    return fw::ws::LoadTemplate(m_psp.hInstance ? m_psp.hInstance : fw::GetResourceModule(), m_psp.nIDTemplate);
+HMODULE CPropertyPage::PageModule() const { return m_psp.hInstance ? m_psp.hInstance : fw::GetResourceModule(); }
+
+LPCDLGTEMPLATE CPropertyPage::PageTemplate(DWORD* size) const {
+    if (m_psp.dwFlags & PSP_DLGINDIRECT) {
+        if (size) *size = 0;
+        return m_psp.pResource;
+    }
+    return fw::ws::LoadTemplate(PageModule(), m_psp.nIDTemplate, size);
 }
 
 LRESULT CPropertyPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,5 +1,6 @@
 // A page of a property sheet (a wizard step). The sheet makes its window from the page's
-// template (m_psp: the template id in module hInstance, or pResource with PSP_DLGINDIRECT)
+// template (m_psp: dialog resource nIDTemplate of module hInstance, else of
+// fw::GetResourceModule(); or with PSP_DLGINDIRECT the template's bytes in pResource)
 // the first time the page is shown, and destroys it when the page is removed.
 //
 // Wizard notifications arrive as the virtual operations below:
@@ -19,7 +20,7 @@ struct FwPageHeader {
     DWORD dwFlags = PSP_DEFAULT;        // PSP_HASHELP enables the sheet's Help button
     HINSTANCE hInstance = nullptr;      // the module that holds the template
     UINT nIDTemplate = 0;
-    const FwDialogTemplate* pResource = nullptr;  // the template itself, with PSP_DLGINDIRECT
+    LPCDLGTEMPLATE pResource = nullptr;  // the template's bytes, with PSP_DLGINDIRECT
     UINT nIDCaption = 0;
 };
 
@@ -39,8 +40,11 @@ public:
     virtual BOOL OnWizardFinish();
 
     CPropertySheet* GetParentSheet() const;
-    // The template the sheet makes the page from; null when it cannot be found.
-    const FwDialogTemplate* PageTemplate() const;
+    // The template the sheet makes the page from (DLGTEMPLATEEX bytes); null when it cannot be
+    // found. size receives its length, 0 when not known.
+    LPCDLGTEMPLATE PageTemplate(DWORD* size = nullptr) const;
+    // The module that holds the page's template (null: the program itself).
+    HMODULE PageModule() const;
 
     // A page is not run on its own.
     INT_PTR DoModal() override { return -1; }

@@ -1,6 +1,5 @@
 // The module in which dialogs look up their templates by id when nobody named one (the
-// dialog library, once the program has loaded it). Null: the program's own registered
-// templates (fw::ws::RegisterDialogTemplate).
+// dialog library, once the program has loaded it). Null: the program's own resources.
 #pragma once
 
 #include "framework/UiTypes.h"

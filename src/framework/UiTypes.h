@@ -437,6 +437,21 @@ typedef struct tagLOGFONTA {
 #define RDW_ERASE 0x0004u
 #define RDW_UPDATENOW 0x0100u
 
+// The fixed head of a dialog template, as the system lays it out (2-byte packing). Templates
+// are read as DLGTEMPLATEEX; this type only names their bytes.
+#pragma pack(push, 2)
+typedef struct {
+    DWORD style;
+    DWORD dwExtendedStyle;
+    WORD cdit;
+    short x;
+    short y;
+    short cx;
+    short cy;
+} DLGTEMPLATE;
+#pragma pack(pop)
+typedef const DLGTEMPLATE* LPCDLGTEMPLATE;
+
 // Dialog commands (the message-box answers IDOK ... IDNO are in framework/MessageBox.h).
 #ifndef IDCLOSE
 #define IDCLOSE 8

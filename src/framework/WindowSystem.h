@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "framework/DialogTemplate.h"
+#include "framework/ControlClassNames.h"
 #include "framework/MessageBox.h"
 #include "framework/UiTypes.h"
 
@@ -55,9 +55,10 @@ HWND Focus();
 HWND SetFocusTo(HWND window);
 
 // ---- Modal runs ------------------------------------------------------------------------------
-// Creates the dialog from its template, runs it modally and destroys it: the result of
+// Creates the dialog from its template (DLGTEMPLATEEX bytes; size 0 when not known; module:
+// the one that holds it, null when not known), runs it modally and destroys it: the result of
 // EndModal, or -1 when the window cannot be made.
-INT_PTR RunModalDialog(CDialog* dialog, const FwDialogTemplate* dialogTemplate, HWND parent);
+INT_PTR RunModalDialog(CDialog* dialog, LPCDLGTEMPLATE dialogTemplate, DWORD size, HMODULE module, HWND parent);
 BOOL EndModal(HWND window, INT_PTR result);
 // Runs the sheet modally (wizard mode when its header says so): ID_WIZFINISH, IDOK,
 // IDCANCEL, or -1 when the sheet cannot be made.
@@ -100,11 +101,14 @@ HPEN MakePen(int style, int width, COLORREF color);
 HBRUSH MakeSolidBrush(COLORREF color);
 HFONT MakeFont(const LOGFONT& font);
 BOOL FontInfo(HFONT font, LOGFONT* info);
+// Releases a pen, brush or font of the framework, or a bitmap or icon of the two calls below.
 BOOL DeleteGdiObject(HGDIOBJ object);
-// Bitmap id of the dialog library module, at cx x cy pixels (0 = the bitmap's own size); null
-// when the module has no such bitmap. The caller owns it (DeleteGdiObject).
+// Bitmap resource id of module at cx x cy pixels (0 = the bitmap's own size): the system's
+// bitmap (LoadImageA), null when the module has none. The caller owns it (DeleteGdiObject).
 HBITMAP LoadBitmapSized(HMODULE module, UINT id, int cx, int cy);
-// Icon id of module; null when there is none.
+// Icon resource id of module, or with a null module the system's icon id (IDI_...): the
+// system's icon, owned by the caller (DeleteGdiObject). A module without that icon gives the
+// system's application icon.
 HICON LoadIconResource(HMODULE module, UINT id);
 
 // ---- Menus -----------------------------------------------------------------------------------
@@ -115,11 +119,10 @@ UINT MenuItemId(HMENU menu, int position);  // 0 for a separator, -1 when out of
 std::string MenuItemText(HMENU menu, int position);
 
 // ---- Templates and message boxes -------------------------------------------------------------
-// The template id of module (its dialog-template export); with a null module, the templates
-// the program registered itself (RegisterDialogTemplate).
-const FwDialogTemplate* LoadTemplate(HMODULE module, UINT id);
-void RegisterDialogTemplate(const FwDialogTemplate* dialogTemplate);  // null-module templates
-void UnregisterDialogTemplate(UINT id);
+// The dialog resource id of module (null: the program's own file), as the system keeps it:
+// its DLGTEMPLATEEX bytes, or null when there is none. size receives their length. The same
+// calls on both targets (FindResourceA, LoadResource, LockResource, SizeofResource).
+LPCDLGTEMPLATE LoadTemplate(HMODULE module, UINT id, DWORD* size = nullptr);
 // Shows a message box on the backend's screen. Returns false when the backend leaves the box
 // to the system default (framework/MessageBox.cpp).
 bool ShowBox(const MessageBoxRequest& request, int* answer);

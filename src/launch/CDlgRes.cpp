@@ -1,7 +1,5 @@
 #include "launch/CDlgRes.h"
 
-#include "framework/WindowSystem.h"
-
 namespace {
 
 constexpr const char* kLoaderName = "vemrload.dll";
@@ -27,13 +25,16 @@ CDlgRes::~CDlgRes() {
     if (m_module) FreeLibrary(m_module);
 }
 
-const FwDialogTemplate* CDlgRes::LoadDialogTemplate(UINT id) const
+HGLOBAL CDlgRes::LoadDialogTemplate(UINT id) const
 {
-    return m_module ? fw::ws::LoadTemplate(m_module, id) : nullptr;
+    if (!m_module) return nullptr;
+    HRSRC found = FindResourceA(m_module, MAKEINTRESOURCEA(id), RT_DIALOG);
+    return found ? LoadResource(m_module, found) : nullptr;
 }
 
 HBITMAP CDlgRes::LoadBitmapSized(UINT id, const RECT& rect) const
 {
     if (!m_module) return nullptr;
-    return fw::ws::LoadBitmapSized(m_module, id, rect.right - rect.left, rect.bottom - rect.top);
+    return static_cast<HBITMAP>(LoadImageA(m_module, MAKEINTRESOURCEA(id), IMAGE_BITMAP, rect.right - rect.left,
+                                           rect.bottom - rect.top, LR_DEFAULTSIZE));
 }

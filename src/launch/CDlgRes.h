@@ -1,7 +1,6 @@
 // Holder of the dialog library (dialog templates and bitmaps) for as long as it lives.
 #pragma once
 
-#include "framework/DialogTemplate.h"
 #include "framework/UiTypes.h"
 #include "platform/win32api.h"
 
@@ -13,8 +12,9 @@ public:
     CDlgRes& operator=(const CDlgRes&) = delete;
 
     HMODULE GetModule() const { return m_module; }
-    // The dialog template id of the library; null when the library or the template is missing.
-    const FwDialogTemplate* LoadDialogTemplate(UINT id) const;
+    // The dialog resource id of the library, as LoadResource gives it; null when the library or
+    // the template is missing.
+    HGLOBAL LoadDialogTemplate(UINT id) const;
     // Bitmap id stretched to the rectangle's size; null when missing. The caller owns it.
     HBITMAP LoadBitmapSized(UINT id, const RECT& rect) const;
 

@@ -106,7 +106,7 @@ INT_PTR CSaveSettingPage::RunFromLibrary(CDialog& dialog, UINT templateId)
 {
     // The holder keeps the dialog library, and so the template, loaded while the dialog runs.
     CDlgRes library;
-    const FwDialogTemplate* dialogTemplate = library.LoadDialogTemplate(templateId);
+    HGLOBAL dialogTemplate = library.LoadDialogTemplate(templateId);
     if (!dialogTemplate || !dialog.InitModalIndirect(dialogTemplate, this)) return -1;
     return dialog.DoModal();
 }

@@ -776,4 +776,132 @@ BOOL WinHelpA(HWND owner, LPCSTR helpFile, UINT command, ULONG_PTR data);
 
 }  // extern "C"
 
+// ---- Resources: modules' resource sections, strings, bitmaps and icons (user32/gdi32 subset).
+struct HRSRC__;
+typedef HRSRC__* HRSRC;
+typedef HANDLE HGLOBAL;
+typedef DWORD COLORREF;
+typedef void* HGDIOBJ;
+struct HBITMAP__;
+typedef HBITMAP__* HBITMAP;
+struct HICON__;
+typedef HICON__* HICON;
+
+#define RT_CURSOR MAKEINTRESOURCEA(1)
+#define RT_BITMAP MAKEINTRESOURCEA(2)
+#define RT_ICON MAKEINTRESOURCEA(3)
+#define RT_MENU MAKEINTRESOURCEA(4)
+#define RT_DIALOG MAKEINTRESOURCEA(5)
+#define RT_STRING MAKEINTRESOURCEA(6)
+#define RT_RCDATA MAKEINTRESOURCEA(10)
+#define RT_GROUP_CURSOR MAKEINTRESOURCEA(12)
+#define RT_GROUP_ICON MAKEINTRESOURCEA(14)
+#define RT_VERSION MAKEINTRESOURCEA(16)
+#define RT_ANICURSOR MAKEINTRESOURCEA(21)
+#define RT_ANIICON MAKEINTRESOURCEA(22)
+#define RT_MANIFEST MAKEINTRESOURCEA(24)
+
+#define LANG_NEUTRAL 0x00
+#define LANG_ENGLISH 0x09
+#define LANG_GERMAN 0x07
+#define SUBLANG_NEUTRAL 0x00
+#define SUBLANG_DEFAULT 0x01
+#define SUBLANG_ENGLISH_US 0x01
+#define MAKELANGID(p, s) ((((WORD)(s)) << 10) | (WORD)(p))
+#define PRIMARYLANGID(lgid) ((WORD)(lgid) & 0x3ff)
+
+#define ERROR_RESOURCE_DATA_NOT_FOUND 1812
+#define ERROR_RESOURCE_TYPE_NOT_FOUND 1813
+#define ERROR_RESOURCE_NAME_NOT_FOUND 1814
+#define ERROR_RESOURCE_LANG_NOT_FOUND 1815
+#define ERROR_INVALID_CURSOR_HANDLE 1402
+
+#define IMAGE_BITMAP 0
+#define IMAGE_ICON 1
+#define IMAGE_CURSOR 2
+#define LR_DEFAULTCOLOR 0x00000000u
+#define IDI_APPLICATION MAKEINTRESOURCEA(32512)
+#define LR_MONOCHROME 0x00000001u
+#define LR_LOADFROMFILE 0x00000010u
+#define LR_DEFAULTSIZE 0x00000040u
+#define LR_CREATEDIBSECTION 0x00002000u
+#define LR_SHARED 0x00008000u
+
+#define BI_RGB 0
+#define BI_RLE8 1
+#define BI_RLE4 2
+#define BI_BITFIELDS 3
+#define DIB_RGB_COLORS 0
+#define DIB_PAL_COLORS 1
+
+typedef struct tagBITMAP {
+    LONG bmType;
+    LONG bmWidth;
+    LONG bmHeight;
+    LONG bmWidthBytes;
+    WORD bmPlanes;
+    WORD bmBitsPixel;
+    LPVOID bmBits;
+} BITMAP, *PBITMAP, *LPBITMAP;
+
+typedef struct tagBITMAPINFOHEADER {
+    DWORD biSize;
+    LONG biWidth;
+    LONG biHeight;
+    WORD biPlanes;
+    WORD biBitCount;
+    DWORD biCompression;
+    DWORD biSizeImage;
+    LONG biXPelsPerMeter;
+    LONG biYPelsPerMeter;
+    DWORD biClrUsed;
+    DWORD biClrImportant;
+} BITMAPINFOHEADER, *PBITMAPINFOHEADER, *LPBITMAPINFOHEADER;
+
+typedef struct tagRGBQUAD {
+    BYTE rgbBlue;
+    BYTE rgbGreen;
+    BYTE rgbRed;
+    BYTE rgbReserved;
+} RGBQUAD;
+
+typedef struct tagBITMAPINFO {
+    BITMAPINFOHEADER bmiHeader;
+    RGBQUAD bmiColors[1];
+} BITMAPINFO, *PBITMAPINFO, *LPBITMAPINFO;
+
+typedef struct _ICONINFO {
+    BOOL fIcon;
+    DWORD xHotspot;
+    DWORD yHotspot;
+    HBITMAP hbmMask;
+    HBITMAP hbmColor;
+} ICONINFO, *PICONINFO;
+
+extern "C" {
+
+// kernel32: modules and their resources.
+HMODULE GetModuleHandleA(LPCSTR name);
+HRSRC FindResourceA(HMODULE module, LPCSTR name, LPCSTR type);
+HRSRC FindResourceExA(HMODULE module, LPCSTR type, LPCSTR name, WORD language);
+HGLOBAL LoadResource(HMODULE module, HRSRC resource);
+LPVOID LockResource(HGLOBAL data);
+DWORD SizeofResource(HMODULE module, HRSRC resource);
+BOOL FreeResource(HGLOBAL data);
+
+// user32: strings, bitmaps and icons from resources.
+int LoadStringA(HINSTANCE instance, UINT id, LPSTR buffer, int bufferMax);
+HANDLE LoadImageA(HINSTANCE instance, LPCSTR name, UINT type, int cx, int cy, UINT flags);
+HICON LoadIconA(HINSTANCE instance, LPCSTR name);
+BOOL GetIconInfo(HICON icon, PICONINFO info);
+BOOL DestroyIcon(HICON icon);
+
+// gdi32: reading bitmaps.
+HDC CreateCompatibleDC(HDC dc);
+int GetObjectA(HANDLE object, int size, LPVOID buffer);
+int GetDIBits(HDC dc, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits, LPBITMAPINFO info, UINT usage);
+BOOL DeleteObject(HGDIOBJ object);
+
+}  // extern "C"
+
 #endif  // _WIN32

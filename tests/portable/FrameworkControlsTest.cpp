@@ -18,9 +18,9 @@
 #include "framework/WindowSystem.h"
 #include "framework/headless/UiView.h"
 #include "framework/headless/UserInput.h"
-#include "launch/CDlgRes.h"
-#include "resources/resource.h"
-#include "support/DialogTemplateBuilder.h"
+#include "framework/headless/Desktop.h"
+#include "framework/headless/PixelBuffer.h"
+#include "support/TestTemplateIds.h"
 #include "support/ScriptedUser.h"
 
 using fw::headless::UserInput;
@@ -28,22 +28,24 @@ using fw::headless::WindowView;
 
 namespace {
 
-constexpr UINT kTemplate = 9201;
-constexpr UINT kSortedList = 3001;
-constexpr UINT kPlainList = 3002;
-constexpr UINT kCombo = 3003;
-constexpr UINT kDropList = 3004;
-constexpr UINT kName = 3005;
-constexpr UINT kCount = 3006;
-constexpr UINT kSlider = 3007;
-constexpr UINT kRadioA = 3008;
-constexpr UINT kRadioB = 3009;
-constexpr UINT kRadioC = 3010;
-constexpr UINT kCheck = 3011;
-constexpr UINT kPush = 3012;
-constexpr UINT kClickable = 3013;
-constexpr UINT kPicture = 3014;
-constexpr UINT kDigits = 3015;
+constexpr UINT kTemplate = IDD_FW_CONTROLS;
+constexpr UINT kSortedList = IDC_FW_SORTED_LIST;
+constexpr UINT kPlainList = IDC_FW_PLAIN_LIST;
+constexpr UINT kCombo = IDC_FW_COMBO;
+constexpr UINT kDropList = IDC_FW_DROP_LIST;
+constexpr UINT kName = IDC_FW_NAME;
+constexpr UINT kCount = IDC_FW_COUNT;
+constexpr UINT kSlider = IDC_FW_SLIDER;
+constexpr UINT kRadioA = IDC_FW_RADIO_A;
+constexpr UINT kRadioB = IDC_FW_RADIO_B;
+constexpr UINT kRadioC = IDC_FW_RADIO_C;
+constexpr UINT kCheck = IDC_FW_CHECK;
+constexpr UINT kPush = IDC_FW_PUSH;
+constexpr UINT kClickable = IDC_FW_CLICKABLE;
+constexpr UINT kPicture = IDC_FW_PICTURE;
+constexpr UINT kDigits = IDC_FW_DIGITS;
+constexpr UINT kIcon = IDC_FW_ICON;
+constexpr UINT kSystemExclamationIcon = 32515;  // the system's IDI_EXCLAMATION
 
 // Adds text to the list or combo box id of dialog by its window messages, as pages fill
 // their lists before the exchange loads the selections.
@@ -132,28 +134,6 @@ protected:
 
 class Controls : public ::testing::Test {
 protected:
-    Controls() {
-        m_template.Add(kSortedList, FW_CLASS_LISTBOX, LBS_SORT | LBS_NOTIFY, 5, 5, 80, 60)
-            .Add(kPlainList, FW_CLASS_LISTBOX, LBS_NOTIFY, 90, 5, 80, 60)
-            .Add(kCombo, FW_CLASS_COMBOBOX, CBS_DROPDOWN | CBS_SORT, 5, 70, 80, 60)
-            .Add(kDropList, FW_CLASS_COMBOBOX, CBS_DROPDOWNLIST, 90, 70, 80, 60)
-            .Add(kName, FW_CLASS_EDIT, ES_AUTOHSCROLL, 5, 90, 80, 12)
-            .Add(kCount, FW_CLASS_EDIT, ES_AUTOHSCROLL, 90, 90, 40, 12)
-            .Add(kDigits, FW_CLASS_EDIT, ES_NUMBER, 135, 90, 40, 12)
-            .Add(kSlider, FW_CLASS_TRACKBAR, TBS_AUTOTICKS, 5, 105, 100, 15)
-            .Add(kRadioA, FW_CLASS_BUTTON, BS_AUTORADIOBUTTON | WS_GROUP, 5, 122, 50, 10, "A")
-            .Add(kRadioB, FW_CLASS_BUTTON, BS_AUTORADIOBUTTON, 60, 122, 50, 10, "B")
-            .Add(kRadioC, FW_CLASS_BUTTON, BS_AUTORADIOBUTTON, 115, 122, 50, 10, "C")
-            .Add(kCheck, FW_CLASS_BUTTON, BS_AUTOCHECKBOX | WS_GROUP, 170, 122, 50, 10, "Check")
-            .Add(kPush, FW_CLASS_BUTTON, BS_PUSHBUTTON, 170, 5, 40, 14, "Push")
-            .Add(kClickable, FW_CLASS_STATIC, SS_LEFT | SS_NOTIFY, 170, 25, 40, 10, "Click me")
-            .Add(kPicture, FW_CLASS_STATIC, SS_BITMAP, 170, 40, 40, 30)
-            .Add(IDOK, FW_CLASS_BUTTON, BS_DEFPUSHBUTTON, 120, 130, 40, 14, "OK")
-            .Add(IDCANCEL, FW_CLASS_BUTTON, BS_PUSHBUTTON, 170, 130, 40, 14, "Cancel")
-            .Register();
-    }
-
-    DialogTemplateBuilder m_template{kTemplate, 220, 150};
     TestDialog dialog;
 };
 
@@ -410,27 +390,80 @@ TEST_F(Controls, TheObjectOfAControlWithoutOneHasTheControlsClass) {
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
 }
 
-TEST_F(Controls, APictureShowsABitmapOfTheDialogLibraryAtItsSize) {
-    CDlgRes library;
-    ASSERT_NE(library.GetModule(), nullptr);
+TEST_F(Controls, APictureShowsTheBitmapResourceWithItsPixelsAndTakesItsSize) {
+    const HMODULE program = GetModuleHandleA(nullptr);
+    fw::headless::PixelBuffer shown;
+    RECT place{};
     ScriptedUser user;
-    user.Do([this, &library](UserInput&) {
+    user.Do([&](UserInput&) {
         CStatic* picture = static_cast<CStatic*>(dialog.GetDlgItem(kPicture));
-        HBITMAP first = fw::ws::LoadBitmapSized(library.GetModule(), IDB_SIDE_PICTURE, 50, 80);
-        ASSERT_NE(first, nullptr);
-        EXPECT_EQ(picture->SetBitmap(first), nullptr);
-        HBITMAP second = fw::ws::LoadBitmapSized(library.GetModule(), IDB_TASK_COLOR, 0, 0);  // its own size
-        EXPECT_EQ(picture->SetBitmap(second), first);
-        EXPECT_TRUE(fw::ws::DeleteGdiObject(first));
-        EXPECT_EQ(fw::ws::LoadBitmapSized(library.GetModule(), 4242, 10, 10), nullptr);
+        HBITMAP stretched = fw::ws::LoadBitmapSized(program, IDB_FW_PICTURE, 50, 80);
+        ASSERT_NE(stretched, nullptr);
+        EXPECT_EQ(picture->SetBitmap(stretched), nullptr);
+        HBITMAP own = fw::ws::LoadBitmapSized(program, IDB_FW_PICTURE, 0, 0);  // its own size
+        ASSERT_NE(own, nullptr);
+        EXPECT_EQ(picture->SetBitmap(own), stretched);
+        EXPECT_TRUE(fw::ws::DeleteGdiObject(stretched));
+        EXPECT_EQ(fw::ws::LoadBitmapSized(program, IDB_FW_MISSING, 10, 10), nullptr);
+        EXPECT_EQ(fw::ws::LoadBitmapSized(nullptr, IDB_FW_PICTURE, 10, 10), nullptr);
+        picture->GetWindowRect(&place);
+        dialog.ScreenToClient(&place);
+        shown = fw::headless::Desktop::Get().Render(dialog.m_hWnd);
     });
     user.Inspect([](const WindowView& view) {
-        EXPECT_EQ(view.Control(kPicture).bitmapId, IDB_TASK_COLOR);
-        EXPECT_EQ(view.Control(kPicture).rect.right - view.Control(kPicture).rect.left, 96);
-        EXPECT_EQ(view.Control(kPicture).rect.bottom - view.Control(kPicture).rect.top, 64);
+        EXPECT_EQ(view.Control(kPicture).bitmapId, static_cast<UINT>(IDB_FW_PICTURE));
+        EXPECT_EQ(view.Control(kPicture).rect.right - view.Control(kPicture).rect.left, 6);
+        EXPECT_EQ(view.Control(kPicture).rect.bottom - view.Control(kPicture).rect.top, 4);
     });
     user.Cancel();
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    ASSERT_FALSE(shown.Empty());
+    // The resource's own pixels, top row first, as the picture file holds them.
+    EXPECT_EQ(shown.Get(place.left, place.top), RGB(255, 0, 0));
+    EXPECT_EQ(shown.Get(place.left + 2, place.top), RGB(255, 0, 0));
+    EXPECT_EQ(shown.Get(place.left + 3, place.top), RGB(0, 255, 0));
+    EXPECT_EQ(shown.Get(place.left, place.top + 1), RGB(0, 0, 255));
+    EXPECT_EQ(shown.Get(place.left + 5, place.top + 3), RGB(255, 255, 255));
+    EXPECT_EQ(shown.Get(place.left + 6, place.top + 3), RGB(240, 240, 240));  // the dialog beside it
+}
+
+TEST_F(Controls, AnIconShowsThroughItsTransparentPartsAndBlendsItsAlpha) {
+    fw::headless::PixelBuffer shown;
+    RECT place{};
+    HICON loaded = nullptr;
+    ScriptedUser user;
+    user.Do([&](UserInput&) {
+        CStatic* icon = static_cast<CStatic*>(dialog.GetDlgItem(kIcon));
+        loaded = fw::ws::LoadIconResource(GetModuleHandleA(nullptr), IDI_FW_ICON);
+        ASSERT_NE(loaded, nullptr);
+        EXPECT_EQ(icon->SetIcon(loaded), nullptr);
+        icon->GetWindowRect(&place);
+        dialog.ScreenToClient(&place);
+        shown = fw::headless::Desktop::Get().Render(dialog.m_hWnd);
+    });
+    user.Inspect([](const WindowView& view) { EXPECT_EQ(view.Control(kIcon).iconId, static_cast<UINT>(IDI_FW_ICON)); });
+    user.Do([&](UserInput&) {
+        EXPECT_EQ(static_cast<CStatic*>(dialog.GetDlgItem(kIcon))->SetIcon(nullptr), loaded);
+        EXPECT_TRUE(fw::ws::DeleteGdiObject(loaded));
+    });
+    user.Cancel();
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    ASSERT_FALSE(shown.Empty());
+    EXPECT_EQ(shown.Get(place.left + 1, place.top + 1), RGB(240, 240, 240));  // see-through ground
+    EXPECT_EQ(shown.Get(place.left + 9, place.top + 9), RGB(0, 0, 0));        // the square
+    EXPECT_EQ(shown.Get(place.left + 23, place.top + 23), RGB(0, 0, 0));
+    EXPECT_EQ(shown.Get(place.left + 24, place.top + 23), RGB(240, 240, 240));
+    EXPECT_EQ(shown.Get(place.left + 8, place.top + 8), RGB(248, 120, 120));  // half red over the face
+}
+
+TEST_F(Controls, TheSystemsOwnIconsComeWithoutAModuleAndAModuleWithoutTheIconGivesTheApplicationIcon) {
+    HICON exclamation = fw::ws::LoadIconResource(nullptr, kSystemExclamationIcon);
+    EXPECT_NE(exclamation, nullptr);
+    HICON fallback = fw::ws::LoadIconResource(GetModuleHandleA(nullptr), IDB_FW_MISSING);
+    EXPECT_NE(fallback, nullptr);
+    EXPECT_NE(fallback, exclamation);
+    EXPECT_TRUE(fw::ws::DeleteGdiObject(exclamation));
+    EXPECT_TRUE(fw::ws::DeleteGdiObject(fallback));
 }
 
 // ---- Dialog data exchange -------------------------------------------------------------------

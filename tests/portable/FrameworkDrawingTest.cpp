@@ -22,8 +22,8 @@
 #include "framework/headless/PixelBuffer.h"
 #include "framework/headless/PngWriter.h"
 #include "framework/headless/UserInput.h"
-#include "support/DialogTemplateBuilder.h"
 #include "support/ScriptedUser.h"
+#include "support/TestTemplateIds.h"
 
 using fw::headless::Desktop;
 using fw::headless::PixelBuffer;
@@ -32,8 +32,8 @@ using fw::headless::UserInput;
 
 namespace {
 
-constexpr UINT kTemplate = 9501;
-constexpr UINT kCanvas = 3201;
+constexpr UINT kTemplate = IDD_FW_CANVAS;
+constexpr UINT kCanvas = IDC_FW_CANVAS;
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
@@ -81,15 +81,8 @@ protected:
 
 class Drawing : public ::testing::Test {
 protected:
-    Drawing() {
-        m_template.Add(kCanvas, FW_CLASS_STATIC, SS_OWNERDRAW, 10, 10, 40, 40)
-            .Add(IDCANCEL, FW_CLASS_BUTTON, BS_PUSHBUTTON, 100, 60, 40, 14, "Cancel")
-            .Register();
-    }
-
     PixelBuffer& Canvas() { return Desktop::Get().Surface(dialog.canvas.m_hWnd); }
 
-    DialogTemplateBuilder m_template{kTemplate, 150, 80};
     CanvasDialog dialog;
 };
 

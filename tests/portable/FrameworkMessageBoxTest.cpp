@@ -58,7 +58,7 @@ TEST(MessageBoxOnScreen, ClosingABoxAnswersCancelOrItsOnlyButton) {
 }
 
 TEST(MessageBoxOnScreen, ABoxOwnedByADialogHasItAsParent) {
-    DialogTemplateBuilder dialogTemplate(9401, 120, 60);
+    DialogTemplateBuilder dialogTemplate(120, 60);
     dialogTemplate.Add(IDCANCEL, FW_CLASS_BUTTON, BS_PUSHBUTTON, 60, 40, 40, 14, "Cancel");
     CDialog dialog;
     dialog.InitModalIndirect(dialogTemplate.Get());

@@ -18,9 +18,8 @@
 #include "framework/headless/TerminalDriver.h"
 #include "framework/headless/TerminalRenderer.h"
 #include "framework/headless/UserInput.h"
-#include "resources/resource.h"
-#include "support/DialogTemplateBuilder.h"
 #include "support/ScriptedUser.h"
+#include "support/TestTemplateIds.h"
 
 using fw::headless::Action;
 using fw::headless::Command;
@@ -57,8 +56,12 @@ void SetVariable(const char* name, const std::string& value) {
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-constexpr UINT kPageOne = 9601;
-constexpr UINT kPageTwo = 9602;
+constexpr UINT kPageOne = IDD_FW_TERMINAL_CHOICES;
+constexpr UINT kPageTwo = IDD_FW_TERMINAL_LIST;
+constexpr UINT kColour = IDC_FW_COLOUR;
+constexpr UINT kGamma = IDC_FW_GAMMA;
+constexpr UINT kPrinters = IDC_FW_PRINTERS;
+constexpr UINT kName = IDC_FW_PRINTER_NAME;
 
 class Page : public CPropertyPage {
 public:
@@ -89,12 +92,6 @@ private:
 class TerminalWizard : public ::testing::Test {
 protected:
     TerminalWizard() {
-        m_one.Add(IDC_SELECTEDIT_COLOR_RADIO, FW_CLASS_BUTTON, BS_AUTORADIOBUTTON | WS_GROUP, 10, 10, 100, 12, "Colour")
-            .Add(IDC_SELECTEDIT_GAMMA_RADIO, FW_CLASS_BUTTON, BS_AUTORADIOBUTTON, 10, 26, 100, 12, "Gamma")
-            .Register();
-        m_two.Add(IDC_DRIVER_LIST, FW_CLASS_LISTBOX, LBS_NOTIFY, 10, 10, 120, 60)
-            .Add(IDC_SAVE_NAME_EDIT, FW_CLASS_EDIT, ES_AUTOHSCROLL, 10, 80, 120, 12)
-            .Register();
         sheet.AddPage(&one);
         sheet.AddPage(&two);
         sheet.SetWizardMode();
@@ -114,8 +111,6 @@ protected:
         return out.str();
     }
 
-    DialogTemplateBuilder m_one{kPageOne, 200, 100, WS_CHILD | DS_CONTROL};
-    DialogTemplateBuilder m_two{kPageTwo, 200, 100, WS_CHILD | DS_CONTROL};
     Page one{kPageOne, PSWIZB_NEXT};
     Page two{kPageTwo, PSWIZB_BACK | PSWIZB_FINISH};
     CPropertySheet sheet{"Wizard"};

@@ -13,8 +13,8 @@
 #include "framework/headless/Desktop.h"
 #include "framework/headless/UiView.h"
 #include "framework/headless/UserInput.h"
-#include "support/DialogTemplateBuilder.h"
 #include "support/ScriptedUser.h"
+#include "support/TestTemplateIds.h"
 
 using fw::headless::Desktop;
 using fw::headless::UserInput;
@@ -22,9 +22,9 @@ using fw::headless::WindowView;
 
 namespace {
 
-constexpr UINT kTemplate = 9301;
-constexpr UINT kTracker = 3101;
-constexpr UINT kOther = 3102;
+constexpr UINT kTemplate = IDD_FW_TIMERS;
+constexpr UINT kTracker = IDC_FW_TRACKER;
+constexpr UINT kOther = IDC_FW_OTHER;
 constexpr UINT_PTR kTimer = 1;
 
 // A control that takes the mouse capture when the mouse moves over it, as the palette does.
@@ -80,16 +80,8 @@ protected:
 
 class Timers : public ::testing::Test {
 protected:
-    Timers() {
-        m_template.Add(kTracker, FW_CLASS_STATIC, SS_LEFT | SS_NOTIFY, 5, 5, 40, 20, "track")
-            .Add(kOther, FW_CLASS_STATIC, SS_LEFT | SS_NOTIFY, 100, 30, 40, 20, "other")
-            .Add(IDCANCEL, FW_CLASS_BUTTON, BS_PUSHBUTTON, 150, 80, 40, 14, "Cancel")
-            .Register();
-    }
-
     uint64_t Start() const { return Desktop::Get().Now(); }
 
-    DialogTemplateBuilder m_template{kTemplate, 200, 100};
     TimerDialog dialog;
 };
 

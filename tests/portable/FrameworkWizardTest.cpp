@@ -12,19 +12,18 @@
 #include "framework/CPropertySheet.h"
 #include "framework/headless/UiView.h"
 #include "resources/resource.h"
-#include "support/DialogTemplateBuilder.h"
 #include "support/ScriptedUser.h"
+#include "support/TestTemplateIds.h"
 
 using fw::headless::WindowView;
 
 namespace {
 
-constexpr UINT kFirst = 9101;
-constexpr UINT kSecond = 9102;
-constexpr UINT kThird = 9103;
-constexpr UINT kOther = 9104;
-constexpr UINT kPageText = 2000;
-constexpr DWORD kPageStyle = WS_CHILD | WS_DISABLED | WS_CAPTION | DS_CONTROL;
+constexpr UINT kFirst = IDD_FW_PAGE_FIRST;
+constexpr UINT kSecond = IDD_FW_PAGE_SECOND;
+constexpr UINT kThird = IDD_FW_PAGE_THIRD;
+constexpr UINT kOther = IDD_FW_PAGE_OTHER;
+constexpr UINT kPageText = IDC_FW_PAGE_TEXT;
 
 // A page that writes down what the sheet asks of it and answers as the test says.
 class RecordingPage : public CPropertyPage {
@@ -118,10 +117,6 @@ protected:
 class Wizard : public ::testing::Test {
 protected:
     Wizard() {
-        for (auto* page : {&m_first, &m_second, &m_third, &m_other}) {
-            page->Add(kPageText, FW_CLASS_STATIC, SS_LEFT, 10, 10, 150, 10, "page text");
-            page->Register();
-        }
         third.buttons = PSWIZB_BACK | PSWIZB_FINISH;
         sheet.AddPage(&first);
         sheet.AddPage(&second);
@@ -138,10 +133,6 @@ protected:
         });
     }
 
-    DialogTemplateBuilder m_first{kFirst, 200, 120, kPageStyle};
-    DialogTemplateBuilder m_second{kSecond, 200, 120, kPageStyle};
-    DialogTemplateBuilder m_third{kThird, 200, 120, kPageStyle};
-    DialogTemplateBuilder m_other{kOther, 200, 120, kPageStyle};
     std::vector<std::string> log;
     RecordingPage first{kFirst, log};
     RecordingPage second{kSecond, log};

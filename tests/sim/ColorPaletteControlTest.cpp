@@ -54,14 +54,14 @@ protected:
     ColorPaletteControlTest()
     {
         m_template.Add(IDC_PALETTE, FW_CLASS_STATIC, SS_OWNERDRAW | SS_NOTIFY, 10, 8, 196, 148)
-            .Add(kButton, FW_CLASS_BUTTON, BS_PUSHBUTTON, 10, 160, 40, 12)
-            .Register();
+            .Add(kButton, FW_CLASS_BUTTON, BS_PUSHBUTTON, 10, 160, 40, 12);
+        dialog.InitModalIndirect(m_template.Get());
     }
 
     COLORREF Pixel(int x, int y) { return Desktop::Get().Surface(dialog.palette.m_hWnd).Get(x, y); }
 
     SimMachine machine;
-    DialogTemplateBuilder m_template{kTemplate, 220, 180};
+    DialogTemplateBuilder m_template{220, 180};
     PaletteDialog dialog;
 };
 

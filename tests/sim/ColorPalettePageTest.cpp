@@ -123,8 +123,8 @@ protected:
     CStrRes strings;
     std::unique_ptr<CColorPalettePage> page;
     std::vector<UINT> titles;
-    DialogTemplateBuilder beforeTemplate{kBefore, 317, 193, WS_CHILD | WS_CAPTION};
-    DialogTemplateBuilder afterTemplate{kAfter, 317, 193, WS_CHILD | WS_CAPTION};
+    DialogTemplateBuilder beforeTemplate{317, 193, WS_CHILD | WS_CAPTION};
+    DialogTemplateBuilder afterTemplate{317, 193, WS_CHILD | WS_CAPTION};
 };
 
 }  // namespace

@@ -83,13 +83,13 @@ protected:
             .Add(kCombo, FW_CLASS_COMBOBOX, CBS_DROPDOWN, 5, 70, 80, 60)
             .Add(kEdit, FW_CLASS_EDIT, ES_AUTOHSCROLL | WS_BORDER, 90, 70, 80, 12)
             .Add(kText, FW_CLASS_STATIC, SS_LEFT, 5, 90, 160, 10)
-            .Add(kButton, FW_CLASS_BUTTON, BS_PUSHBUTTON, 5, 105, 50, 14)
-            .Register();
+            .Add(kButton, FW_CLASS_BUTTON, BS_PUSHBUTTON, 5, 105, 50, 14);
     }
 
     // Runs work on the open dialog, then closes it.
     void WithDialog(std::function<void(ControlsDialog&)> work) {
         ControlsDialog dialog;
+        dialog.InitModalIndirect(builder.Get());
         ScriptedUser user;
         user.Do([&](UserInput&) { work(dialog); }).Cancel();
         EXPECT_EQ(dialog.DoModal(), IDCANCEL);
@@ -98,7 +98,7 @@ protected:
     std::string DefaultEntry() { return CStrRes().Load(IDS_DEFAULT_ENTRY); }
 
     SimMachine machine;
-    DialogTemplateBuilder builder{kTemplate};
+    DialogTemplateBuilder builder;
 };
 
 }  // namespace

@@ -148,7 +148,7 @@ protected:
     CUtilityInfo info;
     std::unique_ptr<CGammaPage> page;
     struct Edge : DialogTemplateBuilder {
-        Edge() : DialogTemplateBuilder(9411, 317, 193, WS_CHILD | WS_CAPTION) {}
+        Edge() : DialogTemplateBuilder(317, 193, WS_CHILD | WS_CAPTION) {}
         UINT Id() const { return 9411; }
     } edge;
 };

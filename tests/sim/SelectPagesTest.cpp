@@ -93,7 +93,7 @@ protected:
 
     SimMachine machine;
     CUtilityInfo info;
-    DialogTemplateBuilder endTemplate{kEndTemplate, 317, 193, WS_CHILD | WS_CAPTION};
+    DialogTemplateBuilder endTemplate{317, 193, WS_CHILD | WS_CAPTION};
     std::vector<int> sequences;
     std::vector<UINT> titles;
 };

@@ -84,7 +84,7 @@ protected:
     SimPrinterModel model;
     CUtilityInfo info;
     MessageBoxRecorder boxes;
-    DialogTemplateBuilder endTemplate{kEndTemplate, 317, 193, WS_CHILD | WS_CAPTION};
+    DialogTemplateBuilder endTemplate{317, 193, WS_CHILD | WS_CAPTION};
     std::vector<UINT> titles;
 };
 

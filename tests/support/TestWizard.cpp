@@ -31,7 +31,7 @@ INT_PTR TestWizard::RunWithDialogLibrary()
     return result;
 }
 
-TemplatePage::TemplatePage(UINT id, const FwDialogTemplate* pageTemplate) : CPropertyPage(id)
+TemplatePage::TemplatePage(UINT id, LPCDLGTEMPLATE pageTemplate) : CPropertyPage(id)
 {
     m_psp.dwFlags |= PSP_DLGINDIRECT;
     m_psp.pResource = pageTemplate;

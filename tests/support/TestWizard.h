@@ -13,7 +13,6 @@
 #include "color/CColorDataMng.h"
 #include "framework/CPropertyPage.h"
 #include "framework/CPropertySheet.h"
-#include "framework/DialogTemplate.h"
 #include "gamma/CGammaDataMng.h"
 #include "launch/IWizardSheet.h"
 
@@ -41,5 +40,5 @@ public:
 // A page made from a template the test built, to stand before or after the page under test.
 class TemplatePage : public CPropertyPage {
 public:
-    TemplatePage(UINT id, const FwDialogTemplate* pageTemplate);
+    TemplatePage(UINT id, LPCDLGTEMPLATE pageTemplate);
 };

@@ -13,10 +13,13 @@ public:
     static constexpr INT_PTR kStuck = -2;
     static constexpr UINT_PTR kWatchdog = 99;
 
-    explicit ProbeDialog(const FwDialogTemplate* dialogTemplate, std::function<void(ProbeDialog&)> onInit)
+    ProbeDialog(LPCDLGTEMPLATE dialogTemplate, std::function<void(ProbeDialog&)> onInit)
         : m_onInit(std::move(onInit)) {
         InitModalIndirect(dialogTemplate);
     }
+    // Made from the dialog resource templateId of the program.
+    ProbeDialog(UINT templateId, std::function<void(ProbeDialog&)> onInit)
+        : CDialog(templateId), m_onInit(std::move(onInit)) {}
 
     std::function<void(ProbeDialog&, UINT_PTR)> onTimer;
     std::function<void(ProbeDialog&, UINT)> onSysCommand;

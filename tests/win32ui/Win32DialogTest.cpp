@@ -1,5 +1,6 @@
-// Modal dialogs of the framework on real windows: controls made from a portable template,
-// control messages, timers, closing, message boxes and the dialog library's pictures.
+// Modal dialogs of the framework on real windows: controls made from a template built by the
+// test or from the program's dialog resources, control messages, timers, closing, message
+// boxes and bitmap resources.
 #include <gtest/gtest.h>
 
 #include <iterator>
@@ -14,25 +15,46 @@
 #include "framework/CStatic.h"
 #include "framework/MessageBox.h"
 #include "framework/WindowSystem.h"
-#include "resources/resource.h"
+#include "support/DialogTemplateBuilder.h"
+#include "support/TestTemplateIds.h"
 #include "win32ui/ProbeDialog.h"
 
 namespace {
 
 enum : UINT { kCheck = 1001, kEdit = 1002, kList = 1003, kCombo = 1004, kSlider = 1005, kLabel = 1006 };
+constexpr UINT kSystemExclamationIcon = 32515;  // the system's IDI_EXCLAMATION
 
-const FwDialogItem kItems[] = {
-    {IDOK, FW_CLASS_BUTTON, "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 140, 100, 50, 14},
-    {IDCANCEL, FW_CLASS_BUTTON, "Cancel", BS_PUSHBUTTON | WS_TABSTOP, 0, 140, 120, 50, 14},
-    {kCheck, FW_CLASS_BUTTON, "Remember", BS_AUTOCHECKBOX | WS_TABSTOP, 0, 10, 10, 80, 10},
-    {kEdit, FW_CLASS_EDIT, "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, WS_EX_CLIENTEDGE, 10, 25, 80, 12},
-    {kList, FW_CLASS_LISTBOX, "", LBS_SORT | LBS_NOTIFY | WS_VSCROLL | WS_BORDER, 0, 10, 40, 80, 50},
-    {kCombo, FW_CLASS_COMBOBOX, "", CBS_DROPDOWNLIST | CBS_SORT | WS_VSCROLL, 0, 100, 10, 80, 60},
-    {kSlider, FW_CLASS_TRACKBAR, "", TBS_HORZ | TBS_AUTOTICKS, 0, 100, 40, 80, 15},
-    {kLabel, FW_CLASS_STATIC, "Colour balance", SS_LEFT, 0, 100, 60, 80, 10},
+struct ItemSpec {
+    UINT id;
+    const char* className;
+    const char* text;
+    DWORD style;
+    short x, y, cx, cy;
 };
-const FwDialogTemplate kTemplate = {9101, "Controls", DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                                    0, 0, 200, 140, "MS Shell Dlg", 8, kItems, static_cast<UINT>(std::size(kItems))};
+
+const ItemSpec kItems[] = {
+    {IDOK, FW_CLASS_BUTTON, "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 140, 100, 50, 14},
+    {IDCANCEL, FW_CLASS_BUTTON, "Cancel", BS_PUSHBUTTON | WS_TABSTOP, 140, 120, 50, 14},
+    {kCheck, FW_CLASS_BUTTON, "Remember", BS_AUTOCHECKBOX | WS_TABSTOP, 10, 10, 80, 10},
+    {kEdit, FW_CLASS_EDIT, "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 10, 25, 80, 12},
+    {kList, FW_CLASS_LISTBOX, "", LBS_SORT | LBS_NOTIFY | WS_VSCROLL | WS_BORDER, 10, 40, 80, 50},
+    {kCombo, FW_CLASS_COMBOBOX, "", CBS_DROPDOWNLIST | CBS_SORT | WS_VSCROLL, 100, 10, 80, 60},
+    {kSlider, FW_CLASS_TRACKBAR, "", TBS_HORZ | TBS_AUTOTICKS, 100, 40, 80, 15},
+    {kLabel, FW_CLASS_STATIC, "Colour balance", SS_LEFT, 100, 60, 80, 10},
+};
+
+// The controls dialog, written as the system lays templates out.
+LPCDLGTEMPLATE ControlsTemplate() {
+    static DialogTemplateBuilder builder = [] {
+        DialogTemplateBuilder made(200, 140, DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU);
+        made.Caption("Controls");
+        for (const ItemSpec& item : kItems) {
+            made.Add(item.id, item.className, item.style, item.x, item.y, item.cx, item.cy, item.text);
+        }
+        return made;
+    }();
+    return builder.Get();
+}
 
 template <class T>
 T* Item(CWnd& dialog, UINT id) {
@@ -40,10 +62,10 @@ T* Item(CWnd& dialog, UINT id) {
 }
 
 TEST(Win32Dialog, ControlsComeFromTheTemplateWithClassIdTextAndStyle) {
-    ProbeDialog dialog(&kTemplate, [](ProbeDialog& self) {
+    ProbeDialog dialog(ControlsTemplate(), [](ProbeDialog& self) {
         EXPECT_EQ(fw::ws::WindowClass(self.m_hWnd), "#32770");
         EXPECT_EQ(self.GetWindowText(), "Controls");
-        for (const FwDialogItem& item : kItems) {
+        for (const ItemSpec& item : kItems) {
             const HWND control = fw::ws::DialogItem(self.m_hWnd, static_cast<int>(item.id));
             ASSERT_NE(control, nullptr) << item.id;
             EXPECT_EQ(fw::ws::WindowClass(control), item.className) << item.id;
@@ -76,7 +98,7 @@ TEST(Win32Dialog, ControlsComeFromTheTemplateWithClassIdTextAndStyle) {
 }
 
 TEST(Win32Dialog, ListAndComboSortAndSearchIgnoringCase) {
-    ProbeDialog dialog(&kTemplate, [](ProbeDialog& self) {
+    ProbeDialog dialog(ControlsTemplate(), [](ProbeDialog& self) {
         CListBox* list = Item<CListBox>(self, kList);
         ASSERT_NE(list, nullptr);
         list->AddString("beta");
@@ -109,7 +131,7 @@ TEST(Win32Dialog, ListAndComboSortAndSearchIgnoringCase) {
 }
 
 TEST(Win32Dialog, EditTrackbarAndCheckBoxKeepTheirState) {
-    ProbeDialog dialog(&kTemplate, [](ProbeDialog& self) {
+    ProbeDialog dialog(ControlsTemplate(), [](ProbeDialog& self) {
         CEdit* edit = Item<CEdit>(self, kEdit);
         ASSERT_NE(edit, nullptr);
         edit->LimitText(5);
@@ -162,7 +184,7 @@ protected:
 
 TEST(Win32Dialog, AttachedControlSeesItsMessagesAndLetsGoWithTheWindow) {
     CountingEdit edit;
-    ProbeDialog dialog(&kTemplate, [&edit](ProbeDialog& self) {
+    ProbeDialog dialog(ControlsTemplate(), [&edit](ProbeDialog& self) {
         ASSERT_TRUE(edit.SubclassDlgItem(kEdit, &self));
         EXPECT_EQ(self.GetDlgItem(kEdit), &edit);
         self.SetDlgItemText(kEdit, "zone 3");
@@ -181,7 +203,7 @@ TEST(Win32Dialog, AttachedControlSeesItsMessagesAndLetsGoWithTheWindow) {
 
 TEST(Win32Dialog, TimerEndsTheDialogWithItsResult) {
     int ticks = 0;
-    ProbeDialog dialog(&kTemplate, [](ProbeDialog& self) { self.SetTimer(7, 20); });
+    ProbeDialog dialog(ControlsTemplate(), [](ProbeDialog& self) { self.SetTimer(7, 20); });
     dialog.onTimer = [&ticks](ProbeDialog& self, UINT_PTR id) {
         EXPECT_EQ(id, 7u);
         if (++ticks < 3) return;
@@ -193,14 +215,14 @@ TEST(Win32Dialog, TimerEndsTheDialogWithItsResult) {
 }
 
 TEST(Win32Dialog, ClosingPressesCancel) {
-    ProbeDialog dialog(&kTemplate, [](ProbeDialog& self) { self.PostMessage(WM_CLOSE); });
+    ProbeDialog dialog(ControlsTemplate(), [](ProbeDialog& self) { self.PostMessage(WM_CLOSE); });
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
 }
 
 TEST(Win32Dialog, SystemMenuItemsReachOnSysCommand) {
     static constexpr UINT kAbout = 0x0010;
     UINT chosen = 0;
-    ProbeDialog dialog(&kTemplate, [](ProbeDialog& self) {
+    ProbeDialog dialog(ControlsTemplate(), [](ProbeDialog& self) {
         CMenu* menu = self.GetSystemMenu(FALSE);
         ASSERT_NE(menu, nullptr);
         const int before = menu->GetMenuItemCount();
@@ -224,7 +246,7 @@ TEST(Win32Dialog, SystemMenuItemsReachOnSysCommand) {
 }
 
 TEST(Win32Dialog, MouseCaptureIsTakenAndGivenBack) {
-    ProbeDialog dialog(&kTemplate, [](ProbeDialog& self) { self.SetTimer(1, 10); });
+    ProbeDialog dialog(ControlsTemplate(), [](ProbeDialog& self) { self.SetTimer(1, 10); });
     dialog.onTimer = [](ProbeDialog& self, UINT_PTR id) {
         self.KillTimer(id);
         self.SetCapture();
@@ -249,7 +271,7 @@ TEST(Win32Dialog, MessageBoxHookReceivesTheBoxes) {
         return boxes.size() == 1 ? IDNO : IDOK;
     });
     HWND dialogWindow = nullptr;
-    ProbeDialog dialog(&kTemplate, [&dialogWindow](ProbeDialog& self) {
+    ProbeDialog dialog(ControlsTemplate(), [&dialogWindow](ProbeDialog& self) {
         dialogWindow = self.m_hWnd;
         EXPECT_EQ(self.MessageBox("Keep the setting?", "Question", MB_YESNO | MB_ICONQUESTION), IDNO);
         EXPECT_EQ(fw::AppMessageBox("Saved.", MB_OK), IDOK);
@@ -267,28 +289,48 @@ TEST(Win32Dialog, MessageBoxHookReceivesTheBoxes) {
     EXPECT_EQ(boxes[1].owner, nullptr);
 }
 
-TEST(Win32Dialog, LibraryPicturesHaveTheirOwnOrTheAskedSize) {
-    const HMODULE library = LoadLibraryA("XVDLGENU.dll");
-    ASSERT_NE(library, nullptr);
+TEST(Win32Dialog, ADialogResourceOfTheProgramRunsByIdAndByItsLoadedTemplate) {
+    HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(IDD_FW_TIMERS), RT_DIALOG);
+    ASSERT_NE(found, nullptr);
+    HGLOBAL loaded = LoadResource(nullptr, found);
+    ASSERT_NE(loaded, nullptr);
+    const auto check = [](ProbeDialog& self) {
+        EXPECT_EQ(self.GetDlgItemText(IDC_FW_TRACKER), "track");
+        EXPECT_EQ(fw::ws::WindowClass(fw::ws::DialogItem(self.m_hWnd, IDC_FW_OTHER)), FW_CLASS_STATIC);
+        self.PostMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED));
+    };
+    ProbeDialog byId(static_cast<UINT>(IDD_FW_TIMERS), check);
+    EXPECT_EQ(byId.DoModal(), IDCANCEL);
+    ProbeDialog byHandle(static_cast<UINT>(IDD_FW_TIMERS), check);
+    ASSERT_TRUE(byHandle.InitModalIndirect(loaded));
+    EXPECT_EQ(byHandle.DoModal(), IDCANCEL);
+    ProbeDialog missing(static_cast<UINT>(IDD_FW_MISSING), check);
+    EXPECT_EQ(missing.DoModal(), -1);
+}
+
+TEST(Win32Dialog, BitmapResourcesHaveTheirOwnOrTheAskedSize) {
+    const HMODULE program = GetModuleHandleA(nullptr);
     auto size = [](HBITMAP bitmap) {
         BITMAP info{};
         GetObjectA(bitmap, sizeof(info), &info);
         return std::pair<LONG, LONG>(info.bmWidth, info.bmHeight);
     };
-    const HBITMAP own = fw::ws::LoadBitmapSized(library, IDB_SIDE_PICTURE, 0, 0);
+    const HBITMAP own = fw::ws::LoadBitmapSized(program, IDB_FW_PICTURE, 0, 0);
     ASSERT_NE(own, nullptr);
-    EXPECT_EQ(size(own), (std::pair<LONG, LONG>(164, 314)));
-    const HBITMAP stretched = fw::ws::LoadBitmapSized(library, IDB_SIDE_PICTURE, 82, 157);
+    EXPECT_EQ(size(own), (std::pair<LONG, LONG>(6, 4)));
+    const HBITMAP stretched = fw::ws::LoadBitmapSized(program, IDB_FW_PICTURE, 12, 20);
     ASSERT_NE(stretched, nullptr);
-    EXPECT_EQ(size(stretched), (std::pair<LONG, LONG>(82, 157)));
-    EXPECT_EQ(fw::ws::LoadBitmapSized(library, 1, 0, 0), nullptr);
+    EXPECT_EQ(size(stretched), (std::pair<LONG, LONG>(12, 20)));
+    EXPECT_EQ(fw::ws::LoadBitmapSized(program, IDB_FW_MISSING, 0, 0), nullptr);
     EXPECT_TRUE(fw::ws::DeleteGdiObject(own));
     EXPECT_TRUE(fw::ws::DeleteGdiObject(stretched));
     // Icons are the caller's too, and go back through the same call.
-    const HICON systemIcon = fw::ws::LoadIconResource(nullptr, 32515);
+    const HICON systemIcon = fw::ws::LoadIconResource(nullptr, kSystemExclamationIcon);
     ASSERT_NE(systemIcon, nullptr);
     EXPECT_TRUE(fw::ws::DeleteGdiObject(systemIcon));
-    FreeLibrary(library);
+    const HICON ownIcon = fw::ws::LoadIconResource(program, IDI_FW_ICON);
+    ASSERT_NE(ownIcon, nullptr);
+    EXPECT_TRUE(fw::ws::DeleteGdiObject(ownIcon));
 }
 
 }  // namespace

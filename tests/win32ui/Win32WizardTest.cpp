@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -10,26 +11,27 @@
 #include "framework/CPropertyPage.h"
 #include "framework/CPropertySheet.h"
 #include "framework/WindowSystem.h"
+#include "support/DialogTemplateBuilder.h"
+#include "support/TestTemplateIds.h"
 
 namespace {
 
-enum : UINT { kFirst = 9201, kSecond = 9202, kThird = 9203, kField = 1100 };
-
-const FwDialogItem kPageItems[] = {
-    {kField, FW_CLASS_EDIT, "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 0, 10, 10, 100, 12},
-};
-constexpr DWORD kPageStyle = WS_CHILD | WS_CAPTION | DS_MODALFRAME;
-const FwDialogTemplate kFirstPage = {kFirst, "", kPageStyle, 0, 0, 220, 120, "MS Shell Dlg", 8, kPageItems, 1};
-const FwDialogTemplate kSecondPage = {kSecond, "", kPageStyle, 0, 0, 220, 120, "MS Shell Dlg", 8, kPageItems, 1};
-const FwDialogTemplate kThirdPage = {kThird, "", kPageStyle, 0, 0, 220, 120, "MS Shell Dlg", 8, kPageItems, 1};
+constexpr UINT kFirst = IDD_FW_PAGE_FIRST;
+constexpr UINT kSecond = IDD_FW_PAGE_SECOND;
+constexpr UINT kThird = IDD_FW_PAGE_THIRD;
+constexpr UINT kField = IDC_FW_PAGE_TEXT;
 
 using Log = std::vector<std::string>;
 
 // A page that writes what happens to it into the log and lets the test act at each step.
 class LoggingPage : public CPropertyPage {
 public:
-    LoggingPage(UINT templateId, const FwDialogTemplate* pageTemplate, std::string name, Log& log)
-        : CPropertyPage(templateId), m_name(std::move(name)), m_log(log) {
+    // Made from the program's dialog resource templateId.
+    LoggingPage(UINT templateId, std::string name, Log& log)
+        : CPropertyPage(templateId), m_name(std::move(name)), m_log(log) {}
+    // Made from the template's bytes (PSP_DLGINDIRECT).
+    LoggingPage(UINT templateId, LPCDLGTEMPLATE pageTemplate, std::string name, Log& log)
+        : LoggingPage(templateId, std::move(name), log) {
         m_psp.dwFlags |= PSP_DLGINDIRECT;
         m_psp.pResource = pageTemplate;
     }
@@ -102,8 +104,8 @@ TEST(Win32Wizard, NextMovesOnAndFinishEndsWithWizFinish) {
     int activeOnSecond = -1;
     std::string fieldOnSecond;
     LoggingSheet sheet(log);
-    LoggingPage first(kFirst, &kFirstPage, "1", log);
-    LoggingPage second(kSecond, &kSecondPage, "2", log);
+    LoggingPage first(kFirst, "1", log);
+    LoggingPage second(kSecond, "2", log);
     first.onSetActive = [](LoggingPage& page) {
         page.SetDlgItemText(kField, "first");
         page.GetParentSheet()->SetWizardButtons(PSWIZB_NEXT);
@@ -121,34 +123,41 @@ TEST(Win32Wizard, NextMovesOnAndFinishEndsWithWizFinish) {
     EXPECT_EQ(sheet.DoModal(), ID_WIZFINISH);
     EXPECT_EQ(log, (Log{"sheet:init", "1:init", "1:set", "1:next", "1:kill", "2:init", "2:set", "2:finish"}));
     EXPECT_EQ(activeOnSecond, 1);
-    EXPECT_EQ(fieldOnSecond, "");  // each page has controls of its own
+    EXPECT_EQ(fieldOnSecond, "page text");  // each page has controls of its own, from its template
     EXPECT_EQ(sheet.m_hWnd, nullptr);
     EXPECT_EQ(first.m_hWnd, nullptr);
 }
 
 TEST(Win32Wizard, TemplateIdFromNextJumpsToThatPageAndCancelEnds) {
-    Log log;
-    LoggingSheet sheet(log);
-    LoggingPage first(kFirst, &kFirstPage, "1", log);
-    LoggingPage second(kSecond, &kSecondPage, "2", log);
-    LoggingPage third(kThird, &kThirdPage, "3", log);
-    first.nextResult = kThird;
-    first.onSetActive = [](LoggingPage& page) { page.GetParentSheet()->PressButton(PSBTN_NEXT); };
-    third.onSetActive = [](LoggingPage& page) { page.GetParentSheet()->PressButton(PSBTN_CANCEL); };
-    sheet.AddPage(&first);
-    sheet.AddPage(&second);
-    sheet.AddPage(&third);
+    // The target page made from its resource id, then from the template's bytes.
+    DialogTemplateBuilder indirect(220, 120, WS_CHILD | WS_CAPTION | DS_MODALFRAME);
+    indirect.Add(kField, FW_CLASS_EDIT, ES_AUTOHSCROLL | WS_BORDER, 10, 10, 100, 12);
+    for (const bool byBytes : {false, true}) {
+        Log log;
+        LoggingSheet sheet(log);
+        LoggingPage first(kFirst, "1", log);
+        LoggingPage second(kSecond, "2", log);
+        auto third = byBytes ? std::make_unique<LoggingPage>(kThird, indirect.Get(), "3", log)
+                             : std::make_unique<LoggingPage>(kThird, "3", log);
+        first.nextResult = kThird;
+        first.onSetActive = [](LoggingPage& page) { page.GetParentSheet()->PressButton(PSBTN_NEXT); };
+        third->onSetActive = [](LoggingPage& page) { page.GetParentSheet()->PressButton(PSBTN_CANCEL); };
+        sheet.AddPage(&first);
+        sheet.AddPage(&second);
+        sheet.AddPage(third.get());
 
-    EXPECT_EQ(sheet.DoModal(), IDCANCEL);
-    EXPECT_EQ(log, (Log{"sheet:init", "1:init", "1:set", "1:next", "1:kill", "3:init", "3:set", "3:querycancel"}));
+        EXPECT_EQ(sheet.DoModal(), IDCANCEL);
+        EXPECT_EQ(log, (Log{"sheet:init", "1:init", "1:set", "1:next", "1:kill", "3:init", "3:set", "3:querycancel"}))
+            << (byBytes ? "by bytes" : "by id");
+    }
 }
 
 TEST(Win32Wizard, PageRefusingActivationIsSkippedInTheDirectionOfTravel) {
     Log log;
     LoggingSheet sheet(log);
-    LoggingPage first(kFirst, &kFirstPage, "1", log);
-    LoggingPage second(kSecond, &kSecondPage, "2", log);
-    LoggingPage third(kThird, &kThirdPage, "3", log);
+    LoggingPage first(kFirst, "1", log);
+    LoggingPage second(kSecond, "2", log);
+    LoggingPage third(kThird, "3", log);
     second.acceptActive = FALSE;
     bool wentBack = false;
     third.onSetActive = [&wentBack](LoggingPage& page) {
@@ -173,7 +182,7 @@ TEST(Win32Wizard, PageRefusingActivationIsSkippedInTheDirectionOfTravel) {
 TEST(Win32Wizard, PageTimerEndsTheSheetWithAGivenResult) {
     Log log;
     LoggingSheet sheet(log);
-    LoggingPage first(kFirst, &kFirstPage, "1", log);
+    LoggingPage first(kFirst, "1", log);
     first.onSetActive = [](LoggingPage& page) { page.SetTimer(5, 20); };
     first.onTimer = [](LoggingPage& page, UINT_PTR id) {
         page.KillTimer(id);
@@ -186,9 +195,9 @@ TEST(Win32Wizard, PageTimerEndsTheSheetWithAGivenResult) {
 TEST(Win32Wizard, PagesAddedAndRemovedWhileRunning) {
     Log log;
     LoggingSheet sheet(log);
-    LoggingPage first(kFirst, &kFirstPage, "1", log);
-    LoggingPage second(kSecond, &kSecondPage, "2", log);
-    LoggingPage third(kThird, &kThirdPage, "3", log);
+    LoggingPage first(kFirst, "1", log);
+    LoggingPage second(kSecond, "2", log);
+    LoggingPage third(kThird, "3", log);
     // The first page rebuilds the sequence behind it: the second goes, the third comes.
     first.onSetActive = [&](LoggingPage& page) {
         if (sheet.GetPageIndex(&third) < 0) {

@@ -4,21 +4,19 @@
 
 namespace fw::headless {
 
-HWND DialogBuilder::Build(const FwDialogTemplate& dialogTemplate, WindowKind kind, HWND parent, POINT origin) {
+HWND DialogBuilder::Build(const DialogLayout& layout, UINT templateId, WindowKind kind, HWND parent, POINT origin) {
     Desktop& desktop = Desktop::Get();
     Window& window = desktop.NewWindow(kind, "#32770", parent);
-    window.templateId = dialogTemplate.id;
-    window.text = dialogTemplate.caption ? dialogTemplate.caption : "";
-    window.style = dialogTemplate.style | WS_VISIBLE;
+    window.templateId = templateId;
+    window.text = layout.caption;
+    window.style = layout.style | WS_VISIBLE;
+    window.exStyle = layout.exStyle;
     if (kind == WindowKind::Page) window.style = (window.style & ~WS_POPUP) | WS_CHILD;
-    window.rect = RECT{origin.x, origin.y, origin.x + ToPixelsX(dialogTemplate.cx),
-                       origin.y + ToPixelsY(dialogTemplate.cy)};
+    window.rect = RECT{origin.x, origin.y, origin.x + ToPixelsX(layout.cx), origin.y + ToPixelsY(layout.cy)};
     const HWND handle = window.handle;
-    for (UINT i = 0; i < dialogTemplate.itemCount; ++i) {
-        const FwDialogItem& item = dialogTemplate.items[i];
+    for (const DialogLayoutItem& item : layout.items) {
         const RECT rect{ToPixelsX(item.x), ToPixelsY(item.y), ToPixelsX(item.x + item.cx), ToPixelsY(item.y + item.cy)};
-        const HWND control = AddControl(handle, item.className ? item.className : "", item.id,
-                                        item.text ? item.text : "", item.style, rect);
+        const HWND control = AddControl(handle, item.className, item.id, item.title.text, item.style, rect);
         if (Window* made = desktop.Find(control)) made->exStyle = item.exStyle;
     }
     return handle;

@@ -1,9 +1,6 @@
 #include "framework/headless/GdiTable.h"
 
 #include <cstring>
-#include <string>
-
-#include "framework/headless/BitmapFont.h"
 
 namespace fw::headless {
 
@@ -68,17 +65,9 @@ DeviceContext* GdiTable::FindDC(HDC dc) {
 
 void GdiTable::CloseDC(HDC dc) { m_contexts.erase(dc); }
 
-PixelBuffer GdiTable::BitmapPicture(UINT id, int width, int height) {
-    // A colour from the id, a dark frame and the id in the middle: recognisable in snapshots.
-    const uint32_t hash = id * 2654435761u;
-    const COLORREF fill = RGB(128 + (hash >> 24) % 112, 128 + (hash >> 16) % 112, 128 + (hash >> 8) % 112);
-    PixelBuffer picture(width, height, fill);
-    picture.Frame(RECT{0, 0, width, height}, 0x404040);
-    const BitmapFont font(0, FW_NORMAL);
-    const std::string label = std::to_string(id);
-    const SIZE size = font.Measure(label);
-    font.Draw(picture, (width - size.cx) / 2, (height - size.cy) / 2, label, 0x000000);
-    return picture;
+const PictureRecord* GdiTable::FindPicture(HGDIOBJ handle) const {
+    const auto found = m_pictures.find(handle);
+    return found == m_pictures.end() ? nullptr : &found->second;
 }
 
 }  // namespace fw::headless

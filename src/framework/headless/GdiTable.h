@@ -1,4 +1,5 @@
-// The drawing objects and device contexts of the headless backend, by handle.
+// The drawing objects and device contexts of the headless backend, by handle, and what the
+// backend knows of the system's bitmaps and icons it handed out (their resource ids).
 #pragma once
 
 #include <map>
@@ -9,7 +10,7 @@
 
 namespace fw::headless {
 
-enum class GdiKind { Pen, Brush, Font, Bitmap, Icon };
+enum class GdiKind { Pen, Brush, Font };
 
 struct GdiObject {
     GdiKind kind = GdiKind::Pen;
@@ -18,8 +19,13 @@ struct GdiObject {
     int penWidth = 1;
     COLORREF color = 0;  // pen or brush colour
     LOGFONT font{};
-    UINT resourceId = 0;  // bitmap or icon id
-    PixelBuffer pixels;   // bitmap contents
+};
+
+// A bitmap or icon of the system, loaded from a resource through the framework.
+struct PictureRecord {
+    bool icon = false;
+    bool shared = false;  // one of the system's own icons: never destroyed
+    UINT resourceId = 0;
 };
 
 struct DeviceContext {
@@ -48,15 +54,18 @@ public:
     DeviceContext* FindDC(HDC dc);
     void CloseDC(HDC dc);
 
-    // A deterministic picture standing for bitmap id of the dialog library.
-    static PixelBuffer BitmapPicture(UINT id, int width, int height);
+    void RememberPicture(HGDIOBJ handle, PictureRecord record) { m_pictures[handle] = record; }
+    const PictureRecord* FindPicture(HGDIOBJ handle) const;
+    void ForgetPicture(HGDIOBJ handle) { m_pictures.erase(handle); }
 
 private:
     GdiTable();
 
     std::map<HGDIOBJ, std::unique_ptr<GdiObject>> m_objects;
     std::map<HDC, DeviceContext> m_contexts;
-    uintptr_t m_next = 0x20000;
+    std::map<HGDIOBJ, PictureRecord> m_pictures;
+    // Far above the system's handle values, so that the two never meet.
+    uintptr_t m_next = static_cast<uintptr_t>(0x7E5A00000000ull);
     HGDIOBJ m_stockPen = nullptr;
     HGDIOBJ m_stockBrush = nullptr;
     HGDIOBJ m_stockFont = nullptr;

@@ -10,6 +10,7 @@
 #include "framework/headless/ComboBoxControl.h"
 #include "framework/headless/Desktop.h"
 #include "framework/headless/GdiTable.h"
+#include "framework/headless/PlatformPicture.h"
 
 namespace fw::headless {
 namespace {
@@ -51,8 +52,8 @@ void Text(PixelBuffer& pixels, const Window& window, const std::string& text, co
 
 COLORREF TextColor(const Window& window) { return window.Enabled() ? Look::kText : Look::kGrayText; }
 
-void Picture(PixelBuffer& pixels, HGDIOBJ handle, const RECT& rect) {
-    if (const GdiObject* picture = GdiTable::Get().Find(handle)) pixels.Stretch(picture->pixels, rect);
+void Picture(PixelBuffer& pixels, HBITMAP bitmap, const RECT& rect) {
+    if (bitmap) PlatformPicture::DrawBitmap(pixels, bitmap, rect);
 }
 
 void PaintButton(PixelBuffer& pixels, const Window& window) {
@@ -106,7 +107,9 @@ void PaintStatic(PixelBuffer& pixels, const Window& window) {
     const RECT all{0, 0, window.Width(), window.Height()};
     switch (window.StaticType()) {
         case SS_BITMAP: Picture(pixels, window.bitmap, all); return;
-        case SS_ICON: Picture(pixels, window.icon, RECT{0, 0, std::min<int>(32, all.right), std::min<int>(32, all.bottom)}); return;
+        case SS_ICON:
+            if (window.icon) PlatformPicture::DrawIcon(pixels, window.icon, 0, 0);
+            return;
         case SS_BLACKRECT: pixels.Fill(all, 0x000000); return;
         case SS_GRAYRECT: pixels.Fill(all, 0x808080); return;
         case SS_WHITERECT: pixels.Fill(all, 0xFFFFFF); return;

@@ -36,9 +36,11 @@ HWND SheetController::Create(CPropertySheet* sheet) {
     int pageWidth = 0;
     int pageHeight = 0;
     for (int i = 0; i < sheet->GetPageCount(); ++i) {
-        if (const FwDialogTemplate* pageTemplate = sheet->GetPage(i)->PageTemplate()) {
-            pageWidth = std::max(pageWidth, DialogBuilder::ToPixelsX(pageTemplate->cx));
-            pageHeight = std::max(pageHeight, DialogBuilder::ToPixelsY(pageTemplate->cy));
+        DWORD size = 0;
+        const LPCDLGTEMPLATE pageTemplate = sheet->GetPage(i)->PageTemplate(&size);
+        if (const auto layout = DialogTemplateReader::Read(pageTemplate, size)) {
+            pageWidth = std::max(pageWidth, DialogBuilder::ToPixelsX(layout->cx));
+            pageHeight = std::max(pageHeight, DialogBuilder::ToPixelsY(layout->cy));
         }
     }
     if (pageWidth == 0 || pageHeight == 0) {
@@ -103,9 +105,11 @@ LRESULT SheetController::Notify(CPropertyPage* page, UINT code) {
 HWND SheetController::PageWindow(CPropertyPage* page) {
     Desktop& desktop = Desktop::Get();
     if (page->m_hWnd && desktop.Find(page->m_hWnd)) return page->m_hWnd;
-    const FwDialogTemplate* pageTemplate = page->PageTemplate();
-    if (!pageTemplate) return nullptr;
-    const HWND handle = DialogBuilder::Build(*pageTemplate, WindowKind::Page, m_window,
+    DWORD size = 0;
+    const LPCDLGTEMPLATE pageTemplate = page->PageTemplate(&size);
+    const auto layout = DialogTemplateReader::Read(pageTemplate, size);
+    if (!layout) return nullptr;
+    const HWND handle = DialogBuilder::Build(*layout, page->m_psp.nIDTemplate, WindowKind::Page, m_window,
                                              POINT{m_pageArea.left, m_pageArea.top});
     Window* window = desktop.Find(handle);
     window->rect = m_pageArea;

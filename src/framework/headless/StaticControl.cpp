@@ -1,7 +1,7 @@
 #include "framework/headless/StaticControl.h"
 
 #include "framework/headless/Desktop.h"
-#include "framework/headless/GdiTable.h"
+#include "framework/headless/PlatformPicture.h"
 #include "framework/headless/GenericWindow.h"
 
 namespace fw::headless {
@@ -14,9 +14,9 @@ LRESULT SetBitmap(Window& window, HBITMAP bitmap) {
     window.bitmap = bitmap;
     // A bitmap picture takes the size of its bitmap, as the system's static control does.
     if (window.StaticType() == SS_BITMAP && !(window.style & (SS_CENTERIMAGE | kRealSizeControl))) {
-        if (const GdiObject* object = GdiTable::Get().Find(bitmap)) {
-            window.rect.right = window.rect.left + object->pixels.Width();
-            window.rect.bottom = window.rect.top + object->pixels.Height();
+        if (SIZE size{}; PlatformPicture::BitmapSize(bitmap, &size)) {
+            window.rect.right = window.rect.left + size.cx;
+            window.rect.bottom = window.rect.top + size.cy;
         }
     }
     Desktop::Get().Invalidate(window.handle);

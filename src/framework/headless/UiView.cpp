@@ -54,8 +54,8 @@ std::string KindOf(const Window& window) {
 }
 
 UINT ResourceOf(HGDIOBJ handle) {
-    const GdiObject* object = GdiTable::Get().Find(handle);
-    return object ? object->resourceId : 0;
+    const PictureRecord* picture = GdiTable::Get().FindPicture(handle);
+    return picture ? picture->resourceId : 0;
 }
 
 ControlView ControlOf(const Window& window) {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/DialogTemplate.h"
+#include "framework/ControlClassNames.h"
 #include "framework/UiTypes.h"
 #include "framework/headless/PixelBuffer.h"
 

@@ -20,6 +20,8 @@ using headless::GdiObject;
 using headless::GdiTable;
 using headless::PixelBuffer;
 
+constexpr UINT kApplicationIconId = 32512;  // the system's IDI_APPLICATION
+
 DeviceContext* Context(HDC dc) { return GdiTable::Get().FindDC(dc); }
 
 PixelBuffer* Target(const DeviceContext& context) {
@@ -258,30 +260,39 @@ BOOL FontInfo(HFONT font, LOGFONT* info) {
     return TRUE;
 }
 
-BOOL DeleteGdiObject(HGDIOBJ object) { return GdiTable::Get().Delete(object) ? TRUE : FALSE; }
+BOOL DeleteGdiObject(HGDIOBJ object) {
+    GdiTable& table = GdiTable::Get();
+    if (table.Find(object)) return table.Delete(object) ? TRUE : FALSE;
+    if (!object) return FALSE;
+    // Anything else is the system's: a bitmap, or an icon the framework loaded.
+    const headless::PictureRecord* record = table.FindPicture(object);
+    const headless::PictureRecord picture = record ? *record : headless::PictureRecord{};
+    table.ForgetPicture(object);
+    if (picture.icon) return picture.shared ? TRUE : DestroyIcon(static_cast<HICON>(object));
+    return DeleteObject(object);
+}
 
 HBITMAP LoadBitmapSized(HMODULE module, UINT id, int cx, int cy) {
     if (!module) return nullptr;
-    using SizeFn = int (*)(unsigned int, int*, int*);
-    const auto size = reinterpret_cast<SizeFn>(reinterpret_cast<void (*)()>(GetProcAddress(module, "XvGetBitmapSize")));
-    int width = 0;
-    int height = 0;
-    if (!size || !size(id, &width, &height)) return nullptr;
-    if (cx > 0) width = cx;
-    if (cy > 0) height = cy;
-    GdiObject bitmap;
-    bitmap.kind = GdiKind::Bitmap;
-    bitmap.resourceId = id;
-    bitmap.pixels = GdiTable::BitmapPicture(id, width, height);
-    return static_cast<HBITMAP>(GdiTable::Get().Add(std::move(bitmap)));
+    const auto bitmap =
+        static_cast<HBITMAP>(LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_BITMAP, cx, cy, LR_DEFAULTSIZE));
+    if (bitmap) GdiTable::Get().RememberPicture(bitmap, headless::PictureRecord{false, false, id});
+    return bitmap;
 }
 
-HICON LoadIconResource(HMODULE, UINT id) {
-    GdiObject icon;
-    icon.kind = GdiKind::Icon;
-    icon.resourceId = id;
-    icon.pixels = GdiTable::BitmapPicture(id, 32, 32);
-    return reinterpret_cast<HICON>(GdiTable::Get().Add(std::move(icon)));
+HICON LoadIconResource(HMODULE module, UINT id) {
+    HICON icon = nullptr;
+    if (module) icon = static_cast<HICON>(LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+    if (icon) {
+        GdiTable::Get().RememberPicture(icon, headless::PictureRecord{true, false, id});
+        return icon;
+    }
+    // The system's own icons (a null module, or a module without that icon: the application
+    // icon) are shared: the caller's DeleteGdiObject leaves them.
+    const UINT systemId = module ? kApplicationIconId : id;
+    icon = LoadIconA(nullptr, MAKEINTRESOURCEA(systemId));
+    if (icon) GdiTable::Get().RememberPicture(icon, headless::PictureRecord{true, true, systemId});
+    return icon;
 }
 
 }  // namespace fw::ws

@@ -1,7 +1,5 @@
 // Modal dialogs, property sheets, templates and message boxes of the window system, on
 // headless windows.
-#include <map>
-
 #include "framework/CDialog.h"
 #include "framework/CPropertySheet.h"
 #include "framework/WindowSystem.h"
@@ -15,18 +13,16 @@ namespace {
 
 using headless::Desktop;
 
-std::map<UINT, const FwDialogTemplate*>& ProgramTemplates() {
-    static std::map<UINT, const FwDialogTemplate*> templates;
-    return templates;
-}
-
 }  // namespace
 
-INT_PTR RunModalDialog(CDialog* dialog, const FwDialogTemplate* dialogTemplate, HWND parent) {
+INT_PTR RunModalDialog(CDialog* dialog, LPCDLGTEMPLATE dialogTemplate, DWORD size, HMODULE, HWND parent) {
     Desktop& desktop = Desktop::Get();
-    if (!dialog || !dialogTemplate) return -1;
+    if (!dialog) return -1;
+    const auto layout = headless::DialogTemplateReader::Read(dialogTemplate, size);
+    if (!layout) return -1;
     if (desktop.Quitting()) return IDCANCEL;
-    const HWND handle = headless::DialogBuilder::Build(*dialogTemplate, headless::WindowKind::Dialog, parent, POINT{0, 0});
+    const HWND handle = headless::DialogBuilder::Build(*layout, dialog->GetTemplateId(), headless::WindowKind::Dialog,
+                                                       parent, POINT{0, 0});
     dialog->Attach(handle);
     desktop.Find(handle)->modal = true;
     desktop.Send(handle, WM_INITDIALOG, 0, 0);
@@ -64,22 +60,6 @@ void SheetPageRemoving(HWND sheet, int index) {
     headless::Window* window = Desktop::Get().Find(sheet);
     if (window && window->sheet) window->sheet->PageRemoving(index);
 }
-
-const FwDialogTemplate* LoadTemplate(HMODULE module, UINT id) {
-    if (!module) {
-        const auto found = ProgramTemplates().find(id);
-        return found == ProgramTemplates().end() ? nullptr : found->second;
-    }
-    const auto get = reinterpret_cast<FwGetDialogTemplateFn>(
-        reinterpret_cast<void (*)()>(GetProcAddress(module, FW_DIALOG_TEMPLATE_EXPORT)));
-    return get ? get(id) : nullptr;
-}
-
-void RegisterDialogTemplate(const FwDialogTemplate* dialogTemplate) {
-    if (dialogTemplate) ProgramTemplates()[dialogTemplate->id] = dialogTemplate;
-}
-
-void UnregisterDialogTemplate(UINT id) { ProgramTemplates().erase(id); }
 
 bool ShowBox(const MessageBoxRequest& request, int* answer) {
     Desktop& desktop = Desktop::Get();

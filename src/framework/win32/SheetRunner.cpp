@@ -5,7 +5,6 @@
 
 #include "framework/CPropertyPage.h"
 #include "framework/CPropertySheet.h"
-#include "framework/win32/DialogTemplateWriter.h"
 #include "framework/win32/WindowBinding.h"
 
 namespace fw::win32 {
@@ -38,16 +37,12 @@ bool SheetRunner::HasPage(const CPropertyPage* page) const { return m_sheet->Get
 PROPSHEETPAGEA SheetRunner::PageHeader(CPropertyPage* page) {
     PROPSHEETPAGEA header{};
     header.dwSize = sizeof(header);
-    header.dwFlags = PSP_DLGINDIRECT | (page->m_psp.dwFlags & PSP_HASHELP);
-    header.hInstance = GetModuleHandleA(nullptr);
+    header.dwFlags = page->m_psp.dwFlags & (PSP_DLGINDIRECT | PSP_HASHELP);
+    header.hInstance = page->PageModule() ? page->PageModule() : GetModuleHandleA(nullptr);
+    if (header.dwFlags & PSP_DLGINDIRECT) header.pResource = page->m_psp.pResource;
+    else header.pszTemplate = MAKEINTRESOURCEA(page->m_psp.nIDTemplate);
     header.pfnDlgProc = &SheetRunner::PageProc;
     header.lParam = reinterpret_cast<LPARAM>(page);
-    if (const FwDialogTemplate* pageTemplate = page->PageTemplate()) {
-        auto words = std::make_unique<std::vector<WORD>>(
-            DialogTemplateWriter::Build(*pageTemplate, DialogTemplateWriter::Kind::Page));
-        header.pResource = reinterpret_cast<LPCDLGTEMPLATE>(words->data());
-        m_templates[page] = std::move(words);
-    }
     return header;
 }
 
@@ -70,7 +65,7 @@ INT_PTR SheetRunner::Run() {
     std::vector<PROPSHEETPAGEA> pages;
     for (int i = 0; i < m_sheet->GetPageCount(); ++i) {
         CPropertyPage* page = m_sheet->GetPage(i);
-        if (!page->PageTemplate()) return -1;
+        if (!page->PageTemplate()) return -1;  // the system's sheet would fail on it
         pages.push_back(PageHeader(page));
     }
     if (pages.empty()) return -1;
@@ -132,8 +127,8 @@ bool SheetRunner::End(HWND window, INT_PTR result) {
 void SheetRunner::PageAdded(HWND window, CPropertyPage* page) {
     SheetRunner* runner = ForSheet(window);
     if (!runner || !page) return;
+    if (!page->PageTemplate()) return;
     PROPSHEETPAGEA header = runner->PageHeader(page);
-    if (!header.pResource) return;
     if (HPROPSHEETPAGE handle = CreatePropertySheetPageA(&header)) {
         if (!SendMessageA(window, PSM_ADDPAGE, 0, reinterpret_cast<LPARAM>(handle))) DestroyPropertySheetPage(handle);
     }
@@ -159,10 +154,9 @@ LRESULT SheetRunner::TranslatePageResult(CWnd* object, LPARAM lParam, LRESULT re
             if (result == 0 || result == -1) return result;
             for (int i = 0; i < runner->m_sheet->GetPageCount(); ++i) {
                 const CPropertyPage* target = runner->m_sheet->GetPage(i);
-                const auto found = runner->m_templates.find(target);
-                if (static_cast<LRESULT>(target->m_psp.nIDTemplate) == result && found != runner->m_templates.end()) {
-                    return reinterpret_cast<LRESULT>(found->second->data());
-                }
+                if (static_cast<LRESULT>(target->m_psp.nIDTemplate) != result) continue;
+                if (target->m_psp.dwFlags & PSP_DLGINDIRECT) return reinterpret_cast<LRESULT>(target->m_psp.pResource);
+                return result;
             }
             return -1;  // no such page: stay
         }

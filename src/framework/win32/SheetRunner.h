@@ -1,12 +1,8 @@
 // Runs a CPropertySheet on the system's property sheet (PropertySheetA): pages are made from
-// the portable templates (PSP_DLGINDIRECT) and attached to their page objects when they are
-// made; the sheet window is attached to the sheet object as it is created, so its
+// their dialog resources (the module and template id of the page, or PSP_DLGINDIRECT with the
+// template's bytes) and attached to their page objects when they are made; the sheet window is attached to the sheet object as it is created, so its
 // OnInitDialog runs before the sheet makes its first page.
 #pragma once
-
-#include <map>
-#include <memory>
-#include <vector>
 
 #include "framework/UiTypes.h"
 
@@ -29,7 +25,8 @@ public:
     static void PageAdded(HWND window, CPropertyPage* page);
     static void PageRemoving(HWND window, int index);
     // A page's answer to a sheet notification, in the system's terms: a template id to jump to
-    // becomes the page's template pointer, which the sheet matches as its resource.
+    // stays the id for pages made by id, and becomes the template's bytes for indirect pages,
+    // which the sheet matches as their resource.
     static LRESULT TranslatePageResult(CWnd* object, LPARAM lParam, LRESULT result);
     // Posted to a sheet to make it go; handled before its object sees it.
     static UINT EndMessage();
@@ -43,7 +40,6 @@ private:
     CPropertySheet* m_sheet;
     HWND m_window = nullptr;
     HHOOK m_hook = nullptr;
-    std::map<const CPropertyPage*, std::unique_ptr<std::vector<WORD>>> m_templates;
     bool m_finished = false;
     bool m_ended = false;
     INT_PTR m_endResult = 0;

@@ -12,25 +12,6 @@ std::map<HDC, PAINTSTRUCT>& Painting() {
     return painting;
 }
 
-// A picture of the dialog library that has a size but no bitmap resource: a plain colour
-// derived from its id, so that different pictures stay apart.
-HBITMAP PlainBitmap(UINT id, int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!bitmap || !bits) return bitmap;
-    const DWORD colour = 0x00404040u + ((id * 0x9E3779B1u) & 0x00BFBFBFu);
-    auto* pixels = static_cast<DWORD*>(bits);
-    for (int i = 0; i < width * height; ++i) pixels[i] = colour;
-    return bitmap;
-}
-
 }  // namespace
 
 HDC BeginPaintOn(HWND window, RECT* paintRect) {
@@ -114,18 +95,7 @@ BOOL DeleteGdiObject(HGDIOBJ object) {
 
 HBITMAP LoadBitmapSized(HMODULE module, UINT id, int cx, int cy) {
     if (!module) return nullptr;
-    if (FindResourceA(module, MAKEINTRESOURCEA(id), reinterpret_cast<LPCSTR>(RT_BITMAP))) {
-        return static_cast<HBITMAP>(LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_BITMAP, cx, cy, 0));
-    }
-    // The library may describe its pictures by size only.
-    using SizeFn = int (*)(unsigned int, int*, int*);
-    const auto size = reinterpret_cast<SizeFn>(reinterpret_cast<void (*)()>(GetProcAddress(module, "XvGetBitmapSize")));
-    int width = 0;
-    int height = 0;
-    if (!size || !size(id, &width, &height)) return nullptr;
-    if (cx > 0) width = cx;
-    if (cy > 0) height = cy;
-    return PlainBitmap(id, width, height);
+    return static_cast<HBITMAP>(LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_BITMAP, cx, cy, LR_DEFAULTSIZE));
 }
 
 HICON LoadIconResource(HMODULE module, UINT id) {

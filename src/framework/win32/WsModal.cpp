@@ -1,23 +1,22 @@
 // Modal dialogs, property sheets, templates and message boxes of the window system, on real
 // windows.
-#include <map>
-#include <vector>
-
 #include "framework/CDialog.h"
 #include "framework/CPropertySheet.h"
 #include "framework/WindowSystem.h"
-#include "framework/win32/DialogTemplateWriter.h"
 #include "framework/win32/SheetRunner.h"
 
 namespace fw::ws {
 namespace {
 
-using fw::win32::DialogTemplateWriter;
 using fw::win32::SheetRunner;
 
-std::map<UINT, const FwDialogTemplate*>& ProgramTemplates() {
-    static std::map<UINT, const FwDialogTemplate*> templates;
-    return templates;
+// The module whose image holds a template handed over whole (a resource of a loaded library),
+// else the program.
+HMODULE ModuleHolding(const void* bytes) {
+    HMODULE module = nullptr;
+    const DWORD flags = GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT;
+    if (GetModuleHandleExA(flags, static_cast<LPCSTR>(bytes), &module)) return module;
+    return GetModuleHandleA(nullptr);
 }
 
 void InitControls() {
@@ -40,13 +39,11 @@ INT_PTR CALLBACK ModalDialogProc(HWND window, UINT message, WPARAM wParam, LPARA
 
 }  // namespace
 
-INT_PTR RunModalDialog(CDialog* dialog, const FwDialogTemplate* dialogTemplate, HWND parent) {
+INT_PTR RunModalDialog(CDialog* dialog, LPCDLGTEMPLATE dialogTemplate, DWORD, HMODULE module, HWND parent) {
     if (!dialog || !dialogTemplate) return -1;
     InitControls();
-    const std::vector<WORD> words = DialogTemplateWriter::Build(*dialogTemplate, DialogTemplateWriter::Kind::Dialog);
-    const INT_PTR result =
-        DialogBoxIndirectParamA(GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(words.data()), parent,
-                                &ModalDialogProc, reinterpret_cast<LPARAM>(dialog));
+    const INT_PTR result = DialogBoxIndirectParamA(module ? module : ModuleHolding(dialogTemplate), dialogTemplate,
+                                                   parent, &ModalDialogProc, reinterpret_cast<LPARAM>(dialog));
     if (dialog->m_hWnd) dialog->Detach();
     return result;
 }
@@ -67,22 +64,6 @@ INT_PTR RunPropertySheet(CPropertySheet* sheet) {
 void SheetPageAdded(HWND sheet, CPropertyPage* page) { SheetRunner::PageAdded(sheet, page); }
 
 void SheetPageRemoving(HWND sheet, int index) { SheetRunner::PageRemoving(sheet, index); }
-
-const FwDialogTemplate* LoadTemplate(HMODULE module, UINT id) {
-    if (!module) {
-        const auto found = ProgramTemplates().find(id);
-        return found == ProgramTemplates().end() ? nullptr : found->second;
-    }
-    const auto get = reinterpret_cast<FwGetDialogTemplateFn>(
-        reinterpret_cast<void (*)()>(GetProcAddress(module, FW_DIALOG_TEMPLATE_EXPORT)));
-    return get ? get(id) : nullptr;
-}
-
-void RegisterDialogTemplate(const FwDialogTemplate* dialogTemplate) {
-    if (dialogTemplate) ProgramTemplates()[dialogTemplate->id] = dialogTemplate;
-}
-
-void UnregisterDialogTemplate(UINT id) { ProgramTemplates().erase(id); }
 
 bool ShowBox(const MessageBoxRequest& request, int* answer) {
     const int result = MessageBoxA(request.owner, request.text.c_str(), request.caption.c_str(), request.style);

@@ -12,6 +12,7 @@
 #include "HostFiles.h"
 #include "LastError.h"
 #include "MachineState.h"
+#include "MemoryDcObject.h"
 #include "MetafileObject.h"
 #include "platform/win32api.h"
 
@@ -207,6 +208,10 @@ extern "C" BOOL DeleteDC(HDC dc)
 {
     MachineState& state = MachineState::Instance();
     MachineLock lock(state.Mutex());
+    if (state.Handles().Get<MemoryDcObject>(dc)) {
+        state.Handles().Close(dc);
+        return TRUE;
+    }
     DeviceContextObject* c = ContextOf(state, dc);
     if (!c) return LastError::Fail(ERROR_INVALID_HANDLE, FALSE);
     // A document still open is abandoned with its context.

@@ -13,6 +13,7 @@
 
 class HandleTable {
 public:
+    explicit HandleTable(uintptr_t first = 0x1000) : m_next(first) {}
     void* Add(std::unique_ptr<HandleObject> object);
     template <class T>
     T* Get(void* handle) const
@@ -25,7 +26,7 @@ public:
 
 private:
     std::map<uintptr_t, std::unique_ptr<HandleObject>> m_objects;
-    uintptr_t m_next = 0x1000;
+    uintptr_t m_next;
 };
 
 #pragma GCC visibility pop

@@ -7,6 +7,7 @@
 
 #include "LastError.h"
 #include "MachineState.h"
+#include "ModuleResources.h"
 #include "TextUtil.h"
 #include "platform/win32api.h"
 
@@ -118,7 +119,7 @@ extern "C" DWORD GetModuleFileNameA(HMODULE module, LPSTR buffer, DWORD size)
     MachineState& state = MachineState::Instance();
     MachineLock lock(state.Mutex());
     std::string path;
-    if (!module) {
+    if (!module || module == ModuleResources::MainProgram()) {
         path = state.Machine().exePath;
     } else if (const std::string* p = state.Modules().WindowsPath(module)) {
         path = *p;

@@ -19,6 +19,7 @@ void MachineState::Reload()
 {
     MachineLock lock(m_mutex);
     m_handles.Clear();
+    m_gdiHandles.Clear();
     ProfileCache::Instance().Clear();
     HelpLog::Instance().Clear();
     m_machine.Load();

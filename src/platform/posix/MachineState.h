@@ -28,6 +28,8 @@ public:
     void SetCurrentDirectory(const std::string& fullPath) { m_current = fullPath; }
     PathMapper Paths() const { return PathMapper(m_machine, m_current); }
     HandleTable& Handles() { return m_handles; }
+    // Bitmaps and icons: numbered apart from kernel handles, as gdi32 and user32 number them.
+    HandleTable& GdiHandles() { return m_gdiHandles; }
     ModuleTable& Modules() { return m_modules; }
     Spooler& PrintSpooler() { return m_spooler; }
 
@@ -38,6 +40,7 @@ private:
     MachineDescription m_machine;
     std::string m_current;
     HandleTable m_handles;
+    HandleTable m_gdiHandles{0x40000000};
     ModuleTable m_modules;
     Spooler m_spooler;
 };

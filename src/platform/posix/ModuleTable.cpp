@@ -2,6 +2,8 @@
 
 #include <dlfcn.h>
 
+#include "TextUtil.h"
+
 void* ModuleTable::Load(const std::string& hostPath, const std::string& windowsPath)
 {
     void* handle = dlopen(hostPath.c_str(), RTLD_NOW | RTLD_LOCAL);
@@ -25,4 +27,14 @@ const std::string* ModuleTable::WindowsPath(void* module) const
 {
     auto it = m_modules.find(module);
     return it == m_modules.end() ? nullptr : &it->second.windowsPath;
+}
+
+void* ModuleTable::FindByFileName(const std::string& fileName) const
+{
+    for (const auto& [module, entry] : m_modules) {
+        const size_t slash = entry.windowsPath.rfind('\\');
+        const std::string name = slash == std::string::npos ? entry.windowsPath : entry.windowsPath.substr(slash + 1);
+        if (TextUtil::EqualNoCase(name, fileName)) return module;
+    }
+    return nullptr;
 }

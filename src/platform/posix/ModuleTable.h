@@ -15,6 +15,8 @@ public:
     bool Free(void* module);
     bool Contains(void* module) const { return m_modules.count(module) != 0; }
     const std::string* WindowsPath(void* module) const;
+    // The module whose Windows path ends in that file name (case-insensitive), or null.
+    void* FindByFileName(const std::string& fileName) const;
 
 private:
     struct Entry {

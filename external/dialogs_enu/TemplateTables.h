@@ -1,8 +1,5 @@
-// The portable dialog template: the layout of a page or dialog as the dialog library delivers
-// it, one source for every backend. Positions and sizes are dialog units, as in a resource
-// script; class names are the system's window class names ("Button", "Static", "Edit",
-// "ListBox", "ComboBox", "msctls_trackbar32"), so a backend on real windows can build its
-// templates from the same records.
+// The C++ template tables this library was written in before its templates became dialog
+// resources. Nothing reads them any more; they go when the library is a resource script.
 #pragma once
 
 #include "framework/UiTypes.h"
