@@ -2,13 +2,11 @@
 #pragma once
 
 #include "platform/win32api.h"
-#include "strings_enu/StringLookup.h"
 
 namespace vemrload {
 
 struct LanguageLibrary {
-    HMODULE module;
-    XvStringLookupFn lookup;
+    HMODULE module;  // the string library, whose string table the loader reads
 };
 
 }  // namespace vemrload

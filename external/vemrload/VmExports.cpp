@@ -1,6 +1,5 @@
 // The four calls of the resource loader. Every language library is looked for in the user's
 // interface language first and in English when that one is missing.
-#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -29,23 +28,13 @@ std::vector<const char*> CandidateCodes() {
     return codes;
 }
 
-XvStringLookupFn FindLookup(HMODULE module) {
-    FARPROC proc = GetProcAddress(module, XV_STRING_LOOKUP_EXPORT);
-    return reinterpret_cast<XvStringLookupFn>(reinterpret_cast<void (*)()>(proc));
-}
-
 }  // namespace
 
 VM_EXPORT void* VmLoadLanguageDLL(const char* pattern) {
     if (!pattern) return nullptr;
     for (const char* code : CandidateCodes()) {
         const std::string name = vemrload::LibraryName(pattern, code);
-        HMODULE module = LoadLibraryA(name.c_str());
-        if (!module) continue;
-        if (XvStringLookupFn lookup = FindLookup(module)) {
-            return new vemrload::LanguageLibrary{module, lookup};
-        }
-        FreeLibrary(module);  // not a string library: try the next language
+        if (HMODULE module = LoadLibraryA(name.c_str())) return new vemrload::LanguageLibrary{module};
     }
     return nullptr;
 }
@@ -54,11 +43,8 @@ VM_EXPORT void VmLoadString(void* handle, UINT id, char* buffer, int size) {
     if (!buffer || size <= 0) return;
     buffer[0] = '\0';
     if (!handle) return;
-    const char* text = static_cast<vemrload::LanguageLibrary*>(handle)->lookup(id);
-    if (!text) return;
-    const size_t length = std::min(std::strlen(text), static_cast<size_t>(size) - 1);
-    std::memcpy(buffer, text, length);
-    buffer[length] = '\0';
+    // The library's string table, read as Windows reads it; a missing string leaves the text empty.
+    if (LoadStringA(static_cast<vemrload::LanguageLibrary*>(handle)->module, id, buffer, size) <= 0) buffer[0] = '\0';
 }
 
 VM_EXPORT void VmFreeLanguageDLL(void* handle) {
