@@ -19,7 +19,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from pictures.canvas import Canvas, mix, vertical_gradient, horizontal_gradient  # noqa: E402
 from pictures.encoders import bmp_bytes, ico_bytes, png_bytes  # noqa: E402
-from pictures.shapes import (Ellipse, Polygon, Rect, RoundRect, Union, arc_points, arrow,  # noqa: E402
+from pictures.shapes import (Ellipse, Polygon, Rect, RoundRect, arc_points, arrow,  # noqa: E402
                              line, polyline, round_rect_outline, sector)
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -205,13 +205,20 @@ def task_exchange_files(w, h):
     return c
 
 
-def gamma_plot(c, x0, y0, x1, y1, gamma, line_width, fill_colour, ramps=0):
+def printed_tone(gamma, t):
+    """The grey that input level t (0 dark .. 1 light) prints as with this gamma, shown on a
+    screen whose own gamma is 2.2."""
+    v = 255 * (t ** gamma) ** (1 / 2.2)
+    return (v, v, v)
+
+
+def gamma_plot(c, x0, y0, x1, y1, gamma, line_width, ramps=0):
     """Axes from (x0, y1) with the curve out = in ^ gamma and the area under it shaded."""
     def point(t):
         return (x0 + (x1 - x0) * t, y1 - (y1 - y0) * t ** gamma)
 
     curve = [point(i / 48) for i in range(49)]
-    c.fill(Polygon(curve + [(x1, y1), (x0, y1)]), vertical_gradient(y0, y1, fill_colour, mix(fill_colour, CARD, 0.6)))
+    c.fill(Polygon(curve + [(x1, y1), (x0, y1)]), vertical_gradient(y0, y1, ACCENT_LIGHT, mix(ACCENT_LIGHT, CARD, 0.6)))
     # Dashed diagonal: where the curve would lie at gamma 1.
     steps = 14
     for i in range(0, steps, 2):
@@ -228,7 +235,7 @@ def task_gamma(w, h):
     c = Canvas(w, h, BACKGROUND)
     c.fill(RoundRect(11, 7, 87, 59, 6), (60, 70, 90), 0.10)
     outlined(c, RoundRect(9, 5, 85, 57, 6), RoundRect(10, 6, 84, 56, 5), INK, CARD)
-    gamma_plot(c, 25, 12, 77, 45, 2.2, 2.2, ACCENT_LIGHT, ramps=4)
+    gamma_plot(c, 25, 12, 77, 45, 2.2, 2.2, ramps=4)
     return c
 
 
@@ -305,13 +312,13 @@ def gamma_curve(w, h, gamma):
     for t in (0.25, 0.5, 0.75):
         c.fill(Rect(x0 + (x1 - x0) * t - 0.4, y0, x0 + (x1 - x0) * t + 0.4, y1), (228, 232, 238))
         c.fill(Rect(x0, y1 - (y1 - y0) * t - 0.4, x1, y1 - (y1 - y0) * t + 0.4), (228, 232, 238))
-    gamma_plot(c, x0, y0, x1, y1, gamma, 2.4, ACCENT_LIGHT, ramps=4)
+    gamma_plot(c, x0, y0, x1, y1, gamma, 2.4, ramps=4)
     # The mid-grey of the input, and how dark it prints with this gamma.
     mx, my = x0 + (x1 - x0) * 0.5, y1 - (y1 - y0) * 0.5 ** gamma
-    grey = 40 + 215 * 1.5 * 0.5 ** gamma
+    grey = printed_tone(gamma, 0.5)
     c.fill(Ellipse(mx, my, 3.6), INK)
-    c.fill(Ellipse(mx, my, 2.5), (grey, grey, grey))
-    outlined(c, RoundRect(x0 + 5, y0 - 2, x0 + 21, y0 + 14, 3), RoundRect(x0 + 6, y0 - 1, x0 + 20, y0 + 13, 2), INK, (grey, grey, grey))
+    c.fill(Ellipse(mx, my, 2.5), grey)
+    outlined(c, RoundRect(x0 + 5, y0 - 2, x0 + 21, y0 + 14, 3), RoundRect(x0 + 6, y0 - 1, x0 + 20, y0 + 13, 2), INK, grey)
     return c
 
 

@@ -16,7 +16,7 @@ sys.path.insert(0, TOOLS)
 
 from pictures.canvas import Canvas  # noqa: E402
 from pictures.encoders import bmp_bytes, ico_bytes, png_bytes  # noqa: E402
-from pictures.shapes import Ellipse, Polygon, Rect, line  # noqa: E402
+from pictures.shapes import Ellipse, Polygon, Rect, RoundRect, arrow, line, merge, sector, subtract  # noqa: E402
 
 _spec = importlib.util.spec_from_file_location("make_pictures", os.path.join(TOOLS, "make-pictures.py"))
 make_pictures = importlib.util.module_from_spec(_spec)
@@ -116,6 +116,66 @@ class DrawingTest(unittest.TestCase):
         c = Canvas(2, 1, None, ss=2)
         c.fill(Rect(0, 0, 1, 1), (10, 20, 30), 0.5)
         self.assertEqual(c.pixels()[0], [(10, 20, 30, 128), (0, 0, 0, 0)])
+
+
+class GeometryTest(unittest.TestCase):
+    def test_span_merge_and_subtract(self):
+        self.assertEqual(merge([(5, 6), (0, 2), (1, 3), (4, 4)]), [(0, 3), (5, 6)])
+        self.assertEqual(subtract([(0, 10)], [(2, 3), (5, 12)]), [(0, 2), (3, 5)])
+
+    def test_angles_run_counter_clockwise_from_the_right(self):
+        right = sector(4, 4, 4, 0, -20, 20)
+        up = sector(4, 4, 4, 0, 70, 110)
+        self.assertTrue(right.spans(4.1)[0][1] > 7.5 and right.spans(4.1)[0][0] >= 3.9)
+        self.assertTrue(up.ymin < 0.5 and up.ymax <= 4.01)
+
+    def test_round_rect_cuts_its_corners_and_arrow_ends_at_its_tip(self):
+        box = RoundRect(0, 0, 10, 10, 4)
+        self.assertGreater(box.spans(0.2)[0][0], 2)
+        self.assertEqual(box.spans(5), [(0, 10)])
+        head = arrow((0, 5), (10, 5), 1, 3, 4)
+        self.assertAlmostEqual(max(b for a, b in head.spans(5)), 10, delta=0.05)
+
+
+class PictureMeaningTest(unittest.TestCase):
+    """What the pictures must show, whatever their drawing."""
+
+    def test_gamma_curves_run_from_lightest_to_darkest(self):
+        """Each higher gamma prints the mid-grey darker and bends the curve further down."""
+        patch_levels, curve_rows = [], []
+        for gamma in make_pictures.GAMMAS:
+            pixels = make_pictures.gamma_curve(120, 90, gamma).pixels()
+            patch_levels.append(pixels[18][34][0])
+            column = [row[80] for row in pixels]
+            distance = [sum(abs(a - b) for a, b in zip(px, make_pictures.ACCENT)) for px in column]
+            curve_rows.append(distance.index(min(distance)))
+        self.assertEqual(patch_levels, sorted(patch_levels, reverse=True))
+        self.assertEqual(len(set(patch_levels)), len(patch_levels))
+        self.assertEqual(curve_rows, sorted(curve_rows))
+        self.assertEqual(len(set(curve_rows)), len(curve_rows))
+
+    def test_zone_picture_stands_out_at_its_own_hue(self):
+        import colorsys
+        import math
+        for zone, (hue, _) in make_pictures.ZONES.items():
+            pixels = make_pictures.zone_wheel(80, 80, zone).pixels()
+
+            def saturation_at(angle):
+                x = int(40 + 30 * math.cos(math.radians(angle)))
+                y = int(40 - 30 * math.sin(math.radians(angle)))
+                r, g, b, _ = pixels[y][x]
+                return colorsys.rgb_to_hsv(r / 255, g / 255, b / 255)
+
+            h, s, _ = saturation_at(hue)
+            self.assertLess(min(abs(h * 360 - hue), 360 - abs(h * 360 - hue)), 20, zone)
+            self.assertGreater(s, 0.6, zone)
+            self.assertLess(saturation_at(hue + 180)[1], 0.45, zone)
+
+    def test_icon_is_a_shape_on_transparency(self):
+        for size in (16, 32, 48):
+            pixels = make_pictures.icon(size).pixels()
+            self.assertEqual(pixels[0][0][3], 0)
+            self.assertEqual(pixels[size // 2][size // 2][3], 255)
 
 
 class CommittedPicturesTest(unittest.TestCase):
