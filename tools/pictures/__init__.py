@@ -1,0 +1,1 @@
+"""Drawing and file encoding for the pictures made by tools/make-pictures.py."""
