@@ -108,7 +108,7 @@ FileHeader=XV
 [Font]
 FontName=Arial
 [HelpFile]
-FileName=TAVREL.HLP
+FileName=Tavrel.chm
 [CCMVer0300]
 Module=TVCCM.DLL
 IccModule=TVICC.DLL
@@ -174,6 +174,11 @@ Presentation=3
 [StringSet1]
 Standard=0
 INI
+
+# The help file, as the build made it (with its text for the terminal help on Linux).
+for f in Tavrel.chm Tavrel.chm.txt; do
+  if [ -f "$bin/$f" ]; then cp "$bin/$f" "$utility/"; fi
+done
 
 # Test and sample pages: metafiles (portrait A4, the colour test page landscape) for the
 # metafile modes, a printer-language file for the raw modes.
