@@ -10,6 +10,7 @@
 #include "ModuleTable.h"
 #include "PathMapper.h"
 #include "Spooler.h"
+#include "WriteFaults.h"
 
 // Internal to the platform library: only the Win32 entry points are exported.
 #pragma GCC visibility push(hidden)
@@ -30,6 +31,7 @@ public:
     HandleTable& Handles() { return m_handles; }
     ModuleTable& Modules() { return m_modules; }
     Spooler& PrintSpooler() { return m_spooler; }
+    WriteFaults& Faults() { return m_faults; }
 
 private:
     MachineState();
@@ -40,6 +42,7 @@ private:
     HandleTable m_handles;
     ModuleTable m_modules;
     Spooler m_spooler;
+    WriteFaults m_faults;
 };
 
 using MachineLock = std::lock_guard<std::recursive_mutex>;
