@@ -9,6 +9,7 @@
 #include "color/CColorData.h"
 #include "framework/CFile.h"
 #include "gamma/CGammaData.h"
+#include "launch/CmyException.h"
 #include "storage/CCtrlMng.h"
 #include "storage/CFileAcc.h"
 #include "storage/CIniAcc.h"
@@ -125,6 +126,11 @@ UINT CSettingFileCheck::CheckDataFile(const std::string& settingFile, const std:
     if (!FileSize(path, size) || size != (kind == 1 ? colorDataSize : gammaDataSize)) return msgUnreadable;
     CFileAcc files;
     const CRuntimeClass* expected = kind == 1 ? RUNTIME_CLASS(CColorData) : RUNTIME_CLASS(CGammaData);
-    std::unique_ptr<CObject> object(files.LoadObject(std::string(), path, expected, name));
-    return object ? 0 : msgUnreadable;
+    try {
+        // Read quietly: the caller shows one message for the whole setting file.
+        std::unique_ptr<CObject> object(files.ReadObject(path, expected, name));
+        return object ? 0 : msgUnreadable;
+    } catch (const CmyException&) {
+        return msgUnreadable;
+    }
 }
