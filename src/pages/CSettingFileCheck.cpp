@@ -9,6 +9,7 @@
 #include "color/CColorData.h"
 #include "framework/CFile.h"
 #include "gamma/CGammaData.h"
+#include "launch/CmyException.h"
 #include "resources/resource.h"
 #include "storage/CCtrlMng.h"
 #include "storage/CFileAcc.h"
@@ -126,6 +127,11 @@ UINT CSettingFileCheck::CheckDataFile(const std::string& settingFile, const std:
     if (!FileSize(path, size) || size != (kind == 1 ? colorDataSize : gammaDataSize)) return IDS_ERR_FILE_ACCESS;
     CFileAcc files;
     const CRuntimeClass* expected = kind == 1 ? RUNTIME_CLASS(CColorData) : RUNTIME_CLASS(CGammaData);
-    std::unique_ptr<CObject> object(files.LoadObject(std::string(), path, expected, name));
-    return object ? 0 : IDS_ERR_FILE_ACCESS;
+    try {
+        // Read quietly: the caller shows one message for the whole setting file.
+        std::unique_ptr<CObject> object(files.ReadObject(path, expected, name));
+        return object ? 0 : IDS_ERR_FILE_ACCESS;
+    } catch (const CmyException&) {
+        return IDS_ERR_FILE_ACCESS;
+    }
 }

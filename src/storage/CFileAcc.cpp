@@ -12,6 +12,8 @@ namespace {
 
 constexpr const char* utilityFolder = "\\Tintora\\";
 constexpr int archiveBufferSize = 4096;
+// Name of the new file written beside a file that is being replaced.
+constexpr const char* temporarySuffix = ".new";
 
 }  // namespace
 
@@ -132,56 +134,78 @@ int CFileAcc::CheckUpdateMark(const std::string& copyPath) const
 
 // ---- Archive objects and data files ----------------------------------------------------
 
+template <class Writer>
+void CFileAcc::ReplaceFile(const std::string& filePath, Writer writer)
+{
+    // The new contents go to a file of their own in the same folder, so that the rename that
+    // replaces the old file cannot cross a drive.
+    const std::string temporary = filePath + temporarySuffix;
+    try {
+        CFileException error;
+        if (!file.Open(temporary, CFile::modeCreate | CFile::modeWrite, &error)) throw error;
+        writer(file);
+        file.Flush();
+        file.Close();
+        if (!::MoveFileExA(temporary.c_str(), filePath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            throw CFileException(CFileException::OsErrorToException(static_cast<LONG>(::GetLastError())));
+        }
+    } catch (const CFileException&) {
+        file.Abort();
+        ::DeleteFileA(temporary.c_str());
+        throw CmyException(IDS_ERR_FILE_ACCESS, filePath);
+    } catch (const CArchiveException&) {
+        file.Abort();
+        ::DeleteFileA(temporary.c_str());
+        throw CmyException(IDS_ERR_FILE_ACCESS, filePath);
+    }
+}
+
 void CFileAcc::SaveObject(const std::string& folder, const std::string& name, const CObject* object)
 {
     // Writing "no object" over a stored file would turn it into an empty setting.
     if (object == nullptr) return;
-    try {
-        CFileException error;
-        if (!file.Open(folder + name, CFile::modeCreate | CFile::modeNoTruncate | CFile::modeWrite, &error)) {
-            throw error;
-        }
-        CArchive archive(&file, CArchive::store, archiveBufferSize);
+    ReplaceFile(folder + name, [object](CFile& target) {
+        CArchive archive(&target, CArchive::store, archiveBufferSize);
         try {
             archive.WriteObject(object);
             archive.Close();
         } catch (...) {
-            archive.Abort();  // keep half an object out of the file
+            archive.Abort();
             throw;
         }
-        file.Close();
-    } catch (const CFileException&) {
-        file.Abort();
-    } catch (const CArchiveException&) {
-        file.Abort();
+    });
+}
+
+CObject* CFileAcc::ReadObject(const std::string& filePath, const CRuntimeClass* expectedClass,
+                              const std::string& messageArgument)
+{
+    CFileException error;
+    if (!file.Open(filePath, CFile::modeRead | CFile::shareDenyWrite, &error)) {
+        if (error.m_cause == CFileException::fileNotFound) throw CmyException(IDS_ERR_SETTING_DATA_MISSING, messageArgument);
+        throw CmyException(IDS_ERR_FILE_ACCESS);
     }
+    try {
+        std::unique_ptr<CObject> object;
+        {
+            CArchive archive(&file, CArchive::load, archiveBufferSize);
+            object.reset(archive.ReadObject(expectedClass));
+            archive.Close();
+        }
+        file.Close();
+        return object.release();  // null for the null object: a file that stands for no object
+    } catch (const CFileException&) {
+    } catch (const CArchiveException&) {
+    }
+    // Truncated, or another class or schema: the stored setting is damaged, not absent.
+    file.Abort();
+    throw CmyException(IDS_ERR_FILE_ACCESS, filePath);
 }
 
 CObject* CFileAcc::LoadObject(const std::string& folder, const std::string& name,
                               const CRuntimeClass* expectedClass, const std::string& messageArgument)
 {
     try {
-        CFileException error;
-        if (!file.Open(folder + name, CFile::modeRead | CFile::shareDenyWrite, &error)) {
-            if (error.m_cause == CFileException::fileNotFound) {
-                throw CmyException(IDS_ERR_SETTING_DATA_MISSING, messageArgument);
-            }
-            throw CmyException(IDS_ERR_FILE_ACCESS);
-        }
-        std::unique_ptr<CObject> object;
-        try {
-            CArchive archive(&file, CArchive::load, archiveBufferSize);
-            object.reset(archive.ReadObject(expectedClass));
-            archive.Close();
-            file.Close();
-        } catch (const CFileException&) {
-            file.Abort();
-            return nullptr;
-        } catch (const CArchiveException&) {
-            file.Abort();
-            return nullptr;
-        }
-        return object.release();
+        return ReadObject(folder + name, expectedClass, messageArgument);
     } catch (const CmyException& e) {
         file.Abort();
         e.Report();
@@ -193,16 +217,7 @@ std::string CFileAcc::WriteData(const void* data, DWORD length, const std::strin
 {
     if (path.empty() && subfolder.empty()) throw CmyException(IDS_ERR_MODULE_FAILED);
     std::string fullPath = GetDataPath(path, subfolder);
-    try {
-        CFileException error;
-        if (!file.Open(fullPath, CFile::modeCreate | CFile::modeWrite, &error)) throw error;
-        file.Write(data, length);
-        file.Close();
-    } catch (const CFileException&) {
-        // Callers only handle the utility's own exception: a write that fails must not escape as another.
-        file.Abort();
-        throw CmyException(IDS_ERR_FILE_ACCESS);
-    }
+    ReplaceFile(fullPath, [data, length](CFile& target) { target.Write(data, length); });
     return fullPath;
 }
 

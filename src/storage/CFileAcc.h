@@ -32,11 +32,16 @@ public:
     BOOL FileExists(const std::string& filePath) const;
     int CheckUpdateMark(const std::string& copyPath) const;
 
-    // Archive objects and data files.
+    // Archive objects and data files. A file is written whole beside the old one and then
+    // replaces it, so a failure leaves the old file as it was; it throws CmyException 532.
     void SaveObject(const std::string& folder, const std::string& name, const CObject* object);
-    // Caller owns the result; null when missing (message shown), unreadable or of another class.
+    // Caller owns the result; null when the file holds the null object, or when it is missing
+    // or damaged (truncated, another class or schema), which is shown to the user at once.
     CObject* LoadObject(const std::string& folder, const std::string& name,
                         const CRuntimeClass* expectedClass, const std::string& messageArgument);
+    // As LoadObject, but a missing or damaged file throws CmyException instead of showing it.
+    CObject* ReadObject(const std::string& filePath, const CRuntimeClass* expectedClass,
+                        const std::string& messageArgument);
     std::string WriteData(const void* data, DWORD length, const std::string& subfolder);
 
     // Raw reading of the file named by path (the raw print job).
@@ -49,6 +54,10 @@ public:
     void SetPath(const std::string& filePath) { path = filePath; }
 
 private:
+    // Writes filePath whole through writer (given the open file), as SaveObject describes.
+    template <class Writer>
+    void ReplaceFile(const std::string& filePath, Writer writer);
+
     std::string path;
     CFile file;
 };

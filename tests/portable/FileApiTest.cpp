@@ -144,6 +144,39 @@ TEST_F(FileApiTest, DeleteAndMoveErrors)
     EXPECT_EQ(GetFileAttributesA(Path("b.txt").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
+TEST_F(FileApiTest, MoveFileExReplacesOnlyWhenAsked)
+{
+    const DWORD replace = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
+    Put("new.dat", "new");
+    Put("old.dat", "old");
+    CreateDirectoryA(Path("sub").c_str(), nullptr);
+
+    EXPECT_EQ(ErrorOf(MoveFileExA(Path("new.dat").c_str(), Path("old.dat").c_str(), MOVEFILE_WRITE_THROUGH)), 183u);
+    EXPECT_EQ(Contents("old.dat"), "old");
+    EXPECT_EQ(ErrorOf(MoveFileExA(Path("new.dat").c_str(), Path("sub").c_str(), replace)), 5u);
+    EXPECT_EQ(ErrorOf(MoveFileExA(Path("zz").c_str(), Path("old.dat").c_str(), replace)), 2u);
+    EXPECT_EQ(ErrorOf(MoveFileExA(Path("zz\\q").c_str(), Path("old.dat").c_str(), replace)), 3u);
+    EXPECT_EQ(ErrorOf(MoveFileExA(Path("new.dat").c_str(), Path("zz\\q").c_str(), replace)), 3u);
+    EXPECT_EQ(Contents("new.dat"), "new");
+
+    EXPECT_EQ(ErrorOf(MoveFileExA(Path("new.dat").c_str(), Path("OLD.DAT").c_str(), replace)), 0u);
+    EXPECT_EQ(Contents("old.dat"), "new");
+    EXPECT_EQ(Contents("new.dat"), "<missing>");
+    EXPECT_EQ(ErrorOf(MoveFileExA(Path("old.dat").c_str(), Path("sub\\moved.dat").c_str(), replace)), 0u);
+    EXPECT_EQ(Contents("sub\\moved.dat"), "new");
+}
+
+TEST_F(FileApiTest, MoveFileExDoesNotReplaceAReadOnlyFile)
+{
+    if (UnderWine()) GTEST_SKIP() << "Wine run as root ignores the read-only attribute";
+    Put("new.dat", "new");
+    Put("old.dat", "old");
+    ASSERT_TRUE(SetFileAttributesA(Path("old.dat").c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_EQ(ErrorOf(MoveFileExA(Path("new.dat").c_str(), Path("old.dat").c_str(), MOVEFILE_REPLACE_EXISTING)), 5u);
+    EXPECT_EQ(Contents("old.dat"), "old");
+    ASSERT_TRUE(SetFileAttributesA(Path("old.dat").c_str(), FILE_ATTRIBUTE_NORMAL));
+}
+
 TEST_F(FileApiTest, RemoveDirectoryErrors)
 {
     Put("a.txt", "x");

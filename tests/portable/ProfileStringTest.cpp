@@ -226,6 +226,23 @@ TEST_F(ProfileStringTest, WriteIntoMissingFolderFails)
     EXPECT_FALSE(WritePrivateProfileStringA("S", "k", "v", Path("nofolder\\w.ini").c_str()));
 }
 
+TEST_F(ProfileStringTest, WritesLeaveOnlyTheProfileInItsFolder)
+{
+    ASSERT_TRUE(WritePrivateProfileStringA("S", "k", "1", Path("w.ini").c_str()));
+    ASSERT_TRUE(WritePrivateProfileStringA("S", "k", "2", Path("w.ini").c_str()));
+    ASSERT_TRUE(WritePrivateProfileStringA("S", "k", nullptr, Path("w.ini").c_str()));
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA data{};
+    HANDLE find = FindFirstFileA(Path("*").c_str(), &data);
+    ASSERT_NE(find, INVALID_HANDLE_VALUE);
+    do {
+        if (std::string(data.cFileName) != "." && std::string(data.cFileName) != "..") names.push_back(data.cFileName);
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+    EXPECT_EQ(names, std::vector<std::string>{"w.ini"});
+    EXPECT_EQ(Contents("w.ini"), "[S]\r\n");
+}
+
 TEST_F(ProfileStringTest, ReadOnlyFileRefusesWrites)
 {
     if (UnderWine()) GTEST_SKIP() << "Wine run as root writes into read-only files";

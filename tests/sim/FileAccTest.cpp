@@ -1,6 +1,7 @@
 // File access on a simulated machine: the utility folder is C:\Host\Tintora\.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -9,6 +10,7 @@
 #include "gamma/CGammaData.h"
 #include "launch/CStrRes.h"
 #include "launch/CmyException.h"
+#include "platform/posix/Simulation.h"
 #include "platform/win32api.h"
 #include "resources/resource.h"
 #include "storage/CFileAcc.h"
@@ -152,7 +154,7 @@ TEST_F(FileAccTest, OtherOpenFailureShowsTheGeneralFileMessage)
     EXPECT_EQ(boxes.Last().text, CmyException(IDS_ERR_FILE_ACCESS).GetMessage());
 }
 
-TEST_F(FileAccTest, UnreadableDataFilesGiveNoObjectSilentlyAndStayAsTheyWere)
+TEST_F(FileAccTest, DamagedDataFilesAreReportedWithTheirNameAndStayAsTheyWere)
 {
     CGammaData gamma;
     acc.SaveObject("", utility + "wrong.dat", &gamma);
@@ -164,18 +166,45 @@ TEST_F(FileAccTest, UnreadableDataFilesGiveNoObjectSilentlyAndStayAsTheyWere)
     shortBytes.resize(200);
     machine.WriteFile(utility + "short.dat", shortBytes);
     machine.WriteFile(utility + "empty.dat", "");
-    machine.WriteFile(utility + "null.dat", std::string(2, '\0'));
+    std::string otherSchema = machine.ReadFile(utility + "wrong.dat");
+    otherSchema[2] = 2;
+    machine.WriteFile(utility + "schema.dat", otherSchema);
 
     MessageBoxRecorder boxes;
-    for (const char* name : {"wrong.dat", "short.dat", "empty.dat", "null.dat"}) {
+    for (const char* name : {"wrong.dat", "short.dat", "empty.dat"}) {
+        boxes.Clear();
         EXPECT_EQ(acc.LoadObject(utility, name, RUNTIME_CLASS(CColorData), "One"), nullptr) << name;
+        ASSERT_EQ(boxes.Count(), 1u) << name;
+        EXPECT_EQ(boxes.Last().text, CmyException(532).GetMessage()) << name;
+        EXPECT_EQ(boxes.Last().style & 0xF0u, 0x10u) << name;
     }
-    EXPECT_EQ(boxes.Count(), 0u);
+    const std::pair<const char*, const CRuntimeClass*> damaged[] = {
+        {"wrong.dat", RUNTIME_CLASS(CColorData)}, {"short.dat", RUNTIME_CLASS(CColorData)},
+        {"empty.dat", RUNTIME_CLASS(CColorData)}, {"schema.dat", RUNTIME_CLASS(CGammaData)}};
+    for (const auto& [name, expected] : damaged) {
+        std::string named;
+        try {
+            std::unique_ptr<CObject> loaded(acc.ReadObject(utility + name, expected, "One"));
+        } catch (const CmyException& e) {
+            EXPECT_EQ(e.GetTextId(), 532u) << name;
+            named = e.GetFileArgument();
+        }
+        EXPECT_EQ(named, name);
+    }
     EXPECT_EQ(machine.ReadFile(utility + "wrong.dat"), gammaBytes);
     EXPECT_EQ(machine.ReadFile(utility + "short.dat"), shortBytes);
 
     // The file is closed again: it can be removed.
     EXPECT_EQ(acc.DeleteFile(utility + "short.dat"), 0);
+}
+
+TEST_F(FileAccTest, TheNullObjectLoadsAsNoObjectWithoutAMessage)
+{
+    machine.WriteFile(utility + "null.dat", std::string(2, '\0'));
+    MessageBoxRecorder boxes;
+    EXPECT_EQ(acc.LoadObject(utility, "null.dat", RUNTIME_CLASS(CColorData), "One"), nullptr);
+    EXPECT_EQ(boxes.Count(), 0u);
+    EXPECT_EQ(acc.ReadObject(utility + "null.dat", RUNTIME_CLASS(CColorData), "One"), nullptr);
 }
 
 TEST_F(FileAccTest, SavingNoObjectKeepsTheStoredSetting)
@@ -185,9 +214,88 @@ TEST_F(FileAccTest, SavingNoObjectKeepsTheStoredSetting)
     const std::string stored = machine.ReadFile(utility + "UCD1.dat");
     acc.SaveObject("", utility + "UCD1.dat", nullptr);
     EXPECT_EQ(machine.ReadFile(utility + "UCD1.dat"), stored);
+}
 
-    acc.SaveObject("", "C:\\NoFolder\\UCD1.dat", &colour);  // dropped without a word
+TEST_F(FileAccTest, AFailedSaveIsReportedWithTheFileName)
+{
+    CColorData colour = SampleColour();
+    std::string named;
+    try {
+        acc.SaveObject("", "C:\\NoFolder\\UCD1.dat", &colour);
+    } catch (const CmyException& e) {
+        EXPECT_EQ(e.GetTextId(), 532u);
+        named = e.GetFileArgument();
+    }
+    EXPECT_EQ(named, "UCD1.dat");
     EXPECT_FALSE(machine.Exists("C:\\NoFolder\\UCD1.dat"));
+
+    // A read-only data file is not replaced.
+    CColorData zeros;
+    acc.SaveObject("", utility + "UCD2.dat", &zeros);
+    const std::string stored = machine.ReadFile(utility + "UCD2.dat");
+    ASSERT_TRUE(SetFileAttributesA((utility + "UCD2.dat").c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_EQ(ThrownId([&] { acc.SaveObject("", utility + "UCD2.dat", &colour); }), 532);
+    EXPECT_EQ(machine.ReadFile(utility + "UCD2.dat"), stored);
+    EXPECT_FALSE(machine.Exists(utility + "UCD2.dat.new"));
+}
+
+// A save and a profile write with the fault at every write position, and with the disk full
+// after every byte count: the stored file is the old one or the new one, never a mix, the
+// failure is reported, and the new file written beside it is gone.
+TEST_F(FileAccTest, DataFilesAreReplacedWholeOrNotAtAll)
+{
+    const std::string path = utility + "UCD1.dat";
+    CColorData oldColour;
+    oldColour.SetValue(0, 1, 2, 0);
+    const CColorData newColour = SampleColour();
+    acc.SaveObject("", path, &oldColour);
+    const std::string before = machine.ReadFile(path);
+    CFileAcc profile("C:\\Elsewhere\\01C1.ICB");
+    const std::string profileBefore(700, 'o'), profileAfter(900, 'n');
+    machine.WriteFile(utility + "Drv\\01C1.ICB", profileBefore);
+
+    struct Case {
+        const char* what;
+        std::string file;
+        std::string before;
+        std::function<void()> write;
+    };
+    const std::vector<Case> cases = {
+        {"save", path, before, [&] { acc.SaveObject("", path, &newColour); }},
+        {"data", utility + "Drv\\01C1.ICB", profileBefore,
+         [&] { profile.WriteData(profileAfter.data(), static_cast<DWORD>(profileAfter.size()), "Drv"); }},
+    };
+    int tried = 0;
+    for (const Case& c : cases) {
+        SimMachineSetWriteFault(0, SIM_DISK_UNLIMITED);
+        c.write();
+        const std::string after = machine.ReadFile(c.file);
+        ASSERT_NE(after, c.before) << c.what;
+        const DWORD positions = SimMachineWriteCount();
+        ASSERT_GE(positions, 3u) << c.what << ": the new file, its bytes and the replacement";
+
+        auto expectOld = [&](const std::string& fault) {
+            EXPECT_EQ(ThrownId(c.write), 532) << c.what << " " << fault;
+            EXPECT_EQ(machine.ReadFile(c.file), c.before) << c.what << " " << fault;
+            EXPECT_FALSE(machine.Exists(c.file + ".new")) << c.what << " " << fault;
+            ++tried;
+        };
+        for (DWORD fault = 1; fault <= positions; ++fault) {
+            machine.WriteFile(c.file, c.before);
+            SimMachineSetWriteFault(fault, SIM_DISK_UNLIMITED);
+            expectOld("at write " + std::to_string(fault));
+        }
+        for (size_t space = 0; space < after.size(); space += 13) {
+            machine.WriteFile(c.file, c.before);
+            SimMachineSetWriteFault(0, space);
+            expectOld("with " + std::to_string(space) + " bytes free");
+        }
+        SimMachineSetWriteFault(0, after.size());
+        EXPECT_EQ(ThrownId(c.write), 0) << c.what;
+        EXPECT_EQ(machine.ReadFile(c.file), after) << c.what;
+    }
+    RecordProperty("faultsTried", tried);
+    EXPECT_GT(tried, 90);
 }
 
 TEST_F(FileAccTest, WriteDataReplacesTheFileInTheDataFolder)

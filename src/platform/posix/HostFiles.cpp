@@ -7,6 +7,19 @@
 
 #include <cerrno>
 
+#include "WriteFaults.h"
+
+namespace {
+
+std::string FolderOf(const std::string& hostEntry)
+{
+    size_t slash = hostEntry.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : hostEntry.substr(0, slash);
+}
+
+}  // namespace
+
 uint32_t HostFiles::ErrorOf(int hostErrno, bool parentExists)
 {
     switch (hostErrno) {
@@ -25,6 +38,7 @@ uint32_t HostFiles::ErrorOf(int hostErrno, bool parentExists)
     case ENAMETOOLONG: return 206;
     case EBUSY: return 32;
     case EXDEV: return 17;
+    case EIO: return 29;
     default: return 1;
     }
 }
@@ -75,43 +89,64 @@ static bool WriteFd(int fd, const char* data, size_t size, int& hostErrno)
     return true;
 }
 
-bool HostFiles::WriteAll(const std::string& host, const std::string& bytes, int& hostErrno)
+bool HostFiles::FolderRefuses(const std::string& hostEntry)
 {
-    int fd = ::open(host.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    struct stat st;
+    return ::stat(FolderOf(hostEntry).c_str(), &st) == 0 && (st.st_mode & S_IWUSR) == 0;
+}
+
+void HostFiles::SyncFolder(const std::string& hostEntry)
+{
+    int fd = ::open(FolderOf(hostEntry).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+bool HostFiles::Replace(const std::string& host, const std::string& bytes, int& hostErrno, WriteFaults* faults)
+{
+    if (FolderRefuses(host)) {
+        hostErrno = EACCES;
+        return false;
+    }
+    struct stat old;
+    bool existed = ::stat(host.c_str(), &old) == 0;
+    const std::string temp = host + ".~new";
+    if (faults && (hostErrno = faults->Step()) != 0) return false;
+    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) {
         hostErrno = errno;
         return false;
     }
-    bool ok = WriteFd(fd, bytes.data(), bytes.size(), hostErrno);
+    if (existed) ::fchmod(fd, old.st_mode & 07777);
+    uint64_t allowed = bytes.size();
+    int fault = faults ? faults->Bytes(bytes.size(), allowed) : 0;
+    bool ok = WriteFd(fd, bytes.data(), static_cast<size_t>(allowed), hostErrno);
+    if (ok && fault) {
+        hostErrno = fault;
+        ok = false;
+    }
+    // The flush step stands for the write-back where late write errors surface. The host file
+    // is not synced: like the real profile calls, no write-through is asked for, and the
+    // rename alone keeps every reader to the old or the new file.
+    if (ok && faults && (hostErrno = faults->Step()) != 0) ok = false;
     if (::close(fd) != 0 && ok) {
         hostErrno = errno;
         ok = false;
     }
-    return ok;
-}
-
-bool HostFiles::Rewrite(const std::string& host, const std::string& bytes, int& hostErrno)
-{
-    // Overwriting and then cutting the rest keeps the file's blocks, which is much cheaper
-    // than truncating to nothing and growing again for a file rewritten key by key.
-    int fd = ::open(host.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0) {
+    if (ok && faults && (hostErrno = faults->Step()) != 0) ok = false;
+    if (ok && ::rename(temp.c_str(), host.c_str()) != 0) {
         hostErrno = errno;
+        ok = false;
+    }
+    if (!ok) {
+        ::unlink(temp.c_str());
         return false;
     }
-    bool ok = WriteFd(fd, bytes.data(), bytes.size(), hostErrno);
-    if (ok && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) {
-        hostErrno = errno;
-        ok = false;
-    }
-    if (::close(fd) != 0 && ok) {
-        hostErrno = errno;
-        ok = false;
-    }
-    return ok;
+    return true;
 }
 
-bool HostFiles::Copy(const std::string& source, const std::string& destination, int& hostErrno)
+bool HostFiles::Copy(const std::string& source, const std::string& destination, int& hostErrno, WriteFaults* faults)
 {
     struct stat st;
     std::string bytes;
@@ -120,12 +155,19 @@ bool HostFiles::Copy(const std::string& source, const std::string& destination, 
         return false;
     }
     if (!ReadAll(source, bytes, hostErrno)) return false;
+    if (faults && (hostErrno = faults->Step()) != 0) return false;
     int fd = ::open(destination.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) {
         hostErrno = errno;
         return false;
     }
-    bool ok = WriteFd(fd, bytes.data(), bytes.size(), hostErrno);
+    uint64_t allowed = bytes.size();
+    int fault = faults ? faults->Bytes(bytes.size(), allowed) : 0;
+    bool ok = WriteFd(fd, bytes.data(), static_cast<size_t>(allowed), hostErrno);
+    if (ok && fault) {
+        hostErrno = fault;
+        ok = false;
+    }
     if (ok) {
         ::fchmod(fd, st.st_mode & 07777);
         struct timespec times[2] = {st.st_atim, st.st_mtim};

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+class WriteFaults;
+
 // Internal to the platform library: only the Win32 entry points are exported.
 #pragma GCC visibility push(hidden)
 
@@ -16,12 +18,23 @@ public:
     static uint32_t ErrorOf(int hostErrno, bool parentExists = true);
     // Read-only as Windows sees it: the owner may not write.
     static bool IsReadOnly(const struct stat& st) { return (st.st_mode & S_IWUSR) == 0; }
+    // A folder whose owner write bit is clear takes no new, renamed or removed entries, even
+    // for root (who could otherwise write anywhere): it stands for a folder the user may not change.
+    static bool FolderRefuses(const std::string& hostEntry);  // the folder holding hostEntry
     static bool ReadAll(const std::string& host, std::string& bytes, int& hostErrno);
-    static bool WriteAll(const std::string& host, const std::string& bytes, int& hostErrno);
-    static bool Rewrite(const std::string& host, const std::string& bytes, int& hostErrno);  // in place, then cut to size
-    // Copies contents, permission bits (so the read-only attribute) and modification time.
-    static bool Copy(const std::string& source, const std::string& destination, int& hostErrno);
+    // Replaces the whole file: the bytes go to a new file beside it, which is then renamed over
+    // it, so a failure at any step leaves the old file as it was and no new file behind.
+    // A fault switch, when given, is asked before each of the four steps: the new file, its
+    // bytes, their flush and the rename.
+    static bool Replace(const std::string& host, const std::string& bytes, int& hostErrno,
+                        WriteFaults* faults = nullptr);
+    // Copies contents, permission bits (so the read-only attribute) and modification time into
+    // the destination itself, as Windows copies: a failure leaves it as far as it got.
+    static bool Copy(const std::string& source, const std::string& destination, int& hostErrno,
+                     WriteFaults* faults = nullptr);
     static bool SameFile(const std::string& a, const std::string& b);
+    // Makes a rename or a new entry in the folder holding hostEntry durable.
+    static void SyncFolder(const std::string& hostEntry);
 };
 
 #pragma GCC visibility pop

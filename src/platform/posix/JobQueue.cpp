@@ -191,7 +191,7 @@ bool JobQueue::Finish(uint32_t id)
     if (!job || job->spooling) return false;
     if (!job->deliverHost.empty()) {
         int hostErrno = 0;
-        if (!HostFiles::WriteAll(job->deliverHost, job->bytes, hostErrno))
+        if (!HostFiles::Replace(job->deliverHost, job->bytes, hostErrno))
             job->record.Line("DeliveryError", std::to_string(hostErrno));
     }
     Remove(id, "printed");

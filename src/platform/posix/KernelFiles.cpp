@@ -1,4 +1,5 @@
-// kernel32 file calls: open, read, write, seek, copy, move, delete, attributes.
+// kernel32 file calls: open, read, write, seek, copy, move, delete, attributes. Every call
+// that changes the disk asks the machine's fault switch first (WriteFaults).
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -78,6 +79,13 @@ extern "C" HANDLE CreateFileA(LPCSTR path, DWORD access, DWORD /*share*/, LPSECU
     if (r.exists && (access & kWriteAccess) && IsReadOnlyHost(r.host))
         return LastError::Fail(ERROR_ACCESS_DENIED, INVALID_HANDLE_VALUE);
 
+    // Making a file or cutting one changes the disk.
+    bool creates = (hostFlags & O_CREAT) && !r.exists;
+    if (creates && HostFiles::FolderRefuses(r.host)) return LastError::Fail(ERROR_ACCESS_DENIED, INVALID_HANDLE_VALUE);
+    if (creates || (hostFlags & O_TRUNC)) {
+        if (int fault = state.Faults().Step()) return LastError::Fail(HostFiles::ErrorOf(fault), INVALID_HANDLE_VALUE);
+    }
+
     bool wantWrite = canWrite || (hostFlags & O_TRUNC);
     hostFlags |= wantWrite ? (canRead ? O_RDWR : O_WRONLY) : O_RDONLY;
     mode_t mode = (flags & FILE_ATTRIBUTE_READONLY) ? 0444 : 0666;
@@ -111,15 +119,20 @@ extern "C" BOOL ReadFile(HANDLE file, LPVOID buffer, DWORD count, LPDWORD done, 
 
 extern "C" BOOL WriteFile(HANDLE file, LPCVOID buffer, DWORD count, LPDWORD done, LPOVERLAPPED /*overlapped*/)
 {
-    MachineLock lock(MachineState::Instance().Mutex());
+    MachineState& state = MachineState::Instance();
+    MachineLock lock(state.Mutex());
     if (done) *done = 0;
     FileObject* f = FileOf(file);
     if (!f) return LastError::Fail(ERROR_INVALID_HANDLE, FALSE);
     if (!f->CanWrite()) return LastError::Fail(ERROR_ACCESS_DENIED, FALSE);
     if (!buffer && count) return LastError::Fail(ERROR_INVALID_PARAMETER, FALSE);
+    if (count == 0) return TRUE;
+    // A full disk takes what fits and refuses the rest.
+    uint64_t fits = count;
+    int fault = state.Faults().Bytes(count, fits);
     DWORD total = 0;
-    while (total < count) {
-        ssize_t n = ::write(f->Fd(), static_cast<const char*>(buffer) + total, count - total);
+    while (total < fits) {
+        ssize_t n = ::write(f->Fd(), static_cast<const char*>(buffer) + total, static_cast<size_t>(fits) - total);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
             if (done) *done = total;
@@ -128,6 +141,7 @@ extern "C" BOOL WriteFile(HANDLE file, LPCVOID buffer, DWORD count, LPDWORD done
         total += static_cast<DWORD>(n);
     }
     if (done) *done = total;
+    if (fault) return LastError::Fail(HostFiles::ErrorOf(fault), FALSE);
     return TRUE;
 }
 
@@ -176,6 +190,7 @@ extern "C" BOOL SetEndOfFile(HANDLE file)
     FileObject* f = FileOf(file);
     if (!f) return LastError::Fail(ERROR_INVALID_HANDLE, FALSE);
     if (!f->CanWrite()) return LastError::Fail(ERROR_ACCESS_DENIED, FALSE);
+    if (int fault = MachineState::Instance().Faults().Step()) return LastError::Fail(HostFiles::ErrorOf(fault), FALSE);
     off_t pos = ::lseek(f->Fd(), 0, SEEK_CUR);
     if (pos < 0 || ::ftruncate(f->Fd(), pos) != 0) return LastError::Fail(HostFiles::ErrorOf(errno), FALSE);
     return TRUE;
@@ -187,7 +202,9 @@ extern "C" BOOL FlushFileBuffers(HANDLE file)
     FileObject* f = FileOf(file);
     if (!f) return LastError::Fail(ERROR_INVALID_HANDLE, FALSE);
     if (!f->CanWrite()) return LastError::Fail(ERROR_ACCESS_DENIED, FALSE);
-    ::fsync(f->Fd());
+    // Where delayed write errors surface: it counts as a write of its own.
+    if (int fault = MachineState::Instance().Faults().Step()) return LastError::Fail(HostFiles::ErrorOf(fault), FALSE);
+    if (::fsync(f->Fd()) != 0) return LastError::Fail(HostFiles::ErrorOf(errno), FALSE);
     return TRUE;
 }
 
@@ -207,7 +224,9 @@ extern "C" BOOL DeleteFileA(LPCSTR path)
     if (!path) return LastError::Fail(ERROR_PATH_NOT_FOUND, FALSE);
     PathMapper::Resolved r = state.Paths().Resolve(path);
     if (!r.exists) return LastError::Fail(PathMapper::MissingError(r), FALSE);
-    if (r.isDirectory || IsReadOnlyHost(r.host)) return LastError::Fail(ERROR_ACCESS_DENIED, FALSE);
+    if (r.isDirectory || IsReadOnlyHost(r.host) || HostFiles::FolderRefuses(r.host))
+        return LastError::Fail(ERROR_ACCESS_DENIED, FALSE);
+    if (int fault = state.Faults().Step()) return LastError::Fail(HostFiles::ErrorOf(fault), FALSE);
     if (::unlink(r.host.c_str()) != 0) return LastError::Fail(HostFiles::ErrorOf(errno), FALSE);
     return TRUE;
 }
@@ -228,38 +247,64 @@ extern "C" BOOL CopyFileA(LPCSTR source, LPCSTR destination, BOOL failIfExists)
         if (failIfExists) return LastError::Fail(ERROR_FILE_EXISTS, FALSE);
         if (to.isDirectory || IsReadOnlyHost(to.host)) return LastError::Fail(ERROR_ACCESS_DENIED, FALSE);
         if (HostFiles::SameFile(from.host, to.host)) return LastError::Fail(ERROR_SHARING_VIOLATION, FALSE);
+    } else if (HostFiles::FolderRefuses(to.host)) {
+        return LastError::Fail(ERROR_ACCESS_DENIED, FALSE);
     }
     int err = 0;
-    if (!HostFiles::Copy(from.host, to.host, err)) return LastError::Fail(HostFiles::ErrorOf(err), FALSE);
+    if (!HostFiles::Copy(from.host, to.host, err, &state.Faults())) return LastError::Fail(HostFiles::ErrorOf(err), FALSE);
     LastError::Set(ERROR_SUCCESS);
     return TRUE;
 }
 
-extern "C" BOOL MoveFileA(LPCSTR source, LPCSTR destination)
+extern "C" BOOL MoveFileExA(LPCSTR source, LPCSTR destination, DWORD flags)
 {
     MachineState& state = MachineState::Instance();
     MachineLock lock(state.Mutex());
-    if (!source || !destination) return LastError::Fail(ERROR_INVALID_PARAMETER, FALSE);
+    if (!source || !destination || (flags & MOVEFILE_DELAY_UNTIL_REBOOT))
+        return LastError::Fail(ERROR_INVALID_PARAMETER, FALSE);
     PathMapper paths = state.Paths();
     PathMapper::Resolved from = paths.Resolve(source);
+    if (from.error) return LastError::Fail(from.error, FALSE);
     if (!from.exists) return LastError::Fail(PathMapper::MissingError(from), FALSE);
     PathMapper::Resolved to = paths.Resolve(destination);
     if (to.error) return LastError::Fail(to.error, FALSE);
     if (!to.parentExists) return LastError::Fail(ERROR_PATH_NOT_FOUND, FALSE);
     std::string target = to.host;
-    if (to.exists) {
-        // Only a change of case of the same entry may land on an existing name.
-        if (from.host != to.host) return LastError::Fail(ERROR_ALREADY_EXISTS, FALSE);
+    if (to.exists && from.host == to.host) {
+        // A change of case of the same entry.
         std::string given = paths.FullPath(destination);
         target = PathMapper::JoinHost(to.hostParent, given.substr(given.rfind('\\') + 1));
+    } else if (to.exists) {
+        if (!(flags & MOVEFILE_REPLACE_EXISTING)) return LastError::Fail(ERROR_ALREADY_EXISTS, FALSE);
+        if (to.isDirectory || from.isDirectory || IsReadOnlyHost(to.host))
+            return LastError::Fail(ERROR_ACCESS_DENIED, FALSE);
     }
-    if (::rename(from.host.c_str(), target.c_str()) == 0) return TRUE;
-    if (errno != EXDEV || from.isDirectory) return LastError::Fail(HostFiles::ErrorOf(errno), FALSE);
-    // Another drive on another host file system: copy, then remove the source, as Windows does.
-    int err = 0;
-    if (!HostFiles::Copy(from.host, target, err)) return LastError::Fail(HostFiles::ErrorOf(err), FALSE);
-    ::unlink(from.host.c_str());
+    if (HostFiles::FolderRefuses(from.host) || HostFiles::FolderRefuses(target))
+        return LastError::Fail(ERROR_ACCESS_DENIED, FALSE);
+    if (int fault = state.Faults().Step()) return LastError::Fail(HostFiles::ErrorOf(fault), FALSE);
+    if (::rename(from.host.c_str(), target.c_str()) != 0) {
+        if (errno != EXDEV || from.isDirectory) return LastError::Fail(HostFiles::ErrorOf(errno), FALSE);
+        if (!(flags & MOVEFILE_COPY_ALLOWED)) return LastError::Fail(ERROR_NOT_SAME_DEVICE, FALSE);
+        // Another drive on another host file system: copy, then remove the source, as Windows does.
+        int err = 0;
+        if (!HostFiles::Copy(from.host, target, err)) return LastError::Fail(HostFiles::ErrorOf(err), FALSE);
+        ::unlink(from.host.c_str());
+    }
+    if (flags & MOVEFILE_WRITE_THROUGH) {
+        int fd = ::open(target.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd >= 0) {
+            ::fsync(fd);
+            ::close(fd);
+        }
+        HostFiles::SyncFolder(target);
+        HostFiles::SyncFolder(from.host);
+    }
     return TRUE;
+}
+
+extern "C" BOOL MoveFileA(LPCSTR source, LPCSTR destination)
+{
+    return MoveFileExA(source, destination, MOVEFILE_COPY_ALLOWED);
 }
 
 extern "C" DWORD GetFileAttributesA(LPCSTR path)
@@ -285,6 +330,7 @@ extern "C" BOOL SetFileAttributesA(LPCSTR path, DWORD attributes)
     if (::stat(r.host.c_str(), &st) != 0) return LastError::Fail(HostFiles::ErrorOf(errno), FALSE);
     mode_t mode = st.st_mode & 07777;
     mode = (attributes & FILE_ATTRIBUTE_READONLY) ? (mode & ~static_cast<mode_t>(0222)) : (mode | S_IWUSR);
+    if (int fault = state.Faults().Step()) return LastError::Fail(HostFiles::ErrorOf(fault), FALSE);
     if (::chmod(r.host.c_str(), mode) != 0) return LastError::Fail(HostFiles::ErrorOf(errno), FALSE);
     return TRUE;
 }

@@ -65,6 +65,8 @@ extern "C" BOOL CreateDirectoryA(LPCSTR path, LPSECURITY_ATTRIBUTES /*security*/
     if (r.error) return LastError::Fail(r.error, FALSE);
     if (r.exists) return LastError::Fail(ERROR_ALREADY_EXISTS, FALSE);
     if (!r.parentExists) return LastError::Fail(ERROR_PATH_NOT_FOUND, FALSE);
+    if (HostFiles::FolderRefuses(r.host)) return LastError::Fail(ERROR_ACCESS_DENIED, FALSE);
+    if (int fault = state.Faults().Step()) return LastError::Fail(HostFiles::ErrorOf(fault), FALSE);
     if (::mkdir(r.host.c_str(), 0777) != 0) return LastError::Fail(HostFiles::ErrorOf(errno, false), FALSE);
     return TRUE;
 }
@@ -80,6 +82,8 @@ extern "C" BOOL RemoveDirectoryA(LPCSTR path)
     if (!r.isDirectory) return LastError::Fail(ERROR_DIRECTORY, FALSE);
     if (r.isRoot || TextUtil::EqualNoCase(r.windowsPath, state.CurrentDirectory()))
         return LastError::Fail(ERROR_SHARING_VIOLATION, FALSE);
+    if (HostFiles::FolderRefuses(r.host)) return LastError::Fail(ERROR_ACCESS_DENIED, FALSE);
+    if (int fault = state.Faults().Step()) return LastError::Fail(HostFiles::ErrorOf(fault), FALSE);
     if (::rmdir(r.host.c_str()) != 0) return LastError::Fail(HostFiles::ErrorOf(errno), FALSE);
     return TRUE;
 }

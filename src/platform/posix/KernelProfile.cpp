@@ -136,7 +136,7 @@ extern "C" BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR va
     std::string updated = doc->Serialize();
     if (original && updated == *original) return TRUE;
     int err = 0;
-    if (!HostFiles::Rewrite(r.host, updated, err)) {
+    if (!HostFiles::Replace(r.host, updated, err, &state.Faults())) {
         cache.Forget(r.host);
         return LastError::Fail(HostFiles::ErrorOf(err, r.parentExists), FALSE);
     }

@@ -165,6 +165,10 @@ void MachineDescription::LoadText(const std::string& text, const std::string& ba
     buildNumber = TextUtil::ParseNumber(value("OsVersion", "BuildNumber"), 19041);
     csdVersion = value("OsVersion", "CSDVersion");
 
+    failWrite = TextUtil::ParseNumber(value("Faults", "FailWrite"), 0);
+    if (std::string space = TextUtil::Trim(value("Faults", "DiskFullAfter")); !space.empty())
+        diskFullAfter = std::strtoull(space.c_str(), nullptr, 0);
+
     for (DriverRecord& d : drivers)
         if (d.environment.empty()) d.environment = environment;
     FillDefaults();

@@ -40,6 +40,11 @@ public:
     uint32_t buildNumber = 19041;
     std::string csdVersion;
 
+    // [Faults]: the write that fails (1 = the first after a reload; 0 none) and the bytes
+    // that may be written before the disk is full.
+    uint32_t failWrite = 0;
+    uint64_t diskFullAfter = UINT64_MAX;
+
     std::vector<DriverRecord> drivers;
     std::vector<PrinterRecord> printers;
 

@@ -27,5 +27,6 @@ void MachineState::Reload()
     std::string current = PathMapper(m_machine, "").FullPath(m_machine.currentDirectory);
     m_current = current.empty() ? "Z:\\" : current;
     m_spooler.Load(m_machine);
+    m_faults.Set(m_machine.failWrite, m_machine.diskFullAfter);
     LastError::Set(0);
 }

@@ -10,6 +10,7 @@
 #include "ModuleTable.h"
 #include "PathMapper.h"
 #include "Spooler.h"
+#include "WriteFaults.h"
 
 // Internal to the platform library: only the Win32 entry points are exported.
 #pragma GCC visibility push(hidden)
@@ -32,6 +33,7 @@ public:
     HandleTable& GdiHandles() { return m_gdiHandles; }
     ModuleTable& Modules() { return m_modules; }
     Spooler& PrintSpooler() { return m_spooler; }
+    WriteFaults& Faults() { return m_faults; }
 
 private:
     MachineState();
@@ -43,6 +45,7 @@ private:
     HandleTable m_gdiHandles{0x40000000};
     ModuleTable m_modules;
     Spooler m_spooler;
+    WriteFaults m_faults;
 };
 
 using MachineLock = std::lock_guard<std::recursive_mutex>;

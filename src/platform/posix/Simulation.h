@@ -19,6 +19,18 @@ BOOL SimMachineFinishJob(DWORD jobId);
 DWORD SimMachineSpoolFolder(LPSTR buffer, DWORD size);
 }
 
+// The fault switch of the simulated disk (also [Faults] in the description). Every call that
+// changes the disk counts as one write or more (see MachineDescription.md): creating, cutting,
+// writing, flushing, renaming, copying, deleting files and folders, setting attributes.
+#define SIM_DISK_UNLIMITED 0xFFFFFFFFFFFFFFFFull
+extern "C" {
+// Restarts the count: the failingWrite-th write from now fails with ERROR_WRITE_FAULT (0: none),
+// and once diskFullAfter more bytes are written every write of bytes fails with ERROR_DISK_FULL.
+void SimMachineSetWriteFault(DWORD failingWrite, unsigned long long diskFullAfter);
+// Writes counted since the last reload or SimMachineSetWriteFault, the failed one included.
+DWORD SimMachineWriteCount(void);
+}
+
 // Help requests and security objects (Linux only).
 #define SIM_HELP_WINHELP 1   // WinHelpA
 #define SIM_HELP_HTML 2      // the HTML help function of the help-engine stand-in ("hhctrl.ocx")

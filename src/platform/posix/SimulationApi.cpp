@@ -45,3 +45,17 @@ extern "C" DWORD SimMachineSpoolFolder(LPSTR buffer, DWORD size)
     std::memcpy(buffer, folder.c_str(), folder.size() + 1);
     return static_cast<DWORD>(folder.size());
 }
+
+extern "C" void SimMachineSetWriteFault(DWORD failingWrite, unsigned long long diskFullAfter)
+{
+    MachineState& state = MachineState::Instance();
+    MachineLock lock(state.Mutex());
+    state.Faults().Set(failingWrite, diskFullAfter);
+}
+
+extern "C" DWORD SimMachineWriteCount(void)
+{
+    MachineState& state = MachineState::Instance();
+    MachineLock lock(state.Mutex());
+    return state.Faults().Count();
+}
