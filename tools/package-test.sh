@@ -58,7 +58,13 @@ if [ -n "$help" ] && [ ! -f "$inst/Tintora/$help" ]; then
   echo "note: the help file $help is not in this build (chmcmd missing or no help sources)"
 fi
 menus="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
-[ -n "$(find "$menus" -name 'Tavrel Colour Wizard.lnk')" ] || fail "no Start-menu entry for the wizard"
+shortcut=$(find "$menus" -name 'Tavrel Colour Wizard.lnk' | head -1)
+if [ -z "$shortcut" ]; then
+  fail "no Start-menu entry for the wizard"
+else
+  # The wizard reads "Tintora\Tavrel.ini" from its current folder: the shortcut starts it there.
+  strings -el "$shortcut" | grep -qxF "$folder" || fail "the wizard's shortcut does not start in $folder"
+fi
 grep -q 'CurrentVersion\\\\Uninstall\\\\Tavrel\]' "$WINEPREFIX/system.reg" || fail "no uninstall registry key"
 
 echo "== the settings tool on a printer registered through the spooler"
