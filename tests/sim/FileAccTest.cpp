@@ -175,7 +175,7 @@ TEST_F(FileAccTest, DamagedDataFilesAreReportedWithTheirNameAndStayAsTheyWere)
         boxes.Clear();
         EXPECT_EQ(acc.LoadObject(utility, name, RUNTIME_CLASS(CColorData), "One"), nullptr) << name;
         ASSERT_EQ(boxes.Count(), 1u) << name;
-        EXPECT_EQ(boxes.Last().text, CmyException(532).GetMessage()) << name;
+        EXPECT_EQ(boxes.Last().text, CmyException(IDS_ERR_FILE_ACCESS).GetMessage()) << name;
         EXPECT_EQ(boxes.Last().style & 0xF0u, 0x10u) << name;
     }
     const std::pair<const char*, const CRuntimeClass*> damaged[] = {
@@ -186,7 +186,7 @@ TEST_F(FileAccTest, DamagedDataFilesAreReportedWithTheirNameAndStayAsTheyWere)
         try {
             std::unique_ptr<CObject> loaded(acc.ReadObject(utility + name, expected, "One"));
         } catch (const CmyException& e) {
-            EXPECT_EQ(e.GetTextId(), 532u) << name;
+            EXPECT_EQ(e.GetTextId(), static_cast<UINT>(IDS_ERR_FILE_ACCESS)) << name;
             named = e.GetFileArgument();
         }
         EXPECT_EQ(named, name);
@@ -223,7 +223,7 @@ TEST_F(FileAccTest, AFailedSaveIsReportedWithTheFileName)
     try {
         acc.SaveObject("", "C:\\NoFolder\\UCD1.dat", &colour);
     } catch (const CmyException& e) {
-        EXPECT_EQ(e.GetTextId(), 532u);
+        EXPECT_EQ(e.GetTextId(), static_cast<UINT>(IDS_ERR_FILE_ACCESS));
         named = e.GetFileArgument();
     }
     EXPECT_EQ(named, "UCD1.dat");
@@ -234,7 +234,7 @@ TEST_F(FileAccTest, AFailedSaveIsReportedWithTheFileName)
     acc.SaveObject("", utility + "UCD2.dat", &zeros);
     const std::string stored = machine.ReadFile(utility + "UCD2.dat");
     ASSERT_TRUE(SetFileAttributesA((utility + "UCD2.dat").c_str(), FILE_ATTRIBUTE_READONLY));
-    EXPECT_EQ(ThrownId([&] { acc.SaveObject("", utility + "UCD2.dat", &colour); }), 532);
+    EXPECT_EQ(ThrownId([&] { acc.SaveObject("", utility + "UCD2.dat", &colour); }), IDS_ERR_FILE_ACCESS);
     EXPECT_EQ(machine.ReadFile(utility + "UCD2.dat"), stored);
     EXPECT_FALSE(machine.Exists(utility + "UCD2.dat.new"));
 }
@@ -275,7 +275,7 @@ TEST_F(FileAccTest, DataFilesAreReplacedWholeOrNotAtAll)
         ASSERT_GE(positions, 3u) << c.what << ": the new file, its bytes and the replacement";
 
         auto expectOld = [&](const std::string& fault) {
-            EXPECT_EQ(ThrownId(c.write), 532) << c.what << " " << fault;
+            EXPECT_EQ(ThrownId(c.write), IDS_ERR_FILE_ACCESS) << c.what << " " << fault;
             EXPECT_EQ(machine.ReadFile(c.file), c.before) << c.what << " " << fault;
             EXPECT_FALSE(machine.Exists(c.file + ".new")) << c.what << " " << fault;
             ++tried;
