@@ -75,6 +75,9 @@ function(tavrel_add_resources target script)
     COMMENT "Embedding resources ${name}.res"
     VERBATIM)
   target_sources(${target} PRIVATE ${source})
+  # Every module defines the same two symbols; each is looked up in its own module only, so the
+  # sanitizer's one-definition check does not apply to them.
+  set_source_files_properties(${source} PROPERTIES COMPILE_OPTIONS "-fno-sanitize=all")
   get_target_property(type ${target} TYPE)
   if(type STREQUAL "EXECUTABLE")
     target_link_options(${target} PRIVATE

@@ -4,6 +4,7 @@
 #include "framework/WindowSystem.h"
 #include "launch/CHelpDispatcher.h"
 #include "launch/CStrRes.h"
+#include "launch/LibraryModule.h"
 #include "launch/TextFormat.h"
 #include "resources/resource.h"
 #include "storage/CFileAcc.h"
@@ -12,19 +13,6 @@
 namespace {
 
 enum EditType { editNone = 0, editColor = 1, editGamma = 2, editExchange = 3 };
-
-// The module this code lives in: the library's own resources (the sheet icon).
-HMODULE OwnModule()
-{
-#ifdef _WIN32
-    HMODULE module = nullptr;
-    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCSTR>(&OwnModule), &module);
-    return module;
-#else
-    return nullptr;
-#endif
-}
 
 }  // namespace
 
@@ -40,7 +28,7 @@ CMainSheet::CMainSheet(const std::string& caption, CWnd* parent, UINT selectPage
       m_selectEditPage(&m_info)
 {
     SetPageSequence(editNone);
-    m_icon = fw::ws::LoadIconResource(OwnModule(), IDI_APPICON);
+    m_icon = fw::ws::LoadIconResource(LibraryModule(), IDI_APPICON);
     m_helpPath = CFileAcc().BuildPath(CIniUtility().Get("HelpFile", "FileName"), "\\Tintora\\");
     {
         // The sheet's own holder keeps the library, and so the template, loaded.

@@ -4,6 +4,7 @@
 #include "framework/ResourceModule.h"
 #include "framework/WindowSystem.h"
 #include "launch/CStrRes.h"
+#include "launch/LibraryModule.h"
 #include "resources/resource.h"
 
 namespace {
@@ -53,8 +54,8 @@ void CXVAboutDlg::ShowTitle()
 
 void CXVAboutDlg::ShowContents()
 {
-    HMODULE module = m_templateModule ? m_templateModule : fw::GetResourceModule();
-    if (HICON icon = fw::ws::LoadIconResource(module, IDI_APPICON)) m_icon.SetIcon(icon);
+    // The application icon is the library's own resource, not the dialog library's.
+    if (HICON icon = fw::ws::LoadIconResource(LibraryModule(), IDI_APPICON)) m_icon.SetIcon(icon);
     m_text.SetCaption(IDS_ABOUT_DESCRIPTION);
     m_versionText.SetWindowText(m_version);
     m_copyrightText.SetWindowText(m_copyright);

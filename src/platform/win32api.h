@@ -886,10 +886,16 @@ typedef struct _ICONINFO {
     HBITMAP hbmColor;
 } ICONINFO, *PICONINFO;
 
+#define GET_MODULE_HANDLE_EX_FLAG_PIN 0x00000001
+#define GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT 0x00000002
+#define GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS 0x00000004
+
 extern "C" {
 
 // kernel32: modules and their resources.
 HMODULE GetModuleHandleA(LPCSTR name);
+// Only the from-address form (the module that holds an address), reference count unchanged.
+BOOL GetModuleHandleExA(DWORD flags, LPCSTR name, HMODULE* module);
 HRSRC FindResourceA(HMODULE module, LPCSTR name, LPCSTR type);
 HRSRC FindResourceExA(HMODULE module, LPCSTR type, LPCSTR name, WORD language);
 HGLOBAL LoadResource(HMODULE module, HRSRC resource);

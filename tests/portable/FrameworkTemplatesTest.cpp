@@ -154,8 +154,11 @@ TEST(ProgramTemplates, ADialogRunsFromItsResourceHandleFromItsBytesAndByItsId) {
     ASSERT_NE(loaded, nullptr);
     for (int way = 0; way < 3; ++way) {
         CDialog dialog(IDD_FW_TIMERS);
-        if (way == 0) ASSERT_TRUE(dialog.InitModalIndirect(loaded));
-        if (way == 1) ASSERT_TRUE(dialog.InitModalIndirect(static_cast<LPCDLGTEMPLATE>(LockResource(loaded))));
+        if (way == 0) {
+            ASSERT_TRUE(dialog.InitModalIndirect(loaded));
+        } else if (way == 1) {
+            ASSERT_TRUE(dialog.InitModalIndirect(static_cast<LPCDLGTEMPLATE>(LockResource(loaded))));
+        }
         ScriptedUser user;
         user.Inspect([](const WindowView& view) {
                 EXPECT_EQ(view.templateId, static_cast<UINT>(IDD_FW_TIMERS));

@@ -18,6 +18,7 @@
 #include "framework/headless/TerminalDriver.h"
 #include "framework/headless/TerminalRenderer.h"
 #include "framework/headless/UserInput.h"
+#include "resources/resource.h"
 #include "support/ScriptedUser.h"
 #include "support/TestTemplateIds.h"
 

@@ -225,22 +225,38 @@ TEST_F(Loader, DialogLibraryNameFitsAndLoads) {
 
 // ---- The dialog library ---------------------------------------------------------------------
 
-TEST(DialogLibrary, HoldsThePagePictures) {
+TEST(DialogLibrary, HoldsEveryPictureAtTheSizeItsPageShowsIt) {
     CDlgRes dialogs;
     ASSERT_NE(dialogs.GetModule(), nullptr);
-    using BitmapSizeFn = int (*)(unsigned int, int*, int*);
-    auto size = reinterpret_cast<BitmapSizeFn>(
-        reinterpret_cast<void (*)()>(GetProcAddress(dialogs.GetModule(), "XvGetBitmapSize")));
-    ASSERT_NE(size, nullptr);
-    for (unsigned int id : {IDB_SIDE_PICTURE, IDB_TASK_COLOR, IDB_TASK_EXCHANGE, IDB_TASK_GAMMA}) {
-        int width = 0, height = 0;
-        EXPECT_EQ(size(id, &width, &height), 1) << id;
-        EXPECT_GT(width, 0);
-        EXPECT_GT(height, 0);
+    struct Picture {
+        UINT id;
+        LONG width;
+        LONG height;
+    };
+    const Picture pictures[] = {
+        {IDB_SIDE_PICTURE, 164, 314}, {IDB_COLOR_INPUT, 120, 120}, {IDB_TASK_COLOR, 96, 64},
+        {IDB_TASK_EXCHANGE, 96, 64},  {IDB_GAMMA_SCALE, 240, 40},  {IDB_TASK_GAMMA, 96, 64},
+        {IDB_ZONE1_BLUE, 80, 80},     {IDB_ZONE1_YELLOW, 80, 80},  {IDB_ZONE2_BLUE, 80, 80},
+        {IDB_ZONE2_YELLOW, 80, 80},   {IDB_GAMMA_CURVE1, 120, 90}, {IDB_GAMMA_CURVE6, 120, 90},
+    };
+    for (const Picture& picture : pictures) {
+        HANDLE own = LoadImageA(dialogs.GetModule(), MAKEINTRESOURCEA(picture.id), IMAGE_BITMAP, 0, 0, 0);
+        ASSERT_NE(own, nullptr) << picture.id;
+        BITMAP info{};
+        ASSERT_EQ(GetObjectA(own, sizeof(info), &info), static_cast<int>(sizeof(info)));
+        EXPECT_EQ(info.bmWidth, picture.width) << picture.id;
+        EXPECT_EQ(info.bmHeight, picture.height) << picture.id;
+        DeleteObject(own);
+        // The holder stretches a picture to the frame it is shown in.
+        const RECT frame{0, 0, 50, 30};
+        HBITMAP sized = dialogs.LoadBitmapSized(picture.id, frame);
+        ASSERT_NE(sized, nullptr) << picture.id;
+        ASSERT_EQ(GetObjectA(sized, sizeof(info), &info), static_cast<int>(sizeof(info)));
+        EXPECT_EQ(info.bmWidth, 50);
+        EXPECT_EQ(info.bmHeight, 30);
+        DeleteObject(sized);
     }
-    int width = -1, height = -1;
-    EXPECT_EQ(size(1499, &width, &height), 0);
-    EXPECT_EQ(width, -1);
+    EXPECT_EQ(dialogs.LoadBitmapSized(IDB_SIDE_PICTURE - 1, RECT{0, 0, 10, 10}), nullptr);
 }
 
 TEST(DialogLibrary, HoldersNest) {
@@ -250,7 +266,7 @@ TEST(DialogLibrary, HoldersNest) {
         EXPECT_EQ(page.GetModule(), sheet.GetModule());
     }
     ASSERT_NE(sheet.GetModule(), nullptr);
-    EXPECT_NE(GetProcAddress(sheet.GetModule(), "XvGetBitmapSize"), nullptr);
+    EXPECT_NE(sheet.LoadDialogTemplate(IDD_SELECT_EDIT_PAGE), nullptr);
 }
 
 // ---- Filling texts --------------------------------------------------------------------------

@@ -325,7 +325,9 @@ TEST_F(ResourceApiTest, IconsPickTheImageOfTheAskedSize)
         for (int y = 0; y < c.size; ++y) {
             for (int x = 0; x < c.size; ++x) {
                 ASSERT_EQ(IconTransparent(x, y) ? 0xFFFFFFu : 0u, masks[y][x]) << c.size << " " << x << "," << y;
-                if (!IconTransparent(x, y)) ASSERT_EQ(IconPixel(x, y, c.size), colors[y][x]) << c.size << " " << x << "," << y;
+                if (!IconTransparent(x, y)) {
+                    ASSERT_EQ(IconPixel(x, y, c.size), colors[y][x]) << c.size << " " << x << "," << y;
+                }
             }
         }
         EXPECT_TRUE(DeleteObject(info.hbmColor));

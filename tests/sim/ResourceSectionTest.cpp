@@ -14,6 +14,8 @@
 #include "platform/posix/DibImage.h"
 #include "platform/posix/IconDirectory.h"
 #include "platform/posix/ResourceSection.h"
+#include "portable/resources/TestResourceIds.h"
+#include "resources/resource.h"
 #include "platform/win32api.h"
 #include "support/SimMachine.h"
 
@@ -193,13 +195,15 @@ TEST_F(ResourceSectionTest, CutIconGroupsAreRefused)
 
 TEST_F(ResourceSectionTest, ProgramNeverServesTheResourcesOfALibrary)
 {
-    // Even with the library's symbols in the global scope, the program has no resources.
+    // Even with the library's symbols in the global scope, the program serves its own resources
+    // (the utility's icon and version) and none of the library's (it has no dialogs at all).
     void* global = dlopen((std::string(TAVREL_BIN_DIR) + "/" + kLibrary).c_str(), RTLD_NOW | RTLD_GLOBAL);
     ASSERT_NE(nullptr, global);
     ASSERT_NE(nullptr, dlsym(RTLD_DEFAULT, "TavrelResourceSection"));
     SetLastError(0);
-    EXPECT_EQ(nullptr, FindResourceA(nullptr, RT_DIALOG, RT_DIALOG));
-    EXPECT_EQ(static_cast<DWORD>(ERROR_RESOURCE_DATA_NOT_FOUND), GetLastError());
+    EXPECT_EQ(nullptr, FindResourceA(nullptr, MAKEINTRESOURCEA(IDD_TEST_PAGE), RT_DIALOG));
+    EXPECT_EQ(static_cast<DWORD>(ERROR_RESOURCE_TYPE_NOT_FOUND), GetLastError());
+    EXPECT_NE(nullptr, FindResourceA(nullptr, MAKEINTRESOURCEA(IDI_APPICON), RT_GROUP_ICON));
     dlclose(global);
 }
 

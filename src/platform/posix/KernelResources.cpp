@@ -59,6 +59,20 @@ extern "C" HMODULE GetModuleHandleA(LPCSTR name)
     return LastError::Fail(ERROR_MOD_NOT_FOUND, HMODULE{nullptr});
 }
 
+extern "C" BOOL GetModuleHandleExA(DWORD flags, LPCSTR name, HMODULE* module)
+{
+    if (!module) return LastError::Fail(ERROR_INVALID_PARAMETER, FALSE);
+    *module = nullptr;
+    if (!(flags & GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS)) {
+        *module = GetModuleHandleA(name);
+        return *module != nullptr;
+    }
+    void* holder = ModuleResources::Holding(name);
+    if (!holder) return LastError::Fail(ERROR_MOD_NOT_FOUND, FALSE);
+    *module = static_cast<HMODULE>(holder);
+    return TRUE;
+}
+
 extern "C" HRSRC FindResourceA(HMODULE module, LPCSTR name, LPCSTR type)
 {
     return Find(module, type, name, nullptr);

@@ -95,3 +95,14 @@ bool ModuleResources::Section(void* module, const ModuleTable& modules, Resource
     out = ResourceSection(bytes, *size);
     return true;
 }
+
+void* ModuleResources::Holding(const void* address)
+{
+    Dl_info info;
+    void* holder = nullptr;
+    if (!dladdr1(address, &info, &holder, RTLD_DL_LINKMAP) || !holder) return nullptr;
+    link_map* mainMap = nullptr;
+    if (dlinfo(MainProgram(), RTLD_DI_LINKMAP, &mainMap) == 0 && mainMap == holder) return MainProgram();
+    const char* file = static_cast<link_map*>(holder)->l_name;
+    return file && *file ? HandleOf(file) : nullptr;
+}

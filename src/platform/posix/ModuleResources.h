@@ -23,6 +23,8 @@ public:
     static bool IsLoaded(void* module, const ModuleTable& modules);
     // The loaded shared object whose file name is `fileName` (case-insensitive), or null.
     static void* FindLoaded(const std::string& fileName);
+    // The module whose image holds the address (the main program included); null when none.
+    static void* Holding(const void* address);
     // The resources of a module (null: the main program). False with ERROR_MOD_NOT_FOUND for
     // an unknown handle, ERROR_RESOURCE_DATA_NOT_FOUND for a module without resources.
     static bool Section(void* module, const ModuleTable& modules, ResourceSection& out, uint32_t& error);
