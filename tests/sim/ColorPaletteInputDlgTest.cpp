@@ -67,6 +67,12 @@ TEST_F(ColorPaletteInputDlgTest, OffersTheStepsAroundTheHueCircleAndReturnsTheCh
             EXPECT_EQ(view.Control(IDC_COLORINPUT_OK_BUTTON).text, strings.Load(IDS_BUTTON_OK));
             EXPECT_EQ(view.Control(IDC_COLORINPUT_PICTURE_NOTE).text, strings.Load(IDS_COLORINPUT_PICTURE_NOTE));
             EXPECT_EQ(view.Control(IDC_COLORINPUT_PICTURE).bitmapId, IDB_COLOR_INPUT);
+            // Closed, the step lists cover neither each other nor the note below them.
+            const RECT hue = view.Control(IDC_COLORINPUT_HUE_LIST).rect;
+            const RECT strength = view.Control(IDC_COLORINPUT_STRENGTH_LIST).rect;
+            EXPECT_LE(hue.bottom, strength.top);
+            EXPECT_LE(strength.bottom, view.Control(IDC_COLORINPUT_STEPS_NOTE).rect.top);
+            EXPECT_GT(hue.bottom - hue.top, 10);
         })
         .Do([&](auto&) {
             const HWND swatch = dialog.GetDlgItem(IDC_COLORINPUT_SWATCH)->m_hWnd;

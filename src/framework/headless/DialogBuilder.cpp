@@ -1,5 +1,7 @@
 #include "framework/headless/DialogBuilder.h"
 
+#include <algorithm>
+
 #include "framework/headless/Desktop.h"
 
 namespace fw::headless {
@@ -15,7 +17,13 @@ HWND DialogBuilder::Build(const DialogLayout& layout, UINT templateId, WindowKin
     window.rect = RECT{origin.x, origin.y, origin.x + ToPixelsX(layout.cx), origin.y + ToPixelsY(layout.cy)};
     const HWND handle = window.handle;
     for (const DialogLayoutItem& item : layout.items) {
-        const RECT rect{ToPixelsX(item.x), ToPixelsY(item.y), ToPixelsX(item.x + item.cx), ToPixelsY(item.y + item.cy)};
+        RECT rect{ToPixelsX(item.x), ToPixelsY(item.y), ToPixelsX(item.x + item.cx), ToPixelsY(item.y + item.cy)};
+        // A drop-down combo box's template height is that of its opened list; closed, it is as
+        // high as its field, as Windows makes it.
+        const DWORD comboType = item.style & 3;
+        if (item.className == FW_CLASS_COMBOBOX && (comboType == CBS_DROPDOWN || comboType == CBS_DROPDOWNLIST)) {
+            rect.bottom = std::min<LONG>(rect.bottom, rect.top + ToPixelsY(kClosedComboHeight));
+        }
         const HWND control = AddControl(handle, item.className, item.id, item.title.text, item.style, rect);
         if (Window* made = desktop.Find(control)) made->exStyle = item.exStyle;
     }

@@ -15,6 +15,8 @@ public:
     // Base units of the dialog font (8-point): 6 x 13 pixels per 4 x 8 dialog units.
     static int ToPixelsX(int dialogUnits) { return dialogUnits * 6 / 4; }
     static int ToPixelsY(int dialogUnits) { return dialogUnits * 13 / 8; }
+    // Height in dialog units of a closed drop-down combo box (its field).
+    static constexpr int kClosedComboHeight = 12;
 
     // The window of a dialog template (its id: templateId), with its controls; top-level kinds
     // at the screen's origin, pages at origin inside their sheet.
