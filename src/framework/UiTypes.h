@@ -197,6 +197,7 @@ typedef struct tagLOGFONTA {
 #define SS_LEFT 0x0000u
 #define SS_CENTER 0x0001u
 #define SS_RIGHT 0x0002u
+#define SS_NOPREFIX 0x0080u
 #define SS_ICON 0x0003u
 #define SS_BLACKRECT 0x0004u
 #define SS_GRAYRECT 0x0005u

@@ -33,18 +33,59 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
+// The text as the system shows it: "&" marks the next letter as a mnemonic and is not drawn
+// ("&&" draws one "&"), unless a static control says SS_NOPREFIX.
+std::string Shown(const Window& window, const std::string& text) {
+    if (window.className == FW_CLASS_STATIC && (window.style & SS_NOPREFIX)) return text;
+    std::string shown;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size()) ++i;
+        shown += text[i];
+    }
+    return shown;
+}
+
+// One line broken at spaces into lines no wider than width (a word wider than that stays whole).
+std::vector<std::string> Wrapped(const BitmapFont& font, const std::string& line, int width) {
+    std::vector<std::string> out;
+    std::string current;
+    std::istringstream words(line);
+    for (std::string word; words >> word;) {
+        const std::string candidate = current.empty() ? word : current + " " + word;
+        if (!current.empty() && font.Measure(candidate).cx > width) {
+            out.push_back(current);
+            current = word;
+        } else {
+            current = candidate;
+        }
+    }
+    out.push_back(current);
+    return out;
+}
+
 // Text lines in rect: align 0 left, 1 centre, 2 right; vertically centred when centre is set.
+// Where the rectangle has room for more than one line, long lines wrap at spaces as the
+// system's word-breaking controls do.
 void Text(PixelBuffer& pixels, const Window& window, const std::string& text, const RECT& rect, int align,
           bool verticalCentre, COLORREF color) {
     const BitmapFont font = FontOf(window);
-    const auto lines = Lines(text);
+    const int width = rect.right - rect.left;
+    const bool wraps = rect.bottom - rect.top >= 2 * font.LineHeight();
+    std::vector<std::string> lines;
+    for (const auto& line : Lines(Shown(window, text))) {
+        if (!wraps || font.Measure(line).cx <= width) {
+            lines.push_back(line);
+            continue;
+        }
+        for (auto& part : Wrapped(font, line, width)) lines.push_back(std::move(part));
+    }
     int y = rect.top;
     if (verticalCentre) y += (rect.bottom - rect.top - static_cast<int>(lines.size()) * font.LineHeight()) / 2;
     for (const auto& line : lines) {
-        const int width = font.Measure(line).cx;
+        const int lineWidth = font.Measure(line).cx;
         int x = rect.left;
-        if (align == 1) x += (rect.right - rect.left - width) / 2;
-        if (align == 2) x = rect.right - width;
+        if (align == 1) x += (width - lineWidth) / 2;
+        if (align == 2) x = rect.right - lineWidth;
         font.Draw(pixels, x, y, line, color, &rect);
         y += font.LineHeight();
     }
@@ -63,7 +104,7 @@ void PaintButton(PixelBuffer& pixels, const Window& window) {
     if (type == BS_GROUPBOX) {
         const int half = FontOf(window).LineHeight() / 2;
         pixels.Frame(RECT{0, half, all.right, all.bottom}, Look::kButtonBorder);
-        const int width = FontOf(window).Measure(window.text).cx;
+        const int width = FontOf(window).Measure(Shown(window, window.text)).cx;
         pixels.Fill(RECT{6, 0, 10 + width, 2 * half}, Look::kFace);
         Text(pixels, window, window.text, RECT{8, 0, all.right, 2 * half}, 0, false, TextColor(window));
         return;
