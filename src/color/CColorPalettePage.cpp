@@ -65,7 +65,6 @@ void CColorPalettePage::DoDataExchange(CDataExchange* dx)
 
 BOOL CColorPalettePage::OnSetActive()
 {
-    if (CPropertySheet* sheet = GetParentSheet()) sheet->SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
     m_note.SetCaption(IDS_PALETTE_TESTPRINT_NOTE);
     m_legend.SetCaption(IDS_PALETTE_LEGEND);
     m_instruction.SetCaption(IDS_PALETTE_INSTRUCTION);
@@ -84,11 +83,16 @@ BOOL CColorPalettePage::OnSetActive()
             e.Report();
         }
     }
+    // Values that did not load must not be saved over the stored setting.
+    if (CPropertySheet* sheet = GetParentSheet()) {
+        sheet->SetWizardButtons(m_loaded ? (PSWIZB_BACK | PSWIZB_NEXT) : PSWIZB_BACK);
+    }
     return CPageFunction::OnSetActive();
 }
 
 LRESULT CColorPalettePage::OnWizardNext()
 {
+    if (!m_loaded) return -1;
     m_lastSettingName = m_info->selectedSettingName;
     m_info->dataSaved = m_manager.IsUnchanged();
     return CPageFunction::OnWizardNext();
@@ -116,6 +120,7 @@ void CColorPalettePage::OnEndSession(BOOL ending)
 
 void CColorPalettePage::LoadData()
 {
+    m_loaded = false;
     m_manager.SetUtilityInfo(*m_info);
     m_manager.LoadDefaultData();
     if (m_info->userSettingSelected == 0) {

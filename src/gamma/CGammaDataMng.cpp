@@ -6,7 +6,21 @@
 #include "color/CCoreModule.h"
 #include "launch/CmyException.h"
 #include "resources/resource.h"
+#include "storage/CCatalogKey.h"
 #include "storage/CIniUtility.h"
+
+namespace {
+
+// The mode is stored under the name, so a name that reads as another catalogue key would
+// overwrite that key.
+void RequireUsableName(const std::string& name)
+{
+    if (!CCatalogKey::IsUsableName(name)) {
+        throw CmyException(IDS_ERR_NAME_OF_DEFAULT_SETTING, name, CmyException::warning);
+    }
+}
+
+}  // namespace
 
 void CGammaDataMng::LoadSetting(const std::string& name)
 {
@@ -46,6 +60,7 @@ void CGammaDataMng::LoadDefaultSetting(const std::string& name)
 
 void CGammaDataMng::SaveData(const std::string& name)
 {
+    RequireUsableName(name);
     std::string path = DataPathForSave(name);
     if (!path.empty()) m_files.SaveObject(std::string(), path, &m_current);
 }
@@ -73,6 +88,7 @@ int CGammaDataMng::ComputeTables(int userSettingSelected, const std::string& sou
 
 int CGammaDataMng::SaveSetting(const std::string& name, int userSettingSelected, const std::string& sourceName)
 {
+    RequireUsableName(name);
     PrepareLocalCopy();
     CCcmTables tables;
     const int mode = ComputeTables(userSettingSelected, sourceName, tables);

@@ -186,10 +186,15 @@ void CGammaPage::SetTexts()
 
 BOOL CGammaPage::OnSetActive()
 {
-    if (CPropertySheet* sheet = GetParentSheet()) sheet->SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
     SetSheetTitle(*this, IDS_TITLE_GAMMA, m_strRes);
     SetTexts();
-    if (m_info->selectedSettingName != m_loadedName || m_info->reloadNeeded == 1) LoadSelectedSetting();
+    if (!m_settingLoaded || m_info->selectedSettingName != m_loadedName || m_info->reloadNeeded == 1) {
+        LoadSelectedSetting();
+    }
+    // Values that did not load must not be saved over the stored setting.
+    if (CPropertySheet* sheet = GetParentSheet()) {
+        sheet->SetWizardButtons(m_settingLoaded ? (PSWIZB_BACK | PSWIZB_NEXT) : PSWIZB_BACK);
+    }
     ShowValues();
     return CPageFunction::OnSetActive();
 }
@@ -210,6 +215,7 @@ void CGammaPage::LoadSelectedSetting()
     }
     m_manager.CommitCurrent();
     m_zone = 0;
+    m_settingLoaded = loaded;
     if (loaded) m_info->reloadNeeded = 0;
 }
 
@@ -244,6 +250,7 @@ LRESULT CGammaPage::OnWizardBack()
 
 LRESULT CGammaPage::OnWizardNext()
 {
+    if (!m_settingLoaded) return -1;
     LeavePage();
     return CPageFunction::OnWizardNext();
 }

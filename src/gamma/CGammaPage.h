@@ -97,6 +97,7 @@ private:
     // Page fields.
     CPrint m_print;
     std::string m_loadedName;
+    bool m_settingLoaded = false;  // the last load of the selected setting succeeded
     CGammaDataMng m_manager;
     int m_level[zoneCount] = {};
     int m_hue[zoneCount] = {};

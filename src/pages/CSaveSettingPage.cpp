@@ -9,6 +9,7 @@
 #include "launch/CmyMessageBox.h"
 #include "launch/IWizardSheet.h"
 #include "resources/resource.h"
+#include "storage/CCatalogKey.h"
 #include "storage/CCtrlMng.h"
 #include "storage/CIniUtility.h"
 
@@ -28,13 +29,6 @@ std::string Trim(const std::string& text)
     const size_t first = text.find_first_not_of(blanks);
     if (first == std::string::npos) return std::string();
     return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
-
-bool Contains(const CmyStringArray& names, const std::string& name)
-{
-    for (const std::string& entry : names)
-        if (entry == name) return true;
-    return false;
 }
 
 }  // namespace
@@ -82,18 +76,28 @@ void CSaveSettingPage::SetTexts()
     m_nameEdit.LimitText(maxNameLength);
 }
 
-int CSaveSettingPage::ClassifyName(const std::string& name) const
+int CSaveSettingPage::ClassifyName(const std::string& name, std::string* storedName) const
 {
+    if (!CCatalogKey::IsUsableName(name)) return nameReserved;
     CCtrlMng colour;
     colour.SetFile(m_info->driverCatalogPath, kColourSettings);
     CCtrlMng gamma;
     gamma.SetFile(m_info->driverCatalogPath, kGammaSettings);
     const CmyStringArray defaults = CIniUtility().GetDefaultSettingKeys(m_info->ccmVersion);
 
-    if (Contains(colour.GetSettingNames(), name)) return nameColorSetting;
-    if (Contains(gamma.GetSettingNames(), name)) return nameGammaSetting;
-    if (Contains(defaults, name)) return nameDefaultSetting;
-    if (name == Trim(m_strRes.Load(IDS_DEFAULT_ENTRY))) return nameDefaultEntry;
+    // The catalogue ignores case in its keys, so a stored name matches in any case.
+    std::string stored = CCatalogKey::FindStored(colour.GetSettingNames(), name);
+    int kind = nameColorSetting;
+    if (stored.empty()) {
+        stored = CCatalogKey::FindStored(gamma.GetSettingNames(), name);
+        kind = nameGammaSetting;
+    }
+    if (!stored.empty()) {
+        if (storedName) *storedName = stored;
+        return kind;
+    }
+    if (!CCatalogKey::FindStored(defaults, name).empty()) return nameDefaultSetting;
+    if (CCatalogKey::SameName(name, Trim(m_strRes.Load(IDS_DEFAULT_ENTRY)))) return nameDefaultEntry;
     return nameFree;
 }
 
@@ -132,6 +136,7 @@ std::string CSaveSettingPage::AskName()
         switch (ClassifyName(name)) {
         case nameDefaultSetting:
         case nameDefaultEntry:
+        case nameReserved:
             ShowWarning(IDS_ERR_NAME_OF_DEFAULT_SETTING, name);
             continue;
         case nameGammaSetting:
@@ -148,7 +153,8 @@ std::string CSaveSettingPage::CheckName(const std::string& typed)
 {
     if (typed.empty()) return AskName();
 
-    const int kind = ClassifyName(typed);
+    std::string stored;
+    const int kind = ClassifyName(typed, &stored);
     const int editType = m_info->editType;
     if (editType == kEditColour && kind == nameGammaSetting) {
         ShowWarning(IDS_ERR_NAME_OF_GAMMA_SETTING, typed);
@@ -158,16 +164,18 @@ std::string CSaveSettingPage::CheckName(const std::string& typed)
         ShowWarning(IDS_ERR_NAME_OF_COLOR_SETTING, typed);
         return std::string();
     }
-    if (kind == nameDefaultSetting || kind == nameDefaultEntry) {
+    if (kind == nameDefaultSetting || kind == nameDefaultEntry || kind == nameReserved) {
         ShowWarning(IDS_ERR_NAME_OF_DEFAULT_SETTING, typed);
         return std::string();
     }
-    if (kind == nameFree && typed != m_info->selectedSettingName) return typed;
+    if (kind == nameFree && !CCatalogKey::SameName(typed, m_info->selectedSettingName)) return typed;
 
-    m_checkDlg.SetName(typed);
+    // Overwriting keeps the stored spelling, so the setting stays one catalogue entry.
+    const std::string target = stored.empty() ? typed : stored;
+    m_checkDlg.SetName(target);
     switch (RunFromLibrary(m_checkDlg, CSaveCheckDlg::templateId)) {
     case CSaveCheckDlg::resultOverwrite:
-        return typed;
+        return target;
     case CSaveCheckDlg::resultOtherName:
         return AskName();
     default:

@@ -20,6 +20,7 @@ public:
     static constexpr int nameDefaultEntry = 3;    // the colour list's default entry
     static constexpr int nameGammaSetting = 4;
     static constexpr int nameColorSetting = 5;
+    static constexpr int nameReserved = 6;        // not usable as a catalogue key
 
     static constexpr int maxNameLength = 32;
 
@@ -27,8 +28,9 @@ public:
 
     BOOL OnSetActive() override;
 
-    // Case-sensitive and exact: stored colour, stored gamma, default setting, default entry.
-    int ClassifyName(const std::string& name) const;
+    // Reserved key, stored colour, stored gamma, default setting, default entry; names match
+    // ignoring case. storedName receives the stored spelling of a matching stored setting.
+    int ClassifyName(const std::string& name, std::string* storedName = nullptr) const;
     // A free name from the name dialog, or empty when the user cancelled.
     std::string AskName();
     // The save button: check the name, then store the setting through the sheet's manager.

@@ -17,6 +17,7 @@
 #include "pages/CSettingFileCheck.h"
 #include "printer/CPrint.h"
 #include "resources/resource.h"
+#include "storage/CCatalogKey.h"
 #include "storage/CCtrlMng.h"
 #include "storage/CFileAcc.h"
 
@@ -345,8 +346,8 @@ void CSettingEditPage::OnImport()
     if (imported > 0) RefreshList();
 }
 
-void CSettingEditPage::CopyProfilesForImport(const std::string& folder, const std::string& name, int kind,
-                                             const std::string& settingFile)
+void CSettingEditPage::CopyProfilesForImport(const std::string& folder, const std::string& sourceName,
+                                             const std::string& name, int kind, const std::string& settingFile)
 {
     CCtrlMng source;
     source.SetFile(settingFile, kind);
@@ -354,7 +355,7 @@ void CSettingEditPage::CopyProfilesForImport(const std::string& folder, const st
     driver.SetFile(m_info->driverCatalogPath, kind);
     const CFileAcc files;
     for (int resolution : resolutions) {
-        const std::string from = source.GetProfileFileName(KindWord(kind), resolution, name);
+        const std::string from = source.GetProfileFileName(KindWord(kind), resolution, sourceName);
         const std::string to = driver.GetProfileFileName(KindWord(kind), resolution, name);
         const std::string target = files.GetDataPath(to, m_info->driverName);
         if (!from.empty() && !to.empty() && files.CopyFile(folder + from, target, FALSE) == 0) {
@@ -399,14 +400,18 @@ int CSettingEditPage::ImportSettings(const CmyStringArray& names, const std::vec
             if (driverColour.GetTotalSettingCount() > CCtrlMng::maxSettings) {
                 throw CmyException(IDS_ERR_CATALOG_FULL, {}, CmyException::warning);
             }
-            const std::string& name = names[i];
+            const std::string& sourceName = names[i];
             const int kind = kinds[static_cast<size_t>(i)];
             const bool gamma = kind == CAddSettingDlg::kindGamma;
             CCtrlMng& driver = gamma ? driverGamma : driverColour;
             CCtrlMng& source = gamma ? fileGamma : fileColour;
 
-            const std::string sourceFile = source.GetDataFileName(name);
+            const std::string sourceFile = source.GetDataFileName(sourceName);
             if (sourceFile.empty()) continue;
+            // A stored name that differs only in case is the same catalogue key: the import
+            // replaces that setting and keeps its spelling.
+            const std::string stored = CCatalogKey::FindStored(driver.GetSettingNames(), sourceName);
+            const std::string name = stored.empty() ? sourceName : stored;
             std::string target = driver.GetDataFileName(name);
             if (!target.empty() &&
                 CmyMessageBox().Show(GetSafeHwnd(), IDS_QUESTION_REPLACE_SETTING, MB_OKCANCEL | MB_ICONQUESTION,
@@ -414,15 +419,15 @@ int CSettingEditPage::ImportSettings(const CmyStringArray& names, const std::vec
                 continue;
             }
             std::string tText, vText;
-            source.GetTables(name, tText, vText);
+            source.GetTables(sourceName, tText, vText);
             if (target.empty()) target = driver.AddSetting(name);
-            if (gamma) driver.WriteNumber(name, source.ReadNumber(name));
+            if (gamma) driver.WriteNumber(name, source.ReadNumber(sourceName));
             driver.SetTables(name, tText, vText);
 
             if (files.CopyFile(folder + sourceFile, files.GetDataPath(target, m_info->driverName), FALSE) != 0) {
                 ShowWarning(IDS_ERR_IMPORT_DATA_FILE, sourceFile, name);
             }
-            if (m_info->printMode == "EMF") CopyProfilesForImport(folder, name, kind, settingFile);
+            if (m_info->printMode == "EMF") CopyProfilesForImport(folder, sourceName, name, kind, settingFile);
             ++imported;
         }
     } catch (...) {

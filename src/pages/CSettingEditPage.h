@@ -49,9 +49,10 @@ private:
     BOOL ChooseSettings(CmyStringArray& names, std::vector<int>& kinds);
     // Copies a file into the setting folder, asking before it replaces one; TRUE on success.
     BOOL CopyForExport(const std::string& source, const std::string& target);
-    // Copies the profile files of a setting; reports each failure with textId.
-    void CopyProfilesForImport(const std::string& folder, const std::string& name, int kind,
-                               const std::string& settingFile);
+    // Copies the profile files of the setting file's sourceName to the stored setting name;
+    // reports each failure.
+    void CopyProfilesForImport(const std::string& folder, const std::string& sourceName, const std::string& name,
+                               int kind, const std::string& settingFile);
     // Marks the driver catalogue as changed and refreshes its copy in the per-driver folder.
     void KeepLocalCopy();
     void ShowWarning(UINT textId, const std::string& first, const std::string& second);

@@ -11,6 +11,7 @@
 #include "gamma/CGammaData.h"
 #include "launch/CmyException.h"
 #include "resources/resource.h"
+#include "storage/CCatalogKey.h"
 #include "storage/CCtrlMng.h"
 #include "storage/CFileAcc.h"
 #include "storage/CIniAcc.h"
@@ -51,13 +52,15 @@ bool CheckSection(const CIniAcc& ini, const char* section, int& total)
     if (count > CCtrlMng::maxSettings || total > CCtrlMng::maxSettings) return false;
 
     std::set<std::string> ids;
-    std::set<std::string> names;
+    CmyStringArray names;
     for (int i = 0; i < count; ++i) {
         const std::string id = ini.GetString(section, "SettingID" + std::to_string(i));
         if (!CSettingFileCheck::IsPlainNumber(id, 2) || std::atoi(id.c_str()) >= CCtrlMng::maxSettings) return false;
         if (!ids.insert(id).second) return false;
         const std::string name = ini.GetString(section, "SettingName" + id);
-        if (!CSettingFileCheck::IsSafeName(name) || !names.insert(name).second) return false;
+        // Two names that differ only in case would share one catalogue key.
+        if (!CSettingFileCheck::IsSafeName(name) || !CCatalogKey::FindStored(names, name).empty()) return false;
+        names.Add(name);
         if (!CSettingFileCheck::AreTablesReadable(ini.GetString(section, "CCMNT" + id),
                                                   ini.GetString(section, "CCMNV" + id))) {
             return false;
@@ -84,7 +87,7 @@ bool CSettingFileCheck::IsPlainNumber(const std::string& text, size_t maxDigits)
 
 bool CSettingFileCheck::IsSafeName(const std::string& name)
 {
-    if (name.empty() || name.size() > maxNameLength) return false;
+    if (name.size() > maxNameLength || !CCatalogKey::IsUsableName(name)) return false;
     if (name.front() == ' ' || name.back() == ' ') return false;
     // Path characters, and what would break the name as a catalogue key or value.
     static const std::string forbidden = "\\/:*?\"<>|=[];";

@@ -19,6 +19,7 @@
 #include "launch/CStrRes.h"
 #include "launch/IWizardSheet.h"
 #include "resources/resource.h"
+#include "storage/CIniAcc.h"
 #include "support/DialogTemplateBuilder.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/ScriptedUser.h"
@@ -431,6 +432,33 @@ TEST_F(ColorPalettePageTest, TemporaryNameAvoidsUsedNamesAndGoesWhenTheSessionEn
     EXPECT_EQ(Ini(catalog, "Color", "SettingNum"), "1");
     EXPECT_EQ(Ini(catalog, "Color", "SettingName1"), "testprint");
     EXPECT_EQ(machine.Jobs().front().state, "deleted");
+}
+
+TEST_F(ColorPalettePageTest, ASettingThatFailedToLoadCannotBeTakenFurther)
+{
+    Install(SimPrinterModel::Emf());
+    StoreUserSetting();
+    const std::string ini = SimPrinterModel::UtilityFolder() + "Tavrel.ini";
+    const std::string section = "CCMVer" + model.version;
+    WritePrivateProfileStringA(section.c_str(), "Module", "MISSING.dll", ini.c_str());
+    MessageBoxRecorder boxes;
+    ScriptedUser user;
+    user.ExpectRefusals();
+    user.Next()
+        .Inspect([&](const WindowView& view) {
+            EXPECT_EQ(view.templateId, IDD_COLOR_PALETTE_PAGE);
+            EXPECT_EQ(boxes.Last().text, strings.Load(IDS_ERR_MODULE_FAILED));
+            EXPECT_TRUE(view.buttons.back.enabled);
+            EXPECT_FALSE(view.buttons.next.enabled);
+        })
+        .Next()
+        .Inspect([](const WindowView& view) { EXPECT_EQ(view.templateId, IDD_COLOR_PALETTE_PAGE); })
+        .Back()
+        .Inspect([](const WindowView& view) { EXPECT_EQ(view.templateId, kBefore); })
+        .Cancel();
+    EXPECT_EQ(Run(), IDCANCEL);
+    EXPECT_TRUE(user.Finished()) << user.Remaining();
+    EXPECT_EQ(user.Refusals().size(), 1u);
 }
 
 TEST_F(ColorPalettePageTest, MissingTestPageIsReportedAndNothingIsPrinted)

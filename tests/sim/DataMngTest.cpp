@@ -262,6 +262,20 @@ TEST_P(DataMngTest, GammaSaveFromAUserSettingKeepsItsModeAndProfiles)
     EXPECT_EQ(Value(info.localCatalogPath, "Gamma", "CCMNV0"), "");
 }
 
+TEST_P(DataMngTest, GammaSaveRefusesANameThatReadsAsACatalogueKey)
+{
+    CGammaDataMng gamma;
+    gamma.SetDriver(info);
+    gamma.LoadDefaultSetting("Vivid");
+    const std::string before = machine.ReadFile(info.driverCatalogPath);
+    for (const std::string name : {"SettingNum", "CCMNV2", "02G2.icb", "x=y"}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(ThrownId([&] { gamma.SaveData(name); }), IDS_ERR_NAME_OF_DEFAULT_SETTING);
+        EXPECT_EQ(ThrownId([&] { gamma.SaveSetting(name, 0, ""); }), IDS_ERR_NAME_OF_DEFAULT_SETTING);
+        EXPECT_EQ(machine.ReadFile(info.driverCatalogPath), before);
+    }
+}
+
 TEST_P(DataMngTest, GammaFailuresLeaveNothingHalfStored)
 {
     CGammaDataMng gamma;

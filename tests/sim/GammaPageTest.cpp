@@ -428,6 +428,28 @@ TEST_P(GammaPageEditTest, FailuresAreShownAndChangeNothing)
     EXPECT_EQ(boxes.Count(), 3u);
 }
 
+TEST_P(GammaPageEditTest, ASettingThatFailedToLoadCannotBeTakenFurther)
+{
+    const std::string section = "CCMVer" + model.version;
+    WritePrivateProfileStringA(section.c_str(), "Module", "MISSING.dll", ini.c_str());
+    user.ExpectRefusals();
+    user.Next()
+        .Inspect([&](const WindowView& view) {
+            EXPECT_EQ(view.templateId, IDD_GAMMA_PAGE);
+            EXPECT_TRUE(view.buttons.back.enabled);
+            EXPECT_FALSE(view.buttons.next.enabled);
+        })
+        .Next()
+        .Inspect([](const WindowView& view) { EXPECT_EQ(view.templateId, IDD_GAMMA_PAGE); })
+        .Back()
+        .Inspect([&](const WindowView& view) { EXPECT_EQ(view.templateId, edge.Id()); })
+        .Cancel();
+    Run();
+    EXPECT_TRUE(user.Finished()) << user.Remaining();
+    EXPECT_EQ(user.Refusals().size(), 1u);
+    EXPECT_EQ(boxes.Boxes().front().text, Text(IDS_ERR_MODULE_FAILED));
+}
+
 TEST_P(GammaPageEditTest, EndOfSessionDuringAnXpsPrintRemovesTheTemporarySetting)
 {
     WritePrivateProfileStringA(("CCMVer" + model.version).c_str(), "PrintMode", "EMF_INTERNAL_XPS", ini.c_str());

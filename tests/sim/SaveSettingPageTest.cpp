@@ -243,6 +243,55 @@ TEST_P(SaveSettingPageTest, NamesOfOtherKindsAndDefaultsAreRefused)
     EXPECT_EQ(info.dataSaved, 0);
 }
 
+TEST_P(SaveSettingPageTest, NamesThatReadAsCatalogueKeysAreRefusedOnThePageAndInTheNameDialog)
+{
+    info.editType = 2;
+    info.selectedSettingName = "Standard";
+    const std::string catalogBefore = machine.ReadFile(info.driverCatalogPath);
+    const std::vector<std::string> onPage = {"SettingNum", "settingid0", "SettingName2", "CCMNT2",
+                                             "ccmnv2",     "01g2.ICB",   "a=b",          "[Gamma"};
+    const std::vector<std::string> inDialog = {";note", "03TMP.ICB"};
+    ScriptedUser user;
+    for (const std::string& name : onPage) user.Type(IDC_SAVE_NAME_EDIT, name).Click(IDC_SAVE_BUTTON);
+    user.Type(IDC_SAVE_NAME_EDIT, "").Click(IDC_SAVE_BUTTON);
+    for (const std::string& name : inDialog) user.Type(IDC_SAVENAME_EDIT, name).Click(IDC_SAVENAME_OK_BUTTON);
+    user.Click(IDC_SAVENAME_CANCEL_BUTTON).Cancel();
+    Run();
+    ExpectScriptDone(user);
+
+    std::vector<std::string> expected;
+    for (const std::string& name : onPage) expected.push_back(FormatText(Text(IDS_ERR_NAME_OF_DEFAULT_SETTING), name));
+    for (const std::string& name : inDialog) expected.push_back(FormatText(Text(IDS_ERR_NAME_OF_DEFAULT_SETTING), name));
+    expected.push_back(Text(IDS_QUESTION_CANCEL_UNSAVED));
+    EXPECT_EQ(BoxTexts(), expected);
+    EXPECT_EQ(machine.ReadFile(info.driverCatalogPath), catalogBefore);
+    EXPECT_EQ(info.dataSaved, 0);
+}
+
+TEST_P(SaveSettingPageTest, AStoredNameInAnotherCaseIsThatSettingAndAsksBeforeOverwriting)
+{
+    info.editType = 2;
+    info.selectedSettingName = "Standard";
+    ScriptedUser user;
+    user.Type(IDC_SAVE_NAME_EDIT, "soft")
+        .Click(IDC_SAVE_BUTTON)
+        .Inspect([](const WindowView& view) {
+            EXPECT_EQ(view.templateId, IDD_SAVE_CHECK_DIALOG);
+            EXPECT_EQ(view.Control(IDC_SAVECHECK_MESSAGE).text, FormatText(Text(IDS_QUESTION_OVERWRITE_SETTING), "Soft"));
+        })
+        .Click(IDC_SAVECHECK_OVERWRITE_BUTTON)
+        .Wait(1000)
+        .Finish();
+    Run();
+    ExpectScriptDone(user);
+    ASSERT_EQ(boxes.Count(), 1u) << boxes.Last().text;
+    EXPECT_EQ(boxes.Last().text, FormatText(Text(IDS_MSG_SETTING_SAVED), "Soft"));
+    // One entry under its stored spelling, with new tables.
+    EXPECT_EQ(Value(info.driverCatalogPath, "Gamma", "SettingNum"), "1");
+    EXPECT_EQ(Value(info.driverCatalogPath, "Gamma", "SettingName2"), "Soft");
+    EXPECT_NE(Value(info.driverCatalogPath, "Gamma", "CCMNT2"), "0A1B");
+}
+
 TEST_P(SaveSettingPageTest, AStoredNameAsksBeforeItIsOverwritten)
 {
     ScriptedUser user;

@@ -387,6 +387,27 @@ TEST_P(SettingEditPage, ImportOfAStoredNameAsksFirst)
     EXPECT_EQ(Items(Names(model.CatalogPath(), kColour)), (std::vector<std::string>{"Warm", "Cool"}));
 }
 
+TEST_P(SettingEditPage, ImportOfAStoredNameInAnotherCaseReplacesThatSetting)
+{
+    const std::string file = "C:\\Exchange\\Soft\\Soft.ccm";
+    machine.WriteFile(file, "[Color]\r\nSettingNum=0\r\n[Gamma]\r\nSettingNum=1\r\nSettingID0=0\r\n"
+                            "SettingName0=soft\r\nsoft=5\r\nCCMNT0=ABCD\r\nCCMNV0=ABCD\r\n");
+    machine.WriteFile("C:\\Exchange\\Soft\\UGD0.dat", DataFile(kGamma, 'z'));
+    CSettingEditPage page(&info);
+    CmyStringArray names;
+    names.Add("soft");
+    MessageBoxRecorder boxes;
+    boxes.QueueAnswer(IDOK);
+    EXPECT_EQ(page.ImportSettings(names, {kGamma}, file), 1);
+    ASSERT_GE(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, FormatText(strings.Load(IDS_QUESTION_REPLACE_SETTING), "Soft"));
+    // The stored entry took the new tables, mode and data; no second entry shares its key.
+    EXPECT_EQ(Items(Names(model.CatalogPath(), kGamma)), (std::vector<std::string>{"Soft", "Warm"}));
+    EXPECT_EQ(Value(model.CatalogPath(), "Gamma", "CCMNT2"), "ABCD");
+    EXPECT_EQ(Value(model.CatalogPath(), "Gamma", "Soft"), "5");
+    EXPECT_EQ(machine.ReadFile(model.DataFolder() + "UGD2.dat"), DataFile(kGamma, 'z'));
+}
+
 TEST_P(SettingEditPage, ImportStopsAtTheSixtySettingLimitKeepingWhatCameBefore)
 {
     // 58 stored settings: two more fit, the third raises IDS_ERR_CATALOG_FULL.
@@ -451,6 +472,12 @@ TEST_P(SettingEditPage, RefusesDamagedOrHostileSettingFilesWithoutChangingAnythi
                 "=01\r\n";
     }
     many += "[Gamma]\r\nSettingNum=21\r\n";
+    // The good file with one gamma setting of the given name added.
+    const auto kGammaNamed = [](const std::string& name) {
+        return Replace(kGoodFile, "[Gamma]\r\nSettingNum=0\r\n",
+                       "[Gamma]\r\nSettingNum=1\r\nSettingID0=1\r\nSettingName1=" + name + "\r\n" + name +
+                           "=1\r\nCCMNT1=01\r\nCCMNV1=01\r\n");
+    };
     const std::vector<Hostile> cases = {
         {"huge count", Replace(kGoodFile, "SettingNum=1", "SettingNum=4000000000"), {}},
         {"negative count", Replace(kGoodFile, "SettingNum=1", "SettingNum=-1"), {}},
@@ -469,6 +496,15 @@ TEST_P(SettingEditPage, RefusesDamagedOrHostileSettingFilesWithoutChangingAnythi
         {"table text not hexadecimal", Replace(kGoodFile, "CCMNV0=0304", "CCMNV0=03G4"), {}},
         {"V shorter than T", Replace(kGoodFile, "CCMNV0=0304", "CCMNV0=03"), {}},
         {"no tables", Replace(Replace(kGoodFile, "CCMNT0=0102", "CCMNT0="), "CCMNV0=0304", "CCMNV0="), {}},
+        {"gamma name that is the count key", kGammaNamed("SettingNum"), {}},
+        {"gamma name that is a table key", kGammaNamed("ccmnt0"), {}},
+        {"gamma name that is a profile key", kGammaNamed("01g0.icb"), {}},
+        {"gamma name that starts a section", kGammaNamed("[Color"), {}},
+        {"gamma name that is a comment", kGammaNamed(";New"), {}},
+        {"names that differ only in case",
+         Replace(kGoodFile, "SettingNum=1\r\nSettingID0=0", "SettingNum=2\r\nSettingID0=0\r\nSettingID1=1") +
+             "SettingName1=NEW\r\nCCMNT1=01\r\nCCMNV1=01\r\n",
+         {}},
         {"duplicate identifiers", Replace(kGoodFile, "SettingNum=1\r\nSettingID0=0", "SettingNum=2\r\nSettingID0=0\r\nSettingID1=0"), {}},
         {"truncated data file", kGoodFile, DataFile(kColour, 'x').substr(0, 200)},
         {"data file of the other kind", kGoodFile, DataFile(kGamma, 'x')},
