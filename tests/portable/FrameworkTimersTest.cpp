@@ -199,7 +199,7 @@ TEST_F(Timers, WithoutPatienceTheStepIsRefusedAndReportedAtOnce) {
     user.ExpectRefusals();
     const std::vector<std::string> reported = ClickBehindASelfClosingNotice(dialog, user);
     EXPECT_TRUE(dialog.clicks.empty());
-    ASSERT_EQ(reported.size(), 1u);
+    ASSERT_FALSE(reported.empty());  // the Cancel that follows meets the notice too
     EXPECT_EQ(reported, user.Refusals());
     EXPECT_EQ(reported[0].rfind("step 2 (click " + std::to_string(kOther) + "): ", 0), 0u) << reported[0];
 }
