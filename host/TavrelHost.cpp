@@ -4,8 +4,14 @@
 //
 // On Linux the wizard runs headless: in this terminal by default, or from a command script
 // (--script FILE, the same commands the terminal takes). On Windows it shows real windows.
+//
+// Exit status: what the entry point returns, except that a command script with a refused step
+// or a failed `expect` makes it 1. The library keeps its single export, so the headless
+// driver appends those lines to the file TAVREL_UI_REPORT names; the host points it at a
+// temporary file of its own and reads it afterwards.
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 
 #ifdef _WIN32
@@ -51,6 +57,30 @@ EntryPoint LoadEntry()
 }
 #endif
 
+// A fresh empty file for the driver's report, or "" when none can be made.
+std::string MakeReportFile()
+{
+#ifdef _WIN32
+    char folder[MAX_PATH] = {};
+    char path[MAX_PATH] = {};
+    if (!GetTempPathA(MAX_PATH, folder) || !GetTempFileNameA(folder, "tvr", 0, path)) return "";
+    return path;
+#else
+    const char* tmp = std::getenv("TMPDIR");
+    std::string path = std::string(tmp && *tmp ? tmp : "/tmp") + "/tavrel-report-XXXXXX";
+    const int fd = mkstemp(path.data());
+    if (fd < 0) return "";
+    close(fd);
+    return path;
+#endif
+}
+
+bool ReportHasLines(const std::string& path)
+{
+    std::ifstream file(path);
+    return file && file.peek() != std::ifstream::traits_type::eof();
+}
+
 int Usage()
 {
     std::fprintf(stderr, "usage: TavrelHost [--script FILE] [PRINTER]\n");
@@ -87,10 +117,22 @@ int main(int argc, char** argv)
     if (!script.empty()) _putenv_s("TAVREL_UI_DRIVER", ("script:" + script).c_str());
 #endif
 
+    const std::string report = MakeReportFile();
+#ifndef _WIN32
+    setenv("TAVREL_UI_REPORT", report.c_str(), 1);
+#else
+    _putenv_s("TAVREL_UI_REPORT", report.c_str());
+#endif
+
     const EntryPoint entry = LoadEntry();
     if (!entry) {
         std::fprintf(stderr, "TavrelHost: cannot load TAVREL.dll or its entry point\n");
         return 1;
     }
-    return entry(0, 0, printer, 0);
+    int status = entry(0, 0, printer, 0);
+    if (!report.empty()) {
+        if (ReportHasLines(report)) status = 1;
+        std::remove(report.c_str());
+    }
+    return status;
 }

@@ -126,5 +126,8 @@ LPCDLGTEMPLATE LoadTemplate(HMODULE module, UINT id, DWORD* size = nullptr);
 // Shows a message box on the backend's screen. Returns false when the backend leaves the box
 // to the system default (framework/MessageBox.cpp).
 bool ShowBox(const MessageBoxRequest& request, int* answer);
+// The call that ran the windows is over (the library's entry point returns): a driver that
+// still holds steps of a command script reports them as never run.
+void SessionEnded();
 
 }  // namespace fw::ws

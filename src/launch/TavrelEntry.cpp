@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "framework/ResourceModule.h"
+#include "framework/WindowSystem.h"
 #include "framework/MessageBox.h"
 #include "launch/CMainSheet.h"
 #include "launch/CTAVRELApp.h"
@@ -80,11 +81,12 @@ extern "C" LONG CallTintora32(INT_PTR /*context*/, INT_PTR /*reserved1*/, LPCSTR
     ModuleContext context;
     PrintNoticeContext notice;
     try {
-        return RunWizard(printerName);
+        RunWizard(printerName);
     } catch (const CmyException& failure) {
         failure.Report();
     } catch (...) {
         // Nothing may cross the entry point.
     }
+    fw::ws::SessionEnded();
     return 0;
 }

@@ -162,6 +162,86 @@ TEST_F(Timers, TheOwnersTimerKeepsRunningWhileItsMessageBoxIsOpenAndMayCloseIt) 
     EXPECT_EQ(dialog.ticks.size(), 2u);
 }
 
+// ---- Command scripts run by a person ----------------------------------------------------------
+
+namespace {
+
+// The dialog opens a notice on its first tick that its second tick closes, as a progress
+// notice does; the script clicks the dialog while the notice is still up.
+std::vector<std::string> ClickBehindASelfClosingNotice(TimerDialog& dialog, ScriptedUser& user) {
+    dialog.onTick = [&dialog](UINT_PTR) {
+        if (dialog.ticks.size() == 1) {
+            dialog.MessageBox("Please wait", "Notice", MB_OK);
+        } else if (CWnd* box = CWnd::FindWindow(nullptr, "Notice"); box && box->GetParent() == &dialog) {
+            box->PostMessage(WM_CLOSE);
+        }
+    };
+    std::vector<std::string> reported;
+    user.SetReport([&reported](const std::string& line) { reported.push_back(line); });
+    user.Wait(500).Click(kOther).Cancel();
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    return reported;
+}
+
+}  // namespace
+
+TEST_F(Timers, WithPatienceAStepWaitsForAWindowThatClosesByItself) {
+    ScriptedUser user;
+    user.SetPatience(10000);
+    const uint64_t start = Start();
+    EXPECT_TRUE(ClickBehindASelfClosingNotice(dialog, user).empty());
+    EXPECT_EQ(dialog.clicks, std::vector<UINT>{kOther});
+    EXPECT_EQ(Desktop::Get().Now(), start + 1000);  // the notice's time, no more
+}
+
+TEST_F(Timers, WithoutPatienceTheStepIsRefusedAndReportedAtOnce) {
+    ScriptedUser user;
+    user.ExpectRefusals();
+    const std::vector<std::string> reported = ClickBehindASelfClosingNotice(dialog, user);
+    EXPECT_TRUE(dialog.clicks.empty());
+    ASSERT_FALSE(reported.empty());  // the Cancel that follows meets the notice too
+    EXPECT_EQ(reported, user.Refusals());
+    EXPECT_EQ(reported[0].rfind("step 2 (click " + std::to_string(kOther) + "): ", 0), 0u) << reported[0];
+}
+
+TEST_F(Timers, PatienceHasABound) {
+    // The notice never closes: after the bound the click counts as refused.
+    dialog.onTick = [this](UINT_PTR) {
+        if (dialog.ticks.size() == 1) dialog.MessageBox("Printing", "Notice", MB_OK);
+    };
+    ScriptedUser user;
+    user.ExpectRefusals();
+    user.SetPatience(2000);
+    user.Wait(500).Click(kOther).Answer(IDOK).Cancel();
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    ASSERT_EQ(user.Refusals().size(), 1u);
+    EXPECT_TRUE(dialog.clicks.empty());
+}
+
+TEST_F(Timers, AtTheEndOfTheSessionUnrunStepsAreReportedOnlyWithAReportSink) {
+    std::vector<std::string> reported;
+    {
+        ScriptedUser user;
+        user.ExpectRefusals();
+        user.SetReport([&reported](const std::string& line) { reported.push_back(line); });
+        user.Cancel().Click(kOther);
+        EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+        user.SessionEnded();
+        EXPECT_TRUE(user.Finished());
+    }
+    ASSERT_EQ(reported.size(), 1u);
+    EXPECT_EQ(reported[0], "step 2 (click " + std::to_string(kOther) + "): not run, the windows had closed");
+
+    TimerDialog second;
+    ScriptedUser quiet;
+    quiet.AllowUnrunSteps();
+    quiet.Cancel().Click(kOther);
+    EXPECT_EQ(second.DoModal(), IDCANCEL);
+    quiet.SessionEnded();  // tests run several windows on one script: nothing is reported
+    EXPECT_TRUE(quiet.Refusals().empty());
+    EXPECT_EQ(quiet.Remaining(), 1u);
+}
+
 TEST_F(Timers, ATimerProcedureIsCalledInsteadOfTheWindow) {
     static std::vector<UINT_PTR> called;
     called.clear();

@@ -23,4 +23,7 @@ ScriptedUser::~ScriptedUser() {
     if (!m_failuresExpected) {
         EXPECT_TRUE(Failures().empty()) << "failed checks:" << Joined(Failures());
     }
+    if (!m_unrunAllowed) {
+        EXPECT_TRUE(Finished()) << "steps that never ran:" << Joined(UnrunSteps());
+    }
 }

@@ -9,6 +9,11 @@
 //
 // A test that wants refusals (a disabled button pressed on purpose) or failed checks calls
 // ExpectRefusals() or ExpectFailures() and reads Refusals() or Failures() itself.
+//
+// Every step must have run by the time the user goes: a script that ran out early ends the
+// windows with Cancel, which would otherwise pass for a test that expects Cancel. A test that
+// leaves steps unrun on purpose (a window that closes before them) says so with
+// AllowUnrunSteps().
 #pragma once
 
 #include "framework/headless/ScriptDriver.h"
@@ -20,8 +25,10 @@ public:
 
     void ExpectRefusals() { m_refusalsExpected = true; }
     void ExpectFailures() { m_failuresExpected = true; }
+    void AllowUnrunSteps() { m_unrunAllowed = true; }
 
 private:
     bool m_refusalsExpected = false;
     bool m_failuresExpected = false;
+    bool m_unrunAllowed = false;
 };

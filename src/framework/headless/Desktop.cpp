@@ -28,6 +28,18 @@ constexpr int kMaxIdleTimerSteps = 10000;
 // invalidating itself while painting must not stall the loop).
 constexpr int kMaxPaintPasses = 64;
 constexpr UINT kMinimumTimerElapse = 10;
+// Virtual time a step of a command script waits for a window that closes by itself.
+constexpr uint64_t kScriptPatience = 120000;
+
+// Where a command script's refusals and failures go: standard error, and appended to the file
+// that TAVREL_UI_REPORT names, so that the program that runs the library learns the verdict
+// without another export (an empty or missing file: every step ran as written).
+void ReportScriptTrouble(const std::string& line) {
+    std::fprintf(stderr, "%s\n", line.c_str());
+    if (const char* file = std::getenv("TAVREL_UI_REPORT"); file && *file) {
+        std::ofstream(file, std::ios::app) << line << "\n";
+    }
+}
 
 // A terminal driver that reads its commands from a file it owns.
 class FileTerminalDriver : public Driver {
@@ -399,8 +411,10 @@ Driver* Desktop::CurrentDriver() {
             m_environmentDriver = std::make_unique<FileTerminalDriver>(value.substr(9));
         } else if (value.rfind("script:", 0) == 0) {
             auto script = std::make_unique<ScriptDriver>(false);
+            script->SetReport(ReportScriptTrouble);
+            script->SetPatience(kScriptPatience);
             std::string error;
-            if (!script->LoadFile(value.substr(7), &error)) std::fprintf(stderr, "[headless] %s\n", error.c_str());
+            if (!script->LoadFile(value.substr(7), &error)) ReportScriptTrouble("script " + error);
             m_environmentDriver = std::move(script);
         }
     }

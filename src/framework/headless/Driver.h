@@ -13,6 +13,8 @@ class Driver {
 public:
     virtual ~Driver() = default;
     virtual bool Step(UserInput& input) = 0;
+    // The library's call that ran the windows is over (fw::ws::SessionEnded).
+    virtual void SessionEnded() {}
 };
 
 }  // namespace fw::headless

@@ -1,11 +1,13 @@
 #include "framework/headless/ScriptDriver.h"
 
 #include <fstream>
+#include <iostream>
 #include <sstream>
 
 #include "framework/headless/CommandParser.h"
 #include "framework/headless/Desktop.h"
 #include "framework/headless/PngWriter.h"
+#include "framework/headless/TerminalRenderer.h"
 #include "framework/headless/UserInput.h"
 
 namespace fw::headless {
@@ -138,12 +140,18 @@ bool ScriptDriver::LoadText(const std::string& text, std::string* error) {
             case Command::Kind::Quit: Quit(); break;
             case Command::Kind::Png: {
                 const std::string file = command.file;
-                Do([file](UserInput&) {
-                    PngWriter::Save(Desktop::Get().Render(Desktop::Get().ActiveWindow()), file);
+                const size_t index = m_steps.size();
+                Do([this, file, index](UserInput&) {
+                    if (!PngWriter::Save(Desktop::Get().Render(Desktop::Get().ActiveWindow()), file)) {
+                        Record(m_refusals, "step " + std::to_string(index + 1) + " (png " + file + "): cannot write the file");
+                    }
                 });
                 break;
             }
-            default: break;  // help and show mean nothing without a person
+            case Command::Kind::Show:
+                Do([this](UserInput& input) { *(m_out ? m_out : &std::cout) << TerminalRenderer::Render(input.Active()) << std::flush; });
+                break;
+            default: break;  // help means nothing without a person
         }
     }
     return true;
@@ -160,19 +168,55 @@ bool ScriptDriver::LoadFile(const std::string& path, std::string* error) {
     return LoadText(text.str(), error);
 }
 
+std::vector<std::string> ScriptDriver::UnrunSteps() const {
+    std::vector<std::string> lines;
+    for (size_t index = m_next; index < m_steps.size(); ++index) {
+        const ScriptStep& step = m_steps[index];
+        std::string what = "code";
+        if (step.type == ScriptStep::Type::Act) what = step.action.Describe();
+        if (step.type == ScriptStep::Type::Expect) what = step.expectation.Describe();
+        if (step.type == ScriptStep::Type::Quit) what = "quit";
+        lines.push_back("step " + std::to_string(index + 1) + " (" + what + ")");
+    }
+    return lines;
+}
+
+void ScriptDriver::Record(std::vector<std::string>& list, std::string line) {
+    if (m_report) m_report(line);
+    list.push_back(std::move(line));
+}
+
+void ScriptDriver::SessionEnded() {
+    if (!m_report || m_quit) return;
+    for (const std::string& step : UnrunSteps()) Record(m_refusals, step + ": not run, the windows had closed");
+    m_next = m_steps.size();
+}
+
+bool ScriptDriver::WaitAndRetry(UserInput& input) {
+    const auto next = input.NextTimerIn();
+    if (!next || m_waited + *next > m_patience) return false;
+    m_waited += *next;
+    input.Wait(static_cast<int>(*next));
+    --m_next;
+    return true;
+}
+
 bool ScriptDriver::Step(UserInput& input) {
     if (m_next < m_steps.size()) {
         const size_t index = m_next++;
         ScriptStep& step = m_steps[index];
+        const std::string where = "step " + std::to_string(index + 1);
         switch (step.type) {
-            case ScriptStep::Type::Quit: return false;
+            case ScriptStep::Type::Quit: m_quit = true; return false;
             case ScriptStep::Type::Inspect: step.inspect(input.Active()); return true;
             case ScriptStep::Type::Do: step.work(input); return true;
             case ScriptStep::Type::Expect: {
                 const std::string failure = step.expectation.Check(input.Active());
                 if (!failure.empty()) {
-                    m_failures.push_back("step " + std::to_string(index + 1) + " (" + step.expectation.Describe() + "): " + failure);
+                    if (WaitAndRetry(input)) return true;
+                    Record(m_failures, where + " (" + step.expectation.Describe() + "): " + failure);
                 }
+                m_waited = 0;
                 return true;
             }
             case ScriptStep::Type::Act: break;
@@ -182,12 +226,16 @@ bool ScriptDriver::Step(UserInput& input) {
             const auto next = input.NextTimerIn();
             action.number = next ? static_cast<int>(*next) : 0;
             if (!next) {
-                m_refusals.push_back("step " + std::to_string(index + 1) + " (wait): no timer runs");
+                Record(m_refusals, where + " (wait): no timer runs");
                 return true;
             }
         }
         const ActionResult result = input.Perform(action);
-        if (!result.ok) m_refusals.push_back("step " + std::to_string(index + 1) + " (" + action.Describe() + "): " + result.message);
+        if (!result.ok) {
+            if (WaitAndRetry(input)) return true;
+            Record(m_refusals, where + " (" + action.Describe() + "): " + result.message);
+        }
+        m_waited = 0;
         return true;
     }
     m_exhausted = true;

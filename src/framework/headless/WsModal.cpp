@@ -4,6 +4,7 @@
 #include "framework/CPropertySheet.h"
 #include "framework/WindowSystem.h"
 #include "framework/headless/Desktop.h"
+#include "framework/headless/Driver.h"
 #include "framework/headless/DialogBuilder.h"
 #include "framework/headless/MessageBoxWindow.h"
 #include "framework/headless/SheetController.h"
@@ -67,6 +68,10 @@ bool ShowBox(const MessageBoxRequest& request, int* answer) {
     const int result = headless::MessageBoxWindow::Show(request);
     if (answer) *answer = result;
     return true;
+}
+
+void SessionEnded() {
+    if (headless::Driver* driver = Desktop::Get().CurrentDriver()) driver->SessionEnded();
 }
 
 }  // namespace fw::ws

@@ -71,4 +71,8 @@ bool ShowBox(const MessageBoxRequest& request, int* answer) {
     return true;
 }
 
+void SessionEnded() {
+    // Real windows have a person in front of them, not a script.
+}
+
 }  // namespace fw::ws
