@@ -69,4 +69,8 @@ bool ShowBox(const MessageBoxRequest& request, int* answer) {
     return true;
 }
 
+bool RunSystemFileDialog(const FileDialogRequest&, std::string*) {
+    return false;  // scripts and the terminal type into the framework's own dialog
+}
+
 }  // namespace fw::ws
