@@ -2,6 +2,7 @@
 
 #include "framework/CEdit.h"
 #include "framework/FileDialogTemplate.h"
+#include "framework/WindowSystem.h"
 
 namespace {
 
@@ -25,6 +26,19 @@ CFileDialog::CFileDialog(BOOL openFileDialog, const char* defaultExt, const char
 INT_PTR CFileDialog::DoModal()
 {
     m_path.clear();
+    fw::ws::FileDialogRequest request;
+    request.owner = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
+    request.open = m_open != FALSE;
+    request.filter = m_filter;
+    request.defaultExt = m_defaultExt;
+    request.initialName = m_initialName;
+    request.title = m_title;
+    request.flags = m_flags;
+    if (std::string chosen; fw::ws::RunSystemFileDialog(request, &chosen)) {
+        if (chosen.empty()) return IDCANCEL;
+        m_path = chosen;
+        return IDOK;
+    }
     InitModalIndirect(m_open ? FileDialogTemplate::Open() : FileDialogTemplate::Save());
     return CDialog::DoModal();
 }
@@ -39,6 +53,7 @@ BOOL CFileDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
     SetDlgItemText(kPathEditId, m_initialName);
+    if (!m_title.empty()) SetWindowText(m_title);
     return TRUE;
 }
 

@@ -3,7 +3,8 @@
 //   if (dialog.DoModal() == IDOK) path = dialog.GetPathName();
 // The filter is the classic text of description/pattern pairs separated by '|'.
 //
-// On the headless backend the dialog is a small window with the path field kPathEditId and
+// On real windows it is the system's common file dialog (the flags go to it as they are). On
+// the headless backend the dialog is a small window with the path field kPathEditId and
 // OK/Cancel, so scripts and the terminal type the full path. It follows the system's rules:
 // a name without extension gets the default extension, a relative name is taken in the current
 // folder, and OFN_PATHMUSTEXIST / OFN_FILEMUSTEXIST keep the dialog open for a missing folder
@@ -29,6 +30,8 @@ public:
     const std::string& GetFilter() const { return m_filter; }
     DWORD GetFlags() const { return m_flags; }
     BOOL IsOpenDialog() const { return m_open; }
+    // The title bar text; by default the system's ("Open", "Save As").
+    void SetDialogTitle(const std::string& title) { m_title = title; }
 
     // The path that the typed text stands for under the dialog's rules; empty when the dialog
     // must stay open.
@@ -44,5 +47,6 @@ private:
     std::string m_initialName;
     DWORD m_flags;
     std::string m_filter;
+    std::string m_title;
     std::string m_path;
 };

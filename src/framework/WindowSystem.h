@@ -130,4 +130,20 @@ bool ShowBox(const MessageBoxRequest& request, int* answer);
 // still holds steps of a command script reports them as never run.
 void SessionEnded();
 
+// What a standard open or save dialog asks for. The filter is the classic text of
+// description/pattern pairs separated by '|'.
+struct FileDialogRequest {
+    HWND owner = nullptr;
+    bool open = true;
+    std::string filter;
+    std::string defaultExt;
+    std::string initialName;
+    std::string title;  // empty: the system's own ("Open", "Save As")
+    DWORD flags = 0;
+};
+// Runs the system's standard file dialog. Returns false when the backend has none (the
+// framework's own small dialog stands in); else path receives the chosen path, or stays
+// empty when the user cancelled.
+bool RunSystemFileDialog(const FileDialogRequest& request, std::string* path);
+
 }  // namespace fw::ws

@@ -74,4 +74,8 @@ void SessionEnded() {
     if (headless::Driver* driver = Desktop::Get().CurrentDriver()) driver->SessionEnded();
 }
 
+bool RunSystemFileDialog(const FileDialogRequest&, std::string*) {
+    return false;  // scripts and the terminal type into the framework's own dialog
+}
+
 }  // namespace fw::ws

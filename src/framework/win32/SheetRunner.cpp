@@ -25,6 +25,20 @@ UINT SheetRunner::EndMessage() {
     return message;
 }
 
+UINT SheetRunner::TitleMessage() {
+    static const UINT message = RegisterWindowMessageA("FwReapplySheetTitle");
+    return message;
+}
+
+bool SheetRunner::HandleSheetMessage(HWND window, UINT message) {
+    if (message != EndMessage() && message != TitleMessage()) return false;
+    SheetRunner* runner = ForSheet(window);
+    if (!runner) return false;
+    if (message == EndMessage()) DestroyWindow(window);
+    else SetWindowTextA(window, runner->m_sheet->GetCaption().c_str());
+    return true;
+}
+
 SheetRunner* SheetRunner::ForSheet(HWND window) {
     for (SheetRunner* runner : Running()) {
         if (runner->m_window == window) return runner;
@@ -146,6 +160,9 @@ LRESULT SheetRunner::TranslatePageResult(CWnd* object, LPARAM lParam, LRESULT re
     SheetRunner* runner = ForSheet(header->hwndFrom);
     if (!runner || !runner->HasPage(page)) return result;
     switch (header->code) {
+        case PSN_SETACTIVE:
+            if (result == 0) PostMessageA(runner->m_window, TitleMessage(), 0, 0);
+            return result;
         case PSN_WIZFINISH:
             if (result == 0) runner->m_finished = true;
             return result;

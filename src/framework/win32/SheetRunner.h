@@ -30,6 +30,12 @@ public:
     static LRESULT TranslatePageResult(CWnd* object, LPARAM lParam, LRESULT result);
     // Posted to a sheet to make it go; handled before its object sees it.
     static UINT EndMessage();
+    // Posted to a sheet when a page has been activated: the system's sheet sets the title from
+    // the page after the page's activation handler ran, so the title the wizard asked for is
+    // put back once the change of page is complete.
+    static UINT TitleMessage();
+    // Handles the runner's own posted messages for a running sheet; false for anything else.
+    static bool HandleSheetMessage(HWND window, UINT message);
 
 private:
     static INT_PTR CALLBACK PageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

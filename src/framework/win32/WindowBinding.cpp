@@ -60,10 +60,7 @@ void WindowBinding::Forget(HWND window) {
 LRESULT CALLBACK WindowBinding::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const WNDPROC original = OriginalProc(window);
     CWnd* object = Object(window);
-    if (message == SheetRunner::EndMessage() && SheetRunner::ForSheet(window)) {
-        DestroyWindow(window);
-        return 0;
-    }
+    if (SheetRunner::HandleSheetMessage(window, message)) return 0;
     if (message == WM_DESTROY) {
         // Children are still there: their temporary objects go with them.
         EnumChildWindows(window, &ForgetTempObject, 0);

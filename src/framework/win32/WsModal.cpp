@@ -4,6 +4,7 @@
 #include "framework/CPropertySheet.h"
 #include "framework/WindowSystem.h"
 #include "framework/win32/SheetRunner.h"
+#include "framework/win32/WindowCentring.h"
 
 namespace fw::ws {
 namespace {
@@ -29,9 +30,11 @@ void InitControls() {
 
 // The dialog's object takes the window over when it is made; from then on its messages reach
 // the object first, and the object's defaults reach the dialog class (and this procedure,
-// which then has nothing more to do).
+// which then has nothing more to do). The dialog is centred before its own set-up runs, so
+// a dialog that places itself there keeps its place.
 INT_PTR CALLBACK ModalDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != WM_INITDIALOG) return FALSE;
+    fw::win32::CentreOverOwner(window);
     auto* dialog = reinterpret_cast<CDialog*>(lParam);
     if (!dialog || !dialog->Attach(window)) return TRUE;
     return dialog->HandleMessage(WM_INITDIALOG, wParam, 0);
