@@ -16,16 +16,6 @@ hex() {  # hex TABLE_BYTES SEED: a deterministic table as "%02X" text
   for ((i = 0; i < n; i++)); do out+=$(printf '%02X' $(((i * 7 + seed) % 256))); done
   printf '%s' "$out"
 }
-dw() {  # dw VALUE: a little-endian 32-bit word
-  local v=$1
-  printf "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x' $((v & 255)) $(((v >> 8) & 255)) $(((v >> 16) & 255)) $(((v >> 24) & 255)))"
-}
-emf() {  # emf WIDTH HEIGHT: a metafile page of that frame (hundredths of a mm), no drawing
-  dw 1; dw 108; dw 0; dw 0; dw 0; dw 0; dw 0; dw 0; dw "$1"; dw "$2"
-  dw 0x464D4520; dw 0x10000; dw 128; dw 2; dw 1  # signature, version, bytes, records, handles
-  local i; for ((i = 0; i < 12; i++)); do dw 0; done
-  dw 14; dw 20; dw 0; dw 16; dw 20  # end-of-file record
-}
 
 for f in OC5000.DLL OC5000UI.DLL SC7000.DLL SC7000UI.DLL PLAIN.DLL OC6000.DLL OC6000UI.DLL OC8000.DLL \
   OC8000UI.DLL SC7100.DLL SC7100UI.DLL SC6900.DLL SC6900UI.DLL; do printf 'driver' >"$drivers/$f"; done
@@ -180,18 +170,8 @@ for f in Tavrel.chm Tavrel.chm.txt; do
   if [ -f "$bin/$f" ]; then cp "$bin/$f" "$utility/"; fi
 done
 
-# Test and sample pages: metafiles (portrait A4, the colour test page landscape) for the
-# metafile modes, a printer-language file for the raw modes.
-for v in 300 320 340; do
-  emf 29700 21000 >"$utility/CTEST$v.EMF"
-  emf 21000 29700 >"$utility/GTEST$v.EMF"
-  emf 21000 29700 >"$utility/SAMPLE$v.EMF"
-done
-for v in 310 330 331; do
-  for page in CTEST GTEST SAMPLE; do
-    printf '\033%%-12345X@PJL ENTER LANGUAGE=PCL\r\n%s page %s\r\n\033%%-12345X' "$page" "$v" >"$utility/$page$v.PRN"
-  done
-done
+# Test and sample pages, as the product ships them.
+"$(dirname "$0")/make-test-pages.sh" "$utility"
 
 # The about box reads the version file from the current folder (the host's folder).
 crlf >"$c/Program Files/Tavrel Host/version.txt" <<'INI'
