@@ -6,7 +6,7 @@
 
 class FileDialogTemplate {
 public:
-    static constexpr UINT kPathEditId = 1152;
+    static constexpr UINT kPathEditId = edt1;  // the path field has the common dialogs' id
 
     static LPCDLGTEMPLATE Open();
     static LPCDLGTEMPLATE Save();

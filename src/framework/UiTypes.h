@@ -10,11 +10,15 @@
 
 #include <commctrl.h>
 #include <commdlg.h>
+#include <dlgs.h>
 #include <prsht.h>
 
 #else  // Linux
 
 #include <cstdint>
+
+// The common dialogs' file name field, as <dlgs.h> names it.
+#define edt1 0x0480
 
 typedef UINT_PTR WPARAM;
 typedef LONG_PTR LPARAM;
