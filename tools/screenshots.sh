@@ -6,7 +6,7 @@
 #   tools/screenshots.sh [--quick] [BUILD_FOLDER [OUT_FOLDER]]
 #
 # BUILD_FOLDER defaults to build/windows-ui (built here when it is the default); OUT_FOLDER to
-# docs/screenshots. --quick skips the help window and the 256-colour reduction (for the test).
+# docs/screenshots. --quick leaves the pictures in full colour (faster; for the test).
 # Each window is awaited by its title with a time limit; a missing window stops the walk with
 # its name, and the exit status is 1.
 set -euo pipefail
@@ -261,23 +261,21 @@ shot 25-import-choose-settings
 import_title=$(wd_probe top)
 wd_click "$import_title" IDC_ADDSETTING_CONFIRM_BUTTON
 wd_gone "$import_title" || stop "the end of the import list"
-notice 26-import-done "the import notice"
-shot 27-stored-settings-after-import
+notice 26-import-done-notice "the import notice"
+shot 26-stored-settings-after-import
 
 echo "== about box"
 key alt+space
 key Up Return
 wait_dialog "$title_stored" "the about box"
-shot 28-about
+shot 27-about
 key Return
 wd_wait "$title_stored" || stop "the wizard after the about box"
 
-if ((!quick)); then
-  echo "== help"
-  wd_click "$title_stored" $WD_IDHELP
-  wait_dialog "$title_stored" "the help window"
-  sleep 2
-  wizard_rect=()
-  shot 29-help
-fi
+echo "== help"
+wd_click "$title_stored" $WD_IDHELP
+wait_dialog "$title_stored" "the help window"
+sleep 2
+wizard_rect=()
+shot 28-help
 echo "screenshots: $(find "$out" -name '*.png' | wc -l) pictures in $out"
