@@ -25,6 +25,7 @@ if [ -z "$build" ]; then
 fi
 build=$(cd "$build" && pwd)
 mkdir -p "$out"; out=$(cd "$out" && pwd)
+rm -f "$out"/*.png  # a picture no longer made must not linger
 
 # Tools: ImageMagick from Debian (a convert elsewhere on PATH may be something else).
 magick=""
