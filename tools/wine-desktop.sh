@@ -73,40 +73,27 @@ wd_lay_out() {
 # Registers every printer of the demo machine's description through the spooler, its driver
 # carrying the capability file and catalogue the description lists.
 wd_register_printers() {
-  local demo="$1" drivers="$1/c/Windows/System32/spool/DRIVERS/x64/3"
-  local section="" name="" files="" printer="" driver=""
-  declare -A driver_files=()
-  while IFS= read -r line || [ -n "$line" ]; do
-    case "$line" in
-      '[Driver]'|'[Printer]'|'['*)
-        wd_flush_section ;;
-    esac
-    case "$line" in
-      '['*']') section="$line"; name=""; files=""; printer=""; driver="" ;;
-      Name=*) if [ "$section" = '[Driver]' ]; then name="${line#Name=}"; else printer="${line#Name=}"; fi ;;
-      DependentFiles=*) files="${line#DependentFiles=}" ;;
-      Driver=*) driver="${line#Driver=}" ;;
-    esac
-  done <"$demo/machine.ini"
-  wd_flush_section
-}
-
-# Called at each section end by wd_register_printers (shares its locals).
-wd_flush_section() {
-  if [ "$section" = '[Driver]' ] && [ -n "$name" ]; then
-    driver_files["$name"]="$files"
-  elif [ "$section" = '[Printer]' ] && [ -n "$printer" ]; then
-    local list="${driver_files[$driver]:-}" args=() part
-    if [ -z "$list" ]; then
+  local drivers="$1/c/Windows/System32/spool/DRIVERS/x64/3" printer driver files part args parts
+  # One line per printer: name, driver, the driver's dependent files (";"-separated).
+  awk -F= '
+    /^\[/ { section = $0; next }
+    section == "[Driver]" && $1 == "Name" { name = $2 }
+    section == "[Driver]" && $1 == "DependentFiles" { files[name] = $2 }
+    section == "[Printer]" && $1 == "Name" { n++; printer[n] = $2 }
+    section == "[Printer]" && $1 == "Driver" { driver[n] = $2 }
+    END { for (i = 1; i <= n; i++) print printer[i] "|" driver[i] "|" files[driver[i]] }
+  ' "$1/machine.ini" >"$1/printers.txt"
+  while IFS='|' read -r printer driver files; do
+    if [ -z "$files" ]; then
       echo "  (not registered: \"$printer\" has no capability file, so it is not a supported printer)"
-    else
-      IFS=';' read -ra parts <<<"$list"
-      for part in "${parts[@]}"; do args+=("Z:$drivers/${part##*\\}"); done
-      DISPLAY= "$wd_wine" "$wd_bin/TavrelAddPrinter.exe" "$printer" "$driver" "${args[@]}" >/dev/null ||
-        echo "wine-desktop: could not register \"$printer\"" >&2
+      continue
     fi
-  fi
-  section=""
+    args=()
+    IFS=';' read -ra parts <<<"$files"
+    for part in "${parts[@]}"; do args+=("Z:$drivers/${part##*\\}"); done
+    DISPLAY= "$wd_wine" "$wd_bin/TavrelAddPrinter.exe" "$printer" "$driver" "${args[@]}" >/dev/null ||
+      echo "wine-desktop: could not register \"$printer\"" >&2
+  done <"$1/printers.txt"
 }
 
 wd_start_host() {
