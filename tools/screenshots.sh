@@ -62,7 +62,6 @@ for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 
 echo "== laying out the demo machine in $work"
 wd_lay_out "$work" "$build/bin" 800x600
 
-step() { echo "  $1"; }
 stop() {  # leaves a picture of the screen as it was in the work folder
   import -window root "$work/stopped.png" 2>/dev/null || true
   echo "screenshots: stopped at $1 (screen: $work/stopped.png)" >&2
@@ -94,15 +93,17 @@ shot() {
 key() { xdotool key --delay 80 "$@"; sleep 0.3; }
 type_text() { xdotool type --delay 40 "$1"; sleep 0.2; }
 
+# Titles as the string library has them; of a title with arguments, the text before the first.
+title_prefix() { local text; text=$(wd_string "$1"); echo "${text%%%*}"; }
 title_edit=$(wd_string IDS_TITLE_SELECT_EDIT)
 title_driver=$(wd_string IDS_TITLE_SELECT_DRIVER)
-title_start="Starting Setting"
-title_colour="Colour Balance - "
-title_gamma="Gamma - "
-title_save="Save Setting - "
-title_stored="Stored Settings - "
+title_start=$(wd_string IDS_TITLE_COLOR_SETTING_SELECT); title_start="${title_start##*%s}"
+title_colour=$(title_prefix IDS_TITLE_COLOR_PALETTE)
+title_gamma=$(title_prefix IDS_TITLE_GAMMA)
+title_save=$(title_prefix IDS_TITLE_SAVE_SETTING)
+title_stored=$(title_prefix IDS_TITLE_SETTING_EXCHANGE)
 title_done=$(wd_string IDS_CAPTION_DONE)
-title_patch="Colour Patch"
+title_patch=$(title_prefix IDS_TITLE_COLOR_INPUT)
 
 start_wizard() {  # start_wizard TASK_RADIO
   wd_start_host
@@ -146,6 +147,7 @@ wd_wait "$title_start" || stop "the colour starting-setting page"
 wd_click "$title_start" IDC_COLORSELECT_LIST 40 6
 shot 03-colour-starting-setting
 wd_click "$title_start" $WD_WIZARD_NEXT
+wd_gone "$title_start" || stop "the end of the colour starting-setting page"
 wd_wait "$title_colour" || stop "the colour palette page"
 shot 04-colour-palette
 # Patch 9: second row, second column of the palette.
@@ -199,6 +201,7 @@ wd_wait "$title_start" || stop "the gamma starting-setting page"
 wd_click "$title_start" IDC_GAMMASELECT_LIST 40 6
 shot 13-gamma-starting-setting
 wd_click "$title_start" $WD_WIZARD_NEXT
+wd_gone "$title_start" || stop "the end of the gamma starting-setting page"
 wd_wait "$title_gamma" || stop "the gamma page"
 shot 14-gamma
 wd_click "$title_gamma" IDC_GAMMA_ZONE3_RADIO
