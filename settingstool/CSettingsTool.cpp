@@ -60,12 +60,25 @@ private:
 };
 
 // The tool reads "Tintora\Tavrel.ini" and the language libraries beside itself, wherever a
-// login script starts it.
-void EnterProgramFolder()
-{
-    const std::string folder = CFileAcc().GetExeFolder();
-    if (!folder.empty()) SetCurrentDirectoryA(folder.c_str());
-}
+// login script starts it; the caller's folder comes back when the command is done.
+class ProgramFolder {
+public:
+    ProgramFolder() : m_length(GetCurrentDirectoryA(MAX_PATH, m_saved))
+    {
+        const std::string folder = CFileAcc().GetExeFolder();
+        if (!folder.empty()) SetCurrentDirectoryA(folder.c_str());
+    }
+    ~ProgramFolder()
+    {
+        if (m_length > 0 && m_length < MAX_PATH) SetCurrentDirectoryA(m_saved);
+    }
+    ProgramFolder(const ProgramFolder&) = delete;
+    ProgramFolder& operator=(const ProgramFolder&) = delete;
+
+private:
+    char m_saved[MAX_PATH] = {};
+    DWORD m_length;
+};
 
 const char* KindText(int kind) { return kind == kindGamma ? "gamma" : "colour"; }
 
@@ -108,7 +121,7 @@ int CSettingsTool::Run(const std::vector<std::string>& arguments)
     if (!command.Parse(arguments)) return Usage(command.GetProblem());
     // Paths on the command line are taken from the caller's folder, before the tool moves.
     const std::string file = command.GetFile().empty() ? std::string() : SystemPath(command.GetFile());
-    EnterProgramFolder();
+    const ProgramFolder programFolder;
     ConsoleMessageBoxes boxes(m_messages);
 
     // An administrator's tool, refused to others as the wizard is.
@@ -158,6 +171,8 @@ int CSettingsTool::ListPrinters(bool json)
     CUtilityInfo info;
     const CSelectDriverPage page(&info);
     CPrint print;
+    CmyStringArray installed;
+    print.GetPrinterList(installed);  // the driver names come from this enumeration
     const CIniUtility utility;
     if (json) m_out << '[';
     bool first = true;
