@@ -9,6 +9,7 @@
 #include "exchange/CSettingExport.h"
 #include "exchange/CSettingImport.h"
 #include "framework/MessageBox.h"
+#include "gamma/CSilentProfileBuilder.h"
 #include "launch/CmyException.h"
 #include "launch/LaunchChecks.h"
 #include "launch/TextFormat.h"
@@ -297,9 +298,13 @@ int CSettingsTool::Import(const CUtilityInfo& info, const std::string& file, con
     }
 
     CConsoleExchangeUser user(m_strings, m_messages, replace);
+    // No window: the profiles of an "EMF" model are built without the progress dialog.
+    CSilentProfileBuilder profiles;
+    CSettingImport import(info, user);
+    import.SetProfileBuilder(&profiles);
     int imported = 0;
     try {
-        imported = CSettingImport(info, user).Import(fresh, freshKinds, file);
+        imported = import.Import(fresh, freshKinds, file);
     } catch (const CmyException& e) {
         m_messages << e.GetMessage() << '\n';
         return exitFailed;

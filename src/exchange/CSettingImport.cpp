@@ -1,5 +1,7 @@
 #include "exchange/CSettingImport.h"
 
+#include <algorithm>
+
 #include "exchange/ExchangeFiles.h"
 #include "launch/CmyException.h"
 #include "pages/CSettingFileCheck.h"
@@ -8,6 +10,7 @@
 #include "storage/CCatalogKey.h"
 #include "storage/CCtrlMng.h"
 #include "storage/CFileAcc.h"
+#include "storage/CTableText.h"
 
 UINT CSettingImport::Check(const CmyStringArray& names, const std::vector<int>& kinds, const std::string& settingFile)
 {
@@ -90,7 +93,10 @@ int CSettingImport::Import(const CmyStringArray& names, const std::vector<int>& 
             if (files.CopyFile(folder + sourceFile, files.GetDataPath(target, m_info.driverName), FALSE) != 0) {
                 m_user.Warn(IDS_ERR_IMPORT_DATA_FILE, sourceFile, name);
             }
-            if (m_info.printMode == "EMF") CopyProfiles(folder, sourceName, name, kind, settingFile);
+            if (m_info.printMode == "EMF") {
+                if (m_builder) BuildProfiles(name, kind, tText);
+                else CopyProfiles(folder, sourceName, name, kind, settingFile);
+            }
             ++imported;
         }
     } catch (...) {
@@ -99,6 +105,20 @@ int CSettingImport::Import(const CmyStringArray& names, const std::vector<int>& 
     }
     if (imported > 0) KeepLocalCopy();
     return imported;
+}
+
+void CSettingImport::BuildProfiles(const std::string& name, int kind, const std::string& tText)
+{
+    CCtrlMng driver;
+    driver.SetFile(m_info.driverCatalogPath, kind);
+    driver.RegisterProfiles(name, m_info.printerName, m_info.driverName, 1);
+    std::vector<BYTE> table;
+    CTableText::Decode(tText, table);
+    // The module reads a table of the length its model uses, whatever the file held: the rest
+    // reads as zeros, never beyond the buffer.
+    table.resize(std::max(table.size(), CSettingFileCheck::maxTableBytes));
+    const int profiles = kind == CDataMngBase::kindGamma ? IProfileBuilder::gammaProfiles : IProfileBuilder::colorProfiles;
+    m_builder->BuildProfiles(m_info, profiles, table.data(), name, m_info.driverCatalogPath);
 }
 
 void CSettingImport::KeepLocalCopy()

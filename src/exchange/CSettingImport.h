@@ -8,12 +8,18 @@
 #include "exchange/IExchangeUser.h"
 #include "launch/CUtilityInfo.h"
 #include "launch/CmyStringArray.h"
+#include "storage/IProfileBuilder.h"
 
 class CSettingImport {
 public:
     // info names the driver (catalogue, data folder, printer, print mode); both are kept by
     // reference.
     CSettingImport(const CUtilityInfo& info, IExchangeUser& user) : m_info(info), m_user(user) {}
+
+    // For "EMF" models: with a builder the profiles of each imported setting are built from its
+    // imported T table and the setting file's profile files are not read; without one (the
+    // wizard) they are copied from the setting file. The builder is not owned.
+    void SetProfileBuilder(IProfileBuilder* builder) { m_builder = builder; }
 
     // 0 when nothing would stop an import of the names (kinds 1 colour, 2 gamma, one per name)
     // from settingFile; else the id of the message that says why.
@@ -30,9 +36,13 @@ private:
     // reports each failure.
     void CopyProfiles(const std::string& folder, const std::string& sourceName, const std::string& name, int kind,
                       const std::string& settingFile);
+    // Builds the profiles of the stored setting name from the T table text. Raises
+    // CmyException when the builder fails.
+    void BuildProfiles(const std::string& name, int kind, const std::string& tText);
     // Marks the driver catalogue as changed and refreshes its copy in the per-driver folder.
     void KeepLocalCopy();
 
     const CUtilityInfo& m_info;
     IExchangeUser& m_user;
+    IProfileBuilder* m_builder = nullptr;
 };
