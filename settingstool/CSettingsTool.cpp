@@ -133,7 +133,7 @@ int CSettingsTool::Run(const std::vector<std::string>& arguments)
     try {
         if (command.GetCommand() == CToolArguments::Command::printers) return ListPrinters(command.Json());
         CUtilityInfo info;
-        if (!ApplyPrinter(command.GetPrinter(), info)) return exitFailed;
+        if (!ApplyPrinter(command.GetPrinterName(), info)) return exitFailed;
         switch (command.GetCommand()) {
         case CToolArguments::Command::list:
             return ListSettings(info, command.Json());

@@ -15,7 +15,7 @@ public:
     bool Parse(const std::vector<std::string>& arguments);
 
     Command GetCommand() const { return m_command; }
-    const std::string& GetPrinter() const { return m_printer; }
+    const std::string& GetPrinterName() const { return m_printer; }
     const std::string& GetFile() const { return m_file; }
     const std::vector<std::string>& GetNames() const { return m_names; }
     bool Replace() const { return m_replace; }

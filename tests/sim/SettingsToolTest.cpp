@@ -37,7 +37,7 @@ TEST(SettingsToolArguments, CommandsOptionsAndTheirPlaces)
 
     ASSERT_TRUE(arguments.Parse({"import", "P", "f.ccm", "--replace", "A", "B"}));
     EXPECT_EQ(arguments.GetCommand(), Command::importSettings);
-    EXPECT_EQ(arguments.GetPrinter(), "P");
+    EXPECT_EQ(arguments.GetPrinterName(), "P");
     EXPECT_EQ(arguments.GetFile(), "f.ccm");
     EXPECT_EQ(arguments.GetNames(), (std::vector<std::string>{"A", "B"}));
     EXPECT_TRUE(arguments.Replace());
