@@ -226,9 +226,15 @@ bool CSettingsTool::FindSettings(const CmyStringArray& colour, const CmyStringAr
         for (int kind : {kindColor, kindGamma}) {
             const std::string stored = CCatalogKey::FindStored(kind == kindColor ? colour : gamma, name);
             if (stored.empty()) continue;
+            any = true;
+            // A name given twice is one setting: registering it twice would spoil a setting file.
+            bool twice = false;
+            for (int i = 0; i < found.GetSize(); ++i) {
+                twice = twice || (kinds[static_cast<size_t>(i)] == kind && found[i] == stored);
+            }
+            if (twice) continue;
             found.Add(stored);
             kinds.push_back(kind);
-            any = true;
         }
         if (!any) {
             Say(IDS_TOOL_ERR_NO_SETTING, name);

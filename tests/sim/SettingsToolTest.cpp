@@ -196,8 +196,9 @@ TEST_P(SettingsToolOnModel, DeletesOneKindByNameAndRefusesUnknownNames)
 
 TEST_P(SettingsToolOnModel, ExportsNamedSettingsOfEitherKindAndRefusesWhatItCannotWrite)
 {
-    // A name of both kinds exports both; the extension is completed.
-    ASSERT_EQ(Tool({"export", model.printer, "C:\\Exchange\\Office.ccm_", "Warm", "Soft"}), CSettingsTool::exitDone)
+    // A name of both kinds exports both, a name given twice once; the extension is completed.
+    ASSERT_EQ(Tool({"export", model.printer, "C:\\Exchange\\Office.ccm_", "Warm", "Soft", "soft"}),
+              CSettingsTool::exitDone)
         << err;
     EXPECT_NE(err.find(Text(IDS_MSG_EXPORTED, "C:\\Exchange\\Office")), std::string::npos) << err;
     const CIniAcc file("C:\\Exchange\\Office\\Office.ccm");
@@ -206,6 +207,7 @@ TEST_P(SettingsToolOnModel, ExportsNamedSettingsOfEitherKindAndRefusesWhatItCann
     EXPECT_EQ(file.GetString("Gamma", "SettingName0"), "Warm");
     EXPECT_EQ(file.GetString("Gamma", "SettingName1"), "Soft");
     EXPECT_EQ(file.GetString("Gamma", "Soft"), "3");
+    EXPECT_EQ(file.GetString("Gamma", "SettingNum"), "2");
     EXPECT_EQ(machine.ReadFile("C:\\Exchange\\Office\\UCD0.dat"), DataFile(1, '4'));
     EXPECT_EQ(machine.ReadFile("C:\\Exchange\\Office\\UGD1.dat"), DataFile(2, '2'));
     if (model.printMode == "EMF") {
