@@ -23,6 +23,21 @@ constexpr int kEditGamma = 2;
 constexpr int kColourSettings = 1;
 constexpr int kGammaSettings = 2;
 
+// The page lends its profile builder to a manager for one save only.
+class BuilderLoan {
+public:
+    BuilderLoan(CDataMngBase& manager, IProfileBuilder& builder) : m_manager(manager)
+    {
+        m_manager.SetProfileBuilder(&builder);
+    }
+    ~BuilderLoan() { m_manager.SetProfileBuilder(nullptr); }
+    BuilderLoan(const BuilderLoan&) = delete;
+    BuilderLoan& operator=(const BuilderLoan&) = delete;
+
+private:
+    CDataMngBase& m_manager;
+};
+
 std::string Trim(const std::string& text)
 {
     const char* blanks = " \t\r\n";
@@ -190,12 +205,14 @@ int CSaveSettingPage::StoreSetting(const std::string& name, const std::string& p
     const int userSetting = m_info->userSettingSelected;
     if (m_info->editType == kEditGamma) {
         CGammaDataMng& manager = wizard->GetGammaDataMng();
+        BuilderLoan loan(manager, m_profileBuilder);
         manager.SaveData(name);
         const int result = manager.SaveSetting(name, userSetting, previousName);
         if (result != 0) manager.CommitCurrent();
         return result;
     }
     CColorDataMng& manager = wizard->GetColorDataMng();
+    BuilderLoan loan(manager, m_profileBuilder);
     manager.SaveColorData(name);
     const int result = manager.SaveCCM(name, userSetting, previousName);
     // A failed save leaves the values unsaved, so leaving the editing page still sees changes.

@@ -11,6 +11,7 @@
 #include "launch/CPageFunction.h"
 #include "pages/CSaveCheckDlg.h"
 #include "pages/CSaveNameDlg.h"
+#include "testprint/CProgressProfileBuilder.h"
 
 class CSaveSettingPage : public CPageFunction {
 public:
@@ -49,6 +50,7 @@ private:
     int StoreSetting(const std::string& name, const std::string& previousName);
     void ShowWarning(UINT textId, const std::string& argument = {});
 
+    CProgressProfileBuilder m_profileBuilder;
     CSaveCheckDlg m_checkDlg;
     CSaveNameDlg m_nameDlg;
     CmyStatic m_picture;       // IDC_SAVE_PICTURE

@@ -1,10 +1,7 @@
 // The setting-exchange page: lists the stored colour and gamma settings of the driver,
 // deletes the selected one, exports chosen settings to a setting file and imports chosen
-// settings from one.
-//
-// A setting file DIR\BASE\FILE (FILE ends in ".ccm") is a catalogue of the driver
-// catalogue's format in a folder of its own, next to copies of the settings' data files and,
-// for "EMF" models, their profile files, all named by the identifiers of the setting file.
+// settings from one. The work itself is done by the exchange classes (src/exchange), which
+// the settings tool uses too; the page chooses and asks.
 #pragma once
 
 #include <string>
@@ -47,15 +44,6 @@ private:
     void EnableList(BOOL enable);
     // Runs the prepared selection dialog; FALSE when nothing was chosen.
     BOOL ChooseSettings(CmyStringArray& names, std::vector<int>& kinds);
-    // Copies a file into the setting folder, asking before it replaces one; TRUE on success.
-    BOOL CopyForExport(const std::string& source, const std::string& target);
-    // Copies the profile files of the setting file's sourceName to the stored setting name;
-    // reports each failure.
-    void CopyProfilesForImport(const std::string& folder, const std::string& sourceName, const std::string& name,
-                               int kind, const std::string& settingFile);
-    // Marks the driver catalogue as changed and refreshes its copy in the per-driver folder.
-    void KeepLocalCopy();
-    void ShowWarning(UINT textId, const std::string& first, const std::string& second);
 
     CmyStatic m_listLabel;      // IDC_EXCHANGE_LIST_LABEL
     CmyStatic m_exportText;     // IDC_EXCHANGE_EXPORT_NOTE

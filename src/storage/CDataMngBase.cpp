@@ -6,14 +6,23 @@
 #include "resources/resource.h"
 #include "storage/CIniUtility.h"
 #include "storage/CTableText.h"
-#include "testprint/CEmfPrintDialog.h"
+#include "gamma/CSilentProfileBuilder.h"
 
 namespace {
 
 constexpr int resolutions[] = {300, 600, 1200};
 const char emfMode[] = "EMF";
 
+CSilentProfileBuilder silentBuilder;
+
 }  // namespace
+
+CDataMngBase::CDataMngBase(int kind) : m_kind(kind), m_profileBuilder(&silentBuilder) {}
+
+void CDataMngBase::SetProfileBuilder(IProfileBuilder* builder)
+{
+    m_profileBuilder = builder != nullptr ? builder : &silentBuilder;
+}
 
 const char* CDataMngBase::KindWord() const
 {
@@ -125,8 +134,8 @@ int CDataMngBase::StoreTables(const std::string& name, const CCcmTables& tables,
         ForEachFolderCatalog([&](CCtrlMng& catalog) {
             catalog.RegisterProfiles(name, m_info.printerName, m_info.driverName, 0);
         });
-        const int mode = m_kind == kindColor ? CEmfPrintDialog::modeColorProfiles : CEmfPrintDialog::modeGammaProfiles;
-        CEmfPrintDialog::Run(m_info, mode, std::string(), tables.T(), name);
+        const int kind = m_kind == kindColor ? IProfileBuilder::colorProfiles : IProfileBuilder::gammaProfiles;
+        m_profileBuilder->BuildProfiles(m_info, kind, tables.T(), name, m_info.driverCatalogPath);
     }
     return driverWritten && localWritten ? 1 : 0;
 }

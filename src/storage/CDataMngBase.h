@@ -11,6 +11,7 @@
 #include "platform/win32api.h"
 #include "storage/CCtrlMng.h"
 #include "storage/CFileAcc.h"
+#include "storage/IProfileBuilder.h"
 
 class CDataMngBase {
 public:
@@ -18,6 +19,10 @@ public:
     static constexpr int kindGamma = 2;
 
     virtual ~CDataMngBase() = default;
+
+    // Who builds the profiles of a saved "EMF" setting; the default builds them silently. The
+    // builder is not owned and must outlive the saves.
+    void SetProfileBuilder(IProfileBuilder* builder);
 
     const std::string& GetPrinterName() const { return m_info.printerName; }
     CmyStringArray GetSettingNames() const { return m_catalog.GetSettingNames(); }
@@ -33,7 +38,7 @@ public:
     void DeleteProfileFiles(const std::string& name);
 
 protected:
-    explicit CDataMngBase(int kind) : m_kind(kind) {}
+    explicit CDataMngBase(int kind);
 
     void AttachState(const CUtilityInfo& info);
     // The catalogue entry leaves the driver catalogue, then the local copy; the driver's result.
@@ -69,4 +74,5 @@ private:
     void DeleteInstalledProfiles(const std::string& name);
 
     int m_kind;
+    IProfileBuilder* m_profileBuilder;
 };

@@ -73,6 +73,25 @@ protected:
     CUtilityInfo info;
 };
 
+// Records what it is asked to build, and fails when told to.
+class FakeProfileBuilder : public IProfileBuilder {
+public:
+    void BuildProfiles(const CUtilityInfo& info, int kind, const BYTE* tTable, const std::string& name,
+                       const std::string& catalogPath) override
+    {
+        requests.push_back({kind, name, catalogPath, info.printerName, tTable[0]});
+        if (fail) throw CmyException(IDS_ERR_MODULE_FAILED);
+    }
+
+    struct Request {
+        int kind;
+        std::string name, catalogPath, printer;
+        BYTE firstT;
+    };
+    std::vector<Request> requests;
+    bool fail = false;
+};
+
 std::string ModelName(const ::testing::TestParamInfo<SimPrinterModel>& param)
 {
     return param.param.printMode == "EMF" ? "Emf" : "Raw";
@@ -157,6 +176,41 @@ TEST_P(DataMngTest, ColourSaveStoresTablesEverywhereAndProfilesForEmf)
     EXPECT_FALSE(machine.Exists(model.DataFolder() + "01C0.ICB"));
     EXPECT_EQ(colour.RemoveSetting("Bright"), TRUE);
     EXPECT_EQ(colour.GetSettingNames().GetSize(), 1);
+}
+
+TEST_P(DataMngTest, ProfilesOfASaveAreBuiltByTheGivenBuilder)
+{
+    FakeProfileBuilder builder;
+    CColorDataMng colour;
+    colour.SetUtilityInfo(info);
+    colour.SetProfileBuilder(&builder);
+    colour.LoadDefaultData();
+    colour.UseDefaults();
+    colour.SaveColorData("Bright");
+    ASSERT_EQ(colour.SaveCCM("Bright", 0, ""), 1);
+    CGammaDataMng gamma;
+    gamma.SetDriver(info);
+    gamma.SetProfileBuilder(&builder);
+    gamma.SaveData("Soft");
+    ASSERT_EQ(gamma.SaveSetting("Soft", 1, "Soft"), 1);
+
+    if (!Emf()) {
+        EXPECT_TRUE(builder.requests.empty());
+        return;
+    }
+    ASSERT_EQ(builder.requests.size(), 2u);
+    EXPECT_EQ(builder.requests[0].kind, IProfileBuilder::colorProfiles);
+    EXPECT_EQ(builder.requests[0].name, "Bright");
+    EXPECT_EQ(builder.requests[0].printer, info.printerName);
+    EXPECT_EQ(builder.requests[0].firstT, recording::TByte(0));
+    EXPECT_EQ(builder.requests[1].kind, IProfileBuilder::gammaProfiles);
+    EXPECT_EQ(builder.requests[1].name, "Soft");
+    // The builder made the files, not the manager: none were written.
+    EXPECT_FALSE(machine.Exists(model.DataFolder() + "01C0.ICB"));
+
+    // A profile that could not be built fails the save with the builder's message.
+    builder.fail = true;
+    EXPECT_EQ(ThrownId([&] { colour.SaveCCM("Bright", 0, ""); }), IDS_ERR_MODULE_FAILED);
 }
 
 TEST_P(DataMngTest, ColourTablesGrowAShortSourceToTheModuleSize)
