@@ -18,6 +18,7 @@
 #include "pages/CSettingSelectPage.h"
 #include "platform/posix/Simulation.h"
 #include "resources/resource.h"
+#include "storage/CDataMngBase.h"
 #include "storage/CFileAcc.h"
 #include "support/DialogTemplateBuilder.h"
 #include "support/MessageBoxRecorder.h"
@@ -30,6 +31,7 @@
 #include "testprint/CEmfInternalNT.h"
 #include "testprint/CEmfInternalXPS.h"
 #include "testprint/CEmfPrint.h"
+#include "testprint/CTemporaryTestSetting.h"
 
 using fw::headless::WindowView;
 
@@ -326,6 +328,92 @@ TEST_P(TemporarySettingTest, AFullCatalogueIsReportedAndNamesNoOtherSetting)
     EXPECT_EQ(Reports(), std::vector<std::string>{Text(IDS_ERR_CATALOG_FULL)});
     EXPECT_TRUE(machine.Jobs().empty());
     EXPECT_EQ(machine.ReadFile(model.CatalogPath()), full);
+}
+
+// ---- The temporary setting on its own ----------------------------------------------------------
+
+class TemporaryEntryTest : public TestPrintFailureTest {
+protected:
+    void SetUp() override
+    {
+        Install(SimPrinterModel::EmfInternalXps(),
+                "[Color]\r\nSettingNum=1\r\nSettingID0=3\r\nSettingName3=Warm\r\nCCMNT3=00\r\nCCMNV3=00\r\n"
+                "[Gamma]\r\nSettingNum=0\r\n");
+        catalogBefore = machine.ReadFile(model.CatalogPath());
+    }
+
+    std::string Value(const std::string& key) const
+    {
+        char value[256] = {};
+        GetPrivateProfileStringA("Color", key.c_str(), "", value, sizeof value, model.CatalogPath().c_str());
+        return value;
+    }
+
+    // Writes two one-byte tables under the name, as a data manager would.
+    void WriteTables(const std::string& name)
+    {
+        const std::string id = Value("SettingID1");
+        ASSERT_EQ(Value("SettingName" + id), name);
+        WritePrivateProfileStringA("Color", ("CCMNT" + id).c_str(), "AB", model.CatalogPath().c_str());
+        WritePrivateProfileStringA("Color", ("CCMNV" + id).c_str(), "CD", model.CatalogPath().c_str());
+    }
+
+    void RemoveTables(const std::string& name)
+    {
+        removed.push_back(name);
+        const std::string id = Value("SettingID1");
+        WritePrivateProfileStringA("Color", ("CCMNT" + id).c_str(), nullptr, model.CatalogPath().c_str());
+        WritePrivateProfileStringA("Color", ("CCMNV" + id).c_str(), nullptr, model.CatalogPath().c_str());
+    }
+
+    std::vector<std::string> removed;
+};
+
+TEST_F(TemporaryEntryTest, LivesFromMakeToRemoveUnderItsOwnIdentifier)
+{
+    {
+        CTemporaryTestSetting temporary(
+            CDataMngBase::kindColor, [this](const std::string& name) { WriteTables(name); },
+            [this](const std::string& name) { RemoveTables(name); });
+        const DWORD id = temporary.Make(info);
+        EXPECT_TRUE(temporary.IsMade());
+        EXPECT_EQ(temporary.GetName(), "testprint");
+        EXPECT_NE(id, 3u) << "the identifier of another setting";
+        EXPECT_EQ(Value("SettingName" + std::to_string(id)), "testprint");
+        temporary.Remove();
+        temporary.Remove();
+        EXPECT_FALSE(temporary.IsMade());
+        EXPECT_EQ(machine.ReadFile(model.CatalogPath()), catalogBefore);
+
+        // Made again and left: the owner going away removes it.
+        temporary.Make(info);
+    }
+    EXPECT_EQ(removed, (std::vector<std::string>{"testprint", "testprint"}));
+    EXPECT_EQ(machine.ReadFile(model.CatalogPath()), catalogBefore);
+}
+
+TEST_F(TemporaryEntryTest, TablesThatFailOrAreMissingLeaveTheCatalogueAsItWas)
+{
+    CTemporaryTestSetting failing(
+        CDataMngBase::kindColor, [](const std::string&) { throw CmyException(IDS_ERR_MODULE_FAILED); }, nullptr);
+    EXPECT_EQ(ThrownId([&] { failing.Make(info); }), IDS_ERR_MODULE_FAILED);
+    EXPECT_FALSE(failing.IsMade());
+    EXPECT_EQ(machine.ReadFile(model.CatalogPath()), catalogBefore);
+
+    CTemporaryTestSetting silent(CDataMngBase::kindColor, [](const std::string&) {}, nullptr);
+    EXPECT_EQ(ThrownId([&] { silent.Make(info); }), IDS_ERR_SETTING_NOT_STORED);
+    EXPECT_EQ(machine.ReadFile(model.CatalogPath()), catalogBefore);
+}
+
+TEST_F(TemporaryEntryTest, TheEntryGoesEvenWhenItsTablesCannot)
+{
+    CTemporaryTestSetting temporary(
+        CDataMngBase::kindColor, [this](const std::string& name) { WriteTables(name); },
+        [](const std::string&) { throw CmyException(IDS_ERR_FILE_ACCESS); });
+    const DWORD id = temporary.Make(info);
+    temporary.Remove();
+    EXPECT_EQ(Value("SettingNum"), "1");
+    EXPECT_EQ(Value("SettingName" + std::to_string(id)), "");
 }
 
 }  // namespace
