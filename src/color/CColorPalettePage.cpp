@@ -1,7 +1,5 @@
 #include "color/CColorPalettePage.h"
 
-#include <memory>
-
 #include "color/CCcmTables.h"
 #include "color/CColorModule.h"
 #include "framework/CPropertySheet.h"
@@ -11,40 +9,14 @@
 #include "launch/CmyMessageBox.h"
 #include "launch/IWizardSheet.h"
 #include "resources/resource.h"
-#include "storage/CCtrlMng.h"
-#include "storage/CFileAcc.h"
-#include "storage/CIniUtility.h"
-#include "testprint/CEmfInternal9x.h"
-#include "testprint/CEmfInternalNT.h"
-#include "testprint/CEmfPrintDialog.h"
-#include "testprint/CPrintMsgDlg.h"
-#include "testprint/XPSTestJobPrintingDlg.h"
+#include "testprint/CTestPrint.h"
 
-namespace {
-
-constexpr DWORD platformWindows9x = 1;
-constexpr char kUtilityFolder[] = "\\Tintora\\";
-constexpr char kTemporaryBase[] = "testprint";
-
-std::string Trimmed(const std::string& text)
-{
-    const char* blanks = " \t\r\n";
-    const size_t first = text.find_first_not_of(blanks);
-    if (first == std::string::npos) return std::string();
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
-
-bool Contains(const CmyStringArray& names, const std::string& name)
-{
-    for (int i = 0; i < names.GetSize(); ++i) {
-        if (names.GetAt(i) == name) return true;
-    }
-    return false;
-}
-
-}  // namespace
-
-CColorPalettePage::CColorPalettePage(CUtilityInfo* info) : CPageFunction(IDD_COLOR_PALETTE_PAGE, info), m_inputDlg(this)
+CColorPalettePage::CColorPalettePage(CUtilityInfo* info)
+    : CPageFunction(IDD_COLOR_PALETTE_PAGE, info),
+      m_inputDlg(this),
+      m_temporary(
+          CDataMngBase::kindColor, [this](const std::string& name) { WriteTemporaryTables(name); },
+          [this](const std::string& name) { RemoveTemporaryTables(name); })
 {
     MapCommand(IDC_PALETTE, &CColorPalettePage::OnPaletteClicked, STN_CLICKED);
     MapCommand(IDC_PALETTE_TESTPRINT_BUTTON, &CColorPalettePage::OnTestPrint);
@@ -115,7 +87,7 @@ void CColorPalettePage::OnEndSession(BOOL ending)
 {
     CPageFunction::OnEndSession(ending);
     // A session that goes on keeps the setting its running test job still needs.
-    if (ending && m_temporaryActive) RemoveTemporarySetting();
+    if (ending) m_temporary.Remove();
 }
 
 void CColorPalettePage::LoadData()
@@ -218,89 +190,18 @@ void CColorPalettePage::PrintTestPage()
         stored.ReadCCM(source, tables.T(), tables.V());
     }
     tables.Compute(module, m_info->userSettingSelected);
-    const DWORD size = static_cast<DWORD>(tables.GetSize());
 
-    CIniUtility ini;
-    const std::string printMode = ini.GetVersionValue(version, "PrintMode");
-    const std::string testFile = ini.GetVersionValue(version, "ColorTestFile");
-    if (testFile.empty()) throw CmyException(IDS_ERR_PAGE_NOT_FOUND, std::string());
-    const std::string testPath = CFileAcc().BuildPath(testFile, kUtilityFolder);
-
-    if (printMode == "EMF") {
-        CEmfPrintDialog::Run(*m_info, CEmfPrintDialog::modeColorTest, testPath, tables.T(), std::string());
-    } else if (printMode == "EMF_INTERNAL") {
-        std::unique_ptr<CEmfPrintBase> print;
-        if (GetPlatformId() == platformWindows9x) {
-            print = std::make_unique<CEmfInternal9x>();
-        } else {
-            print = std::make_unique<CEmfInternalNT>();
-        }
-        print->SetPrinterName(m_info->printerName);
-        print->OpenPrinterData();
-        print->PrintPage(testPath, version, CEmfPrintBase::kindTestTables, tables.T(), tables.V(), size);
-        CPrintMsgDlg::ShowNotice();
-    } else if (printMode == "EMF_INTERNAL_XPS") {
-        PrintThroughTemporarySetting(testPath, tables);
-    } else {
-        m_print.SetPrinterName(m_info->printerName);
-        m_print.SendRawJob(version, testPath, tables.T(), tables.V(), size);
-    }
+    CTestPrint(*m_info, this).PrintColorTest(tables, m_temporary);
 }
 
-void CColorPalettePage::PrintThroughTemporarySetting(const std::string& testPath, CCcmTables& tables)
+void CColorPalettePage::WriteTemporaryTables(const std::string& name)
 {
-    const std::string name = ChooseTemporaryName();
-    CCtrlMng catalog;
-    catalog.SetFile(m_info->driverCatalogPath, CDataMngBase::kindColor);
-    catalog.AddTestSetting(name);
-    m_temporaryName = name;
-    m_temporaryActive = 1;
-    try {
-        m_manager.WriteTemporaryCCM(name, m_info->userSettingSelected, m_info->selectedSettingName);
-        XPSTestJobPrintingDlg::Run(XPSTestJobPrintingDlg::Request::ForTables(
-                                       testPath, m_info->ccmVersion, tables.T(), tables.V(),
-                                       static_cast<DWORD>(tables.GetSize()), CEmfInternalXPS::tableTypeColor,
-                                       catalog.GetIdByName(name), m_info->printerName),
-                                   this);
-    } catch (...) {
-        // The temporary entry must not outlive a failed print.
-        RemoveTemporarySetting();
-        throw;
-    }
-    RemoveTemporarySetting();
+    m_manager.WriteTemporaryCCM(name, m_info->userSettingSelected, m_info->selectedSettingName);
 }
 
-std::string CColorPalettePage::ChooseTemporaryName() const
+void CColorPalettePage::RemoveTemporaryTables(const std::string& name)
 {
-    CCtrlMng catalog;
-    catalog.SetFile(m_info->driverCatalogPath, CDataMngBase::kindColor);
-    const CmyStringArray colourNames = catalog.GetSettingNames();
-    catalog.SetFile(m_info->driverCatalogPath, CDataMngBase::kindGamma);
-    const CmyStringArray gammaNames = catalog.GetSettingNames();
-    const CmyStringArray defaultNames = CIniUtility().GetDefaultSettingKeys(m_info->ccmVersion);
-    const std::string defaultEntry = Trimmed(m_strRes.Load(IDS_DEFAULT_ENTRY));
-
-    auto inUse = [&](const std::string& name) {
-        return Contains(colourNames, name) || Contains(gammaNames, name) || Contains(defaultNames, name) ||
-               name == defaultEntry;
-    };
-    std::string name = kTemporaryBase;
-    for (int n = 1; inUse(name); ++n) name = kTemporaryBase + std::to_string(n);
-    return name;
-}
-
-void CColorPalettePage::RemoveTemporarySetting()
-{
-    if (!m_temporaryActive) return;
-    m_temporaryActive = 0;
-    try {
-        CColorDataMng temporary;
-        temporary.SetUtilityInfo(*m_info);
-        temporary.DeleteTemporaryCCM(m_temporaryName);
-    } catch (const CmyException&) {
-        // The catalogue entry below is removed in any case.
-    }
-    CCtrlMng catalog;
-    catalog.SetFile(m_info->driverCatalogPath, CDataMngBase::kindColor);
-    catalog.RemoveLastSetting(m_temporaryName);
+    CColorDataMng temporary;
+    temporary.SetUtilityInfo(*m_info);
+    temporary.DeleteTemporaryCCM(name);
 }

@@ -12,7 +12,7 @@
 #include "controls/CmyButton.h"
 #include "controls/CmyStatic.h"
 #include "launch/CPageFunction.h"
-#include "printer/CPrint.h"
+#include "testprint/CTemporaryTestSetting.h"
 
 class CCcmTables;
 
@@ -30,7 +30,7 @@ public:
     const CColorData& GetCurrentData() const { return m_current; }
     const CColorData& GetDefaultData() const { return m_default; }
     CColorPalette& GetPalette() { return m_palette; }
-    int IsTemporarySettingActive() const { return m_temporaryActive; }
+    int IsTemporarySettingActive() const { return m_temporary.IsMade() ? 1 : 0; }
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
@@ -44,13 +44,10 @@ private:
     void OnRevert();
 
     void PrintTestPage();
-    void PrintThroughTemporarySetting(const std::string& testPath, CCcmTables& tables);
-    // "testprint", else "testprint" + 1, 2, ... : the first name no setting of either kind and
-    // no default setting uses.
-    std::string ChooseTemporaryName() const;
-    void RemoveTemporarySetting();
+    // The temporary setting's tables: written from the setting under test, and removed.
+    void WriteTemporaryTables(const std::string& name);
+    void RemoveTemporaryTables(const std::string& name);
 
-    CPrint m_print;
     std::string m_lastSettingName;
     CmyStatic m_note;             // IDC_PALETTE_TESTPRINT_NOTE
     CColorDataMng m_manager;
@@ -63,8 +60,8 @@ private:
     CmyStatic m_instruction;      // IDC_PALETTE_INSTRUCTION
     CmyButton m_testPrintButton;  // IDC_PALETTE_TESTPRINT_BUTTON
     CmyButton m_revertButton;     // IDC_PALETTE_UNDO_BUTTON
-    int m_temporaryActive = 0;
-    std::string m_temporaryName;
+    // The entry an XPS-driver test print runs under; removed when the session ends.
+    CTemporaryTestSetting m_temporary;
 
     bool m_loaded = false;  // data was loaded at least once
 };

@@ -12,14 +12,7 @@
 #include "launch/CmyMessageBox.h"
 #include "launch/IWizardSheet.h"
 #include "resources/resource.h"
-#include "storage/CCtrlMng.h"
-#include "storage/CFileAcc.h"
-#include "storage/CIniUtility.h"
-#include "testprint/CEmfInternal9x.h"
-#include "testprint/CEmfInternalNT.h"
-#include "testprint/CEmfPrintDialog.h"
-#include "testprint/CPrintMsgDlg.h"
-#include "testprint/XPSTestJobPrintingDlg.h"
+#include "testprint/CTestPrint.h"
 
 namespace {
 
@@ -62,9 +55,6 @@ constexpr int zoneTicks = 5;
 
 constexpr UINT styleYesNoWarning = MB_YESNO | MB_ICONEXCLAMATION;
 
-constexpr const char* kUtilityFolder = "\\Tintora\\";
-constexpr const char* kTestName = "testprint";
-
 std::string Format(const char* pattern, double value)
 {
     char text[64];
@@ -74,17 +64,13 @@ std::string Format(const char* pattern, double value)
 
 std::string Format(int value) { return std::to_string(value); }
 
-std::string Trimmed(const std::string& text)
-{
-    const char* blanks = " \t\r\n";
-    const size_t first = text.find_first_not_of(blanks);
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
-
 }  // namespace
 
-CGammaPage::CGammaPage(CUtilityInfo* info) : CPageFunction(IDD_GAMMA_PAGE, info)
+CGammaPage::CGammaPage(CUtilityInfo* info)
+    : CPageFunction(IDD_GAMMA_PAGE, info),
+      m_temporary(
+          CDataMngBase::kindGamma, [this](const std::string& name) { WriteTemporaryTables(name); },
+          [this](const std::string& name) { RemoveTemporaryTables(name); })
 {
     MapCommandRange(IDC_GAMMA_ZONE1_RADIO, IDC_GAMMA_ZONE6_RADIO, &CGammaPage::OnZoneClicked);
     MapCommandRange(IDC_GAMMA_ZONE1_SWATCH, IDC_GAMMA_ZONE6_SWATCH, &CGammaPage::OnSwatchClicked);
@@ -119,19 +105,6 @@ UINT CGammaPage::GammaPicture(double gamma)
     if (g <= 210) return IDB_GAMMA_CURVE4;
     if (g <= 230) return IDB_GAMMA_CURVE5;
     return IDB_GAMMA_CURVE6;
-}
-
-std::string CGammaPage::FreeTestName(const CmyStringArray& taken)
-{
-    auto isTaken = [&taken](const std::string& name) {
-        for (const std::string& entry : taken) {
-            if (entry == name) return true;
-        }
-        return false;
-    };
-    std::string name = kTestName;
-    for (int number = 1; isTaken(name); ++number) name = kTestName + std::to_string(number);
-    return name;
 }
 
 // ---- Controls ----
@@ -413,99 +386,23 @@ void CGammaPage::PrintTestPage()
     // The buffers grow to the module's size first: a stored table may be shorter.
     tables.Compute(module, m_info->userSettingSelected == 1 ? 1 : 0);
 
-    CIniUtility ini;
-    const std::string mode = ini.GetVersionValue(m_info->ccmVersion, "PrintMode");
-    const std::string file = ini.GetVersionValue(m_info->ccmVersion, "GammaTestFile");
-    if (file.empty()) throw CmyException(IDS_ERR_PAGE_NOT_FOUND);
-    PrintByMode(mode, CFileAcc().BuildPath(file, kUtilityFolder), tables);
+    CTestPrint(*m_info, this).PrintGammaTest(tables, m_temporary);
 }
 
-void CGammaPage::PrintByMode(const std::string& mode, const std::string& path, CCcmTables& tables)
+void CGammaPage::WriteTemporaryTables(const std::string& name)
 {
-    const DWORD length = static_cast<DWORD>(tables.GetSize());
-    if (mode == "EMF") {
-        CEmfPrintDialog::Run(*m_info, CEmfPrintDialog::modeGammaTest, path, tables.T(), std::string());
-    } else if (mode == "EMF_INTERNAL") {
-        auto print = [&](CEmfPrintBase& page) {
-            page.SetPrinterName(m_info->printerName);
-            page.OpenPrinterData();
-            page.PrintPage(path, m_info->ccmVersion, CEmfPrintBase::kindTestTables, tables.T(), tables.V(), length);
-        };
-        if (GetPlatformId() == 1) {
-            CEmfInternal9x page;
-            print(page);
-        } else {
-            CEmfInternalNT page;
-            print(page);
-        }
-        CPrintMsgDlg::ShowNotice();
-    } else if (mode == "EMF_INTERNAL_XPS") {
-        PrintThroughXps(path, tables);
-    } else {
-        m_print.SetPrinterName(m_info->printerName);
-        m_print.SendRawJob(m_info->ccmVersion, path, tables.T(), tables.V(), length);
-    }
+    m_manager.SaveTemporarySetting(name, m_info->userSettingSelected, m_info->selectedSettingName);
 }
 
-void CGammaPage::PrintThroughXps(const std::string& path, CCcmTables& tables)
+void CGammaPage::RemoveTemporaryTables(const std::string& name)
 {
-    try {
-        MakeTemporarySetting();
-        CCtrlMng catalog;
-        catalog.SetFile(m_info->driverCatalogPath, CDataMngBase::kindGamma);
-        const std::string id = catalog.GetIdByName(m_testName);
-
-        XPSTestJobPrintingDlg::Run(XPSTestJobPrintingDlg::Request::ForTables(
-                                       path, m_info->ccmVersion, tables.T(), tables.V(),
-                                       static_cast<DWORD>(tables.GetSize()), CEmfInternalXPS::tableTypeGamma, id,
-                                       m_info->printerName),
-                                   this);
-    } catch (...) {
-        RemoveTemporarySetting();
-        throw;
-    }
-    RemoveTemporarySetting();
-}
-
-CmyStringArray CGammaPage::TakenSettingNames() const
-{
-    CmyStringArray taken;
-    for (int kind : {CDataMngBase::kindColor, CDataMngBase::kindGamma}) {
-        CCtrlMng catalog;
-        catalog.SetFile(m_info->driverCatalogPath, kind);
-        taken.AppendAll(catalog.GetSettingNames());
-    }
-    taken.AppendAll(CIniUtility().GetDefaultSettingKeys(m_info->ccmVersion));
-    taken.Add(Trimmed(m_strRes.Load(IDS_DEFAULT_ENTRY)));
-    return taken;
-}
-
-void CGammaPage::MakeTemporarySetting()
-{
-    m_testName = FreeTestName(TakenSettingNames());
-    CCtrlMng catalog;
-    catalog.SetFile(m_info->driverCatalogPath, CDataMngBase::kindGamma);
-    catalog.AddTestSetting(m_testName);
-    // Without an entry of its own the print would name the identifier of another setting.
-    if (catalog.GetIdByName(m_testName).empty()) throw CmyException(IDS_ERR_CATALOG_FULL, {}, CmyException::warning);
-    m_testExists = 1;
-    m_manager.SaveTemporarySetting(m_testName, m_info->userSettingSelected, m_info->selectedSettingName);
-}
-
-void CGammaPage::RemoveTemporarySetting()
-{
-    if (m_testExists != 1) return;
     CGammaDataMng manager;
     manager.SetDriver(*m_info);
-    manager.DeleteSetting(m_testName);
-    CCtrlMng catalog;
-    catalog.SetFile(m_info->driverCatalogPath, CDataMngBase::kindGamma);
-    catalog.RemoveLastSetting(m_testName);
-    m_testExists = 0;
+    manager.DeleteSetting(name);
 }
 
 void CGammaPage::OnEndSession(BOOL ending)
 {
-    if (ending) RemoveTemporarySetting();
+    if (ending) m_temporary.Remove();
     CPageFunction::OnEndSession(ending);
 }

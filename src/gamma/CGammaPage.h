@@ -12,7 +12,7 @@
 #include "gamma/CGammaData.h"
 #include "gamma/CGammaDataMng.h"
 #include "launch/CPageFunction.h"
-#include "printer/CPrint.h"
+#include "testprint/CTemporaryTestSetting.h"
 
 class CGammaPage : public CPageFunction {
 public:
@@ -35,8 +35,6 @@ public:
     static int PositionOfGamma(double gamma);
     // The picture of a gamma value, IDB_GAMMA_CURVE1 (lightest) … IDB_GAMMA_CURVE6 (darkest).
     static UINT GammaPicture(double gamma);
-    // "testprint", or "testprint" with the first number that is not in taken.
-    static std::string FreeTestName(const CmyStringArray& taken);
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
@@ -65,11 +63,9 @@ private:
     void LeavePage();
 
     void PrintTestPage();
-    void PrintByMode(const std::string& mode, const std::string& path, CCcmTables& tables);
-    void PrintThroughXps(const std::string& path, CCcmTables& tables);
-    CmyStringArray TakenSettingNames() const;
-    void MakeTemporarySetting();
-    void RemoveTemporarySetting();
+    // The temporary setting's tables: written from the setting under test, and removed.
+    void WriteTemporaryTables(const std::string& name);
+    void RemoveTemporaryTables(const std::string& name);
 
     // Controls.
     CSliderCtrl m_gammaSlider;           // IDC_GAMMA_GAMMA_SLIDER
@@ -95,7 +91,6 @@ private:
     CmyButton m_reset;                   // IDC_GAMMA_UNDO_BUTTON
 
     // Page fields.
-    CPrint m_print;
     std::string m_loadedName;
     bool m_settingLoaded = false;  // the last load of the selected setting succeeded
     CGammaDataMng m_manager;
@@ -103,6 +98,6 @@ private:
     int m_hue[zoneCount] = {};
     int m_fromPrinter[zoneCount] = {};
     int m_zone = 0;
-    std::string m_testName;
-    int m_testExists = 0;
+    // The entry an XPS-driver test print runs under; removed when the session ends.
+    CTemporaryTestSetting m_temporary;
 };

@@ -1,42 +1,10 @@
 #include "pages/CSettingSelectPage.h"
 
-#include <type_traits>
-
 #include "framework/DataExchange.h"
 #include "launch/CmyException.h"
 #include "resources/resource.h"
 #include "storage/CCtrlMng.h"
-#include "storage/CFileAcc.h"
-#include "storage/CIniUtility.h"
-#include "testprint/CEmfInternal9x.h"
-#include "testprint/CEmfInternalNT.h"
-#include "testprint/CEmfInternalXPS.h"
-#include "testprint/CEmfPrint.h"
-#include "testprint/CPrintMsgDlg.h"
-
-namespace {
-
-constexpr int kColourSettings = 1;
-constexpr DWORD kPlatform9x = 1;
-constexpr const char* kUtilityFolder = "\\Tintora\\";
-
-// Every metafile family is driven the same way: open, print the page, then the notice.
-// A sample carries no tables, so the XPS family gets no table type or setting either.
-template <class Print>
-void PrintMetafile(const std::string& printer, const std::string& path, const std::string& version)
-{
-    Print print;
-    print.SetPrinterName(printer);
-    print.OpenPrinterData();
-    if constexpr (std::is_same_v<Print, CEmfInternalXPS>) {
-        print.PrintPage(path, version, CEmfPrintBase::kindSample, nullptr, nullptr, 0, 0, 0);
-    } else {
-        print.PrintPage(path, version, CEmfPrintBase::kindSample, nullptr, nullptr, 0);
-    }
-    CPrintMsgDlg::ShowNotice();
-}
-
-}  // namespace
+#include "testprint/CTestPrint.h"
 
 CSettingSelectPage::CSettingSelectPage(CUtilityInfo* info)
     : CSettingSelect(IDD_COLOR_SETTING_SELECT_PAGE, IDS_TITLE_COLOR_SETTING_SELECT,
@@ -72,7 +40,7 @@ void CSettingSelectPage::FillList()
         CmyStringArray names;
         if (m_info->catalogRestored == 1) {
             CCtrlMng catalog;
-            catalog.SetFile(m_info->localCatalogPath, kColourSettings);
+            catalog.SetFile(m_info->localCatalogPath, CDataMngBase::kindColor);
             names = catalog.GetSettingNames();
         } else {
             names = m_colorDataMng.GetSettingNames();
@@ -97,33 +65,8 @@ void CSettingSelectPage::OnSampleClicked()
 void CSettingSelectPage::PrintSample()
 {
     try {
-        CIniUtility utility;
-        const std::string sampleFile = utility.GetVersionValue(m_info->ccmVersion, "SampleFile");
-        if (sampleFile.empty()) throw CmyException(IDS_ERR_PAGE_NOT_FOUND, std::string(), CmyException::error);
-        const std::string path = CFileAcc().BuildPath(sampleFile, kUtilityFolder);
-        // Read again: the model's value counts, not what the shared state remembered.
-        SendSample(path, utility.GetVersionValue(m_info->ccmVersion, "PrintMode"));
+        CTestPrint(*m_info, this).PrintSample();
     } catch (const CmyException& e) {
         e.Report();
-    }
-}
-
-void CSettingSelectPage::SendSample(const std::string& path, const std::string& printMode)
-{
-    const std::string& printer = m_info->printerName;
-    const std::string& version = m_info->ccmVersion;
-    if (printMode == "EMF") {
-        PrintMetafile<CEmfPrint>(printer, path, version);
-    } else if (printMode == "EMF_INTERNAL") {
-        if (GetPlatformId() == kPlatform9x) {
-            PrintMetafile<CEmfInternal9x>(printer, path, version);
-        } else {
-            PrintMetafile<CEmfInternalNT>(printer, path, version);
-        }
-    } else if (printMode == "EMF_INTERNAL_XPS") {
-        PrintMetafile<CEmfInternalXPS>(printer, path, version);
-    } else {
-        m_print.SetPrinterName(printer);
-        m_print.SendRawJob(version, path, nullptr, nullptr, 0);
     }
 }

@@ -8,7 +8,6 @@
 #include "controls/CmyButton.h"
 #include "controls/CmyStatic.h"
 #include "pages/CSettingSelect.h"
-#include "printer/CPrint.h"
 
 class CSettingSelectPage : public CSettingSelect {
 public:
@@ -25,9 +24,7 @@ protected:
 
 private:
     void OnSampleClicked();
-    void SendSample(const std::string& path, const std::string& printMode);
 
-    CPrint m_print;
     CColorDataMng m_colorDataMng;  // the page's own, for the stored names only
     CmyStatic m_sampleText;    // IDC_COLORSELECT_SAMPLE_NOTE
     CmyButton m_sampleButton;  // IDC_COLORSELECT_SAMPLE_BUTTON

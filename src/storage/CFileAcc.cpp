@@ -244,8 +244,8 @@ DWORD CFileAcc::GetLength() const
 void CFileAcc::Read(void* buffer, DWORD count)
 {
     auto* bytes = static_cast<char*>(buffer);
+    DWORD done = 0;
     try {
-        DWORD done = 0;
         while (done < count) {
             unsigned got = file.Read(bytes + done, count - done);
             if (got == 0) break;
@@ -253,6 +253,9 @@ void CFileAcc::Read(void* buffer, DWORD count)
         }
     } catch (const CFileException&) {
     }
+    // A read error, or a file that shrank since its length was taken, leaves the buffer short:
+    // its caller would pass on bytes the file does not hold.
+    if (done < count) throw CmyException(IDS_ERR_FILE_ACCESS);
 }
 
 void CFileAcc::Close()

@@ -47,6 +47,7 @@ public:
     // Raw reading of the file named by path (the raw print job).
     void OpenRead();
     DWORD GetLength() const;
+    // Reads count bytes; a read error or fewer bytes than count throws CmyException 532.
     void Read(void* buffer, DWORD count);
     void Close();
 

@@ -59,7 +59,8 @@ void CEmfPrintBase::OpenPrinterData()
 
     DWORD needed = 0;
     GetPrinterA(printer, 2, nullptr, 0, &needed);
-    if (needed == 0) return;
+    // Without the printer's information there is no device mode to carry the print.
+    if (needed == 0) throw CmyException(IDS_ERR_PRINT_FAILED);
     std::unique_ptr<BYTE[]> info = Allocate(needed);
     if (!info) throw CmyException(IDS_ERR_PRINT_FAILED);
     if (!GetPrinterA(printer, 2, info.get(), needed, &needed)) throw CmyException(IDS_ERR_PRINT_FAILED);
@@ -110,7 +111,7 @@ void CEmfPrintBase::PrintPage(const std::string& path, const std::string& ccmVer
     UINT headerRead = GetEnhMetaFileHeader(metafile, headerSize, reinterpret_cast<ENHMETAHEADER*>(metaHeader.get()));
 
     const PRINTER_INFO_2A* info = PrinterInfo();
-    if (headerRead == 0 || !info || !devMode) return;
+    if (headerRead == 0 || !info || !devMode) throw CmyException(IDS_ERR_PRINT_FAILED);
 
     // Nothing is written unless every field of the print lies inside the device mode.
     PrivateFields plan;
@@ -120,23 +121,30 @@ void CEmfPrintBase::PrintPage(const std::string& path, const std::string& ccmVer
     SetOrientation(path, ccmVersion);
     WritePrivateFields(plan);
 
+    // Every step from here on that the spooler refuses means no page reaches the printer: it is
+    // reported, never passed over, so that no caller announces a page that was not sent.
     dc = CreateDCA(info->pDriverName, info->pPrinterName, info->pPortName, GetDeviceMode());
-    if (!dc) return;
+    if (!dc) throw CmyException(IDS_ERR_PRINT_FAILED);
 
     DOCINFOA doc{};
     doc.cbSize = DocInfoSize();
     doc.lpszDocName = path.c_str();
     int jobId = StartDocA(dc, &doc);
-    if (jobId <= 0) return;
+    if (jobId <= 0) throw CmyException(IDS_ERR_PRINT_FAILED);
 
     OnDocumentStarted(path, kind, jobId);
 
     RECT area = {0, 0, GetDeviceCaps(dc, PHYSICALWIDTH) - GetDeviceCaps(dc, PHYSICALOFFSETX),
                  GetDeviceCaps(dc, PHYSICALHEIGHT) - GetDeviceCaps(dc, PHYSICALOFFSETY)};
     if (UsesPageBracket()) StartPage(dc);
-    PlayEnhMetaFile(dc, metafile, &area);
+    const BOOL played = PlayEnhMetaFile(dc, metafile, &area);
     if (UsesPageBracket()) EndPage(dc);
-    EndDoc(dc);
+    if (!played) {
+        // A document without its page is taken back rather than printed blank.
+        AbortDoc(dc);
+        throw CmyException(IDS_ERR_PRINT_FAILED);
+    }
+    if (EndDoc(dc) <= 0) throw CmyException(IDS_ERR_PRINT_FAILED);
 }
 
 void CEmfPrintBase::SetOrientation(const std::string& path, const std::string& ccmVersion)

@@ -23,10 +23,12 @@ public:
     CEmfPrintBase() = default;
     ~CEmfPrintBase() override;
 
-    // Opens printerName and fetches its level-2 information and device mode. Raises CmyException.
+    // Opens printerName and fetches its level-2 information and device mode. Raises CmyException,
+    // also when the spooler gives no printer information (and so no device mode).
     void OpenPrinterData();
     // Prints the metafile at path with the fields of kind written into the device mode.
-    // Raises CmyException; a DC that cannot be made or a refused document end quietly.
+    // Raises CmyException for every step that fails, a DC that cannot be made, a refused
+    // document start, playback or end included: returning means the page went to the spooler.
     void PrintPage(const std::string& path, const std::string& ccmVersion, int kind, const BYTE* tTable,
                    const BYTE* vTable, DWORD tableLength);
     // The fetched device mode; null before OpenPrinterData.

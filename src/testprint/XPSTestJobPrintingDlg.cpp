@@ -58,7 +58,9 @@ void XPSTestJobPrintingDlg::Run(const Request& request, CWnd* parent)
 {
     CDlgRes library;  // keeps the template loaded while the dialog runs
     XPSTestJobPrintingDlg dialog(request, parent);
-    if (dialog.InitModalIndirect(library.LoadDialogTemplate(templateId))) dialog.DoModal();
+    // Without its dialog nothing is printed, which the user must learn.
+    if (!dialog.InitModalIndirect(library.LoadDialogTemplate(templateId))) throw CmyException(IDS_ERR_PRINT_FAILED);
+    dialog.DoModal();
 }
 
 void XPSTestJobPrintingDlg::DoDataExchange(CDataExchange* dx)

@@ -47,7 +47,8 @@ public:
     // Always IDCANCEL. A message raised while printing or polling is shown once the dialog has
     // closed.
     INT_PTR DoModal() override;
-    // Builds the dialog from the dialog library and runs it for request.
+    // Builds the dialog from the dialog library and runs it for request; a template the library
+    // cannot give raises IDS_ERR_PRINT_FAILED.
     static void Run(const Request& request, CWnd* parent);
     BOOL OnInitDialog() override;
 

@@ -14,6 +14,7 @@
 #include "framework/headless/Desktop.h"
 #include "framework/headless/UiView.h"
 #include "gamma/CGammaPage.h"
+#include "testprint/CTemporaryTestSetting.h"
 #include "launch/CDlgRes.h"
 #include "launch/CStrRes.h"
 #include "modules/recording/RecordingClient.h"
@@ -186,11 +187,11 @@ TEST(GammaPageMapping, SliderPicturesAndFreeTestNames)
         {2.3, IDB_GAMMA_CURVE5},  {2.31, IDB_GAMMA_CURVE6}, {std::nan(""), IDB_GAMMA_CURVE1}};
     for (const auto& [gamma, picture] : pictures) EXPECT_EQ(CGammaPage::GammaPicture(gamma), picture) << gamma;
     CmyStringArray taken;
-    EXPECT_EQ(CGammaPage::FreeTestName(taken), "testprint");
+    EXPECT_EQ(CTemporaryTestSetting::FreeName(taken), "testprint");
     taken.Add("testprint");
     taken.Add("testprint1");
     taken.Add("testprint3");
-    EXPECT_EQ(CGammaPage::FreeTestName(taken), "testprint2");
+    EXPECT_EQ(CTemporaryTestSetting::FreeName(taken), "testprint2");
 }
 
 TEST_P(GammaPageEditTest, ActivationShowsTheDefaultSettingAndUntouchedCountsAsUnchanged)

@@ -108,6 +108,7 @@ void SimMachine::Apply()
              << "\nPaperSize=" << p.paperSize << "\nPrintQuality=" << p.printQuality
              << "\nOrientation=" << p.orientation << "\nMarginX=" << p.marginX << "\nMarginY=" << p.marginY;
         if (!p.finishJobs.empty()) text << "\nFinishJobs=" << p.finishJobs;
+        if (!p.faults.empty()) text << "\nFaults=" << p.faults;
         text << "\n\n";
     }
     std::string file = m_root + "/machine.ini";

@@ -59,6 +59,7 @@ void SimPrinterModel::Install(SimMachine& machine, const std::string& catalogTex
     p.driver = driver;
     p.driverExtra = 2100;  // room for every family's private fields, the XPS layout included
     p.finishJobs = finishJobs;
+    p.faults = faults;
     machine.AddPrinter(p);
     machine.Apply();
 

@@ -24,6 +24,8 @@ struct SimPrinterModel {
     std::string catalogFile = "TVCM.INI";
     // The printer keeps its jobs queued until the test finishes them ("never") or not.
     std::string finishJobs = "immediately";
+    // The printer's faults (SimPrinter::faults): none unless a test names them.
+    std::string faults;
 
     static SimPrinterModel Emf();
     static SimPrinterModel EmfInternal();

@@ -93,6 +93,7 @@ extern "C" HDC CreateDCA(LPCSTR /*driver*/, LPCSTR device, LPCSTR /*port*/, cons
     if (!device || !*device) return LastError::Fail(ERROR_INVALID_PARAMETER, HDC{nullptr});
     const PrinterRecord* p = state.PrintSpooler().FindPrinter(device);
     if (!p) return LastError::Fail(ERROR_INVALID_PRINTER_NAME, HDC{nullptr});
+    if (p->failCreateDC) return LastError::Fail(ERROR_NOT_ENOUGH_MEMORY, HDC{nullptr});
     std::vector<uint8_t> bytes;
     if (devMode && devMode->dmSize >= offsetof(DEVMODEA, dmFormName)) {
         // As given, private area included: that is what the driver would read.
@@ -115,6 +116,7 @@ extern "C" int StartDocA(HDC dc, const DOCINFOA* info)
     if (c->JobId()) return LastError::Fail(ERROR_INVALID_PRINTER_STATE, SP_ERROR);
     const PrinterRecord* p = state.PrintSpooler().FindPrinter(c->Printer());
     if (!p) return LastError::Fail(ERROR_INVALID_PRINTER_NAME, SP_ERROR);
+    if (p->failStartDoc) return LastError::Fail(ERROR_ACCESS_DENIED, SP_ERROR);
 
     // The name and output are always read; the data type only when cbSize reaches it.
     JobQueue::Request request;

@@ -16,6 +16,8 @@
 
 namespace {
 
+constexpr DWORD kErrorReadFault = 30;  // ERROR_READ_FAULT: the simulated disk's read fault
+
 constexpr DWORD kReadAccess = GENERIC_READ | 0x10000000u /* GENERIC_ALL */ | 0x0001 /* FILE_READ_DATA */;
 constexpr DWORD kWriteAccess = GENERIC_WRITE | 0x10000000u | 0x0002 /* FILE_WRITE_DATA */ | 0x0004 /* FILE_APPEND_DATA */;
 
@@ -105,6 +107,7 @@ extern "C" BOOL ReadFile(HANDLE file, LPVOID buffer, DWORD count, LPDWORD done, 
     if (!f) return LastError::Fail(ERROR_INVALID_HANDLE, FALSE);
     if (!f->CanRead()) return LastError::Fail(ERROR_ACCESS_DENIED, FALSE);
     if (!buffer && count) return LastError::Fail(ERROR_INVALID_PARAMETER, FALSE);
+    if (count && MachineState::Instance().ReadFails(f->HostPath())) return LastError::Fail(kErrorReadFault, FALSE);
     DWORD total = 0;
     while (total < count) {
         ssize_t n = ::read(f->Fd(), static_cast<char*>(buffer) + total, count - total);

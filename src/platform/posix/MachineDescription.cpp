@@ -127,6 +127,7 @@ void MachineDescription::LoadText(const std::string& text, const std::string& ba
                 else if (TextUtil::EqualNoCase(k, "FinishJobs")) p.finishAfter = ParseFinishRule(v, 0);
                 else if (TextUtil::EqualNoCase(k, "MarginX")) p.marginX = static_cast<int32_t>(TextUtil::ParseNumber(v, 167));
                 else if (TextUtil::EqualNoCase(k, "MarginY")) p.marginY = static_cast<int32_t>(TextUtil::ParseNumber(v, 167));
+                else if (TextUtil::EqualNoCase(k, "Faults")) ParsePrinterFaults(v, p);
             }
             // "\\SERVER\name" as a name stands for a connection as well.
             if (p.server.empty() && p.name.rfind("\\\\", 0) == 0) {
@@ -166,6 +167,7 @@ void MachineDescription::LoadText(const std::string& text, const std::string& ba
     csdVersion = value("OsVersion", "CSDVersion");
 
     failWrite = TextUtil::ParseNumber(value("Faults", "FailWrite"), 0);
+    failReadOf = TextUtil::Trim(value("Faults", "FailReadOf"));
     if (std::string space = TextUtil::Trim(value("Faults", "DiskFullAfter")); !space.empty())
         diskFullAfter = std::strtoull(space.c_str(), nullptr, 0);
 
@@ -240,6 +242,19 @@ std::string MachineDescription::WindowsPathOf(const std::string& hostPath) const
         if (!(c == '\\' && !clean.empty() && clean.back() == '\\')) clean += c;
     if (clean.size() > 3 && clean.back() == '\\') clean.pop_back();
     return clean;
+}
+
+void MachineDescription::ParsePrinterFaults(const std::string& text, PrinterRecord& printer)
+{
+    std::string words = text;
+    for (char& c : words)
+        if (c == ',' || c == ';' || c == '\t') c = ' ';
+    for (const std::string& word : TextUtil::Split(words, ' ')) {
+        const std::string fault = TextUtil::Trim(word);
+        if (TextUtil::EqualNoCase(fault, "CreateDC")) printer.failCreateDC = true;
+        else if (TextUtil::EqualNoCase(fault, "StartDoc")) printer.failStartDoc = true;
+        else if (TextUtil::EqualNoCase(fault, "PrinterInfo")) printer.failPrinterInfo = true;
+    }
 }
 
 int32_t MachineDescription::ParseFinishRule(const std::string& text, int32_t fallback)

@@ -44,6 +44,8 @@ public:
     // that may be written before the disk is full.
     uint32_t failWrite = 0;
     uint64_t diskFullAfter = UINT64_MAX;
+    // The file (Windows path) whose reads fail with ERROR_READ_FAULT; empty: none.
+    std::string failReadOf;
 
     std::vector<DriverRecord> drivers;
     std::vector<PrinterRecord> printers;
@@ -52,6 +54,8 @@ public:
     std::string WindowsPathOf(const std::string& hostPath) const;
     // "immediately" -> 0, "after N queries" (or "N") -> N, "never" -> -1; fallback otherwise.
     static int32_t ParseFinishRule(const std::string& text, int32_t fallback);
+    // "CreateDC StartDoc PrinterInfo" (blanks or commas between, any case) -> the printer's faults.
+    static void ParsePrinterFaults(const std::string& text, PrinterRecord& printer);
 
 private:
     void Reset();

@@ -28,5 +28,15 @@ void MachineState::Reload()
     m_current = current.empty() ? "Z:\\" : current;
     m_spooler.Load(m_machine);
     m_faults.Set(m_machine.failWrite, m_machine.diskFullAfter);
+    SetReadFault(m_machine.failReadOf);
     LastError::Set(0);
+}
+
+void MachineState::SetReadFault(const std::string& windowsPath)
+{
+    MachineLock lock(m_mutex);
+    m_readFault.clear();
+    if (windowsPath.empty()) return;
+    PathMapper::Resolved r = Paths().Resolve(windowsPath);
+    if (!r.error) m_readFault = r.host;
 }

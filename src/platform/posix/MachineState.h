@@ -34,6 +34,9 @@ public:
     ModuleTable& Modules() { return m_modules; }
     Spooler& PrintSpooler() { return m_spooler; }
     WriteFaults& Faults() { return m_faults; }
+    // Reads of the file at windowsPath fail from now on (empty: none); kept as its host path.
+    void SetReadFault(const std::string& windowsPath);
+    bool ReadFails(const std::string& hostPath) const { return !m_readFault.empty() && hostPath == m_readFault; }
 
 private:
     MachineState();
@@ -46,6 +49,7 @@ private:
     ModuleTable m_modules;
     Spooler m_spooler;
     WriteFaults m_faults;
+    std::string m_readFault;  // host path
 };
 
 using MachineLock = std::lock_guard<std::recursive_mutex>;

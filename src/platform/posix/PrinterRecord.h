@@ -30,6 +30,11 @@ struct PrinterRecord {
     // Unprintable margin on each side, in thousandths of an inch (portrait orientation).
     int32_t marginX = 167;
     int32_t marginY = 167;
+    // Faults of the printer ("Faults=" words): no device context can be made for it, its
+    // metafile documents are refused, or its level-2 information cannot be read.
+    bool failCreateDC = false;
+    bool failStartDoc = false;
+    bool failPrinterInfo = false;
 
     // The name the spooler shows: "\\SERVER\name" for a connection.
     std::string FullName() const { return server.empty() ? name : server + "\\" + name; }

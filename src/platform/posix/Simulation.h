@@ -29,6 +29,9 @@ extern "C" {
 void SimMachineSetWriteFault(DWORD failingWrite, unsigned long long diskFullAfter);
 // Writes counted since the last reload or SimMachineSetWriteFault, the failed one included.
 DWORD SimMachineWriteCount(void);
+// Every ReadFile of the file at windowsPath fails from now on with ERROR_READ_FAULT and reads
+// nothing (also [Faults] FailReadOf); null or empty: no read fails. Kept until the next reload.
+void SimMachineSetReadFault(LPCSTR windowsPath);
 }
 
 // Help requests and security objects (Linux only).

@@ -59,3 +59,8 @@ extern "C" DWORD SimMachineWriteCount(void)
     MachineLock lock(state.Mutex());
     return state.Faults().Count();
 }
+
+extern "C" void SimMachineSetReadFault(LPCSTR windowsPath)
+{
+    MachineState::Instance().SetReadFault(windowsPath ? windowsPath : "");
+}

@@ -232,6 +232,10 @@ extern "C" BOOL GetPrinterA(HANDLE printer, DWORD level, LPBYTE buffer, DWORD si
     const PrinterRecord* p = PrinterOf(state, printer);
     if (!p) return LastError::Fail(ERROR_INVALID_HANDLE, FALSE);
     if (!PrinterRecordSize(level)) return LastError::Fail(ERROR_INVALID_LEVEL, FALSE);
+    if (level == 2 && p->failPrinterInfo) {
+        if (needed) *needed = 0;
+        return LastError::Fail(ERROR_ACCESS_DENIED, FALSE);
+    }
     const Spooler& spooler = state.PrintSpooler();
     return SpoolBuffer::Pack(buffer, size, needed, PrinterRecordSize(level), [&](SpoolBuffer& sb, uint8_t* base) {
         if (level == 2) FillPrinter2(spooler, *p, sb, base);
