@@ -174,6 +174,8 @@ void CSettingEditPage::OnDelete()
         }
     } catch (const CmyException& e) {
         e.Report();
+        // A deletion that failed left the setting stored: the list shows it again.
+        RefreshList();
     }
 }
 
@@ -335,42 +337,10 @@ void CSettingEditPage::OnImport()
     std::vector<int> kinds;
     if (!ChooseSettings(names, kinds)) return;
 
-    int imported = 0;
     try {
-        imported = ImportSettings(names, kinds, path);
+        if (ImportSettings(names, kinds, path) > 0) RefreshList();
     } catch (const CmyException& e) {
         e.Report();
-        // Settings imported before the failure stay; the list shows them.
-        imported = 1;
-    }
-    if (imported > 0) RefreshList();
-}
-
-void CSettingEditPage::CopyProfilesForImport(const std::string& folder, const std::string& sourceName,
-                                             const std::string& name, int kind, const std::string& settingFile)
-{
-    CCtrlMng source;
-    source.SetFile(settingFile, kind);
-    CCtrlMng driver;
-    driver.SetFile(m_info->driverCatalogPath, kind);
-    const CFileAcc files;
-    for (int resolution : resolutions) {
-        const std::string from = source.GetProfileFileName(KindWord(kind), resolution, sourceName);
-        const std::string to = driver.GetProfileFileName(KindWord(kind), resolution, name);
-        const std::string target = files.GetDataPath(to, m_info->driverName);
-        if (!from.empty() && !to.empty() && files.CopyFile(folder + from, target, FALSE) == 0) {
-            // The driver reads the profiles from its own folder too; the copy keeps the name
-            // the catalogue registers.
-            CPrint printer;
-            if (printer.LoadDriverInfo(m_info->printerName)) {
-                const std::string driverFolder = printer.GetDriverFolder();
-                files.CreateFolder(m_info->driverName, driverFolder);
-                files.CopyToFolder(target, driverFolder + m_info->driverName);
-            }
-        } else {
-            ShowWarning(IDS_ERR_IMPORT_PROFILE, from, name);
-        }
-        driver.RegisterProfiles(name, m_info->printerName, m_info->driverName, 1);
     }
 }
 
@@ -394,56 +364,50 @@ int CSettingEditPage::ImportSettings(const CmyStringArray& names, const std::vec
     fileGamma.SetFile(settingFile, CAddSettingDlg::kindGamma);
     const CFileAcc files;
 
-    int imported = 0;
-    try {
-        for (int i = 0; i < names.GetSize(); ++i) {
-            if (driverColour.GetTotalSettingCount() > CCtrlMng::maxSettings) {
-                throw CmyException(IDS_ERR_CATALOG_FULL, {}, CmyException::warning);
-            }
-            const std::string& sourceName = names[i];
-            const int kind = kinds[static_cast<size_t>(i)];
-            const bool gamma = kind == CAddSettingDlg::kindGamma;
-            CCtrlMng& driver = gamma ? driverGamma : driverColour;
-            CCtrlMng& source = gamma ? fileGamma : fileColour;
+    // Everything is asked and read first; the settings are then stored in one go, so a failure
+    // leaves every stored setting and both catalogues as they were.
+    std::vector<CDataMngBase::ImportedSetting> settings;
+    for (int i = 0; i < names.GetSize(); ++i) {
+        const std::string& sourceName = names[i];
+        const int kind = kinds[static_cast<size_t>(i)];
+        const bool gamma = kind == CAddSettingDlg::kindGamma;
+        CCtrlMng& driver = gamma ? driverGamma : driverColour;
+        CCtrlMng& source = gamma ? fileGamma : fileColour;
 
-            const std::string sourceFile = source.GetDataFileName(sourceName);
-            if (sourceFile.empty()) continue;
-            // A stored name that differs only in case is the same catalogue key: the import
-            // replaces that setting and keeps its spelling.
-            const std::string stored = CCatalogKey::FindStored(driver.GetSettingNames(), sourceName);
-            const std::string name = stored.empty() ? sourceName : stored;
-            std::string target = driver.GetDataFileName(name);
-            if (!target.empty() &&
-                CmyMessageBox().Show(GetSafeHwnd(), IDS_QUESTION_REPLACE_SETTING, MB_OKCANCEL | MB_ICONQUESTION,
-                                     IDS_CAPTION_WARNING, name) != IDOK) {
-                continue;
-            }
-            std::string tText, vText;
-            source.GetTables(sourceName, tText, vText);
-            if (target.empty()) target = driver.AddSetting(name);
-            if (gamma) driver.WriteNumber(name, source.ReadNumber(sourceName));
-            driver.SetTables(name, tText, vText);
-
-            if (files.CopyFile(folder + sourceFile, files.GetDataPath(target, m_info->driverName), FALSE) != 0) {
-                ShowWarning(IDS_ERR_IMPORT_DATA_FILE, sourceFile, name);
-            }
-            if (m_info->printMode == "EMF") CopyProfilesForImport(folder, sourceName, name, kind, settingFile);
-            ++imported;
+        const std::string sourceFile = source.GetDataFileName(sourceName);
+        if (sourceFile.empty()) continue;
+        // A stored name that differs only in case is the same catalogue key: the import
+        // replaces that setting and keeps its spelling.
+        const std::string stored = CCatalogKey::FindStored(driver.GetSettingNames(), sourceName);
+        const std::string name = stored.empty() ? sourceName : stored;
+        if (!driver.GetDataFileName(name).empty() &&
+            CmyMessageBox().Show(GetSafeHwnd(), IDS_QUESTION_REPLACE_SETTING, MB_OKCANCEL | MB_ICONQUESTION,
+                                 IDS_CAPTION_WARNING, name) != IDOK) {
+            continue;
         }
-    } catch (...) {
-        if (imported > 0) KeepLocalCopy();
-        throw;
+        CDataMngBase::ImportedSetting setting;
+        setting.kind = kind;
+        setting.name = name;
+        source.GetTables(sourceName, setting.tText, setting.vText);
+        if (gamma) setting.mode = source.ReadNumber(sourceName);
+        if (files.FileExists(folder + sourceFile)) {
+            setting.dataFile = folder + sourceFile;
+        } else {
+            ShowWarning(IDS_ERR_IMPORT_DATA_FILE, sourceFile, name);
+        }
+        if (m_info->printMode == "EMF") {
+            for (size_t r = 0; r < std::size(resolutions); ++r) {
+                const std::string from = source.GetProfileFileName(KindWord(kind), resolutions[r], sourceName);
+                if (!from.empty() && files.FileExists(folder + from)) {
+                    setting.profiles[r] = folder + from;
+                } else {
+                    ShowWarning(IDS_ERR_IMPORT_PROFILE, from, name);
+                }
+            }
+        }
+        settings.push_back(setting);
     }
-    if (imported > 0) KeepLocalCopy();
-    return imported;
-}
-
-void CSettingEditPage::KeepLocalCopy()
-{
-    // The local copy is what restores the catalogue after the driver replaced it; without the
-    // imported settings they would be lost then.
-    CCtrlMng catalog;
-    catalog.SetFile(m_info->driverCatalogPath, CAddSettingDlg::kindColor);
-    catalog.MarkUpdated();
-    CFileAcc().CopyIntoFolder(m_info->driverCatalogPath, m_info->driverName);
+    CColorDataMng manager;
+    manager.SetUtilityInfo(*m_info);
+    return manager.ImportSettings(settings);
 }

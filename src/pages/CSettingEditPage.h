@@ -28,8 +28,9 @@ public:
     // Writes the named settings (kinds as CAddSettingDlg gives them) into a new setting file at
     // path. FALSE when nothing was written (the setting folder exists or cannot be made).
     BOOL ExportSettings(const CmyStringArray& names, const std::vector<int>& kinds, const std::string& path);
-    // Imports the named settings from settingFile into the driver catalogue; the number
-    // imported. Raises CmyException IDS_ERR_CATALOG_FULL when the catalogue is full.
+    // Imports the named settings from settingFile into the driver catalogue, all or none; the
+    // number imported. Raises the failure's message (IDS_ERR_CATALOG_FULL when the catalogue
+    // is full) with nothing changed.
     int ImportSettings(const CmyStringArray& names, const std::vector<int>& kinds, const std::string& settingFile);
 
     const CmyStringArray& GetColorNames() const { return m_colorNames; }
@@ -49,12 +50,6 @@ private:
     BOOL ChooseSettings(CmyStringArray& names, std::vector<int>& kinds);
     // Copies a file into the setting folder, asking before it replaces one; TRUE on success.
     BOOL CopyForExport(const std::string& source, const std::string& target);
-    // Copies the profile files of the setting file's sourceName to the stored setting name;
-    // reports each failure.
-    void CopyProfilesForImport(const std::string& folder, const std::string& sourceName, const std::string& name,
-                               int kind, const std::string& settingFile);
-    // Marks the driver catalogue as changed and refreshes its copy in the per-driver folder.
-    void KeepLocalCopy();
     void ShowWarning(UINT textId, const std::string& first, const std::string& second);
 
     CmyStatic m_listLabel;      // IDC_EXCHANGE_LIST_LABEL

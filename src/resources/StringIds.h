@@ -138,5 +138,6 @@
 #define IDS_ERR_NOT_ADMINISTRATOR 562        // launch refused, not an administrator
 #define IDS_TESTJOB_TEXT 564                 // test job dialog text
 #define IDS_QUESTION_CANCEL_TESTJOB 565      // before cancelling the test job
+#define IDS_ERR_CATALOG_NOT_RESTORED 571     // the local copy could not be copied back (file)
 
 #endif
