@@ -209,11 +209,12 @@ void CDataMngBase::RemoveTables(const std::string& name, bool emf)
 
 BOOL CDataMngBase::RemoveWholeSetting(const std::string& name, bool emf)
 {
+    // An unknown name changes nothing, not even the update mark.
+    if (m_catalog.GetIdByName(name).empty()) return FALSE;
     const std::string notStored = m_info.driverCatalogPath;
     CFileTransaction transaction(notStored);
     CCtrlMng driver;
     StageDriverCatalog(transaction, driver);
-    if (driver.GetIdByName(name).empty()) return FALSE;
 
     // The files go with the entry; their names come from it.
     const std::string dataFile = driver.GetDataFileName(name);
