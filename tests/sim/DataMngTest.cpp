@@ -209,9 +209,18 @@ TEST_P(DataMngTest, ProfilesOfASaveAreBuiltByTheGivenBuilder)
     // The builder made the files, not the manager: none were written.
     EXPECT_FALSE(machine.Exists(model.DataFolder() + "01C0.ICB"));
 
-    // A profile that could not be built fails the save with the builder's message.
+    // A profile that could not be built fails the save with the builder's message, and
+    // leaves every catalogue and the data file as they were.
     builder.fail = true;
+    const std::string driver = machine.ReadFile(info.driverCatalogPath);
+    const std::string local = machine.ReadFile(info.localCatalogPath);
+    const std::string data = machine.ReadFile(model.DataFolder() + "UCD0.dat");
+    colour.GetCurrent().SetValue(3, 20, 5, 1);
     EXPECT_EQ(ThrownId([&] { colour.SaveCCM("Bright", 0, ""); }), IDS_ERR_MODULE_FAILED);
+    EXPECT_EQ(ThrownId([&] { colour.SaveCCM("Other", 0, ""); }), IDS_ERR_MODULE_FAILED);
+    EXPECT_EQ(machine.ReadFile(info.driverCatalogPath), driver);
+    EXPECT_EQ(machine.ReadFile(info.localCatalogPath), local);
+    EXPECT_EQ(machine.ReadFile(model.DataFolder() + "UCD0.dat"), data);
 }
 
 TEST_P(DataMngTest, ColourTablesGrowAShortSourceToTheModuleSize)
@@ -361,6 +370,43 @@ TEST_P(DataMngTest, GammaFailuresLeaveNothingHalfStored)
     EXPECT_EQ(ThrownId([&] { gamma.SaveSetting("Soft", 0, ""); }), IDS_ERR_SETTING_NOT_STORED);
     EXPECT_FALSE(machine.Exists(info.localCatalogPath));
     EXPECT_FALSE(machine.Exists(model.DataFolder() + "UGD2.dat"));
+}
+
+TEST_P(DataMngTest, AFreshDriverCatalogueIsNeverCopiedOverTheLocalCopy)
+{
+    // The driver replaced its catalogue (no update mark); the user's settings are only in the
+    // local copy, because bringing them back failed.
+    const std::string local = "[Config]\r\nUpDate=1\r\n[Color]\r\nSettingNum=1\r\nSettingID0=7\r\n"
+                              "SettingName7=Mine\r\nCCMNT7=0101\r\nCCMNV7=0202\r\n[Gamma]\r\nSettingNum=0\r\n";
+    machine.WriteFile(info.localCatalogPath, local);
+    const std::string driver = machine.ReadFile(info.driverCatalogPath);
+    CColorDataMng colour;
+    colour.SetUtilityInfo(info);
+    colour.LoadDefaultData();
+    colour.UseDefaults();
+    CGammaDataMng gamma;
+    gamma.SetDriver(info);
+
+    EXPECT_EQ(ThrownId([&] { colour.SaveCCM("Bright", 0, ""); }), IDS_ERR_CATALOG_NOT_RESTORED);
+    EXPECT_EQ(ThrownId([&] { gamma.SaveSetting("Soft", 1, "Soft"); }), IDS_ERR_CATALOG_NOT_RESTORED);
+    EXPECT_EQ(ThrownId([&] { colour.DeleteCCM("Warm"); }), IDS_ERR_CATALOG_NOT_RESTORED);
+    EXPECT_EQ(ThrownId([&] { gamma.DeleteSettingEverywhere("Soft"); }), IDS_ERR_CATALOG_NOT_RESTORED);
+    EXPECT_EQ(machine.ReadFile(info.localCatalogPath), local);
+    EXPECT_EQ(machine.ReadFile(info.driverCatalogPath), driver);
+}
+
+TEST_P(DataMngTest, AColourModuleWithoutTablesStoresNothing)
+{
+    CColorDataMng colour;
+    colour.SetUtilityInfo(info);
+    colour.LoadDefaultData();
+    colour.UseDefaults();
+    const std::string before = machine.ReadFile(info.driverCatalogPath);
+    recorder.SetTableSize(0);
+    EXPECT_EQ(ThrownId([&] { colour.SaveCCM("Bright", 0, ""); }), IDS_ERR_SETTING_NOT_STORED);
+    EXPECT_EQ(machine.ReadFile(info.driverCatalogPath), before);
+    EXPECT_FALSE(machine.Exists(info.localCatalogPath));
+    EXPECT_FALSE(machine.Exists(model.DataFolder() + "UCD0.dat"));
 }
 
 }  // namespace
