@@ -7,9 +7,29 @@
 #   tools/demo.sh "Office Printer"   the same with the printer named by the caller
 #   tools/demo.sh --script FILE      the wizard driven by a command script
 #   tools/demo.sh --probe            what the utility sees on the demo machine, without the wizard
+#   tools/demo.sh --windows [PRINTER]
+#                                    the Windows wizard on real windows under Wine, on this
+#                                    display, on the same demo machine (a private Wine prefix
+#                                    in build/windows-ui/demo-windows)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+if [[ "${1:-}" == "--windows" ]]; then
+  shift
+  if [ -z "${DISPLAY:-}" ]; then echo "demo: --windows needs a display (DISPLAY is not set)" >&2; exit 2; fi
+  tools/install-deps.sh
+  cmake --preset windows-ui >/dev/null
+  cmake --build --preset windows-ui -j "$(nproc 2>/dev/null || echo 2)" --target TavrelHost TAVREL TVCCM.dll TVICC.dll \
+    dialogs_enu strings_enu vemrload TavrelAddPrinter TavrelWindowProbe help_file >/dev/null
+  # shellcheck source=tools/wine-desktop.sh
+  source tools/wine-desktop.sh
+  echo "Laying out the demo machine in a Wine prefix (build/windows-ui/demo-windows) ..."
+  wd_lay_out build/windows-ui/demo-windows build/windows-ui/bin 1024x768
+  trap wd_stop EXIT
+  wd_start_host "$@"
+  wait "$wd_host_pid" || true
+  exit 0
+fi
 probe=0
 if [[ "${1:-}" == "--probe" ]]; then probe=1; shift; fi
 tools/install-deps.sh

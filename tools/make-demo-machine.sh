@@ -165,6 +165,13 @@ Presentation=3
 Standard=0
 INI
 
+# The stored settings' data files, where the wizard keeps them (Tintora\<driver name>\).
+data() { mkdir -p "$utility/$1"; python3 "$(dirname "$0")/make-demo-data.py" "$2" "$utility/$1/$3" "${@:4}"; }
+data "Office Color 5000" colour UCD0.dat 0 9:1:2 17:-1:2 21:0:-2
+data "Office Color 5000" colour UCD2.dat 0 13:0:3 27:1:0 29:-2:1
+data "Office Color 5000" gamma UGD0.dat 1 2.0 0:-2:30
+data "Office Color 6000" colour UCD0.dat 0 9:2:1 16:0:2
+
 # The help file, as the build made it (with its text for the terminal help on Linux).
 for f in Tavrel.chm Tavrel.chm.txt; do
   if [ -f "$bin/$f" ]; then cp "$bin/$f" "$utility/"; fi

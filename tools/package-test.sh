@@ -44,7 +44,7 @@ cmake --install "$build" --prefix "$expected" >/dev/null
 echo ./Uninstall.exe >>"$work/expected.txt"; sort -o "$work/expected.txt" "$work/expected.txt"
 if [ -d "$inst" ]; then (cd "$inst" && find . -type f | sort) >"$work/installed.txt"; else : >"$work/installed.txt"; fi
 diff -u "$work/expected.txt" "$work/installed.txt" || fail "installed files differ from the install tree"
-for f in TAVREL.dll TavrelHost.exe vemrload.dll XVSTRENU.dll XVDLGENU.dll TVCCM.dll TVICC.dll version.txt \
+for f in TAVREL.dll TavrelHost.exe TavrelSettings.exe vemrload.dll XVSTRENU.dll XVDLGENU.dll TVCCM.dll TVICC.dll version.txt \
   Uninstall.exe Tintora/Tavrel.ini; do
   check_file "$inst/$f"
 done
@@ -74,13 +74,21 @@ printf '[Capability]\r\nPackage Test Color=PKG100\r\n[PKG100]\r\nCCMInfoFile=PKG
 printf '[Color]\r\nSettingNum=0\r\n[Gamma]\r\nSettingNum=0\r\n' >"$drivers/PKG100CM.INI"
 "$wine" "$build/bin/TavrelAddPrinter.exe" "Package Printer" "Package Test Color" \
   "Z:$drivers/XVPKG100.CAP" "Z:$drivers/PKG100CM.INI" || fail "could not register the test printer"
-if [ ! -f "$inst/TavrelSettings.exe" ]; then
-  echo "SKIPPED: TavrelSettings.exe is not in this package (the build has no TavrelSettings target yet)"
-else
-  listing=$(cd "$inst" && "$wine" ./TavrelSettings.exe printers 2>&1) || fail "TavrelSettings printers failed"
-  echo "$listing"
-  grep -q "Package Printer" <<<"$listing" || fail "TavrelSettings printers does not list \"Package Printer\""
-fi
+# As a login script starts it: from another folder, by its full path.
+status=0
+listing=$(cd "$work" && "$wine" "$inst/TavrelSettings.exe" printers 2>&1) || status=$?
+echo "$listing"
+[ $status -eq 0 ] || fail "TavrelSettings printers exited with $status"
+grep -q "^Package Printer	Package Test Color	0310	" <<<"$listing" ||
+  fail "TavrelSettings printers does not list \"Package Printer\" with its model and version"
+status=0
+json=$(cd "$work" && "$wine" "$inst/TavrelSettings.exe" printers --json 2>/dev/null) || status=$?
+[ $status -eq 0 ] || fail "TavrelSettings printers --json exited with $status"
+python3 -c 'import json, sys; printers = json.loads(sys.argv[1]); sys.exit(0 if any(p["name"] == "Package Printer" and p["catalog"].upper().endswith("PKG100CM.INI") for p in printers) else 1)' "$json" ||
+  fail "TavrelSettings printers --json: not JSON, or \"Package Printer\" missing: $json"
+status=0
+(cd "$work" && "$wine" "$inst/TavrelSettings.exe" frobnicate >/dev/null 2>&1) || status=$?
+[ $status -eq 2 ] || fail "TavrelSettings with a wrong command exited with $status, not 2"
 
 echo "== silent uninstall"
 "$wine" "$inst/Uninstall.exe" /S || fail "the uninstaller failed"

@@ -1,23 +1,13 @@
 #include "pages/CAddSettingDlg.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "framework/DataExchange.h"
 #include "launch/CStrRes.h"
-#include "storage/CCtrlMng.h"
+#include "exchange/CSettingCandidates.h"
 
 namespace {
 
 constexpr INT_PTR resultConfirmed = 1;
 constexpr INT_PTR resultCancelled = 2;
-
-bool SameText(const std::string& a, const std::string& b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 }  // namespace
 
@@ -41,45 +31,16 @@ void CAddSettingDlg::Prepare(const CUtilityInfo& info, const std::string& import
     m_mode = modeImport;
 }
 
-CmyStringArray CAddSettingDlg::NewSettings(const std::string& file, const std::string& driverCatalog, int kind)
-{
-    CCtrlMng offered;
-    offered.SetFile(file, kind);
-    CCtrlMng stored;
-    stored.SetFile(driverCatalog, kind);
-
-    std::vector<std::string> storedTables;
-    for (const std::string& name : stored.GetSettingNames()) {
-        std::string t, v;
-        stored.GetTables(name, t, v);
-        storedTables.push_back(t);
-        storedTables.push_back(v);
-    }
-    CmyStringArray result;
-    for (const std::string& name : offered.GetSettingNames()) {
-        std::string t, v;
-        offered.GetTables(name, t, v);
-        const bool known = std::any_of(storedTables.begin(), storedTables.end(),
-                                       [&](const std::string& table) { return SameText(v, table); });
-        if (!known) result.Add(name);
-    }
-    return result;
-}
-
 int CAddSettingDlg::ComputeCandidates()
 {
     m_colorNames.RemoveAll();
     m_gammaNames.RemoveAll();
     if (m_mode == modeImport) {
-        m_colorNames = NewSettings(m_info.driverCatalogPath, m_catalogPath, kindColor);
-        m_gammaNames = NewSettings(m_info.driverCatalogPath, m_catalogPath, kindGamma);
+        m_colorNames = CSettingCandidates::ForImport(m_info.driverCatalogPath, m_catalogPath, kindColor);
+        m_gammaNames = CSettingCandidates::ForImport(m_info.driverCatalogPath, m_catalogPath, kindGamma);
     } else {
-        CCtrlMng colour;
-        colour.SetFile(m_info.driverCatalogPath, kindColor);
-        CCtrlMng gamma;
-        gamma.SetFile(m_info.driverCatalogPath, kindGamma);
-        m_colorNames = colour.GetSettingNames();
-        m_gammaNames = gamma.GetSettingNames();
+        m_colorNames = CSettingCandidates::ForExport(m_info.driverCatalogPath, kindColor);
+        m_gammaNames = CSettingCandidates::ForExport(m_info.driverCatalogPath, kindGamma);
     }
     return !m_colorNames.IsEmpty() || !m_gammaNames.IsEmpty();
 }

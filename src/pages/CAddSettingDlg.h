@@ -51,9 +51,6 @@ private:
     void OnSelectAll();
     void OnConfirm();
     void OnCancelButton();
-    // The names of the file's settings of one kind whose V table matches no stored table.
-    static CmyStringArray NewSettings(const std::string& file, const std::string& driverCatalog, int kind);
-
     std::string m_catalogPath;
     CUtilityInfo m_info;
     CmyStringArray m_chosenNames;

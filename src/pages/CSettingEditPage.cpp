@@ -1,44 +1,21 @@
 #include "pages/CSettingEditPage.h"
 
-#include <algorithm>
-#include <cctype>
-
-#include "color/CColorDataMng.h"
+#include "exchange/CExchangeMessageBoxes.h"
+#include "exchange/CSettingDelete.h"
+#include "exchange/CSettingExport.h"
+#include "exchange/CSettingImport.h"
 #include "framework/CFileDialog.h"
-#include "framework/CFileFind.h"
 #include "framework/CPropertySheet.h"
 #include "framework/DataExchange.h"
-#include "gamma/CGammaDataMng.h"
 #include "launch/CDlgRes.h"
 #include "launch/CmyException.h"
 #include "launch/CmyMessageBox.h"
 #include "launch/IWizardSheet.h"
-#include "launch/TextFormat.h"
 #include "pages/CSettingFileCheck.h"
-#include "printer/CPrint.h"
 #include "resources/resource.h"
-#include "storage/CCatalogKey.h"
 #include "storage/CCtrlMng.h"
-#include "storage/CFileAcc.h"
 
 namespace {
-
-constexpr DWORD errorFileExists = 80;
-constexpr int resolutions[] = {300, 600, 1200};
-
-const char* KindWord(int kind) { return kind == CAddSettingDlg::kindGamma ? "Gamma" : "Color"; }
-
-std::string Lower(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
-bool EndsWith(const std::string& text, const std::string& end)
-{
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
 
 // Keeps the current directory across a file dialog, which may change it.
 class CurrentDirectoryKeeper {
@@ -152,19 +129,7 @@ void CSettingEditPage::OnDelete()
                 break;
             }
         }
-        if (kind == CAddSettingDlg::kindGamma) {
-            CGammaDataMng manager;
-            manager.SetDriver(*m_info);
-            manager.DeleteSettingEverywhere(name);
-            manager.DeleteDataFile(name);
-            manager.RemoveCatalogEntry(name);
-        } else {
-            CColorDataMng manager;
-            manager.SetUtilityInfo(*m_info);
-            manager.DeleteCCM(name);
-            manager.DeleteDataFile(name);
-            manager.RemoveSetting(name);
-        }
+        CSettingDelete(*m_info).Delete(name, kind);
 
         if (m_list.GetCount() == 0) {
             m_list.ResetContent();
@@ -191,10 +156,7 @@ BOOL CSettingEditPage::ChooseSettings(CmyStringArray& names, std::vector<int>& k
 
 std::string CSettingEditPage::NormalizeExtension(const std::string& path)
 {
-    std::string result = path;
-    if (EndsWith(Lower(result), ".ccm_")) result.pop_back();
-    if (!EndsWith(Lower(result), ".ccm")) result += ".ccm";
-    return result;
+    return CSettingExport::NormalizeExtension(path);
 }
 
 void CSettingEditPage::OnExport()
@@ -221,94 +183,10 @@ void CSettingEditPage::OnExport()
     }
 }
 
-BOOL CSettingEditPage::CopyForExport(const std::string& source, const std::string& target)
-{
-    if (source.empty()) return FALSE;
-    const CFileAcc files;
-    DWORD result = files.CopyFile(source, target, TRUE);
-    if (result == errorFileExists) {
-        const std::string question = FormatText(m_strRes.Load(IDS_QUESTION_REPLACE_FILE), target);
-        if (CmyMessageBox().ShowText(question, MB_OKCANCEL) != IDOK) return FALSE;
-        result = files.CopyFile(source, target, FALSE);
-    }
-    return result == 0;
-}
-
-void CSettingEditPage::ShowWarning(UINT textId, const std::string& first, const std::string& second)
-{
-    CmyMessageBox().ShowText(FormatText(m_strRes.Load(textId), first, second), MB_ICONWARNING);
-}
-
 BOOL CSettingEditPage::ExportSettings(const CmyStringArray& names, const std::vector<int>& kinds, const std::string& path)
 {
-    const auto slash = path.find_last_of('\\');
-    const std::string dir = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-    const std::string file = path.substr(dir.size());
-    const auto dot = file.find_last_of('.');
-    const std::string base = dot == std::string::npos ? file : file.substr(0, dot);
-    const std::string settingFolder = dir + base;
-
-    {
-        CFileFind find;
-        if (base.empty() || find.FindFile(settingFolder)) {
-            CmyMessageBox().Show(GetSafeHwnd(), IDS_ERR_EXPORT_FOLDER_EXISTS, MB_ICONWARNING, IDS_CAPTION_WARNING,
-                                 settingFolder);
-            return FALSE;
-        }
-    }
-    const CFileAcc files;
-    files.CreateFolder(base, dir);
-    const std::string settingFile = settingFolder + "\\" + file;
-    {
-        // A folder or file that cannot be made must not end in a report of success.
-        CFile created;
-        if (!created.Open(settingFile, CFile::modeCreate | CFile::modeWrite)) {
-            CmyMessageBox().Show(GetSafeHwnd(), IDS_ERR_FILE_ACCESS, MB_ICONWARNING, IDS_CAPTION_WARNING);
-            return FALSE;
-        }
-        created.Abort();
-    }
-
-    CCtrlMng driverColour, driverGamma, fileColour, fileGamma;
-    driverColour.SetFile(m_info->driverCatalogPath, CAddSettingDlg::kindColor);
-    driverGamma.SetFile(m_info->driverCatalogPath, CAddSettingDlg::kindGamma);
-    fileColour.SetFile(settingFile, CAddSettingDlg::kindColor);
-    fileGamma.SetFile(settingFile, CAddSettingDlg::kindGamma);
-    fileColour.MarkUpdated();
-
-    for (int i = 0; i < names.GetSize() && static_cast<size_t>(i) < kinds.size(); ++i) {
-        const std::string& name = names[i];
-        const int kind = kinds[static_cast<size_t>(i)];
-        const bool gamma = kind == CAddSettingDlg::kindGamma;
-        CCtrlMng& source = gamma ? driverGamma : driverColour;
-        CCtrlMng& target = gamma ? fileGamma : fileColour;
-
-        std::string tText, vText;
-        source.GetTables(name, tText, vText);
-        if (gamma) target.WriteNumber(name, source.ReadNumber(name));
-        const std::string sourceFile = source.GetDataFileName(name);
-        const std::string newFile = target.AddSetting(name);
-        target.SetTables(name, tText, vText);
-
-        const std::string dataSource = sourceFile.empty() ? std::string() : files.GetDataPath(sourceFile, m_info->driverName);
-        if (!CopyForExport(dataSource, settingFolder + "\\" + newFile)) {
-            ShowWarning(IDS_ERR_EXPORT_DATA_FILE, newFile, name);
-        }
-
-        if (m_info->printMode == "EMF") {
-            for (int resolution : resolutions) {
-                const std::string from = source.GetProfileFileName(KindWord(kind), resolution, name);
-                const std::string to = target.GetProfileFileName(KindWord(kind), resolution, name);
-                const std::string fromPath = from.empty() ? std::string() : files.GetDataPath(from, m_info->driverName);
-                if (to.empty() || !CopyForExport(fromPath, settingFolder + "\\" + to)) {
-                    ShowWarning(IDS_ERR_EXPORT_PROFILE, newFile, name);
-                }
-            }
-        }
-    }
-
-    CmyMessageBox().Show(GetSafeHwnd(), IDS_MSG_EXPORTED, MB_ICONINFORMATION, IDS_TITLE_EXPORT, settingFolder);
-    return TRUE;
+    CExchangeMessageBoxes boxes(GetSafeHwnd());
+    return CSettingExport(*m_info, boxes).Export(names, kinds, path);
 }
 
 void CSettingEditPage::OnImport()
@@ -337,6 +215,7 @@ void CSettingEditPage::OnImport()
     std::vector<int> kinds;
     if (!ChooseSettings(names, kinds)) return;
 
+    // An import stores all the settings or none.
     try {
         if (ImportSettings(names, kinds, path) > 0) RefreshList();
     } catch (const CmyException& e) {
@@ -347,67 +226,6 @@ void CSettingEditPage::OnImport()
 int CSettingEditPage::ImportSettings(const CmyStringArray& names, const std::vector<int>& kinds,
                                      const std::string& settingFile)
 {
-    // Every check comes first, so that a damaged setting file changes nothing stored.
-    if (const UINT problem = CSettingFileCheck::CheckCatalog(settingFile)) throw CmyException(problem, {}, CmyException::warning);
-    if (static_cast<size_t>(names.GetSize()) != kinds.size()) return 0;
-    for (int i = 0; i < names.GetSize(); ++i) {
-        if (const UINT problem = CSettingFileCheck::CheckDataFile(settingFile, names[i], kinds[static_cast<size_t>(i)])) {
-            throw CmyException(problem, {}, CmyException::warning);
-        }
-    }
-
-    const std::string folder = CFileAcc::GetFolderPart(settingFile);
-    CCtrlMng driverColour, driverGamma, fileColour, fileGamma;
-    driverColour.SetFile(m_info->driverCatalogPath, CAddSettingDlg::kindColor);
-    driverGamma.SetFile(m_info->driverCatalogPath, CAddSettingDlg::kindGamma);
-    fileColour.SetFile(settingFile, CAddSettingDlg::kindColor);
-    fileGamma.SetFile(settingFile, CAddSettingDlg::kindGamma);
-    const CFileAcc files;
-
-    // Everything is asked and read first; the settings are then stored in one go, so a failure
-    // leaves every stored setting and both catalogues as they were.
-    std::vector<CDataMngBase::ImportedSetting> settings;
-    for (int i = 0; i < names.GetSize(); ++i) {
-        const std::string& sourceName = names[i];
-        const int kind = kinds[static_cast<size_t>(i)];
-        const bool gamma = kind == CAddSettingDlg::kindGamma;
-        CCtrlMng& driver = gamma ? driverGamma : driverColour;
-        CCtrlMng& source = gamma ? fileGamma : fileColour;
-
-        const std::string sourceFile = source.GetDataFileName(sourceName);
-        if (sourceFile.empty()) continue;
-        // A stored name that differs only in case is the same catalogue key: the import
-        // replaces that setting and keeps its spelling.
-        const std::string stored = CCatalogKey::FindStored(driver.GetSettingNames(), sourceName);
-        const std::string name = stored.empty() ? sourceName : stored;
-        if (!driver.GetDataFileName(name).empty() &&
-            CmyMessageBox().Show(GetSafeHwnd(), IDS_QUESTION_REPLACE_SETTING, MB_OKCANCEL | MB_ICONQUESTION,
-                                 IDS_CAPTION_WARNING, name) != IDOK) {
-            continue;
-        }
-        CDataMngBase::ImportedSetting setting;
-        setting.kind = kind;
-        setting.name = name;
-        source.GetTables(sourceName, setting.tText, setting.vText);
-        if (gamma) setting.mode = source.ReadNumber(sourceName);
-        if (files.FileExists(folder + sourceFile)) {
-            setting.dataFile = folder + sourceFile;
-        } else {
-            ShowWarning(IDS_ERR_IMPORT_DATA_FILE, sourceFile, name);
-        }
-        if (m_info->printMode == "EMF") {
-            for (size_t r = 0; r < std::size(resolutions); ++r) {
-                const std::string from = source.GetProfileFileName(KindWord(kind), resolutions[r], sourceName);
-                if (!from.empty() && files.FileExists(folder + from)) {
-                    setting.profiles[r] = folder + from;
-                } else {
-                    ShowWarning(IDS_ERR_IMPORT_PROFILE, from, name);
-                }
-            }
-        }
-        settings.push_back(setting);
-    }
-    CColorDataMng manager;
-    manager.SetUtilityInfo(*m_info);
-    return manager.ImportSettings(settings);
+    CExchangeMessageBoxes boxes(GetSafeHwnd());
+    return CSettingImport(*m_info, boxes).Import(names, kinds, settingFile);
 }

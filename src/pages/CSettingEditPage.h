@@ -1,10 +1,7 @@
 // The setting-exchange page: lists the stored colour and gamma settings of the driver,
 // deletes the selected one, exports chosen settings to a setting file and imports chosen
-// settings from one.
-//
-// A setting file DIR\BASE\FILE (FILE ends in ".ccm") is a catalogue of the driver
-// catalogue's format in a folder of its own, next to copies of the settings' data files and,
-// for "EMF" models, their profile files, all named by the identifiers of the setting file.
+// settings from one. The work itself is done by the exchange classes (src/exchange), which
+// the settings tool uses too; the page chooses and asks.
 #pragma once
 
 #include <string>
@@ -28,9 +25,8 @@ public:
     // Writes the named settings (kinds as CAddSettingDlg gives them) into a new setting file at
     // path. FALSE when nothing was written (the setting folder exists or cannot be made).
     BOOL ExportSettings(const CmyStringArray& names, const std::vector<int>& kinds, const std::string& path);
-    // Imports the named settings from settingFile into the driver catalogue, all or none; the
-    // number imported. Raises the failure's message (IDS_ERR_CATALOG_FULL when the catalogue
-    // is full) with nothing changed.
+    // Imports the named settings from settingFile into the driver catalogue; the number
+    // imported. Raises CmyException IDS_ERR_CATALOG_FULL when the catalogue is full.
     int ImportSettings(const CmyStringArray& names, const std::vector<int>& kinds, const std::string& settingFile);
 
     const CmyStringArray& GetColorNames() const { return m_colorNames; }
@@ -48,9 +44,6 @@ private:
     void EnableList(BOOL enable);
     // Runs the prepared selection dialog; FALSE when nothing was chosen.
     BOOL ChooseSettings(CmyStringArray& names, std::vector<int>& kinds);
-    // Copies a file into the setting folder, asking before it replaces one; TRUE on success.
-    BOOL CopyForExport(const std::string& source, const std::string& target);
-    void ShowWarning(UINT textId, const std::string& first, const std::string& second);
 
     CmyStatic m_listLabel;      // IDC_EXCHANGE_LIST_LABEL
     CmyStatic m_exportText;     // IDC_EXCHANGE_EXPORT_NOTE

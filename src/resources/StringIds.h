@@ -140,4 +140,20 @@
 #define IDS_QUESTION_CANCEL_TESTJOB 565      // before cancelling the test job
 #define IDS_ERR_CATALOG_NOT_RESTORED 571     // the local copy could not be copied back (file)
 
+// The settings tool (600-619): usage lines, refusals and notices on standard error.
+#define IDS_TOOL_USAGE_TITLE 600             // first usage line
+#define IDS_TOOL_USAGE_PRINTERS 601          // usage: printers
+#define IDS_TOOL_USAGE_LIST 602              // usage: list
+#define IDS_TOOL_USAGE_EXPORT 603            // usage: export
+#define IDS_TOOL_USAGE_IMPORT 604            // usage: import
+#define IDS_TOOL_USAGE_DELETE 605            // usage: delete
+#define IDS_TOOL_USAGE_JSON 606              // usage: the --json option
+#define IDS_TOOL_ERR_PRINTER 607             // printer missing or not supported (printer)
+#define IDS_TOOL_ERR_NO_SETTING 608          // no setting of that name (setting)
+#define IDS_TOOL_ERR_SETTING_STORED 609      // import would replace a stored setting (setting)
+#define IDS_TOOL_MSG_ALREADY_STORED 610      // import skips a setting whose tables are stored (setting)
+#define IDS_TOOL_MSG_IMPORTED 611            // import notice (number of settings)
+#define IDS_TOOL_MSG_DELETED 612             // delete notice (setting)
+#define IDS_TOOL_ERR_USAGE 613               // wrong usage (the argument in question)
+
 #endif

@@ -117,12 +117,12 @@ std::string CDataMngBase::DriverProfileFolder() const
 }
 
 void CDataMngBase::ProtectProfileFiles(CFileTransaction& transaction, const CCtrlMng& catalog,
-                                       const std::string& name) const
+                                       const std::string& name, const char* kindWord) const
 {
     // The profile library writes the files itself, in the data folder and the driver's folder.
     const std::string driverFolder = DriverProfileFolder();
     for (int r : resolutions) {
-        const std::string file = catalog.GetProfileFileName(KindWord(), r, name);
+        const std::string file = catalog.GetProfileFileName(kindWord, r, name);
         if (file.empty()) continue;
         transaction.Protect(m_files.GetDataPath(file, m_info.driverName));
         if (!driverFolder.empty()) transaction.Protect(CFileAcc::JoinPath(file, driverFolder));
@@ -168,7 +168,7 @@ void CDataMngBase::StoreSetting(const std::string& name, const CObject& data, co
     m_files.SaveObject(std::string(), transaction.Stage(m_files.GetDataPath(file, m_info.driverName), false), &data);
     if (emf) {
         // The staged catalogue already gives the setting its identifier, which names the files.
-        ProtectProfileFiles(transaction, driver, name);
+        ProtectProfileFiles(transaction, driver, name, KindWord());
         const int kind = m_kind == kindColor ? IProfileBuilder::colorProfiles : IProfileBuilder::gammaProfiles;
         m_profileBuilder->BuildProfiles(m_info, kind, tables.T(), name, driver.GetPath());
     }
@@ -278,6 +278,11 @@ int CDataMngBase::ImportSettings(const std::vector<ImportedSetting>& settings)
         }
         if (!catalog.RegisterProfiles(setting.name, m_info.printerName, m_info.driverName, 1)) {
             throw CmyException(IDS_ERR_SETTING_NOT_STORED, notStored);
+        }
+        if (!setting.profileTable.empty()) {
+            ProtectProfileFiles(transaction, catalog, setting.name, word);
+            const int kind = setting.kind == kindGamma ? IProfileBuilder::gammaProfiles : IProfileBuilder::colorProfiles;
+            m_profileBuilder->BuildProfiles(m_info, kind, setting.profileTable.data(), setting.name, driver.GetPath());
         }
     }
     StageLocalCopy(transaction, driver);

@@ -51,6 +51,9 @@ public:
         int mode = 0;          // gamma settings: the module mode
         std::string dataFile;  // the data file to copy ("": the stored one, if any, stays)
         std::string profiles[3];  // "EMF": the profile files for 300, 600 and 1200 dpi ("" none)
+        // "EMF": when not empty, the profiles are built from this T table by the profile
+        // builder instead of being copied.
+        std::vector<BYTE> profileTable;
     };
     // Stores the settings, replacing stored ones of the same name, in one go; raises the
     // failure's message and changes nothing when any part fails. Gives the number stored.
@@ -98,7 +101,8 @@ private:
     std::string DriverProfileFolder() const;
     // The setting's profile files, wherever the profile library writes them, are put back
     // unless the transaction is committed.
-    void ProtectProfileFiles(CFileTransaction& transaction, const CCtrlMng& catalog, const std::string& name) const;
+    void ProtectProfileFiles(CFileTransaction& transaction, const CCtrlMng& catalog, const std::string& name,
+                             const char* kindWord) const;
     // Runs fn on the staged catalogue of each driver folder that holds a copy of the driver catalogue.
     template <typename Fn>
     void ForEachFolderCatalog(CFileTransaction& transaction, Fn fn) const;

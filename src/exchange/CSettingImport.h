@@ -1,0 +1,38 @@
+// Reads settings from a setting file (see CSettingExport) into the driver's catalogue. Every
+// check of the setting file comes first, so a damaged or hostile file changes nothing stored.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "exchange/IExchangeUser.h"
+#include "launch/CUtilityInfo.h"
+#include "launch/CmyStringArray.h"
+#include "storage/IProfileBuilder.h"
+
+class CSettingImport {
+public:
+    // info names the driver (catalogue, data folder, printer, print mode); both are kept by
+    // reference.
+    CSettingImport(const CUtilityInfo& info, IExchangeUser& user) : m_info(info), m_user(user) {}
+
+    // For "EMF" models: with a builder the profiles of each imported setting are built from its
+    // imported T table and the setting file's profile files are not read; without one (the
+    // wizard) they are copied from the setting file. The builder is not owned.
+    void SetProfileBuilder(IProfileBuilder* builder) { m_builder = builder; }
+
+    // 0 when nothing would stop an import of the names (kinds 1 colour, 2 gamma, one per name)
+    // from settingFile; else the id of the message that says why.
+    static UINT Check(const CmyStringArray& names, const std::vector<int>& kinds, const std::string& settingFile);
+
+    // Imports the named settings, all or none; the number imported. A stored setting of the
+    // same kind and name is replaced only when the user confirms. Raises CmyException with the
+    // check's message for a file that fails Check, IDS_ERR_CATALOG_FULL when the catalogue is
+    // full, or the message of a failed write; nothing is changed then.
+    int Import(const CmyStringArray& names, const std::vector<int>& kinds, const std::string& settingFile);
+
+private:
+    const CUtilityInfo& m_info;
+    IExchangeUser& m_user;
+    IProfileBuilder* m_builder = nullptr;
+};

@@ -1,0 +1,285 @@
+#!/usr/bin/env bash
+# Runs the product on real windows under Wine on a virtual display, on the demo machine of
+# tools/demo.sh, walks every page and dialog of the three tasks, the about box, a message box
+# and the help window, and saves a picture of each.
+#
+#   tools/screenshots.sh [--quick] [BUILD_FOLDER [OUT_FOLDER]]
+#
+# BUILD_FOLDER defaults to build/windows-ui (built here when it is the default); OUT_FOLDER to
+# docs/screenshots. --quick leaves the pictures in full colour (faster; for the test).
+# Each window is awaited by its title with a time limit; a missing window stops the walk with
+# its name, and the exit status is 1.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+quick=0
+if [[ "${1:-}" == "--quick" ]]; then quick=1; shift; fi
+build="${1:-}"
+out="${2:-$root/docs/screenshots}"
+
+if [ -z "$build" ]; then
+  "$root/tools/install-deps.sh"
+  build="$root/build/windows-ui"
+  (cd "$root" && cmake --preset windows-ui >/dev/null)
+  cmake --build "$build" -j2 --target TavrelHost TAVREL TVCCM.dll TVICC.dll dialogs_enu strings_enu vemrload \
+    TavrelAddPrinter TavrelWindowProbe help_file >/dev/null
+fi
+build=$(cd "$build" && pwd)
+mkdir -p "$out"; out=$(cd "$out" && pwd)
+rm -f "$out"/*.png  # a picture no longer made must not linger
+
+# Tools: ImageMagick from Debian (a convert elsewhere on PATH may be something else).
+magick=""
+for candidate in /usr/bin/magick /usr/bin/convert; do
+  if [ -x "$candidate" ] && "$candidate" -version 2>/dev/null | grep -q ImageMagick; then magick="$candidate"; break; fi
+done
+missing=()
+for tool in Xvfb xdotool import wine; do command -v "$tool" >/dev/null || missing+=("$tool"); done
+[ -n "$magick" ] || missing+=(convert)
+if ((${#missing[@]})); then
+  if [ "$(id -u)" = 0 ]; then
+    apt-get install -y -q xvfb imagemagick xdotool x11-apps fonts-wine fonts-liberation >/dev/null
+  else
+    echo "screenshots: missing ${missing[*]}; install the Debian packages xvfb imagemagick xdotool x11-apps fonts-wine fonts-liberation" >&2
+    exit 2
+  fi
+  magick=/usr/bin/convert
+fi
+
+# shellcheck source=tools/wine-desktop.sh
+source "$root/tools/wine-desktop.sh"
+
+# A private display.
+display=90
+while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+work="$build/screenshots"
+cleanup() { wd_stop; kill "$xvfb_pid" 2>/dev/null || true; }
+trap cleanup EXIT
+export DISPLAY=":$display"
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+
+echo "== laying out the demo machine in $work"
+wd_lay_out "$work" "$build/bin" 800x600
+
+stop() {  # leaves a picture of the screen as it was in the work folder
+  import -window root "$work/stopped.png" 2>/dev/null || true
+  echo "screenshots: stopped at $1 (screen: $work/stopped.png)" >&2
+  exit 1
+}
+
+# Saves the part of the desktop that the wizard and the topmost window cover as NAME.png.
+wizard_rect=()
+shot() {
+  local name="$1" raw="$work/raw.png" l t r b
+  if ((${#wizard_rect[@]})); then
+    l=$(( wd_rect[0] < wizard_rect[0] ? wd_rect[0] : wizard_rect[0] ))
+    t=$(( wd_rect[1] < wizard_rect[1] ? wd_rect[1] : wizard_rect[1] ))
+    r=$(( wd_rect[2] > wizard_rect[2] ? wd_rect[2] : wizard_rect[2] ))
+    b=$(( wd_rect[3] > wizard_rect[3] ? wd_rect[3] : wizard_rect[3] ))
+  else
+    l=${wd_rect[0]}; t=${wd_rect[1]}; r=${wd_rect[2]}; b=${wd_rect[3]}
+  fi
+  l=$((l < 0 ? 0 : l)); t=$((t < 0 ? 0 : t)); r=$((r > 800 ? 800 : r)); b=$((b > 600 ? 600 : b))
+  import -window root "$raw"
+  if ((quick)); then
+    "$magick" "$raw" -crop "$((r - l))x$((b - t))+$l+$t" +repage "$out/$name.png"
+  else
+    "$magick" "$raw" -crop "$((r - l))x$((b - t))+$l+$t" +repage -dither None -colors 256 "PNG8:$out/$name.png"
+  fi
+  echo "    $name.png"
+}
+
+key() { xdotool key --delay 80 "$@"; sleep 0.3; }
+type_text() { xdotool type --delay 40 "$1"; sleep 0.2; }
+
+# Titles as the string library has them; of a title with arguments, the text before the first.
+title_prefix() { local text; text=$(wd_string "$1"); echo "${text%%%*}"; }
+title_edit=$(wd_string IDS_TITLE_SELECT_EDIT)
+title_driver=$(wd_string IDS_TITLE_SELECT_DRIVER)
+title_start=$(wd_string IDS_TITLE_COLOR_SETTING_SELECT); title_start="${title_start##*%s}"
+title_colour=$(title_prefix IDS_TITLE_COLOR_PALETTE)
+title_gamma=$(title_prefix IDS_TITLE_GAMMA)
+title_save=$(title_prefix IDS_TITLE_SAVE_SETTING)
+title_stored=$(title_prefix IDS_TITLE_SETTING_EXCHANGE)
+title_done=$(wd_string IDS_CAPTION_DONE)
+title_patch=$(title_prefix IDS_TITLE_COLOR_INPUT)
+
+start_wizard() {  # start_wizard TASK_RADIO
+  wd_start_host
+  wd_wait "$title_edit" 60 || stop "the first page"
+  wizard_rect=("${wd_rect[@]}")
+  wd_click "$title_edit" "$1"
+}
+
+# "Team Printer" (picked by its first letter in the list): a model that saves without building
+# profiles, which would need a real printer driver.
+choose_printer() {
+  wd_click "$title_edit" $WD_WIZARD_NEXT
+  wd_wait "$title_driver" || stop "the printer page"
+  wd_click "$title_driver" IDC_DRIVER_LIST 40 6
+  key t
+}
+
+# A dialog of our own or the system's above the wizard: the topmost window that is not the wizard.
+wait_dialog() {  # wait_dialog WIZARD_TITLE WHAT
+  wd_wait "!$1" || stop "$2"
+}
+
+# After an operation that may end with a notice: takes its picture and closes it with its
+# default button, then waits for the page again.
+notice() {  # notice NAME WHAT
+  wd_wait "" 30 || stop "$2"
+  if [[ "$(wd_probe top)" != *"$title_stored"* ]]; then
+    shot "$1"
+    key Return
+  fi
+  wd_wait "$title_stored" 30 || stop "the stored-settings page after $2"
+}
+
+echo "== colour balance"
+start_wizard IDC_SELECTEDIT_COLOR_RADIO
+shot 01-choose-task-colour
+choose_printer
+shot 02-choose-printer
+wd_click "$title_driver" $WD_WIZARD_NEXT
+wd_wait "$title_start" || stop "the colour starting-setting page"
+wd_click "$title_start" IDC_COLORSELECT_LIST 40 6
+shot 03-colour-starting-setting
+wd_click "$title_start" $WD_WIZARD_NEXT
+wd_gone "$title_start" || stop "the end of the colour starting-setting page"
+wd_wait "$title_colour" || stop "the colour palette page"
+shot 04-colour-palette
+# Patch 9: second row, second column of the palette.
+wd_click "$title_colour" IDC_PALETTE 64 72
+wd_wait "$title_patch" || stop "the colour patch dialog"
+shot 05-colour-patch-dialog
+wd_click "$title_patch" IDC_COLORINPUT_HUE_LIST
+key Down Return
+wd_click "$title_patch" IDC_COLORINPUT_OK_BUTTON
+wd_wait "$title_colour" || stop "the palette after the patch dialog"
+shot 06-colour-palette-changed
+# A test print: on Wine the metafile print of this model is refused with a message.
+wd_click "$title_colour" IDC_PALETTE_TESTPRINT_BUTTON
+wait_dialog "$title_colour" "the test-print message"
+shot 07-message-box-test-print
+key Return
+wd_wait "$title_colour" || stop "the palette after the message"
+wd_click "$title_colour" $WD_WIZARD_NEXT
+wd_wait "$title_save" || stop "the save page"
+shot 08-save-setting
+# A name that is taken: the overwrite question, then the dialog for another name.
+wd_click "$title_save" IDC_SAVE_NAME_EDIT
+key ctrl+a
+type_text "Team Colours"
+wd_click "$title_save" IDC_SAVE_BUTTON
+wait_dialog "$title_save" "the overwrite question"
+shot 09-overwrite-question
+overwrite_title=$(wd_probe top)
+wd_click "$overwrite_title" IDC_SAVECHECK_OTHERNAME_BUTTON
+wd_wait "!$overwrite_title" || stop "the other-name dialog"
+shot 10-other-name-dialog
+name_title=$(wd_probe top)
+wd_click "$name_title" IDC_SAVENAME_EDIT
+key ctrl+a
+type_text "Evening"
+wd_click "$name_title" IDC_SAVENAME_OK_BUTTON
+wd_wait "$title_done" 60 || stop "the saved notice"
+shot 11-setting-saved
+key Return
+wd_wait "$title_save" || stop "the save page after saving"
+wd_click "$title_save" $WD_WIZARD_FINISH
+wd_gone "$title_save" || stop "the end of the colour wizard"
+wait "$wd_host_pid" || true
+
+echo "== gamma"
+start_wizard IDC_SELECTEDIT_GAMMA_RADIO
+shot 12-choose-task-gamma
+choose_printer
+wd_click "$title_driver" $WD_WIZARD_NEXT
+wd_wait "$title_start" || stop "the gamma starting-setting page"
+wd_click "$title_start" IDC_GAMMASELECT_LIST 40 6
+shot 13-gamma-starting-setting
+wd_click "$title_start" $WD_WIZARD_NEXT
+wd_gone "$title_start" || stop "the end of the gamma starting-setting page"
+wd_wait "$title_gamma" || stop "the gamma page"
+shot 14-gamma
+wd_click "$title_gamma" IDC_GAMMA_ZONE3_RADIO
+wd_click "$title_gamma" IDC_GAMMA_HUE_SLIDER
+key Right Right Right
+wd_click "$title_gamma" IDC_GAMMA_GAMMA_SLIDER
+key Right Right
+shot 15-gamma-changed
+wd_click "$title_gamma" $WD_WIZARD_NEXT
+wd_wait "$title_save" || stop "the gamma save page"
+shot 16-save-gamma-setting
+# Cancel asks first.
+wd_click "$title_save" $WD_IDCANCEL
+wait_dialog "$title_save" "the cancel question"
+shot 17-cancel-question
+key Return
+wd_gone "$title_save" || stop "the end of the gamma wizard"
+wait "$wd_host_pid" || true
+
+echo "== stored settings"
+start_wizard IDC_SELECTEDIT_EXCHANGE_RADIO
+shot 18-choose-task-stored-settings
+choose_printer
+wd_click "$title_driver" $WD_WIZARD_NEXT
+wd_wait "$title_stored" || stop "the stored-settings page"
+wd_click "$title_stored" IDC_EXCHANGE_LIST 40 6
+shot 19-stored-settings
+wd_click "$title_stored" IDC_EXCHANGE_EXPORT_BUTTON
+wait_dialog "$title_stored" "the export list"
+export_title=$(wd_probe top)
+# Only the setting saved above: the catalogue's own one has no data file on the demo machine.
+wd_click "$export_title" IDC_ADDSETTING_LIST 40 6
+shot 20-export-choose-settings
+wd_click "$export_title" IDC_ADDSETTING_CONFIRM_BUTTON
+wait_dialog "$export_title" "the export file dialog"
+shot 21-export-file-dialog
+file_title=$(wd_probe top)
+key ctrl+a
+type_text 'C:\users\Public\Office settings.ccm'
+key Return
+wd_gone "$file_title" || stop "the end of the export file dialog"
+notice 22-export-done "the export notice"
+# The exported setting (the list's second row) is deleted, then imported again.
+wd_click "$title_stored" IDC_EXCHANGE_LIST 40 19
+wd_click "$title_stored" IDC_EXCHANGE_DELETE_BUTTON
+wait_dialog "$title_stored" "the delete question"
+shot 23-delete-question
+key Return
+notice 23-delete-done "the deletion"
+wd_click "$title_stored" IDC_EXCHANGE_IMPORT_BUTTON
+wait_dialog "$title_stored" "the import file dialog"
+shot 24-import-file-dialog
+file_title=$(wd_probe top)
+key ctrl+a
+# The export made a folder of that name, with the setting file and the data files inside.
+type_text 'C:\users\Public\Office settings\Office settings.ccm'
+key Return
+wd_gone "$file_title" || stop "the end of the import file dialog"
+wait_dialog "$title_stored" "the import list"
+shot 25-import-choose-settings
+import_title=$(wd_probe top)
+wd_click "$import_title" IDC_ADDSETTING_CONFIRM_BUTTON
+wd_gone "$import_title" || stop "the end of the import list"
+notice 26-import-done-notice "the import notice"
+shot 26-stored-settings-after-import
+
+echo "== about box"
+key alt+space
+key Up Return
+wait_dialog "$title_stored" "the about box"
+shot 27-about
+key Return
+wd_wait "$title_stored" || stop "the wizard after the about box"
+
+echo "== help"
+wd_click "$title_stored" $WD_IDHELP
+wait_dialog "$title_stored" "the help window"
+sleep 2
+wizard_rect=()
+shot 28-help
+echo "screenshots: $(find "$out" -name '*.png' | wc -l) pictures in $out"
