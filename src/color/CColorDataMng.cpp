@@ -29,12 +29,6 @@ void CColorDataMng::LoadStoredData()
     m_current = data ? *data : m_default;
 }
 
-void CColorDataMng::SaveColorData(const std::string& name)
-{
-    std::string path = DataPathForSave(name);
-    if (!path.empty()) m_files.SaveObject(std::string(), path, &m_current);
-}
-
 void CColorDataMng::ComputeTables(int userSettingSelected, const std::string& sourceName, CCcmTables& tables)
 {
     CColorModule module(m_info.ccmVersion);
@@ -43,22 +37,25 @@ void CColorDataMng::ComputeTables(int userSettingSelected, const std::string& so
         tables.Allocate(ReadCCM(sourceName, nullptr, nullptr));
         ReadCCM(sourceName, tables.T(), tables.V());
     } else {
-        tables.Allocate(module.GetCCMSize());
+        const int size = module.GetCCMSize();
+        // Empty tables would be stored as a setting that changes nothing.
+        if (size <= 0) throw CmyException(IDS_ERR_SETTING_NOT_STORED, m_info.driverCatalogPath);
+        tables.Allocate(size);
     }
     tables.Compute(module, userSettingSelected ? 1 : 0);
 }
 
 int CColorDataMng::SaveCCM(const std::string& name, int userSettingSelected, const std::string& sourceName)
 {
-    PrepareLocalCopy();
     CCcmTables tables;
     ComputeTables(userSettingSelected, sourceName, tables);
-    return StoreTables(name, tables, true);
+    StoreSetting(name, m_current, tables, 0);
+    return 1;
 }
 
 void CColorDataMng::WriteTemporaryCCM(const std::string& name, int userSettingSelected, const std::string& sourceName)
 {
     CCcmTables tables;
     ComputeTables(userSettingSelected, sourceName, tables);
-    StoreTables(name, tables, false);
+    StoreTemporaryTables(name, tables);
 }

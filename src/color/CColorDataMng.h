@@ -30,21 +30,23 @@ public:
     const CColorData& GetStored() const { return m_stored; }
     int IsUnchanged() const { return m_current.IsEqual(m_stored); }
 
-    void SaveColorData(const std::string& name);
     int ReadCCM(const std::string& name, BYTE* tTable, BYTE* vTable) const
     {
         return ReadStoredTables(name, tTable, vTable);
     }
     // The tables of current through the module: from the source setting's tables when
-    // userSettingSelected is set, from zeros otherwise.
+    // userSettingSelected is set, from zeros otherwise. Raises IDS_ERR_SETTING_NOT_STORED when
+    // the module gives no table.
     void ComputeTables(int userSettingSelected, const std::string& sourceName, CCcmTables& tables);
-    // 1 when the tables reached both the driver catalogue and its local copy.
+    // Stores current as the setting name, with its data file, tables and profiles, all or
+    // nothing: 1, or raises the failure's message with nothing changed.
     int SaveCCM(const std::string& name, int userSettingSelected, const std::string& sourceName);
     // The tables in the driver catalogue only, for a test print.
     void WriteTemporaryCCM(const std::string& name, int userSettingSelected, const std::string& sourceName);
     void DeleteTemporaryCCM(const std::string& name) { RemoveTables(name, m_info.printMode == "EMF"); }
-    void DeleteCCM(const std::string& name) { RemoveTablesEverywhere(name, m_info.printMode == "EMF"); }
-    int RemoveSetting(const std::string& name) { return RemoveEntry(name); }
+    // The whole setting everywhere, all or nothing (see RemoveWholeSetting).
+    void DeleteCCM(const std::string& name) { RemoveWholeSetting(name, m_info.printMode == "EMF"); }
+    int RemoveSetting(const std::string& name) { return RemoveWholeSetting(name, m_info.printMode == "EMF"); }
 
 private:
     CColorData m_stored;

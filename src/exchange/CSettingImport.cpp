@@ -1,7 +1,9 @@
 #include "exchange/CSettingImport.h"
 
 #include <algorithm>
+#include <iterator>
 
+#include "color/CColorDataMng.h"
 #include "exchange/ExchangeFiles.h"
 #include "launch/CmyException.h"
 #include "pages/CSettingFileCheck.h"
@@ -23,34 +25,6 @@ UINT CSettingImport::Check(const CmyStringArray& names, const std::vector<int>& 
     return 0;
 }
 
-void CSettingImport::CopyProfiles(const std::string& folder, const std::string& sourceName, const std::string& name,
-                                  int kind, const std::string& settingFile)
-{
-    CCtrlMng source;
-    source.SetFile(settingFile, kind);
-    CCtrlMng driver;
-    driver.SetFile(m_info.driverCatalogPath, kind);
-    const CFileAcc files;
-    for (int resolution : exchange::profileResolutions) {
-        const std::string from = source.GetProfileFileName(exchange::KindWord(kind), resolution, sourceName);
-        const std::string to = driver.GetProfileFileName(exchange::KindWord(kind), resolution, name);
-        const std::string target = files.GetDataPath(to, m_info.driverName);
-        if (!from.empty() && !to.empty() && files.CopyFile(folder + from, target, FALSE) == 0) {
-            // The driver reads the profiles from its own folder too; the copy keeps the name
-            // the catalogue registers.
-            CPrint printer;
-            if (printer.LoadDriverInfo(m_info.printerName)) {
-                const std::string driverFolder = printer.GetDriverFolder();
-                files.CreateFolder(m_info.driverName, driverFolder);
-                files.CopyToFolder(target, driverFolder + m_info.driverName);
-            }
-        } else {
-            m_user.Warn(IDS_ERR_IMPORT_PROFILE, from, name);
-        }
-        driver.RegisterProfiles(name, m_info.printerName, m_info.driverName, 1);
-    }
-}
-
 int CSettingImport::Import(const CmyStringArray& names, const std::vector<int>& kinds, const std::string& settingFile)
 {
     if (const UINT problem = Check(names, kinds, settingFile)) throw CmyException(problem, {}, CmyException::warning);
@@ -63,70 +37,56 @@ int CSettingImport::Import(const CmyStringArray& names, const std::vector<int>& 
     fileColour.SetFile(settingFile, CDataMngBase::kindColor);
     fileGamma.SetFile(settingFile, CDataMngBase::kindGamma);
     const CFileAcc files;
+    const bool emf = m_info.printMode == "EMF";
 
-    int imported = 0;
-    try {
-        for (int i = 0; i < names.GetSize(); ++i) {
-            if (driverColour.GetTotalSettingCount() > CCtrlMng::maxSettings) {
-                throw CmyException(IDS_ERR_CATALOG_FULL, {}, CmyException::warning);
-            }
-            const std::string& sourceName = names[i];
-            const int kind = kinds[static_cast<size_t>(i)];
-            const bool gamma = kind == CDataMngBase::kindGamma;
-            CCtrlMng& driver = gamma ? driverGamma : driverColour;
-            CCtrlMng& source = gamma ? fileGamma : fileColour;
+    // Everything is asked and read first; the data manager then stores the settings in one
+    // go, so a failure leaves every stored setting and both catalogues as they were.
+    std::vector<CDataMngBase::ImportedSetting> settings;
+    for (int i = 0; i < names.GetSize(); ++i) {
+        const std::string& sourceName = names[i];
+        const int kind = kinds[static_cast<size_t>(i)];
+        const bool gamma = kind == CDataMngBase::kindGamma;
+        CCtrlMng& driver = gamma ? driverGamma : driverColour;
+        CCtrlMng& source = gamma ? fileGamma : fileColour;
 
-            const std::string sourceFile = source.GetDataFileName(sourceName);
-            if (sourceFile.empty()) continue;
-            // A stored name that differs only in case is the same catalogue key: the import
-            // replaces that setting and keeps its spelling.
-            const std::string stored = CCatalogKey::FindStored(driver.GetSettingNames(), sourceName);
-            const std::string name = stored.empty() ? sourceName : stored;
-            std::string target = driver.GetDataFileName(name);
-            if (!target.empty() && !m_user.ConfirmReplaceSetting(name)) continue;
-            std::string tText, vText;
-            source.GetTables(sourceName, tText, vText);
-            if (target.empty()) target = driver.AddSetting(name);
-            if (gamma) driver.WriteNumber(name, source.ReadNumber(sourceName));
-            driver.SetTables(name, tText, vText);
+        const std::string sourceFile = source.GetDataFileName(sourceName);
+        if (sourceFile.empty()) continue;
+        // A stored name that differs only in case is the same catalogue key: the import
+        // replaces that setting and keeps its spelling.
+        const std::string stored = CCatalogKey::FindStored(driver.GetSettingNames(), sourceName);
+        const std::string name = stored.empty() ? sourceName : stored;
+        if (!driver.GetDataFileName(name).empty() && !m_user.ConfirmReplaceSetting(name)) continue;
 
-            if (files.CopyFile(folder + sourceFile, files.GetDataPath(target, m_info.driverName), FALSE) != 0) {
-                m_user.Warn(IDS_ERR_IMPORT_DATA_FILE, sourceFile, name);
-            }
-            if (m_info.printMode == "EMF") {
-                if (m_builder) BuildProfiles(name, kind, tText);
-                else CopyProfiles(folder, sourceName, name, kind, settingFile);
-            }
-            ++imported;
+        CDataMngBase::ImportedSetting setting;
+        setting.kind = kind;
+        setting.name = name;
+        source.GetTables(sourceName, setting.tText, setting.vText);
+        if (gamma) setting.mode = source.ReadNumber(sourceName);
+        if (files.FileExists(folder + sourceFile)) {
+            setting.dataFile = folder + sourceFile;
+        } else {
+            m_user.Warn(IDS_ERR_IMPORT_DATA_FILE, sourceFile, name);
         }
-    } catch (...) {
-        if (imported > 0) KeepLocalCopy();
-        throw;
+        if (emf && m_builder) {
+            CTableText::Decode(setting.tText, setting.profileTable);
+            // The module reads a table of the length its model uses, whatever the file held:
+            // the rest reads as zeros, never beyond the buffer.
+            setting.profileTable.resize(std::max(setting.profileTable.size(), CSettingFileCheck::maxTableBytes));
+        } else if (emf) {
+            for (size_t r = 0; r < std::size(exchange::profileResolutions); ++r) {
+                const std::string from =
+                    source.GetProfileFileName(exchange::KindWord(kind), exchange::profileResolutions[r], sourceName);
+                if (!from.empty() && files.FileExists(folder + from)) {
+                    setting.profiles[r] = folder + from;
+                } else {
+                    m_user.Warn(IDS_ERR_IMPORT_PROFILE, from, name);
+                }
+            }
+        }
+        settings.push_back(setting);
     }
-    if (imported > 0) KeepLocalCopy();
-    return imported;
-}
-
-void CSettingImport::BuildProfiles(const std::string& name, int kind, const std::string& tText)
-{
-    CCtrlMng driver;
-    driver.SetFile(m_info.driverCatalogPath, kind);
-    driver.RegisterProfiles(name, m_info.printerName, m_info.driverName, 1);
-    std::vector<BYTE> table;
-    CTableText::Decode(tText, table);
-    // The module reads a table of the length its model uses, whatever the file held: the rest
-    // reads as zeros, never beyond the buffer.
-    table.resize(std::max(table.size(), CSettingFileCheck::maxTableBytes));
-    const int profiles = kind == CDataMngBase::kindGamma ? IProfileBuilder::gammaProfiles : IProfileBuilder::colorProfiles;
-    m_builder->BuildProfiles(m_info, profiles, table.data(), name, m_info.driverCatalogPath);
-}
-
-void CSettingImport::KeepLocalCopy()
-{
-    // The local copy is what restores the catalogue after the driver replaced it; without the
-    // imported settings they would be lost then.
-    CCtrlMng catalog;
-    catalog.SetFile(m_info.driverCatalogPath, CDataMngBase::kindColor);
-    catalog.MarkUpdated();
-    CFileAcc().CopyIntoFolder(m_info.driverCatalogPath, m_info.driverName);
+    CColorDataMng manager;
+    manager.SetUtilityInfo(m_info);
+    manager.SetProfileBuilder(m_builder);
+    return manager.ImportSettings(settings);
 }

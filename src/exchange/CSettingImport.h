@@ -25,23 +25,13 @@ public:
     // from settingFile; else the id of the message that says why.
     static UINT Check(const CmyStringArray& names, const std::vector<int>& kinds, const std::string& settingFile);
 
-    // Imports the named settings; the number imported. A stored setting of the same kind and
-    // name is replaced only when the user confirms. Raises CmyException with the check's
-    // message for a file that fails Check (nothing changed), and IDS_ERR_CATALOG_FULL when the
-    // catalogue is full (the settings imported before stay).
+    // Imports the named settings, all or none; the number imported. A stored setting of the
+    // same kind and name is replaced only when the user confirms. Raises CmyException with the
+    // check's message for a file that fails Check, IDS_ERR_CATALOG_FULL when the catalogue is
+    // full, or the message of a failed write; nothing is changed then.
     int Import(const CmyStringArray& names, const std::vector<int>& kinds, const std::string& settingFile);
 
 private:
-    // Copies the profile files of the setting file's sourceName to the stored setting name;
-    // reports each failure.
-    void CopyProfiles(const std::string& folder, const std::string& sourceName, const std::string& name, int kind,
-                      const std::string& settingFile);
-    // Builds the profiles of the stored setting name from the T table text. Raises
-    // CmyException when the builder fails.
-    void BuildProfiles(const std::string& name, int kind, const std::string& tText);
-    // Marks the driver catalogue as changed and refreshes its copy in the per-driver folder.
-    void KeepLocalCopy();
-
     const CUtilityInfo& m_info;
     IExchangeUser& m_user;
     IProfileBuilder* m_builder = nullptr;

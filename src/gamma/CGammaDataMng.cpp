@@ -58,13 +58,6 @@ void CGammaDataMng::LoadDefaultSetting(const std::string& name)
     m_current.SetLevel(level);
 }
 
-void CGammaDataMng::SaveData(const std::string& name)
-{
-    RequireUsableName(name);
-    std::string path = DataPathForSave(name);
-    if (!path.empty()) m_files.SaveObject(std::string(), path, &m_current);
-}
-
 int CGammaDataMng::ComputeTables(int userSettingSelected, const std::string& sourceName, CCcmTables& tables)
 {
     CCoreModule module(m_info.ccmVersion);
@@ -89,15 +82,10 @@ int CGammaDataMng::ComputeTables(int userSettingSelected, const std::string& sou
 int CGammaDataMng::SaveSetting(const std::string& name, int userSettingSelected, const std::string& sourceName)
 {
     RequireUsableName(name);
-    PrepareLocalCopy();
     CCcmTables tables;
     const int mode = ComputeTables(userSettingSelected, sourceName, tables);
-    // The mode goes in only once the tables exist, so a failed computation leaves no stray key.
-    m_catalog.WriteNumber(name, mode);
-    CCtrlMng local;
-    local.SetFile(m_info.localCatalogPath, kindGamma);
-    local.WriteNumber(name, mode);
-    return StoreTables(name, tables, true);
+    StoreSetting(name, m_current, tables, mode);
+    return 1;
 }
 
 void CGammaDataMng::SaveTemporarySetting(const std::string& name, int userSettingSelected,
@@ -105,5 +93,5 @@ void CGammaDataMng::SaveTemporarySetting(const std::string& name, int userSettin
 {
     CCcmTables tables;
     m_catalog.WriteNumber(name, ComputeTables(userSettingSelected, sourceName, tables));
-    StoreTables(name, tables, false);
+    StoreTemporaryTables(name, tables);
 }

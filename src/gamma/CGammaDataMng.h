@@ -19,7 +19,6 @@ public:
     void LoadSetting(const std::string& name);
     // current from the module defaults of the name's default-setting mode. Raises 557.
     void LoadDefaultSetting(const std::string& name);
-    void SaveData(const std::string& name);
 
     int ReadTables(const std::string& name, BYTE* tTable, BYTE* vTable) const
     {
@@ -30,13 +29,15 @@ public:
     // the mode, which the save records under the name. Raises IDS_ERR_SETTING_NOT_STORED for a
     // table size of 0.
     int ComputeTables(int userSettingSelected, const std::string& sourceName, CCcmTables& tables);
-    // 1 when the tables reached both the driver catalogue and its local copy.
+    // Stores current as the setting name, with its data file, mode, tables and profiles, all
+    // or nothing: 1, or raises the failure's message with nothing changed.
     int SaveSetting(const std::string& name, int userSettingSelected, const std::string& sourceName);
     // The tables in the driver catalogue only, for a test print.
     void SaveTemporarySetting(const std::string& name, int userSettingSelected, const std::string& sourceName);
     void DeleteSetting(const std::string& name) { RemoveTables(name, ModelPrintMode() == "EMF"); }
-    void DeleteSettingEverywhere(const std::string& name) { RemoveTablesEverywhere(name, ModelPrintMode() == "EMF"); }
-    int RemoveCatalogEntry(const std::string& name) { return RemoveEntry(name); }
+    // The whole setting everywhere, all or nothing (see RemoveWholeSetting).
+    void DeleteSettingEverywhere(const std::string& name) { RemoveWholeSetting(name, ModelPrintMode() == "EMF"); }
+    int RemoveCatalogEntry(const std::string& name) { return RemoveWholeSetting(name, ModelPrintMode() == "EMF"); }
 
     int GetSettingMode(const std::string& name) const { return m_catalog.ReadNumber(name); }
     std::string GetDefaultSettingValue(const std::string& version, const std::string& name) const;

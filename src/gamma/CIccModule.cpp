@@ -177,5 +177,8 @@ void CIccModule::InstallCopy(const std::string& writtenPath) const
     }
     CFileAcc access;
     access.CreateFolder(m_dataFolder, driverFolder);
-    access.CopyToFolder(writtenPath, access.MakeSharePath(driverFolder, m_dataFolder, 0));
+    // A profile the driver cannot find is a profile not built.
+    const std::string target = CFileAcc::JoinPath(CFileAcc::GetFileName(writtenPath),
+                                                  access.MakeSharePath(driverFolder, m_dataFolder, 0));
+    if (access.CopyFile(writtenPath, target, FALSE) != 0) throw CmyException(IDS_ERR_FILE_ACCESS, target);
 }

@@ -206,14 +206,12 @@ int CSaveSettingPage::StoreSetting(const std::string& name, const std::string& p
     if (m_info->editType == kEditGamma) {
         CGammaDataMng& manager = wizard->GetGammaDataMng();
         BuilderLoan loan(manager, m_profileBuilder);
-        manager.SaveData(name);
         const int result = manager.SaveSetting(name, userSetting, previousName);
         if (result != 0) manager.CommitCurrent();
         return result;
     }
     CColorDataMng& manager = wizard->GetColorDataMng();
     BuilderLoan loan(manager, m_profileBuilder);
-    manager.SaveColorData(name);
     const int result = manager.SaveCCM(name, userSetting, previousName);
     // A failed save leaves the values unsaved, so leaving the editing page still sees changes.
     if (result != 0) manager.AcceptCurrent();

@@ -3,7 +3,9 @@
 #include "framework/DataExchange.h"
 #include "launch/IWizardSheet.h"
 #include "resources/resource.h"
+#include "launch/CmyException.h"
 #include "storage/CFileAcc.h"
+#include "storage/CFileTransaction.h"
 #include "storage/CIniUtility.h"
 
 namespace {
@@ -123,8 +125,17 @@ void CSelectDriverPage::SynchroniseLocalCatalog()
     std::string localCopy = files.GetDataPath(m_info->driverCatalogPath, m_info->driverName);
     // A driver catalogue without the update mark was replaced by a fresh one: bring the
     // user's settings back from the local copy. Only a copy that worked counts as restored.
+    // A failed restore is said; the data managers then refuse to write until it is done, so
+    // the local copy is never replaced by the fresh catalogue.
     if (files.CheckUpdateMark(localCopy) == 0) {
-        if (files.CopyFile(localCopy, m_info->driverCatalogPath, FALSE) == 0) m_info->catalogRestored = 1;
+        try {
+            CFileTransaction restore(m_info->driverCatalogPath);
+            restore.StageCopyOf(m_info->driverCatalogPath, localCopy);
+            restore.Commit();
+            m_info->catalogRestored = 1;
+        } catch (const CmyException&) {
+            CmyException(IDS_ERR_CATALOG_NOT_RESTORED, m_info->driverCatalogPath).Report();
+        }
     }
     m_info->localCatalogPath = localCopy;
 }

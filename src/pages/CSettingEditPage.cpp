@@ -139,6 +139,8 @@ void CSettingEditPage::OnDelete()
         }
     } catch (const CmyException& e) {
         e.Report();
+        // A deletion that failed left the setting stored: the list shows it again.
+        RefreshList();
     }
 }
 
@@ -213,15 +215,12 @@ void CSettingEditPage::OnImport()
     std::vector<int> kinds;
     if (!ChooseSettings(names, kinds)) return;
 
-    int imported = 0;
+    // An import stores all the settings or none.
     try {
-        imported = ImportSettings(names, kinds, path);
+        if (ImportSettings(names, kinds, path) > 0) RefreshList();
     } catch (const CmyException& e) {
         e.Report();
-        // Settings imported before the failure stay; the list shows them.
-        imported = 1;
     }
-    if (imported > 0) RefreshList();
 }
 
 int CSettingEditPage::ImportSettings(const CmyStringArray& names, const std::vector<int>& kinds,

@@ -284,14 +284,15 @@ BOOL CCtrlMng::SetTables(const std::string& name, const std::string& tText, cons
     return (tWritten && vWritten) ? TRUE : FALSE;
 }
 
-void CCtrlMng::DeleteTables(const std::string& name)
+BOOL CCtrlMng::DeleteTables(const std::string& name)
 {
     std::string id = GetIdByName(name);
     if (id.empty()) {
-        return;
+        return TRUE;
     }
-    WriteString(section, ("CCMNT" + id).c_str(), nullptr);
-    WriteString(section, ("CCMNV" + id).c_str(), nullptr);
+    BOOL tDeleted = WriteString(section, ("CCMNT" + id).c_str(), nullptr);
+    BOOL vDeleted = WriteString(section, ("CCMNV" + id).c_str(), nullptr);
+    return (tDeleted && vDeleted) ? TRUE : FALSE;
 }
 
 std::string CCtrlMng::GetProfileFileName(const std::string& kindWord, int resolution,
@@ -316,7 +317,7 @@ std::string CCtrlMng::GetProfileFileName(const std::string& kindWord, int resolu
     return std::string(prefix) + (kindWord == "Color" ? "C" : "G") + id + ".ICB";
 }
 
-void CCtrlMng::RegisterProfiles(const std::string& name, const std::string& printerName,
+BOOL CCtrlMng::RegisterProfiles(const std::string& name, const std::string& printerName,
                                 const std::string& folder, int localOnly)
 {
     static constexpr int resolutions[] = {300, 600, 1200};
@@ -324,7 +325,7 @@ void CCtrlMng::RegisterProfiles(const std::string& name, const std::string& prin
     for (int r = 0; r < 3; ++r) {
         fileNames[r] = GetProfileFileName(section, resolutions[r], name);
         if (fileNames[r].empty()) {
-            return;
+            return TRUE;
         }
     }
 
@@ -334,16 +335,18 @@ void CCtrlMng::RegisterProfiles(const std::string& name, const std::string& prin
     std::string driverFolder = print.GetDriverFolder();
     if (driverFolder.empty()) {
         // Without the printer's driver there is no folder the profiles could be in.
-        return;
+        return TRUE;
     }
     DWORD version = print.GetDriverVersion();
     bool network = print.IsNetworkAllowed(printerName) == 1 &&
                    (version == 2 || (version == 3 && localOnly == 0));
 
     std::string base = network ? CFileAcc().MakeSharePath(driverFolder, folder, 1) : driverFolder + folder;
+    BOOL written = TRUE;
     for (const std::string& fileName : fileNames) {
-        WriteString(section, fileName.c_str(), CFileAcc::JoinPath(fileName, base).c_str());
+        if (!WriteString(section, fileName.c_str(), CFileAcc::JoinPath(fileName, base).c_str())) written = FALSE;
     }
+    return written;
 }
 
 void CCtrlMng::SetTemporaryProfile(const std::string& fileName, const std::string& subfolder)
@@ -351,18 +354,18 @@ void CCtrlMng::SetTemporaryProfile(const std::string& fileName, const std::strin
     WriteString("Temporary", "ICCData", CFileAcc().GetDataPath(fileName, subfolder).c_str());
 }
 
-void CCtrlMng::DeleteProfiles(const std::string& name, int kind)
+BOOL CCtrlMng::DeleteProfiles(const std::string& name, int kind)
 {
+    BOOL deleted = TRUE;
     if (kind == 0) {
         for (int resolution : {300, 600, 1200}) {
             std::string fileName = GetProfileFileName(section, resolution, name);
-            if (!fileName.empty()) {
-                WriteString(section, fileName.c_str(), nullptr);
-            }
+            if (!fileName.empty() && !WriteString(section, fileName.c_str(), nullptr)) deleted = FALSE;
         }
     } else if (kind == 108) {
-        WriteString("Temporary", "ICCData", nullptr);
+        deleted = WriteString("Temporary", "ICCData", nullptr);
     }
+    return deleted;
 }
 
 int CCtrlMng::ReadNumber(const std::string& key) const
@@ -375,9 +378,9 @@ BOOL CCtrlMng::WriteNumber(const std::string& key, int value)
     return WriteString(section, key.c_str(), std::to_string(value).c_str());
 }
 
-void CCtrlMng::DeleteKey(const std::string& key)
+BOOL CCtrlMng::DeleteKey(const std::string& key)
 {
-    WriteString(section, key.c_str(), nullptr);
+    return WriteString(section, key.c_str(), nullptr);
 }
 
 BOOL CCtrlMng::MarkUpdated()

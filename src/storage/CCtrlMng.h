@@ -29,17 +29,18 @@ public:
 
     void GetTables(const std::string& name, std::string& tText, std::string& vText) const;
     BOOL SetTables(const std::string& name, const std::string& tText, const std::string& vText);
-    void DeleteTables(const std::string& name);
+    BOOL DeleteTables(const std::string& name);
 
     std::string GetProfileFileName(const std::string& kindWord, int resolution, const std::string& name) const;
-    void RegisterProfiles(const std::string& name, const std::string& printerName,
+    // FALSE when a key could not be written; nothing to register is no failure.
+    BOOL RegisterProfiles(const std::string& name, const std::string& printerName,
                           const std::string& folder, int localOnly);
     void SetTemporaryProfile(const std::string& fileName, const std::string& subfolder);
-    void DeleteProfiles(const std::string& name, int kind);
+    BOOL DeleteProfiles(const std::string& name, int kind);
 
     int ReadNumber(const std::string& key) const;
     BOOL WriteNumber(const std::string& key, int value);
-    void DeleteKey(const std::string& key);
+    BOOL DeleteKey(const std::string& key);
     BOOL MarkUpdated();
 
     const std::string& GetSection() const { return section; }

@@ -2,11 +2,12 @@
 
 #include <vector>
 
+#include "gamma/CSilentProfileBuilder.h"
 #include "launch/CmyException.h"
+#include "printer/CPrint.h"
 #include "resources/resource.h"
 #include "storage/CIniUtility.h"
 #include "storage/CTableText.h"
-#include "gamma/CSilentProfileBuilder.h"
 
 namespace {
 
@@ -69,23 +70,6 @@ void CDataMngBase::DeleteProfileFiles(const std::string& name)
     }
 }
 
-int CDataMngBase::RemoveEntry(const std::string& name)
-{
-    int result = m_catalog.DeleteSetting(name);
-    CCtrlMng local;
-    local.SetFile(m_info.localCatalogPath, m_kind);
-    local.DeleteSetting(name);
-    return result;
-}
-
-std::string CDataMngBase::DataPathForSave(const std::string& name)
-{
-    std::string file = m_catalog.GetDataFileName(name);
-    if (file.empty()) file = m_catalog.AddSetting(name);
-    if (file.empty()) return {};
-    return m_files.GetDataPath(file, m_info.driverName);
-}
-
 std::string CDataMngBase::DataPathForLoad(const std::string& name) const
 {
     std::string file = m_catalog.GetDataFileName(name);
@@ -97,47 +81,109 @@ std::string CDataMngBase::ModelPrintMode() const
     return CIniUtility().GetVersionValue(m_info.ccmVersion, "PrintMode");
 }
 
-void CDataMngBase::PrepareLocalCopy()
+std::string CDataMngBase::LocalCopyPath() const
 {
-    m_catalog.MarkUpdated();
-    m_files.CopyIntoFolder(m_info.driverCatalogPath, m_info.driverName);
+    if (!m_info.localCatalogPath.empty()) return m_info.localCatalogPath;
+    return m_files.GetDataPath(m_info.driverCatalogPath, m_info.driverName);
+}
+
+void CDataMngBase::RequireRestoredCatalog() const
+{
+    if (CFileAcc(m_info.driverCatalogPath).CheckUpdateMark(LocalCopyPath()) == 0) {
+        throw CmyException(IDS_ERR_CATALOG_NOT_RESTORED, m_info.driverCatalogPath);
+    }
+}
+
+void CDataMngBase::StageDriverCatalog(CFileTransaction& transaction, CCtrlMng& driver) const
+{
+    RequireRestoredCatalog();
+    driver.SetFile(transaction.Stage(m_info.driverCatalogPath), m_kind);
+    if (!driver.MarkUpdated()) throw CmyException(IDS_ERR_SETTING_NOT_STORED, m_info.driverCatalogPath);
+}
+
+void CDataMngBase::StageLocalCopy(CFileTransaction& transaction, const CCtrlMng& driver) const
+{
+    // The local copy is what brings the user's settings back after the driver replaced its
+    // catalogue, so it follows the driver catalogue whole.
+    transaction.StageCopyOf(LocalCopyPath(), driver.GetPath());
+}
+
+std::string CDataMngBase::DriverProfileFolder() const
+{
+    CPrint printer;
+    printer.LoadDriverInfo(m_info.printerName);
+    const std::string driverFolder = printer.GetDriverFolder();
+    return driverFolder.empty() ? std::string() : driverFolder + m_info.driverName;
+}
+
+void CDataMngBase::ProtectProfileFiles(CFileTransaction& transaction, const CCtrlMng& catalog,
+                                       const std::string& name, const char* kindWord) const
+{
+    // The profile library writes the files itself, in the data folder and the driver's folder.
+    const std::string driverFolder = DriverProfileFolder();
+    for (int r : resolutions) {
+        const std::string file = catalog.GetProfileFileName(kindWord, r, name);
+        if (file.empty()) continue;
+        transaction.Protect(m_files.GetDataPath(file, m_info.driverName));
+        if (!driverFolder.empty()) transaction.Protect(CFileAcc::JoinPath(file, driverFolder));
+    }
 }
 
 template <typename Fn>
-void CDataMngBase::ForEachFolderCatalog(Fn fn) const
+void CDataMngBase::ForEachFolderCatalog(CFileTransaction& transaction, Fn fn) const
 {
     const std::string fileName = CFileAcc::GetFileName(m_info.driverCatalogPath);
     for (int i = 0; i < m_info.driverFolders.GetSize(); ++i) {
         std::string path = CFileAcc::JoinPath(fileName, m_info.driverFolders.GetAt(i));
-        if (!m_files.FileExists(path)) continue;
+        if (!m_files.FileExists(path) || transaction.Holds(path)) continue;
         CCtrlMng folderCatalog;
-        folderCatalog.SetFile(path, m_kind);
-        fn(folderCatalog);
+        folderCatalog.SetFile(transaction.Stage(path), m_kind);
+        if (!fn(folderCatalog)) throw CmyException(IDS_ERR_SETTING_NOT_STORED, path);
     }
 }
 
-int CDataMngBase::StoreTables(const std::string& name, const CCcmTables& tables, bool everywhere)
+void CDataMngBase::StoreSetting(const std::string& name, const CObject& data, const CCcmTables& tables, int mode)
 {
     const bool emf = ModelPrintMode() == emfMode;
     const std::string tText = CTableText::Encode(tables.T(), tables.GetSize());
     const std::string vText = CTableText::Encode(tables.V(), tables.GetSize());
+    const std::string notStored = m_info.driverCatalogPath;
 
-    const BOOL driverWritten = m_catalog.SetTables(name, tText, vText);
-    if (emf) m_catalog.RegisterProfiles(name, m_info.printerName, m_info.driverName, 0);
-    if (!everywhere) return driverWritten ? 1 : 0;
-
-    CCtrlMng local;
-    local.SetFile(m_info.localCatalogPath, m_kind);
-    const BOOL localWritten = local.SetTables(name, tText, vText);
+    CFileTransaction transaction(notStored);
+    CCtrlMng driver;
+    StageDriverCatalog(transaction, driver);
+    std::string file = driver.GetDataFileName(name);
+    if (file.empty()) file = driver.AddSetting(name);
+    if (file.empty()) throw CmyException(IDS_ERR_SETTING_NOT_STORED, notStored);
+    bool written = m_kind != kindGamma || driver.WriteNumber(name, mode);
+    written = driver.SetTables(name, tText, vText) && written;
+    if (emf) written = driver.RegisterProfiles(name, m_info.printerName, m_info.driverName, 0) && written;
+    if (!written) throw CmyException(IDS_ERR_SETTING_NOT_STORED, notStored);
+    StageLocalCopy(transaction, driver);
     if (emf) {
-        local.RegisterProfiles(name, m_info.printerName, m_info.driverName, 0);
-        ForEachFolderCatalog([&](CCtrlMng& catalog) {
-            catalog.RegisterProfiles(name, m_info.printerName, m_info.driverName, 0);
+        ForEachFolderCatalog(transaction, [&](CCtrlMng& catalog) {
+            return catalog.RegisterProfiles(name, m_info.printerName, m_info.driverName, 0);
         });
-        const int kind = m_kind == kindColor ? IProfileBuilder::colorProfiles : IProfileBuilder::gammaProfiles;
-        m_profileBuilder->BuildProfiles(m_info, kind, tables.T(), name, m_info.driverCatalogPath);
     }
-    return driverWritten && localWritten ? 1 : 0;
+    m_files.SaveObject(std::string(), transaction.Stage(m_files.GetDataPath(file, m_info.driverName), false), &data);
+    if (emf) {
+        // The staged catalogue already gives the setting its identifier, which names the files.
+        ProtectProfileFiles(transaction, driver, name, KindWord());
+        const int kind = m_kind == kindColor ? IProfileBuilder::colorProfiles : IProfileBuilder::gammaProfiles;
+        m_profileBuilder->BuildProfiles(m_info, kind, tables.T(), name, driver.GetPath());
+    }
+    transaction.Commit();
+}
+
+int CDataMngBase::StoreTemporaryTables(const std::string& name, const CCcmTables& tables)
+{
+    const std::string tText = CTableText::Encode(tables.T(), tables.GetSize());
+    const std::string vText = CTableText::Encode(tables.V(), tables.GetSize());
+    BOOL written = m_catalog.SetTables(name, tText, vText);
+    if (ModelPrintMode() == emfMode) {
+        written = m_catalog.RegisterProfiles(name, m_info.printerName, m_info.driverName, 0) && written;
+    }
+    return written ? 1 : 0;
 }
 
 void CDataMngBase::DeleteInstalledProfiles(const std::string& name)
@@ -161,19 +207,85 @@ void CDataMngBase::RemoveTables(const std::string& name, bool emf)
     if (emf) DeleteInstalledProfiles(name);
 }
 
-void CDataMngBase::RemoveTablesEverywhere(const std::string& name, bool emf)
+BOOL CDataMngBase::RemoveWholeSetting(const std::string& name, bool emf)
 {
-    m_files.CopyIntoFolder(m_info.driverCatalogPath, m_info.driverName);
-    RemoveTables(name, emf);
+    // An unknown name changes nothing, not even the update mark.
+    if (m_catalog.GetIdByName(name).empty()) return FALSE;
+    const std::string notStored = m_info.driverCatalogPath;
+    CFileTransaction transaction(notStored);
+    CCtrlMng driver;
+    StageDriverCatalog(transaction, driver);
 
-    CCtrlMng local;
-    local.SetFile(m_info.localCatalogPath, m_kind);
-    local.DeleteTables(name);
-    if (m_kind == kindGamma) local.DeleteKey(name);
+    // The files go with the entry; their names come from it.
+    const std::string dataFile = driver.GetDataFileName(name);
+    transaction.Remove(m_files.GetDataPath(dataFile, m_info.driverName));
     if (emf) {
-        local.DeleteProfiles(name, 0);
-        ForEachFolderCatalog([&](CCtrlMng& catalog) { catalog.DeleteProfiles(name, 0); });
+        for (int r : resolutions) {
+            const std::string key = driver.GetProfileFileName(KindWord(), r, name);
+            if (key.empty()) continue;
+            transaction.Remove(m_files.GetDataPath(key, m_info.driverName));
+            const std::string installed = driver.GetString(KindWord(), key);
+            if (!installed.empty()) transaction.Remove(installed);
+        }
     }
-    m_catalog.MarkUpdated();
-    local.MarkUpdated();
+
+    bool written = true;
+    if (emf) written = driver.DeleteProfiles(name, 0) && written;
+    written = driver.DeleteTables(name) && written;
+    if (m_kind == kindGamma) written = driver.DeleteKey(name) && written;
+    written = driver.DeleteSetting(name) && written;
+    if (!written) throw CmyException(IDS_ERR_SETTING_NOT_STORED, notStored);
+    StageLocalCopy(transaction, driver);
+    if (emf) {
+        ForEachFolderCatalog(transaction, [&](CCtrlMng& catalog) { return catalog.DeleteProfiles(name, 0); });
+    }
+    transaction.Commit();
+    return TRUE;
+}
+
+int CDataMngBase::ImportSettings(const std::vector<ImportedSetting>& settings)
+{
+    if (settings.empty()) return 0;
+    const std::string notStored = m_info.driverCatalogPath;
+    const bool emf = m_info.printMode == emfMode;
+    CFileTransaction transaction(notStored);
+    CCtrlMng driver;
+    StageDriverCatalog(transaction, driver);
+
+    const std::string driverFolder = emf ? DriverProfileFolder() : std::string();
+    if (!driverFolder.empty()) ::CreateDirectoryA(driverFolder.c_str(), nullptr);
+    for (const ImportedSetting& setting : settings) {
+        CCtrlMng catalog;
+        catalog.SetFile(driver.GetPath(), setting.kind);
+        std::string file = catalog.GetDataFileName(setting.name);
+        if (file.empty()) file = catalog.AddSetting(setting.name);
+        if (file.empty()) throw CmyException(IDS_ERR_SETTING_NOT_STORED, notStored);
+        bool written = setting.kind != kindGamma || catalog.WriteNumber(setting.name, setting.mode);
+        written = catalog.SetTables(setting.name, setting.tText, setting.vText) && written;
+        if (!written) throw CmyException(IDS_ERR_SETTING_NOT_STORED, notStored);
+        if (!setting.dataFile.empty()) {
+            transaction.StageCopyOf(m_files.GetDataPath(file, m_info.driverName), setting.dataFile);
+        }
+        if (!emf) continue;
+
+        const char* word = setting.kind == kindColor ? "Color" : "Gamma";
+        for (int r = 0; r < 3; ++r) {
+            if (setting.profiles[r].empty()) continue;
+            const std::string to = catalog.GetProfileFileName(word, resolutions[r], setting.name);
+            transaction.StageCopyOf(m_files.GetDataPath(to, m_info.driverName), setting.profiles[r]);
+            // The driver reads the profiles from its own folder too.
+            if (!driverFolder.empty()) transaction.StageCopyOf(CFileAcc::JoinPath(to, driverFolder), setting.profiles[r]);
+        }
+        if (!catalog.RegisterProfiles(setting.name, m_info.printerName, m_info.driverName, 1)) {
+            throw CmyException(IDS_ERR_SETTING_NOT_STORED, notStored);
+        }
+        if (!setting.profileTable.empty()) {
+            ProtectProfileFiles(transaction, catalog, setting.name, word);
+            const int kind = setting.kind == kindGamma ? IProfileBuilder::gammaProfiles : IProfileBuilder::colorProfiles;
+            m_profileBuilder->BuildProfiles(m_info, kind, setting.profileTable.data(), setting.name, driver.GetPath());
+        }
+    }
+    StageLocalCopy(transaction, driver);
+    transaction.Commit();
+    return static_cast<int>(settings.size());
 }

@@ -1,16 +1,21 @@
 // What the colour and the gamma data managers share: the wizard state, the file access and
-// the driver's catalogue of one kind, and the way a setting's tables and profiles are stored
-// in, and removed from, the driver catalogue, its local copy and the spooler's driver folders.
+// the driver's catalogue of one kind, and the way a setting's data file, tables and profiles
+// are stored in, and removed from, the driver catalogue, its local copy and the spooler's
+// driver folders. A save, an import and a deletion are each one CFileTransaction: every file
+// they change is changed, or none is.
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "color/CCcmTables.h"
+#include "framework/CObject.h"
 #include "launch/CUtilityInfo.h"
 #include "launch/CmyStringArray.h"
 #include "platform/win32api.h"
 #include "storage/CCtrlMng.h"
 #include "storage/CFileAcc.h"
+#include "storage/CFileTransaction.h"
 #include "storage/IProfileBuilder.h"
 
 class CDataMngBase {
@@ -37,30 +42,45 @@ public:
     // The setting's three profile files in the per-driver folder.
     void DeleteProfileFiles(const std::string& name);
 
+    // What an import brings for one setting, read from a setting file.
+    struct ImportedSetting {
+        int kind = kindColor;
+        std::string name;      // the name to store under (a stored one keeps its spelling)
+        std::string tText;     // the tables as catalogue text
+        std::string vText;
+        int mode = 0;          // gamma settings: the module mode
+        std::string dataFile;  // the data file to copy ("": the stored one, if any, stays)
+        std::string profiles[3];  // "EMF": the profile files for 300, 600 and 1200 dpi ("" none)
+        // "EMF": when not empty, the profiles are built from this T table by the profile
+        // builder instead of being copied.
+        std::vector<BYTE> profileTable;
+    };
+    // Stores the settings, replacing stored ones of the same name, in one go; raises the
+    // failure's message and changes nothing when any part fails. Gives the number stored.
+    int ImportSettings(const std::vector<ImportedSetting>& settings);
+
 protected:
     explicit CDataMngBase(int kind);
 
     void AttachState(const CUtilityInfo& info);
-    // The catalogue entry leaves the driver catalogue, then the local copy; the driver's result.
-    int RemoveEntry(const std::string& name);
-    // The data file of name, adding the catalogue entry first when it has none (may raise IDS_ERR_CATALOG_FULL).
-    std::string DataPathForSave(const std::string& name);
     // The data file of name; empty when the catalogue does not know the name.
     std::string DataPathForLoad(const std::string& name) const;
 
     // "PrintMode" of the model in the utility INI.
     std::string ModelPrintMode() const;
-    // Writes the tables as text into the driver catalogue and registers the profiles of an "EMF"
-    // model there. everywhere: also into the local copy (after the update mark and the copy)
-    // and the driver folders' catalogues, and builds the profile files. 1 when every table
-    // write worked.
-    int StoreTables(const std::string& name, const CCcmTables& tables, bool everywhere);
-    // Marks the driver catalogue and copies it into the per-driver folder first.
-    void PrepareLocalCopy();
+    // The whole setting: its data file, its entry and tables (and, gamma, its mode) in the
+    // driver catalogue and its local copy, and for an "EMF" model its profiles, registered in
+    // every catalogue. Raises the failure's message and changes nothing when any part fails.
+    void StoreSetting(const std::string& name, const CObject& data, const CCcmTables& tables, int mode);
+    // The tables in the driver catalogue only (a test print); 1 when they were written.
+    int StoreTemporaryTables(const std::string& name, const CCcmTables& tables);
     // Removes the tables (and the mode key of gamma settings) from the driver catalogue and,
     // for emf, the profile files it names and their keys.
     void RemoveTables(const std::string& name, bool emf);
-    void RemoveTablesEverywhere(const std::string& name, bool emf);
+    // The whole setting: entry, tables, mode, data file and profiles, everywhere, in one go.
+    // FALSE when the name is not stored; raises the failure's message and changes nothing
+    // when any part fails.
+    BOOL RemoveWholeSetting(const std::string& name, bool emf);
 
     CUtilityInfo m_info;
     CFileAcc m_files;
@@ -68,9 +88,24 @@ protected:
 
 private:
     const char* KindWord() const;
-    // Runs fn on the catalogue of each driver folder that holds a copy of the driver catalogue.
+    std::string LocalCopyPath() const;
+    // Refuses to write while the driver catalogue is a fresh one and the user's settings are
+    // only in the local copy: the local copy must never be overwritten then.
+    void RequireRestoredCatalog() const;
+    // Stages the driver catalogue of the transaction, marked as updated.
+    void StageDriverCatalog(CFileTransaction& transaction, CCtrlMng& driver) const;
+    // Stages the local copy as a copy of the staged driver catalogue.
+    void StageLocalCopy(CFileTransaction& transaction, const CCtrlMng& driver) const;
+    // The folder under the printer driver's folder that the driver reads profiles from; empty
+    // without a driver.
+    std::string DriverProfileFolder() const;
+    // The setting's profile files, wherever the profile library writes them, are put back
+    // unless the transaction is committed.
+    void ProtectProfileFiles(CFileTransaction& transaction, const CCtrlMng& catalog, const std::string& name,
+                             const char* kindWord) const;
+    // Runs fn on the staged catalogue of each driver folder that holds a copy of the driver catalogue.
     template <typename Fn>
-    void ForEachFolderCatalog(Fn fn) const;
+    void ForEachFolderCatalog(CFileTransaction& transaction, Fn fn) const;
     void DeleteInstalledProfiles(const std::string& name);
 
     int m_kind;

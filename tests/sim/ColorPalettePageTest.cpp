@@ -71,7 +71,6 @@ protected:
         manager.LoadDefaultData();
         manager.UseDefaults();
         manager.GetCurrent().SetValue(kPatch, 4, 18, 1);
-        manager.SaveColorData("Mine");
         ASSERT_EQ(manager.SaveCCM("Mine", 0, ""), 1);
         stored = manager.GetCurrent();
         info.userSettingSelected = 1;

@@ -135,8 +135,10 @@ TEST_P(DataMngTest, ColourSaveStoresTablesEverywhereAndProfilesForEmf)
     colour.SetUtilityInfo(info);
     colour.LoadDefaultData();
     colour.UseDefaults();
-    colour.SaveColorData("Bright");
+    // The second folder holds a copy that knows "Bright" but not its profiles.
+    ASSERT_EQ(colour.SaveCCM("Bright", 0, ""), 1);
     CopyToOtherFolder();
+    CIniAcc(kOtherFolder + model.catalogFile).WriteString("Color", "02C0.ICB", nullptr);
     ASSERT_EQ(colour.SaveCCM("Bright", 0, ""), 1);
     EXPECT_EQ(boxes.Count(), 0u);
 
@@ -166,7 +168,7 @@ TEST_P(DataMngTest, ColourSaveStoresTablesEverywhereAndProfilesForEmf)
     }
     EXPECT_TRUE(adjusted);
 
-    // Deleting everywhere takes the tables and the profiles back out.
+    // Deleting everywhere takes the entry, the tables and the profiles back out.
     colour.DeleteCCM("Bright");
     for (const std::string& file : {info.driverCatalogPath, info.localCatalogPath}) {
         EXPECT_EQ(Value(file, "Color", "CCMNT0"), "");
@@ -174,8 +176,9 @@ TEST_P(DataMngTest, ColourSaveStoresTablesEverywhereAndProfilesForEmf)
     }
     EXPECT_EQ(Value(kOtherFolder + model.catalogFile, "Color", "02C0.ICB"), "");
     EXPECT_FALSE(machine.Exists(model.DataFolder() + "01C0.ICB"));
-    EXPECT_EQ(colour.RemoveSetting("Bright"), TRUE);
+    EXPECT_FALSE(machine.Exists(model.DataFolder() + "UCD0.dat"));
     EXPECT_EQ(colour.GetSettingNames().GetSize(), 1);
+    EXPECT_EQ(colour.RemoveSetting("Bright"), FALSE);
 }
 
 TEST_P(DataMngTest, ProfilesOfASaveAreBuiltByTheGivenBuilder)
@@ -186,12 +189,10 @@ TEST_P(DataMngTest, ProfilesOfASaveAreBuiltByTheGivenBuilder)
     colour.SetProfileBuilder(&builder);
     colour.LoadDefaultData();
     colour.UseDefaults();
-    colour.SaveColorData("Bright");
     ASSERT_EQ(colour.SaveCCM("Bright", 0, ""), 1);
     CGammaDataMng gamma;
     gamma.SetDriver(info);
     gamma.SetProfileBuilder(&builder);
-    gamma.SaveData("Soft");
     ASSERT_EQ(gamma.SaveSetting("Soft", 1, "Soft"), 1);
 
     if (!Emf()) {
@@ -208,9 +209,18 @@ TEST_P(DataMngTest, ProfilesOfASaveAreBuiltByTheGivenBuilder)
     // The builder made the files, not the manager: none were written.
     EXPECT_FALSE(machine.Exists(model.DataFolder() + "01C0.ICB"));
 
-    // A profile that could not be built fails the save with the builder's message.
+    // A profile that could not be built fails the save with the builder's message, and
+    // leaves every catalogue and the data file as they were.
     builder.fail = true;
+    const std::string driver = machine.ReadFile(info.driverCatalogPath);
+    const std::string local = machine.ReadFile(info.localCatalogPath);
+    const std::string data = machine.ReadFile(model.DataFolder() + "UCD0.dat");
+    colour.GetCurrent().SetValue(3, 20, 5, 1);
     EXPECT_EQ(ThrownId([&] { colour.SaveCCM("Bright", 0, ""); }), IDS_ERR_MODULE_FAILED);
+    EXPECT_EQ(ThrownId([&] { colour.SaveCCM("Other", 0, ""); }), IDS_ERR_MODULE_FAILED);
+    EXPECT_EQ(machine.ReadFile(info.driverCatalogPath), driver);
+    EXPECT_EQ(machine.ReadFile(info.localCatalogPath), local);
+    EXPECT_EQ(machine.ReadFile(model.DataFolder() + "UCD0.dat"), data);
 }
 
 TEST_P(DataMngTest, ColourTablesGrowAShortSourceToTheModuleSize)
@@ -250,7 +260,7 @@ TEST_P(DataMngTest, ColourDataFileRoundTripAndFallbacks)
     colour.LoadDefaultData();
     colour.UseDefaults();
     colour.GetCurrent().SetValue(3, 20, 5, 1);
-    colour.SaveColorData("Warm");
+    ASSERT_EQ(colour.SaveCCM("Warm", 0, ""), 1);
     colour.RevertToStored();
     colour.LoadStoredData();
     int x = 0, y = 0;
@@ -280,7 +290,6 @@ TEST_P(DataMngTest, GammaSaveFromAUserSettingKeepsItsModeAndProfiles)
     gamma.LoadDefaultSetting("Vivid");
     EXPECT_DOUBLE_EQ(gamma.GetCurrent().GetGamma(), recording::DefaultGamma(1) / 100.0);
     gamma.SetGamma(1.8);
-    gamma.SaveData("Copy");
     ASSERT_EQ(gamma.SaveSetting("Copy", 1, "Soft"), 1);
     EXPECT_EQ(boxes.Count(), 0u);
 
@@ -324,7 +333,6 @@ TEST_P(DataMngTest, GammaSaveRefusesANameThatReadsAsACatalogueKey)
     const std::string before = machine.ReadFile(info.driverCatalogPath);
     for (const std::string name : {"SettingNum", "CCMNV2", "02G2.icb", "x=y"}) {
         SCOPED_TRACE(name);
-        EXPECT_EQ(ThrownId([&] { gamma.SaveData(name); }), IDS_ERR_NAME_OF_DEFAULT_SETTING);
         EXPECT_EQ(ThrownId([&] { gamma.SaveSetting(name, 0, ""); }), IDS_ERR_NAME_OF_DEFAULT_SETTING);
         EXPECT_EQ(machine.ReadFile(info.driverCatalogPath), before);
     }
@@ -354,13 +362,51 @@ TEST_P(DataMngTest, GammaFailuresLeaveNothingHalfStored)
     EXPECT_EQ(gamma.IsUnchanged(), 1);
     EXPECT_EQ(boxes.Count(), 1u);
 
-    // A driver catalogue that cannot be written fails the save, though the local copy took it.
-    machine.WriteFile(info.localCatalogPath, kCatalog);
+    // A driver catalogue that cannot be replaced fails the save, and nothing else took it:
+    // no local copy, no data file.
     CUtilityInfo broken = info;
     broken.driverCatalogPath = model.DataFolder();
     gamma.SetDriver(broken);
-    EXPECT_EQ(gamma.SaveSetting("Soft", 0, ""), 0);
-    EXPECT_EQ(Value(info.localCatalogPath, "Gamma", "CCMNT2"), RecordedText(228, true));
+    EXPECT_EQ(ThrownId([&] { gamma.SaveSetting("Soft", 0, ""); }), IDS_ERR_SETTING_NOT_STORED);
+    EXPECT_FALSE(machine.Exists(info.localCatalogPath));
+    EXPECT_FALSE(machine.Exists(model.DataFolder() + "UGD2.dat"));
+}
+
+TEST_P(DataMngTest, AFreshDriverCatalogueIsNeverCopiedOverTheLocalCopy)
+{
+    // The driver replaced its catalogue (no update mark); the user's settings are only in the
+    // local copy, because bringing them back failed.
+    const std::string local = "[Config]\r\nUpDate=1\r\n[Color]\r\nSettingNum=1\r\nSettingID0=7\r\n"
+                              "SettingName7=Mine\r\nCCMNT7=0101\r\nCCMNV7=0202\r\n[Gamma]\r\nSettingNum=0\r\n";
+    machine.WriteFile(info.localCatalogPath, local);
+    const std::string driver = machine.ReadFile(info.driverCatalogPath);
+    CColorDataMng colour;
+    colour.SetUtilityInfo(info);
+    colour.LoadDefaultData();
+    colour.UseDefaults();
+    CGammaDataMng gamma;
+    gamma.SetDriver(info);
+
+    EXPECT_EQ(ThrownId([&] { colour.SaveCCM("Bright", 0, ""); }), IDS_ERR_CATALOG_NOT_RESTORED);
+    EXPECT_EQ(ThrownId([&] { gamma.SaveSetting("Soft", 1, "Soft"); }), IDS_ERR_CATALOG_NOT_RESTORED);
+    EXPECT_EQ(ThrownId([&] { colour.DeleteCCM("Warm"); }), IDS_ERR_CATALOG_NOT_RESTORED);
+    EXPECT_EQ(ThrownId([&] { gamma.DeleteSettingEverywhere("Soft"); }), IDS_ERR_CATALOG_NOT_RESTORED);
+    EXPECT_EQ(machine.ReadFile(info.localCatalogPath), local);
+    EXPECT_EQ(machine.ReadFile(info.driverCatalogPath), driver);
+}
+
+TEST_P(DataMngTest, AColourModuleWithoutTablesStoresNothing)
+{
+    CColorDataMng colour;
+    colour.SetUtilityInfo(info);
+    colour.LoadDefaultData();
+    colour.UseDefaults();
+    const std::string before = machine.ReadFile(info.driverCatalogPath);
+    recorder.SetTableSize(0);
+    EXPECT_EQ(ThrownId([&] { colour.SaveCCM("Bright", 0, ""); }), IDS_ERR_SETTING_NOT_STORED);
+    EXPECT_EQ(machine.ReadFile(info.driverCatalogPath), before);
+    EXPECT_FALSE(machine.Exists(info.localCatalogPath));
+    EXPECT_FALSE(machine.Exists(model.DataFolder() + "UCD0.dat"));
 }
 
 }  // namespace

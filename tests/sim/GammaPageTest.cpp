@@ -20,6 +20,7 @@
 #include "modules/recording/RecordingClient.h"
 #include "resources/resource.h"
 #include "storage/CCtrlMng.h"
+#include "storage/CFileAcc.h"
 #include "storage/CIniAcc.h"
 #include "support/DialogTemplateBuilder.h"
 #include "support/MessageBoxRecorder.h"
@@ -91,7 +92,9 @@ protected:
         mng.SetGamma(CGammaPage::GammaOfPosition(2));
         mng.SetHue(hue, printer);
         mng.SetLevel(level);
-        mng.SaveData("Soft");
+        // Only the data file: the stored mode and tables stay as the catalogue has them.
+        CFileAcc files;
+        files.SaveObject(std::string(), files.GetDataPath("UGD2.dat", info.driverName), &mng.GetCurrent());
         info.selectedSettingName = "Soft";
         info.userSettingSelected = 1;
         info.defaultSettingNumber = -1;

@@ -15,10 +15,12 @@
 #include "launch/CDlgRes.h"
 #include "launch/CStrRes.h"
 #include "launch/IWizardSheet.h"
+#include "launch/TextFormat.h"
 #include "pages/CSelectDriverPage.h"
 #include "pages/CSelectEditPage.h"
 #include "resources/resource.h"
 #include "support/DialogTemplateBuilder.h"
+#include "support/MessageBoxRecorder.h"
 #include "support/ScriptedUser.h"
 #include "support/SimMachine.h"
 #include "support/TestWizard.h"
@@ -272,14 +274,18 @@ TEST_F(SelectPages, WithoutALocalCopyNothingIsRestored) {
     EXPECT_EQ(machine.ReadFile(kCatalogue), fresh);
 }
 
-TEST_F(SelectPages, AFailedRestoreIsNotReportedAsRestored) {
+TEST_F(SelectPages, AFailedRestoreIsSaidAndNotReportedAsRestored) {
     machine.WriteFile(kCatalogue, "[Settings]\r\n");
     machine.Apply();
     // The local copy is a folder: it exists, but cannot be copied.
     machine.WriteFile(std::string(kLocalCopy) + "\\inner.txt", "x");
     CSelectDriverPage page(&info);
     info.printerName = "Office Colour";
+    MessageBoxRecorder boxes;
     page.ApplyPrinter();
     EXPECT_EQ(info.catalogRestored, 0);
     EXPECT_EQ(machine.ReadFile(kCatalogue), "[Settings]\r\n");
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Last().text, FormatText(CStrRes().Load(IDS_ERR_CATALOG_NOT_RESTORED), "TVCCM.INI"));
+    EXPECT_EQ(boxes.Last().style & 0xF0u, static_cast<UINT>(MB_ICONHAND));
 }

@@ -408,9 +408,10 @@ TEST_P(SettingEditPage, ImportOfAStoredNameInAnotherCaseReplacesThatSetting)
     EXPECT_EQ(machine.ReadFile(model.DataFolder() + "UGD2.dat"), DataFile(kGamma, 'z'));
 }
 
-TEST_P(SettingEditPage, ImportStopsAtTheSixtySettingLimitKeepingWhatCameBefore)
+TEST_P(SettingEditPage, AnImportOverTheSixtySettingLimitStoresNone)
 {
-    // 58 stored settings: two more fit, the third raises IDS_ERR_CATALOG_FULL.
+    // 58 stored settings: two more would fit, the third raises IDS_ERR_CATALOG_FULL and the
+    // import stores none of them.
     std::string catalog = "[Color]\r\nSettingNum=58\r\n";
     for (int i = 0; i < 58; ++i) {
         catalog += "SettingID" + std::to_string(i) + "=" + std::to_string(i) + "\r\nSettingName" + std::to_string(i) +
@@ -434,11 +435,10 @@ TEST_P(SettingEditPage, ImportStopsAtTheSixtySettingLimitKeepingWhatCameBefore)
     EXPECT_EQ(thrown, IDS_ERR_CATALOG_FULL);
     CCtrlMng catalogue;
     catalogue.SetFile(model.CatalogPath(), kColour);
-    EXPECT_EQ(catalogue.GetSettingCount(), 60);
-    EXPECT_EQ(catalogue.GetIdByName("N2"), "");
-    std::string t, v;
-    catalogue.GetTables("N1", t, v);
-    EXPECT_EQ(t, "02");
+    EXPECT_EQ(catalogue.GetSettingCount(), 58);
+    EXPECT_EQ(catalogue.GetIdByName("N0"), "");
+    EXPECT_EQ(catalogue.GetIdByName("N1"), "");
+    EXPECT_EQ(machine.ReadFile(model.CatalogPath()), catalog + "[Gamma]\r\nSettingNum=0\r\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, SettingEditPage, ::testing::Values(SimPrinterModel::Emf(), SimPrinterModel::Raw330()));

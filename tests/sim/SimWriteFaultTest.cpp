@@ -55,14 +55,14 @@ TEST_F(SimWriteFaultTest, OnlyTheChosenWriteFailsAndEveryKindOfWriteCounts)
 
     HANDLE reading = CreateFileA("C:\\Host\\a.bin", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     CloseHandle(reading);  // reading changes nothing
-    EXPECT_TRUE(CopyFileA("C:\\Host\\a.bin", "C:\\Host\\b.bin", FALSE));                       // 6, 7
-    EXPECT_TRUE(MoveFileExA("C:\\Host\\b.bin", "C:\\Host\\c.bin", MOVEFILE_REPLACE_EXISTING));  // 8
-    EXPECT_TRUE(SetFileAttributesA("C:\\Host\\c.bin", FILE_ATTRIBUTE_NORMAL));                  // 9
-    EXPECT_TRUE(DeleteFileA("C:\\Host\\c.bin"));                                                // 10
-    EXPECT_TRUE(CreateDirectoryA("C:\\Host\\d", nullptr));                                      // 11
-    EXPECT_TRUE(RemoveDirectoryA("C:\\Host\\d"));                                               // 12
-    EXPECT_TRUE(WritePrivateProfileStringA("S", "k", "v", "C:\\Host\\p.ini"));                  // 13-16
-    EXPECT_EQ(SimMachineWriteCount(), 16u);
+    EXPECT_TRUE(CopyFileA("C:\\Host\\a.bin", "C:\\Host\\b.bin", FALSE));                       // 6-8
+    EXPECT_TRUE(MoveFileExA("C:\\Host\\b.bin", "C:\\Host\\c.bin", MOVEFILE_REPLACE_EXISTING));  // 9
+    EXPECT_TRUE(SetFileAttributesA("C:\\Host\\c.bin", FILE_ATTRIBUTE_NORMAL));                  // 10
+    EXPECT_TRUE(DeleteFileA("C:\\Host\\c.bin"));                                                // 11
+    EXPECT_TRUE(CreateDirectoryA("C:\\Host\\d", nullptr));                                      // 12
+    EXPECT_TRUE(RemoveDirectoryA("C:\\Host\\d"));                                               // 13
+    EXPECT_TRUE(WritePrivateProfileStringA("S", "k", "v", "C:\\Host\\p.ini"));                  // 14-17
+    EXPECT_EQ(SimMachineWriteCount(), 17u);
 
     SimMachineSetWriteFault(1, SIM_DISK_UNLIMITED);
     EXPECT_FALSE(MoveFileExA("C:\\Host\\a.bin", "C:\\Host\\e.bin", 0));
@@ -85,12 +85,12 @@ TEST_F(SimWriteFaultTest, AFullDiskTakesWhatFitsThenRefuses)
     CloseHandle(file);
     EXPECT_EQ(machine.ReadFile("C:\\Host\\a.bin"), "12345");
 
-    // A copy that does not fit stays as far as it got, as the real copy leaves it.
+    // A copy that does not fit leaves no part of itself behind.
     machine.WriteFile("C:\\Host\\src.bin", "abcdefgh");
     SimMachineSetWriteFault(0, 3);
     EXPECT_FALSE(CopyFileA("C:\\Host\\src.bin", "C:\\Host\\dst.bin", FALSE));
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_DISK_FULL));
-    EXPECT_EQ(machine.ReadFile("C:\\Host\\dst.bin"), "abc");
+    EXPECT_FALSE(machine.Exists("C:\\Host\\dst.bin"));
 }
 
 TEST_F(SimWriteFaultTest, TheDescriptionSetsTheSwitchAndAReloadRestartsIt)
@@ -165,6 +165,27 @@ TEST_F(SimWriteFaultTest, AFolderTheUserMayNotChangeRefusesNewEntries)
     EXPECT_EQ(machine.ReadFile("C:\\Locked\\cat.ini"), "[S]\r\nk=1\r\n");
     EXPECT_EQ(Names("C:\\Locked"), std::vector<std::string>{"cat.ini"});
     ::chmod(host.c_str(), 0755);
+}
+
+TEST_F(SimWriteFaultTest, ACopyThatFailsLeavesTheOldDestinationWhole)
+{
+    machine.WriteFile("C:\\Host\\new.ini", "[S]\r\nk=new value\r\n");
+    machine.WriteFile("C:\\Host\\old.ini", "[S]\r\nk=old\r\n");
+    // Each of the copy's three writes in turn, then a disk that fills up part-way.
+    for (DWORD failing = 1; failing <= 3; ++failing) {
+        SimMachineSetWriteFault(failing, SIM_DISK_UNLIMITED);
+        EXPECT_FALSE(CopyFileA("C:\\Host\\new.ini", "C:\\Host\\old.ini", FALSE)) << failing;
+        EXPECT_EQ(machine.ReadFile("C:\\Host\\old.ini"), "[S]\r\nk=old\r\n") << failing;
+    }
+    SimMachineSetWriteFault(0, 4);
+    EXPECT_FALSE(CopyFileA("C:\\Host\\new.ini", "C:\\Host\\old.ini", FALSE));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_DISK_FULL));
+    EXPECT_EQ(machine.ReadFile("C:\\Host\\old.ini"), "[S]\r\nk=old\r\n");
+    EXPECT_EQ(Names("C:\\Host"), (std::vector<std::string>{"keep", "new.ini", "old.ini"}));
+
+    SimMachineSetWriteFault(0, SIM_DISK_UNLIMITED);
+    EXPECT_TRUE(CopyFileA("C:\\Host\\new.ini", "C:\\Host\\old.ini", FALSE));
+    EXPECT_EQ(machine.ReadFile("C:\\Host\\old.ini"), "[S]\r\nk=new value\r\n");
 }
 
 }  // namespace

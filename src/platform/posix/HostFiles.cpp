@@ -155,8 +155,11 @@ bool HostFiles::Copy(const std::string& source, const std::string& destination, 
         return false;
     }
     if (!ReadAll(source, bytes, hostErrno)) return false;
+    // The copy goes to a new file that is renamed over the destination, so a copy that fails
+    // part-way leaves the old destination whole.
+    const std::string temp = destination + ".~new";
     if (faults && (hostErrno = faults->Step()) != 0) return false;
-    int fd = ::open(destination.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) {
         hostErrno = errno;
         return false;
@@ -177,6 +180,12 @@ bool HostFiles::Copy(const std::string& source, const std::string& destination, 
         hostErrno = errno;
         ok = false;
     }
+    if (ok && faults && (hostErrno = faults->Step()) != 0) ok = false;
+    if (ok && ::rename(temp.c_str(), destination.c_str()) != 0) {
+        hostErrno = errno;
+        ok = false;
+    }
+    if (!ok) ::unlink(temp.c_str());
     return ok;
 }
 

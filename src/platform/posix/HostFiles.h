@@ -29,7 +29,9 @@ public:
     static bool Replace(const std::string& host, const std::string& bytes, int& hostErrno,
                         WriteFaults* faults = nullptr);
     // Copies contents, permission bits (so the read-only attribute) and modification time into
-    // the destination itself, as Windows copies: a failure leaves it as far as it got.
+    // a new file beside the destination, then renames it over the destination, so a failure
+    // leaves the old destination as it was and no new file behind. A fault switch, when given,
+    // is asked before each of the three steps: the new file, its bytes and the rename.
     static bool Copy(const std::string& source, const std::string& destination, int& hostErrno,
                      WriteFaults* faults = nullptr);
     static bool SameFile(const std::string& a, const std::string& b);

@@ -1,0 +1,162 @@
+#include "storage/CFileTransaction.h"
+
+#include "launch/CmyException.h"
+#include "platform/win32api.h"
+#include "resources/resource.h"
+
+namespace {
+
+constexpr const char* stagedSuffix = ".stage";
+constexpr const char* previousSuffix = ".prev";
+constexpr DWORD replaceFlags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
+
+bool Exists(const std::string& path)
+{
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+// A read-only file cannot be replaced by a move; installed catalogues may be read-only.
+bool MakeWritable(const std::string& path)
+{
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) == 0) return true;
+    const DWORD cleared = attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY);
+    return ::SetFileAttributesA(path.c_str(), cleared != 0 ? cleared : FILE_ATTRIBUTE_NORMAL) != FALSE;
+}
+
+// The previous version of path as a copy beside it, replacing an older one.
+bool CopyAside(const std::string& path)
+{
+    const std::string previous = path + previousSuffix;
+    return MakeWritable(previous) && MakeWritable(path) && ::CopyFileA(path.c_str(), previous.c_str(), FALSE) &&
+           MakeWritable(previous);
+}
+
+}  // namespace
+
+CFileTransaction::~CFileTransaction()
+{
+    if (m_committed) return;
+    PutBack();
+    Discard();
+}
+
+void CFileTransaction::Fail() const
+{
+    throw CmyException(IDS_ERR_SETTING_NOT_STORED, m_failureArgument);
+}
+
+CFileTransaction::Change* CFileTransaction::Find(const std::string& path)
+{
+    for (Change& change : m_changes) {
+        if (change.path == path) return &change;
+    }
+    return nullptr;
+}
+
+bool CFileTransaction::Holds(const std::string& path) const
+{
+    for (const Change& change : m_changes) {
+        if (change.path == path) return true;
+    }
+    return false;
+}
+
+std::string CFileTransaction::Stage(const std::string& path, bool keepContents)
+{
+    return StageCopyOf(path, keepContents ? path : std::string());
+}
+
+std::string CFileTransaction::StageCopyOf(const std::string& path, const std::string& source)
+{
+    if (Change* known = Find(path); known != nullptr && !known->staged.empty()) return known->staged;
+    // Another file to copy must be there: without it the file would be removed instead.
+    if (!source.empty() && source != path && !Exists(source)) throw CmyException(IDS_ERR_FILE_ACCESS, source);
+    Change change{path, path + stagedSuffix, Exists(path), false, false};
+    // A copy left by an earlier run that failed is no part of this one.
+    if (Exists(change.staged)) {
+        MakeWritable(change.staged);
+        ::DeleteFileA(change.staged.c_str());
+    }
+    if (!source.empty() && Exists(source)) {
+        if (!::CopyFileA(source.c_str(), change.staged.c_str(), FALSE) || !MakeWritable(change.staged)) {
+            ::DeleteFileA(change.staged.c_str());
+            Fail();
+        }
+    }
+    if (Change* known = Find(path)) {
+        *known = change;  // a removal turned into a replacement
+    } else {
+        m_changes.push_back(change);
+    }
+    return change.staged;
+}
+
+void CFileTransaction::Remove(const std::string& path)
+{
+    if (Find(path) != nullptr) return;
+    m_changes.push_back(Change{path, std::string(), Exists(path), false, false});
+}
+
+void CFileTransaction::Protect(const std::string& path)
+{
+    if (Find(path) != nullptr) return;
+    Change change{path, std::string(), Exists(path), true, true};
+    if (change.existed && !CopyAside(path)) Fail();
+    m_changes.push_back(change);
+}
+
+void CFileTransaction::Commit()
+{
+    bool failed = false;
+    // First what can fail without changing a file: the previous versions are put aside as
+    // copies, so every file stays in place until its new version replaces it.
+    for (const Change& change : m_changes) {
+        if (change.inPlace || !change.existed || change.staged.empty()) continue;
+        if (!CopyAside(change.path)) {
+            failed = true;
+            break;
+        }
+    }
+    for (size_t i = 0; !failed && i < m_changes.size(); ++i) {
+        Change& change = m_changes[i];
+        if (change.inPlace) continue;
+        const std::string previous = change.path + previousSuffix;
+        if (!change.staged.empty() && Exists(change.staged)) {
+            failed = !::MoveFileExA(change.staged.c_str(), change.path.c_str(), replaceFlags);
+        } else if (change.existed) {
+            // A removal, or a file staged as no file and never written: it is moved aside, so
+            // that it can be put back.
+            failed = !::MoveFileExA(change.path.c_str(), previous.c_str(), replaceFlags);
+        }
+        change.done = !failed;
+    }
+    if (failed) {
+        PutBack();
+        Discard();
+        m_committed = true;
+        Fail();
+    }
+    m_committed = true;
+}
+
+void CFileTransaction::PutBack()
+{
+    for (auto it = m_changes.rbegin(); it != m_changes.rend(); ++it) {
+        if (!it->done) continue;
+        if (it->existed) {
+            ::MoveFileExA((it->path + previousSuffix).c_str(), it->path.c_str(), replaceFlags);
+        } else if (Exists(it->path)) {
+            ::DeleteFileA(it->path.c_str());
+        }
+        it->done = false;
+    }
+}
+
+void CFileTransaction::Discard()
+{
+    for (const Change& change : m_changes) {
+        if (!change.staged.empty() && Exists(change.staged)) ::DeleteFileA(change.staged.c_str());
+    }
+}

@@ -1,0 +1,59 @@
+// A set of file changes that take effect together or not at all. Changes are made to staged
+// copies beside the files; Commit moves them over the files one by one and, should a move
+// fail, moves the earlier files' previous versions back.
+//
+// The previous version of each replaced or removed file stays beside it as "<file>.prev".
+// Removing it after the commit would be one more write that could fail once the change was
+// already made; the next commit of that file replaces it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class CFileTransaction {
+public:
+    // Every failure raises IDS_ERR_SETTING_NOT_STORED with failureArgument.
+    explicit CFileTransaction(const std::string& failureArgument) : m_failureArgument(failureArgument) {}
+    // A transaction that was not committed removes its staged copies: nothing changed.
+    ~CFileTransaction();
+    CFileTransaction(const CFileTransaction&) = delete;
+    CFileTransaction& operator=(const CFileTransaction&) = delete;
+
+    // The staged copy of path, to be changed instead of path: a copy of it (or no file when
+    // path does not exist), or with keepContents false no file at all, for a file written
+    // whole. A path staged again gives the same copy.
+    std::string Stage(const std::string& path, bool keepContents = true);
+    // As Stage, but the staged copy starts as a copy of source, which must exist (raises
+    // IDS_ERR_FILE_ACCESS with source otherwise).
+    std::string StageCopyOf(const std::string& path, const std::string& source);
+    // path goes at Commit (nothing when it does not exist).
+    void Remove(const std::string& path);
+    // Whether path is part of the transaction.
+    bool Holds(const std::string& path) const;
+
+    // path is changed in place by others (files written by a library): its present version is
+    // put aside now and put back unless the transaction is committed.
+    void Protect(const std::string& path);
+
+    // Makes every change, or leaves every file as it was when one of them cannot be made.
+    void Commit();
+
+private:
+    struct Change {
+        std::string path;
+        std::string staged;  // empty: path is removed
+        bool existed = false;
+        bool done = false;
+        bool inPlace = false;  // protected: changed by others, put back when not committed
+    };
+
+    Change* Find(const std::string& path);
+    void PutBack();
+    void Discard();
+
+    [[noreturn]] void Fail() const;
+
+    std::string m_failureArgument;
+    std::vector<Change> m_changes;
+    bool m_committed = false;
+};
