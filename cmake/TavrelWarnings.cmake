@@ -4,13 +4,6 @@
 
 option(TAVREL_WARNINGS_AS_ERRORS "Fail the build on a warning in our code" OFF)
 
-# Sources whose warnings are still being fixed: they warn but do not fail the build.
-# Remove an entry once its file compiles cleanly.
-set(TAVREL_WARNINGS_PENDING
-  src/framework/win32/*.cpp
-  src/framework/headless/*.cpp
-  src/launch/CDlgRes*.cpp)
-
 # The targets defined in folder dir and below, skipping folders outside the source tree.
 function(tavrel_collect_targets dir out_var)
   get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
@@ -37,13 +30,4 @@ function(tavrel_apply_warnings)
       target_compile_options(${target} PRIVATE ${flags})
     endif()
   endforeach()
-
-  if(TAVREL_WARNINGS_AS_ERRORS)
-    foreach(pattern ${TAVREL_WARNINGS_PENDING})
-      file(GLOB pending ${PROJECT_SOURCE_DIR}/${pattern})
-      # Source properties belong to the folder whose CMakeLists.txt adds the file to a target.
-      set_source_files_properties(${pending} DIRECTORY ${PROJECT_SOURCE_DIR}/src
-                                  PROPERTIES COMPILE_OPTIONS -Wno-error)
-    endforeach()
-  endif()
 endfunction()

@@ -11,6 +11,7 @@
 #include "framework/CEdit.h"
 #include "framework/CFont.h"
 #include "framework/CListBox.h"
+#include "framework/OwnedPictures.h"
 #include "framework/CMenu.h"
 #include "framework/CSliderCtrl.h"
 #include "framework/CStatic.h"
@@ -332,7 +333,11 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_ENDSESSION: OnEndSession(static_cast<BOOL>(wParam)); return 0;
         case WM_CLOSE: OnClose(); return 0;
-        case WM_DESTROY: OnDestroy(); return 0;
+        case WM_DESTROY:
+            OnDestroy();
+            // What its pictures still show goes with the window (the framework loaded it).
+            fw::OwnedPictures::ReleaseShownBy(m_hWnd);
+            return 0;
         default: break;
     }
     return DefWindowProc(message, wParam, lParam);

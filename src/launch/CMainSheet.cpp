@@ -42,6 +42,8 @@ CMainSheet::~CMainSheet()
 {
     // The pages die before the sheet's base: take them out of the list first.
     while (GetPageCount() > 0) RemovePage(GetPageCount() - 1);
+    // The sheet's window has gone; the system never releases the icon it was given.
+    if (m_icon) fw::ws::DeleteGdiObject(m_icon);
 }
 
 void CMainSheet::SetPageSequence(int editType)

@@ -5,6 +5,12 @@
 
 #ifdef _WIN32
 
+// Every call and structure here is the ANSI one: with UNICODE the system's headers would turn
+// the unsuffixed names into their wide forms behind the code's back.
+#if defined(UNICODE) || defined(_UNICODE)
+#error "The system is built for the ANSI code page: UNICODE and _UNICODE must not be defined"
+#endif
+
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif

@@ -15,10 +15,12 @@
 #include "framework/CSliderCtrl.h"
 #include "framework/CStatic.h"
 #include "framework/DataExchange.h"
+#include "framework/OwnedPictures.h"
 #include "framework/WindowSystem.h"
 #include "framework/headless/UiView.h"
 #include "framework/headless/UserInput.h"
 #include "framework/headless/Desktop.h"
+#include "framework/headless/DrawingObjectCensus.h"
 #include "framework/headless/PixelBuffer.h"
 #include "support/TestTemplateIds.h"
 #include "support/ScriptedUser.h"
@@ -464,6 +466,67 @@ TEST_F(Controls, TheSystemsOwnIconsComeWithoutAModuleAndAModuleWithoutTheIconGiv
     EXPECT_NE(fallback, exclamation);
     EXPECT_TRUE(fw::ws::DeleteGdiObject(exclamation));
     EXPECT_TRUE(fw::ws::DeleteGdiObject(fallback));
+}
+
+bool BitmapAlive(HBITMAP bitmap) {
+    BITMAP info{};
+    return GetObjectA(bitmap, sizeof(info), &info) == static_cast<int>(sizeof(info));
+}
+
+bool IconAlive(HICON icon) {
+    ICONINFO info{};
+    if (!GetIconInfo(icon, &info)) return false;
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return true;
+}
+
+TEST_F(Controls, PicturesStillShownGoWithTheDialogAndOnesTakenBackStayWithTheCaller) {
+    const HMODULE program = GetModuleHandleA(nullptr);
+    const auto before = fw::headless::DrawingObjectCensus::Take();
+    const std::size_t ownedBefore = fw::OwnedPictures::Count();
+    HBITMAP first = nullptr;
+    HBITMAP shown = nullptr;
+    HBITMAP takenBack = nullptr;
+    HICON icon = nullptr;
+    HICON systemIcon = nullptr;
+    ScriptedUser user;
+    user.Do([&](UserInput&) {
+        first = fw::ws::LoadBitmapSized(program, IDB_FW_PICTURE, 0, 0);
+        shown = fw::ws::LoadBitmapSized(program, IDB_FW_PICTURE, 12, 8);
+        icon = fw::ws::LoadIconResource(program, IDI_FW_ICON);
+        ASSERT_TRUE(first && shown && icon);
+        auto* picture = static_cast<CStatic*>(dialog.GetDlgItem(kPicture));
+        picture->SetBitmap(first);
+        takenBack = picture->SetBitmap(shown);
+        static_cast<CStatic*>(dialog.GetDlgItem(kIcon))->SetIcon(icon);
+#ifndef _WIN32  // Wine does not count the system's objects
+        EXPECT_NE(fw::headless::DrawingObjectCensus::Take(), before);
+#endif
+    });
+    user.Cancel();
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+
+    EXPECT_EQ(takenBack, first);
+    EXPECT_FALSE(BitmapAlive(shown));
+    EXPECT_FALSE(IconAlive(icon));
+    EXPECT_TRUE(BitmapAlive(takenBack));
+    EXPECT_TRUE(fw::ws::DeleteGdiObject(takenBack));
+    EXPECT_EQ(fw::OwnedPictures::Count(), ownedBefore);
+    EXPECT_EQ(fw::headless::DrawingObjectCensus::Take(), before);
+
+    // One of the system's own icons shown by a dialog leaves nothing behind either.
+    TestDialog other;
+    ScriptedUser again;
+    again.Do([&](UserInput&) {
+        systemIcon = fw::ws::LoadIconResource(nullptr, kSystemExclamationIcon);
+        ASSERT_NE(systemIcon, nullptr);
+        static_cast<CStatic*>(other.GetDlgItem(kIcon))->SetIcon(systemIcon);
+    });
+    again.Cancel();
+    EXPECT_EQ(other.DoModal(), IDCANCEL);
+    EXPECT_EQ(fw::OwnedPictures::Count(), ownedBefore);
+    EXPECT_EQ(fw::headless::DrawingObjectCensus::Take(), before);
 }
 
 // ---- Dialog data exchange -------------------------------------------------------------------

@@ -1,5 +1,6 @@
 // The property sheet in wizard mode on the headless backend: navigation and results, the
 // page list changing while the wizard runs, the wizard buttons, cancel, help, system menu.
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include "framework/CMenu.h"
 #include "framework/CPropertyPage.h"
 #include "framework/CPropertySheet.h"
+#include "framework/WindowSystem.h"
 #include "framework/headless/UiView.h"
 #include "resources/resource.h"
 #include "support/ScriptedUser.h"
@@ -410,4 +412,26 @@ TEST_F(Wizard, TheEndOfTheSessionReachesTheShownPages) {
     EXPECT_EQ(std::count(log.begin(), log.end(), "9101 end-session"), 1);
     EXPECT_EQ(std::count(log.begin(), log.end(), "9102 end-session"), 1);
     EXPECT_EQ(std::count(log.begin(), log.end(), "9103 end-session"), 0);
+}
+
+// The scenario harness itself: when the library's call ends, a drawing object made during it and
+// still there fails the test; one given back in time does not.
+namespace {
+HBRUSH g_leftBrush = nullptr;
+}  // namespace
+
+TEST(ScenarioHarness, ADrawingObjectLeftWhenTheCallEndsFailsTheTest) {
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ScriptedUser user;
+            g_leftBrush = fw::ws::MakeSolidBrush(RGB(1, 2, 3));
+            fw::ws::SessionEnded();
+        },
+        "drawing objects left when the call ended");
+    EXPECT_TRUE(fw::ws::DeleteGdiObject(g_leftBrush));
+
+    ScriptedUser user;
+    const HBRUSH brush = fw::ws::MakeSolidBrush(RGB(1, 2, 3));
+    EXPECT_TRUE(fw::ws::DeleteGdiObject(brush));
+    fw::ws::SessionEnded();
 }

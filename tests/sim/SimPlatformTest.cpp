@@ -12,6 +12,7 @@
 
 #include "platform/posix/Simulation.h"
 #include "platform/win32api.h"
+#include "resources/resource.h"
 #include "support/SimMachine.h"
 
 namespace {
@@ -29,6 +30,8 @@ std::string CurrentDirectory()
     GetCurrentDirectoryA(MAX_PATH, buffer);
     return buffer;
 }
+
+constexpr WORD kSystemExclamationIcon = 32515;  // the system's IDI_EXCLAMATION
 
 class SimPlatformTest : public ::testing::Test {
 protected:
@@ -241,6 +244,31 @@ TEST_F(SimPlatformTest, LibrariesAreFoundInTheWindowsSearchOrder)
     machine.WriteFile("C:\\Host\\broken.dll", "MZ not really");
     EXPECT_EQ(LoadLibraryA("broken"), nullptr);
     EXPECT_EQ(GetLastError(), 193u);
+}
+
+TEST_F(SimPlatformTest, LiveDrawingObjectsAreCountedUntilReleased)
+{
+    const DWORD before = SimMachineGdiObjects();
+    // The program carries the library's resources, its icon among them.
+    const HMODULE program = GetModuleHandleA(nullptr);
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const auto icon = static_cast<HICON>(LoadImageA(program, MAKEINTRESOURCEA(IDI_APPICON), IMAGE_ICON, 0, 0, 0));
+    ASSERT_TRUE(dc && icon);
+    EXPECT_EQ(SimMachineGdiObjects(), before + 2);
+    ICONINFO parts{};
+    ASSERT_TRUE(GetIconInfo(icon, &parts));  // two bitmaps that the caller owns
+    EXPECT_EQ(SimMachineGdiObjects(), before + 4);
+    // The system's own icons are shared: nobody releases them, so they are not counted.
+    const HICON shared = LoadIconA(nullptr, MAKEINTRESOURCEA(kSystemExclamationIcon));
+    ASSERT_NE(shared, nullptr);
+    EXPECT_EQ(SimMachineGdiObjects(), before + 4);
+
+    EXPECT_TRUE(DeleteObject(parts.hbmColor));
+    EXPECT_TRUE(DeleteObject(parts.hbmMask));
+    EXPECT_TRUE(DestroyIcon(icon));
+    EXPECT_EQ(SimMachineGdiObjects(), before + 1);
+    EXPECT_TRUE(DeleteDC(dc));
+    EXPECT_EQ(SimMachineGdiObjects(), before);
 }
 
 TEST_F(SimPlatformTest, DefaultMachineWithoutDescription)

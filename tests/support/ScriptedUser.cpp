@@ -14,7 +14,18 @@ std::string Joined(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-ScriptedUser::ScriptedUser() { fw::headless::Desktop::Get().Reset(); }
+ScriptedUser::ScriptedUser() {
+    fw::headless::Desktop::Get().Reset();
+    m_objectsBefore = fw::headless::DrawingObjectCensus::Take();
+}
+
+void ScriptedUser::SessionEnded() {
+    ScriptDriver::SessionEnded();
+    const auto after = fw::headless::DrawingObjectCensus::Take();
+    // Fewer is fine: the machine may have been reset meanwhile.
+    EXPECT_FALSE(after.Exceeds(m_objectsBefore)) << "drawing objects left when the call ended: " << after.Describe()
+                                      << "; before it: " << m_objectsBefore.Describe();
+}
 
 ScriptedUser::~ScriptedUser() {
     if (!m_refusalsExpected) {

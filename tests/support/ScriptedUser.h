@@ -14,8 +14,12 @@
 // windows with Cancel, which would otherwise pass for a test that expects Cancel. A test that
 // leaves steps unrun on purpose (a window that closes before them) says so with
 // AllowUnrunSteps().
+//
+// When the library's call that ran the windows ends (CallTintora32), every drawing object made
+// since the user came (bitmaps, icons, brushes, fonts, device contexts) must be released again.
 #pragma once
 
+#include "framework/headless/DrawingObjectCensus.h"
 #include "framework/headless/ScriptDriver.h"
 
 class ScriptedUser : public fw::headless::ScriptDriver {
@@ -27,8 +31,11 @@ public:
     void ExpectFailures() { m_failuresExpected = true; }
     void AllowUnrunSteps() { m_unrunAllowed = true; }
 
+    void SessionEnded() override;
+
 private:
     bool m_refusalsExpected = false;
     bool m_failuresExpected = false;
     bool m_unrunAllowed = false;
+    fw::headless::DrawingObjectCensus m_objectsBefore;
 };

@@ -41,6 +41,7 @@ public:
     std::function<void(LoggingPage&)> onFinish;
     LRESULT nextResult = 0;
     BOOL acceptActive = TRUE;
+    BOOL allowCancel = TRUE;
 
     BOOL OnInitDialog() override {
         m_log.push_back(m_name + ":init");
@@ -66,10 +67,15 @@ public:
     }
     BOOL OnQueryCancel() override {
         m_log.push_back(m_name + ":querycancel");
-        return TRUE;
+        return allowCancel;
     }
+    void OnReset() override { m_log.push_back(m_name + ":reset"); }
     void OnTimer(UINT_PTR id) override {
         if (onTimer) onTimer(*this, id);
+    }
+    void OnEndSession(BOOL ending) override {
+        m_log.push_back(m_name + (ending ? ":endsession" : ":sessiongoeson"));
+        CPropertyPage::OnEndSession(ending);
     }
 
 private:
@@ -147,7 +153,8 @@ TEST(Win32Wizard, TemplateIdFromNextJumpsToThatPageAndCancelEnds) {
         sheet.AddPage(third.get());
 
         EXPECT_EQ(sheet.DoModal(), IDCANCEL);
-        EXPECT_EQ(log, (Log{"sheet:init", "1:init", "1:set", "1:next", "1:kill", "3:init", "3:set", "3:querycancel"}))
+        EXPECT_EQ(log, (Log{"sheet:init", "1:init", "1:set", "1:next", "1:kill", "3:init", "3:set", "3:querycancel",
+                            "1:reset", "3:reset"}))
             << (byBytes ? "by bytes" : "by id");
     }
 }
@@ -217,6 +224,71 @@ TEST(Win32Wizard, PagesAddedAndRemovedWhileRunning) {
     EXPECT_EQ(sheet.DoModal(), ID_WIZFINISH);
     EXPECT_EQ(log, (Log{"sheet:init", "1:init", "1:set", "1:next", "1:kill", "3:init", "3:set", "3:finish"}));
     EXPECT_EQ(activeIndex, 1);
+}
+
+TEST(Win32Wizard, TheEndOfTheSessionReachesEveryPageMadeSoFar) {
+    Log log;
+    LoggingSheet sheet(log);
+    LoggingPage first(kFirst, "1", log);
+    LoggingPage second(kSecond, "2", log);
+    LoggingPage third(kThird, "3", log);
+    first.onSetActive = [](LoggingPage& page) { page.GetParentSheet()->PressButton(PSBTN_NEXT); };
+    second.onSetActive = [](LoggingPage& page) { page.SetTimer(5, 20); };
+    LRESULT mayEnd = FALSE;
+    // The system asks the wizard's window, then tells it, as it does at a logoff.
+    second.onTimer = [&](LoggingPage& page, UINT_PTR id) {
+        page.KillTimer(id);
+        const HWND wizard = page.GetParentSheet()->m_hWnd;
+        mayEnd = SendMessageA(wizard, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+        SendMessageA(wizard, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+        page.GetParentSheet()->EndDialog(IDOK);
+    };
+    sheet.AddPage(&first);
+    sheet.AddPage(&second);
+    sheet.AddPage(&third);
+
+    EXPECT_EQ(sheet.DoModal(), IDOK);
+    EXPECT_TRUE(mayEnd);
+    EXPECT_EQ(log, (Log{"sheet:init", "1:init", "1:set", "1:next", "1:kill", "2:init", "2:set", "1:endsession",
+                        "2:endsession"}));
+}
+
+TEST(Win32Wizard, TheProgramEndsTheSheetWithoutAskingOrResettingThePages) {
+    Log log;
+    LoggingSheet sheet(log);
+    LoggingPage first(kFirst, "1", log);
+    first.allowCancel = FALSE;  // a user pressing Cancel would be kept here
+    first.onSetActive = [](LoggingPage& page) { page.SetTimer(5, 20); };
+    first.onTimer = [](LoggingPage& page, UINT_PTR id) {
+        page.KillTimer(id);
+        page.GetParentSheet()->EndDialog(IDRETRY);
+        page.GetParentSheet()->EndDialog(IDABORT);  // the last result given stands
+    };
+    sheet.AddPage(&first);
+    EXPECT_EQ(sheet.DoModal(), IDABORT);
+    EXPECT_EQ(log, (Log{"sheet:init", "1:init", "1:set"}));
+    EXPECT_EQ(sheet.m_hWnd, nullptr);
+}
+
+TEST(Win32Wizard, CancelByTheUserStillAsksThePageAndResetsThePages) {
+    Log log;
+    LoggingSheet sheet(log);
+    LoggingPage first(kFirst, "1", log);
+    int asked = 0;
+    first.allowCancel = FALSE;
+    first.onSetActive = [](LoggingPage& page) { page.SetTimer(5, 20); };
+    // Cancel is refused once, then the page lets the user go.
+    first.onTimer = [&](LoggingPage& page, UINT_PTR id) {
+        if (++asked == 2) page.allowCancel = TRUE;
+        if (asked > 2) {
+            page.KillTimer(id);
+            return;
+        }
+        page.GetParentSheet()->PressButton(PSBTN_CANCEL);
+    };
+    sheet.AddPage(&first);
+    EXPECT_EQ(sheet.DoModal(), IDCANCEL);
+    EXPECT_EQ(log, (Log{"sheet:init", "1:init", "1:set", "1:querycancel", "1:querycancel", "1:reset"}));
 }
 
 }  // namespace

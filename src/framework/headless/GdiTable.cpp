@@ -39,6 +39,12 @@ GdiObject* GdiTable::Find(HGDIOBJ handle) {
     return found == m_objects.end() ? nullptr : found->second.get();
 }
 
+std::size_t GdiTable::LiveObjects() const {
+    std::size_t count = 0;
+    for (const auto& [handle, object] : m_objects) count += object->stock ? 0 : 1;
+    return count;
+}
+
 bool GdiTable::Delete(HGDIOBJ handle) {
     const auto found = m_objects.find(handle);
     if (found == m_objects.end() || found->second->stock) return false;

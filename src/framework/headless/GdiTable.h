@@ -54,6 +54,11 @@ public:
     DeviceContext* FindDC(HDC dc);
     void CloseDC(HDC dc);
 
+    // Pens, brushes and fonts made and not yet deleted (stock objects are not counted), and
+    // device contexts not yet closed.
+    std::size_t LiveObjects() const;
+    std::size_t OpenDCs() const { return m_contexts.size(); }
+
     void RememberPicture(HGDIOBJ handle, PictureRecord record) { m_pictures[handle] = record; }
     const PictureRecord* FindPicture(HGDIOBJ handle) const;
     void ForgetPicture(HGDIOBJ handle) { m_pictures.erase(handle); }

@@ -4,6 +4,7 @@
 #include <sstream>
 #include <vector>
 
+#include "framework/OwnedPictures.h"
 #include "framework/WindowSystem.h"
 #include "framework/headless/BitmapFont.h"
 #include "framework/headless/Desktop.h"
@@ -261,6 +262,7 @@ BOOL FontInfo(HFONT font, LOGFONT* info) {
 }
 
 BOOL DeleteGdiObject(HGDIOBJ object) {
+    fw::OwnedPictures::Disown(object);
     GdiTable& table = GdiTable::Get();
     if (table.Find(object)) return table.Delete(object) ? TRUE : FALSE;
     if (!object) return FALSE;
@@ -277,6 +279,7 @@ HBITMAP LoadBitmapSized(HMODULE module, UINT id, int cx, int cy) {
     const auto bitmap =
         static_cast<HBITMAP>(LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_BITMAP, cx, cy, LR_DEFAULTSIZE));
     if (bitmap) GdiTable::Get().RememberPicture(bitmap, headless::PictureRecord{false, false, id});
+    fw::OwnedPictures::Own(bitmap);
     return bitmap;
 }
 
@@ -285,6 +288,7 @@ HICON LoadIconResource(HMODULE module, UINT id) {
     if (module) icon = static_cast<HICON>(LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
     if (icon) {
         GdiTable::Get().RememberPicture(icon, headless::PictureRecord{true, false, id});
+        fw::OwnedPictures::Own(icon);
         return icon;
     }
     // The system's own icons (a null module, or a module without that icon: the application
@@ -292,6 +296,7 @@ HICON LoadIconResource(HMODULE module, UINT id) {
     const UINT systemId = module ? kApplicationIconId : id;
     icon = LoadIconA(nullptr, MAKEINTRESOURCEA(systemId));
     if (icon) GdiTable::Get().RememberPicture(icon, headless::PictureRecord{true, true, systemId});
+    fw::OwnedPictures::Own(icon);
     return icon;
 }
 

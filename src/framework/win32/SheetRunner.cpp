@@ -5,6 +5,7 @@
 
 #include "framework/CPropertyPage.h"
 #include "framework/CPropertySheet.h"
+#include "framework/win32/FrameworkModule.h"
 #include "framework/win32/WindowBinding.h"
 
 namespace fw::win32 {
@@ -20,22 +21,42 @@ SheetRunner* g_creating = nullptr;
 
 }  // namespace
 
-UINT SheetRunner::EndMessage() {
-    static const UINT message = RegisterWindowMessageA("FwEndPropertySheet");
-    return message;
-}
-
 UINT SheetRunner::TitleMessage() {
     static const UINT message = RegisterWindowMessageA("FwReapplySheetTitle");
     return message;
 }
 
 bool SheetRunner::HandleSheetMessage(HWND window, UINT message) {
-    if (message != EndMessage() && message != TitleMessage()) return false;
+    if (message != TitleMessage()) return false;
     SheetRunner* runner = ForSheet(window);
     if (!runner) return false;
-    if (message == EndMessage()) DestroyWindow(window);
-    else SetWindowTextA(window, runner->m_sheet->GetCaption().c_str());
+    SetWindowTextA(window, runner->m_sheet->GetCaption().c_str());
+    return true;
+}
+
+void SheetRunner::PassToPages(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_ENDSESSION) return;
+    SheetRunner* runner = ForSheet(window);
+    if (!runner) return;
+    // The system's sheet keeps the end of the session to itself; the pages made so far need it
+    // too (a page may hold something temporary that must not outlive the session).
+    std::vector<HWND> pages;
+    for (int i = 0; i < runner->m_sheet->GetPageCount(); ++i) {
+        const CPropertyPage* page = runner->m_sheet->GetPage(i);
+        if (page->m_hWnd && ::IsWindow(page->m_hWnd)) pages.push_back(page->m_hWnd);
+    }
+    for (HWND page : pages) SendMessageA(page, message, wParam, lParam);
+}
+
+bool SheetRunner::SwallowPageNotification(CWnd* object, LPARAM lParam, LRESULT* result) {
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (!header || !dynamic_cast<CPropertyPage*>(object)) return false;
+    if (header->code != PSN_QUERYCANCEL && header->code != PSN_RESET) return false;
+    const SheetRunner* runner = ForSheet(header->hwndFrom);
+    if (!runner || !runner->m_ended) return false;
+    // The program ends the sheet through its Cancel button: the pages are not asked whether the
+    // user may leave, and are not told that the user cancelled.
+    *result = FALSE;
     return true;
 }
 
@@ -52,7 +73,7 @@ PROPSHEETPAGEA SheetRunner::PageHeader(CPropertyPage* page) {
     PROPSHEETPAGEA header{};
     header.dwSize = sizeof(header);
     header.dwFlags = page->m_psp.dwFlags & (PSP_DLGINDIRECT | PSP_HASHELP);
-    header.hInstance = page->PageModule() ? page->PageModule() : GetModuleHandleA(nullptr);
+    header.hInstance = page->PageModule() ? page->PageModule() : FrameworkModule();
     if (header.dwFlags & PSP_DLGINDIRECT) header.pResource = page->m_psp.pResource;
     else header.pszTemplate = MAKEINTRESOURCEA(page->m_psp.nIDTemplate);
     header.pfnDlgProc = &SheetRunner::PageProc;
@@ -93,7 +114,7 @@ INT_PTR SheetRunner::Run() {
     }
     CWnd* parent = m_sheet->GetParentWindow();
     header.hwndParent = parent ? parent->m_hWnd : nullptr;
-    header.hInstance = GetModuleHandleA(nullptr);
+    header.hInstance = FrameworkModule();
     header.pszCaption = m_sheet->GetCaption().c_str();
     header.nPages = static_cast<UINT>(pages.size());
     header.nStartPage = std::min<UINT>(m_sheet->m_psh.nStartPage, header.nPages - 1);
@@ -132,9 +153,11 @@ INT_PTR CALLBACK SheetRunner::PageProc(HWND window, UINT message, WPARAM wParam,
 bool SheetRunner::End(HWND window, INT_PTR result) {
     SheetRunner* runner = ForSheet(window);
     if (!runner) return false;
-    runner->m_ended = true;
+    // As with a dialog, the last result given before the sheet goes is the one it returns.
     runner->m_endResult = result;
-    PostMessageA(window, EndMessage(), 0, 0);
+    if (runner->m_ended) return true;
+    runner->m_ended = true;
+    PostMessageA(window, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
     return true;
 }
 
@@ -172,8 +195,11 @@ LRESULT SheetRunner::TranslatePageResult(CWnd* object, LPARAM lParam, LRESULT re
             for (int i = 0; i < runner->m_sheet->GetPageCount(); ++i) {
                 const CPropertyPage* target = runner->m_sheet->GetPage(i);
                 if (static_cast<LRESULT>(target->m_psp.nIDTemplate) != result) continue;
-                if (target->m_psp.dwFlags & PSP_DLGINDIRECT) return reinterpret_cast<LRESULT>(target->m_psp.pResource);
-                return result;
+                if (!(target->m_psp.dwFlags & PSP_DLGINDIRECT)) return result;  // the page's resource id
+                // A page made from bytes has no resource id for the sheet to find: stay, and
+                // select the page by its index once this notification is over.
+                PostMessageA(runner->m_window, PSM_SETCURSEL, static_cast<WPARAM>(i), 0);
+                return -1;
             }
             return -1;  // no such page: stay
         }

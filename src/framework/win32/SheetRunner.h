@@ -20,16 +20,20 @@ public:
 
     // The running sheet that window belongs to; null when none.
     static SheetRunner* ForSheet(HWND window);
-    // Ends the sheet with result (the system's sheet has no call for it: its window goes).
+    // Ends the sheet with result: its Cancel button is pressed, and the run returns result.
     static bool End(HWND window, INT_PTR result);
     static void PageAdded(HWND window, CPropertyPage* page);
     static void PageRemoving(HWND window, int index);
     // A page's answer to a sheet notification, in the system's terms: a template id to jump to
-    // stays the id for pages made by id, and becomes the template's bytes for indirect pages,
-    // which the sheet matches as their resource.
+    // stays the id for pages made by id; for pages made from bytes the page stays and the sheet
+    // is asked to select the target by its index.
     static LRESULT TranslatePageResult(CWnd* object, LPARAM lParam, LRESULT result);
-    // Posted to a sheet to make it go; handled before its object sees it.
-    static UINT EndMessage();
+    // True when a sheet being ended by End is asking a page whether it may cancel, or telling
+    // it that it was cancelled: the page's object must not see it (result: the answer).
+    static bool SwallowPageNotification(CWnd* object, LPARAM lParam, LRESULT* result);
+    // Messages of the sheet that its pages get as well, before the sheet's object sees them
+    // (the end of the session).
+    static void PassToPages(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     // Posted to a sheet when a page has been activated: the system's sheet sets the title from
     // the page after the page's activation handler ran, so the title the wizard asked for is
     // put back once the change of page is complete.

@@ -20,8 +20,10 @@ BOOL CALLBACK ForgetTempObject(HWND child, LPARAM) {
 
 void WindowBinding::Attach(HWND window, CWnd* object) {
     if (!::IsWindow(window)) return;
-    if (!OriginalProc(window)) {
-        const auto previous = SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowBinding::Proc));
+    const auto ours = reinterpret_cast<LONG_PTR>(&WindowBinding::Proc);
+    if (!OriginalProc(window) && GetWindowLongPtrA(window, GWLP_WNDPROC) != ours) {
+        // Never keep our own procedure as the one to fall back on: defaults would come back here.
+        const auto previous = SetWindowLongPtrA(window, GWLP_WNDPROC, ours);
         SetPropA(window, kProcProperty, reinterpret_cast<HANDLE>(previous));
     }
     SetPropA(window, kObjectProperty, reinterpret_cast<HANDLE>(object));
@@ -46,9 +48,10 @@ CWnd* WindowBinding::Object(HWND window) {
 
 LRESULT WindowBinding::CallDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (const WNDPROC original = OriginalProc(window)) return CallWindowProcA(original, window, message, wParam, lParam);
-    const auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC));
-    if (!current) return DefWindowProcA(window, message, wParam, lParam);
-    return CallWindowProcA(current, window, message, wParam, lParam);
+    // Not subclassed (any more): the class's procedure, never ours, which would come back here.
+    const auto classProc = reinterpret_cast<WNDPROC>(GetClassLongPtrA(window, GCLP_WNDPROC));
+    if (classProc && classProc != &WindowBinding::Proc) return CallWindowProcA(classProc, window, message, wParam, lParam);
+    return DefWindowProcA(window, message, wParam, lParam);
 }
 
 void WindowBinding::Forget(HWND window) {
@@ -76,11 +79,17 @@ LRESULT CALLBACK WindowBinding::Proc(HWND window, UINT message, WPARAM wParam, L
         }
         return result;
     }
+    SheetRunner::PassToPages(window, message, wParam, lParam);
     if (!object) {
         return original ? CallWindowProcA(original, window, message, wParam, lParam)
                         : DefWindowProcA(window, message, wParam, lParam);
     }
-    LRESULT result = object->HandleMessage(message, wParam, lParam);
+    LRESULT result = 0;
+    if (message == WM_NOTIFY && SheetRunner::SwallowPageNotification(object, lParam, &result)) {
+        SetWindowLongPtrA(window, DWLP_MSGRESULT, result);
+        return result;
+    }
+    result = object->HandleMessage(message, wParam, lParam);
     if (message == WM_NOTIFY) {
         result = SheetRunner::TranslatePageResult(object, lParam, result);
         // Dialog procedures hand notification results over through DWLP_MSGRESULT.

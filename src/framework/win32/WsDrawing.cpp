@@ -1,6 +1,7 @@
 // The drawing calls of the window system, over the system's device contexts.
 #include <map>
 
+#include "framework/OwnedPictures.h"
 #include "framework/WindowSystem.h"
 
 namespace fw::ws {
@@ -88,6 +89,7 @@ BOOL FontInfo(HFONT font, LOGFONT* info) {
 
 BOOL DeleteGdiObject(HGDIOBJ object) {
     if (!object) return FALSE;
+    fw::OwnedPictures::Disown(object);
     // Icons are no GDI objects: the framework hands them back through the same call.
     if (GetObjectType(object) == 0) return DestroyIcon(reinterpret_cast<HICON>(object));
     return DeleteObject(object);
@@ -95,10 +97,15 @@ BOOL DeleteGdiObject(HGDIOBJ object) {
 
 HBITMAP LoadBitmapSized(HMODULE module, UINT id, int cx, int cy) {
     if (!module) return nullptr;
-    return static_cast<HBITMAP>(LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_BITMAP, cx, cy, LR_DEFAULTSIZE));
+    const auto bitmap =
+        static_cast<HBITMAP>(LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_BITMAP, cx, cy, LR_DEFAULTSIZE));
+    fw::OwnedPictures::Own(bitmap);
+    return bitmap;
 }
 
-HICON LoadIconResource(HMODULE module, UINT id) {
+namespace {
+
+HICON LoadOwnIcon(HMODULE module, UINT id) {
     // Without a module, id is one of the system's icons (IDI_); the caller gets its own copy.
     if (!module) return CopyIcon(LoadIconA(nullptr, MAKEINTRESOURCEA(id)));
     if (HICON icon = static_cast<HICON>(LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE))) {
@@ -106,6 +113,14 @@ HICON LoadIconResource(HMODULE module, UINT id) {
     }
     // No icon resource: a copy of the system's application icon stands in (the caller owns it).
     return CopyIcon(LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION)));
+}
+
+}  // namespace
+
+HICON LoadIconResource(HMODULE module, UINT id) {
+    const HICON icon = LoadOwnIcon(module, id);
+    fw::OwnedPictures::Own(icon);
+    return icon;
 }
 
 }  // namespace fw::ws

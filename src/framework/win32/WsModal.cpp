@@ -3,6 +3,7 @@
 #include "framework/CDialog.h"
 #include "framework/CPropertySheet.h"
 #include "framework/WindowSystem.h"
+#include "framework/win32/FrameworkModule.h"
 #include "framework/win32/SheetRunner.h"
 #include "framework/win32/WindowCentring.h"
 
@@ -12,12 +13,12 @@ namespace {
 using fw::win32::SheetRunner;
 
 // The module whose image holds a template handed over whole (a resource of a loaded library),
-// else the program.
+// else the framework's own.
 HMODULE ModuleHolding(const void* bytes) {
     HMODULE module = nullptr;
     const DWORD flags = GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT;
     if (GetModuleHandleExA(flags, static_cast<LPCSTR>(bytes), &module)) return module;
-    return GetModuleHandleA(nullptr);
+    return fw::win32::FrameworkModule();
 }
 
 void InitControls() {

@@ -5,9 +5,11 @@
 
 #include "BitmapObject.h"
 #include "DeviceContextObject.h"
+#include "IconObject.h"
 #include "LastError.h"
 #include "MachineState.h"
 #include "MemoryDcObject.h"
+#include "Simulation.h"
 #include "platform/win32api.h"
 
 namespace {
@@ -120,4 +122,15 @@ extern "C" BOOL DeleteObject(HGDIOBJ object)
     if (!state.GdiHandles().Get<BitmapObject>(object)) return LastError::Fail(ERROR_INVALID_HANDLE, FALSE);
     state.GdiHandles().Close(object);
     return TRUE;
+}
+
+extern "C" DWORD SimMachineGdiObjects(void)
+{
+    MachineState& state = MachineState::Instance();
+    MachineLock lock(state.Mutex());
+    const auto any = [](const auto&) { return true; };
+    const size_t count = state.GdiHandles().Count<BitmapObject>(any) +
+                         state.GdiHandles().Count<IconObject>([](const IconObject& icon) { return !icon.Shared(); }) +
+                         state.Handles().Count<MemoryDcObject>(any) + state.Handles().Count<DeviceContextObject>(any);
+    return static_cast<DWORD>(count);
 }

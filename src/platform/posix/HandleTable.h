@@ -23,6 +23,16 @@ public:
     }
     bool Close(void* handle);
     void Clear();
+    // How many open objects of type T satisfy wanted.
+    template <class T, class Predicate>
+    size_t Count(Predicate wanted) const
+    {
+        size_t count = 0;
+        for (const auto& [value, object] : m_objects) {
+            if (const T* typed = dynamic_cast<const T*>(object.get()); typed && wanted(*typed)) ++count;
+        }
+        return count;
+    }
 
 private:
     std::map<uintptr_t, std::unique_ptr<HandleObject>> m_objects;

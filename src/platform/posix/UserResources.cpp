@@ -64,7 +64,7 @@ HANDLE SystemIcon(MachineState& state, LPCSTR name, int cx, int cy)
     DibImage color(width, height, 0x00FFFFFFu);
     for (int x = 0; x < width; ++x) color.SetPixel(x, 0, 0), color.SetPixel(x, height - 1, 0);
     for (int y = 0; y < height; ++y) color.SetPixel(0, y, 0), color.SetPixel(width - 1, y, 0);
-    return AddObject(state, std::make_unique<IconObject>(std::move(color), DibImage(width, height, 0)));
+    return AddObject(state, std::make_unique<IconObject>(std::move(color), DibImage(width, height, 0), true));
 }
 
 HANDLE LoadIconImage(MachineState& state, HINSTANCE instance, LPCSTR name, int cx, int cy, UINT flags)
