@@ -31,9 +31,10 @@ CMainSheet::CMainSheet(const std::string& caption, CWnd* parent, UINT selectPage
     m_icon = fw::ws::LoadIconResource(LibraryModule(), IDI_APPICON);
     m_helpPath = CFileAcc().BuildPath(CIniUtility().Get("HelpFile", "FileName"), "\\Tintora\\");
     {
-        // The sheet's own holder keeps the library, and so the template, loaded.
+        // The sheet's own holder keeps the library, and so the template, loaded. The box is
+        // owned by the sheet, so it opens over the wizard.
         CDlgRes templates;
-        m_aboutDlg.InitModalIndirect(fw::ws::LoadTemplate(templates.GetModule(), IDD_ABOUT_DIALOG));
+        m_aboutDlg.InitModalIndirect(fw::ws::LoadTemplate(templates.GetModule(), IDD_ABOUT_DIALOG), this);
     }
     m_aboutMenuText = CStrRes().Load(IDS_MENU_ABOUT);
 }

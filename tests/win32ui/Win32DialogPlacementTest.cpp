@@ -4,7 +4,10 @@
 
 #include <cstdlib>
 
+#include "framework/CPropertyPage.h"
+#include "framework/CPropertySheet.h"
 #include "framework/CWnd.h"
+#include "support/TestTemplateIds.h"
 #include "support/DialogTemplateBuilder.h"
 #include "win32ui/ProbeDialog.h"
 
@@ -85,6 +88,38 @@ TEST(Win32DialogPlacement, DialogOverAnOwnerAtTheScreenEdgeStaysOnTheScreen) {
     const RECT placed = PlacedRect(owner.Get());
     EXPECT_GE(placed.left, work.left);
     EXPECT_GE(placed.top, work.top);
+}
+
+// A wizard page that notes where its sheet is once it is up, then ends the wizard.
+class PlacementPage : public CPropertyPage {
+public:
+    explicit PlacementPage(RECT& placed) : CPropertyPage(IDD_FW_PAGE_FIRST), m_placed(placed) {}
+    BOOL OnSetActive() override {
+        SetTimer(kLookTimer, 10);
+        return CPropertyPage::OnSetActive();
+    }
+    void OnTimer(UINT_PTR id) override {
+        if (id != kLookTimer) return CPropertyPage::OnTimer(id);
+        KillTimer(id);
+        ::GetWindowRect(GetParentSheet()->m_hWnd, &m_placed);
+        GetParentSheet()->EndDialog(IDOK);
+    }
+
+private:
+    RECT& m_placed;
+};
+
+TEST(Win32DialogPlacement, WizardWithoutOwnerIsCentredOnTheScreen) {
+    RECT placed{};
+    CPropertySheet sheet("Placed wizard");
+    sheet.SetWizardMode();
+    PlacementPage page(placed);
+    sheet.AddPage(&page);
+    EXPECT_EQ(sheet.DoModal(), IDOK);
+    const RECT work = WorkArea();
+    EXPECT_GT(placed.right - placed.left, 0);
+    EXPECT_LE(std::abs(Centre(placed).x - Centre(work).x), 1);
+    EXPECT_LE(std::abs(Centre(placed).y - Centre(work).y), 1);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "framework/CPropertySheet.h"
 #include "framework/win32/FrameworkModule.h"
 #include "framework/win32/WindowBinding.h"
+#include "framework/win32/WindowCentring.h"
 
 namespace fw::win32 {
 namespace {
@@ -107,7 +108,9 @@ INT_PTR SheetRunner::Run() {
 
     PROPSHEETHEADERA header{};
     header.dwSize = sizeof(header);
-    header.dwFlags = PSH_PROPSHEETPAGE | (m_sheet->m_psh.dwFlags & (PSH_WIZARD | PSH_HASHELP | PSH_NOAPPLYNOW));
+    header.dwFlags = PSH_PROPSHEETPAGE | PSH_USECALLBACK |
+                     (m_sheet->m_psh.dwFlags & (PSH_WIZARD | PSH_HASHELP | PSH_NOAPPLYNOW));
+    header.pfnCallback = &SheetRunner::SheetCallback;
     if (m_sheet->m_psh.hIcon) {
         header.dwFlags |= PSH_USEHICON;
         header.hIcon = m_sheet->m_psh.hIcon;
@@ -148,6 +151,11 @@ INT_PTR CALLBACK SheetRunner::PageProc(HWND window, UINT message, WPARAM wParam,
     if (!page) return TRUE;
     page->Attach(window);
     return page->HandleMessage(WM_INITDIALOG, wParam, 0);
+}
+
+int CALLBACK SheetRunner::SheetCallback(HWND window, UINT message, LPARAM) {
+    if (message == PSCB_INITIALIZED) CentreOverOwner(window);
+    return 0;
 }
 
 bool SheetRunner::End(HWND window, INT_PTR result) {

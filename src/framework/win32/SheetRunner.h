@@ -43,6 +43,9 @@ public:
 
 private:
     static INT_PTR CALLBACK PageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // Places the sheet once it has its size: centred as dialogs are, not where the system puts
+    // a dialog without a position (the screen's top-left corner).
+    static int CALLBACK SheetCallback(HWND window, UINT message, LPARAM lParam);
     static LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam);
     PROPSHEETPAGEA PageHeader(CPropertyPage* page);
     bool HasPage(const CPropertyPage* page) const;
