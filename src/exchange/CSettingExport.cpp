@@ -117,7 +117,8 @@ BOOL CSettingExport::Export(const CmyStringArray& names, const std::vector<int>&
                 const std::string to = target.GetProfileFileName(exchange::KindWord(kind), resolution, name);
                 const std::string fromPath = from.empty() ? std::string() : files.GetDataPath(from, m_info.driverName);
                 if (to.empty() || !CopyForExport(fromPath, settingFolder + "\\" + to)) {
-                    m_user.Warn(IDS_ERR_EXPORT_PROFILE, newFile, name);
+                    // The message names the profile file that is missing, not the data file.
+                    m_user.Warn(IDS_ERR_EXPORT_PROFILE, to.empty() ? from : to, name);
                 }
             }
         }

@@ -351,7 +351,7 @@ TEST_P(SettingEditPage, ExportReportsMissingFilesAndGoesOn)
     EXPECT_EQ(boxes.Boxes()[0].text, FormatText(strings.Load(IDS_ERR_EXPORT_DATA_FILE), "UCD0.dat", "Cool"));
     EXPECT_EQ(boxes.Count(), Emf() ? 3u : 2u);
     if (Emf()) {
-        EXPECT_EQ(boxes.Boxes()[1].text, FormatText(strings.Load(IDS_ERR_EXPORT_PROFILE), "UCD0.dat", "Cool"));
+        EXPECT_EQ(boxes.Boxes()[1].text, FormatText(strings.Load(IDS_ERR_EXPORT_PROFILE), "02C0.ICB", "Cool"));
         EXPECT_EQ(machine.ReadFile("C:\\Exchange\\Two\\03C0.ICB"), "profile 03C0.ICB");
     }
     EXPECT_EQ(boxes.Last().text, FormatText(strings.Load(IDS_MSG_EXPORTED), "C:\\Exchange\\Two"));
