@@ -27,8 +27,6 @@ namespace {
 
 constexpr int kindColor = CDataMngBase::kindColor;
 constexpr int kindGamma = CDataMngBase::kindGamma;
-constexpr DWORD ntFamily = 3;
-constexpr int administrator = 544;  // CheckAdministrator: an administrator on the NT family
 
 // While the tool runs, a message box that some layer still shows is written out instead and
 // answered with its safe button: nobody is there to press one.
@@ -126,7 +124,7 @@ int CSettingsTool::Run(const std::vector<std::string>& arguments)
     ConsoleMessageBoxes boxes(m_messages);
 
     // An administrator's tool, refused to others as the wizard is.
-    if ((GetOsClassCode() >> 24) == ntFamily && CheckAdministrator() != administrator) {
+    if (IsRefusedAsNonAdministrator()) {
         Say(IDS_ERR_NOT_ADMINISTRATOR);
         return exitFailed;
     }

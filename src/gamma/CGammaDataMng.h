@@ -37,7 +37,6 @@ public:
     void DeleteSetting(const std::string& name) { RemoveTables(name, ModelPrintMode() == "EMF"); }
     // The whole setting everywhere, all or nothing (see RemoveWholeSetting).
     void DeleteSettingEverywhere(const std::string& name) { RemoveWholeSetting(name, ModelPrintMode() == "EMF"); }
-    int RemoveCatalogEntry(const std::string& name) { return RemoveWholeSetting(name, ModelPrintMode() == "EMF"); }
 
     int GetSettingMode(const std::string& name) const { return m_catalog.ReadNumber(name); }
     std::string GetDefaultSettingValue(const std::string& version, const std::string& name) const;

@@ -172,6 +172,11 @@ int CheckAdministrator()
     return CheckAdministrator(&GetVersionExA);
 }
 
+bool IsRefusedAsNonAdministrator()
+{
+    return (GetOsClassCode() >> 24) == kFamilyNt && CheckAdministrator() != kAdministratorsAlias;
+}
+
 DWORD QueryPlatformId()
 {
     OSVERSIONINFOA info;

@@ -18,6 +18,10 @@ DWORD ClassifyOsVersion(const OSVERSIONINFOA& info);
 int CheckAdministrator();
 int CheckAdministrator(VersionQuery query);
 
+// True when the utility must refuse this user: the NT family and no administrator. The
+// wizard and the settings tool both apply it.
+bool IsRefusedAsNonAdministrator();
+
 // Access check of the caller's token against a descriptor that only the Administrators
 // alias may use; false on any failure.
 bool IsAdministratorAccessGranted();

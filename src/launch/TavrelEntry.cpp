@@ -20,9 +20,6 @@ CTAVRELApp theApp;
 
 namespace {
 
-constexpr DWORD ntFamily = 3;
-constexpr int administrator = 544;
-
 // Resource lookups refer to this library, not to the host, for as long as the call runs.
 class ModuleContext {
 public:
@@ -53,7 +50,7 @@ LONG RunWizard(LPCSTR printerName)
     // Built before the checks: a refused launch has still built (and destroys) the whole sheet.
     auto sheet = std::make_unique<CMainSheet>(std::string(), nullptr, 0);
 
-    if ((GetOsClassCode() >> 24) == ntFamily && CheckAdministrator() != administrator) {
+    if (IsRefusedAsNonAdministrator()) {
         CmyMessageBox().Show(nullptr, IDS_ERR_NOT_ADMINISTRATOR, MB_ICONEXCLAMATION | MB_OK, IDS_TITLE_UTILITY);
         return 0;
     }

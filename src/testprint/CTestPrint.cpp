@@ -42,9 +42,10 @@ std::string CTestPrint::PagePath(const std::string& key) const
     return CFileAcc().BuildPath(file, kUtilityFolder);
 }
 
-bool CTestPrint::IsWindows9x()
+std::unique_ptr<CEmfPrintBase> CTestPrint::InternalPrint()
 {
-    return CPageFunction::GetPlatformId() == kPlatform9x;
+    if (CPageFunction::GetPlatformId() == kPlatform9x) return std::make_unique<CEmfInternal9x>();
+    return std::make_unique<CEmfInternalNT>();
 }
 
 void CTestPrint::PrintMetafile(CEmfPrintBase& print, const std::string& path, int kind, const BYTE* tTable,
@@ -64,12 +65,7 @@ void CTestPrint::PrintSample()
         CEmfPrint print;
         PrintMetafile(print, path, CEmfPrintBase::kindSample, nullptr, nullptr, 0);
     } else if (mode == kModeInternal) {
-        std::unique_ptr<CEmfPrintBase> print;
-        if (IsWindows9x())
-            print = std::make_unique<CEmfInternal9x>();
-        else
-            print = std::make_unique<CEmfInternalNT>();
-        PrintMetafile(*print, path, CEmfPrintBase::kindSample, nullptr, nullptr, 0);
+        PrintMetafile(*InternalPrint(), path, CEmfPrintBase::kindSample, nullptr, nullptr, 0);
     } else if (mode == kModeXps) {
         // A sample carries no tables, so it names no table type and no setting either.
         CEmfInternalXPS print;
@@ -105,12 +101,7 @@ void CTestPrint::PrintTables(const TestPage& page, CCcmTables& tables, CTemporar
         if (CEmfPrintDialog::Run(m_info, page.progressMode, path, tables.T(), std::string()) != 1)
             throw CmyException(IDS_ERR_PRINT_FAILED);
     } else if (mode == kModeInternal) {
-        std::unique_ptr<CEmfPrintBase> print;
-        if (IsWindows9x())
-            print = std::make_unique<CEmfInternal9x>();
-        else
-            print = std::make_unique<CEmfInternalNT>();
-        PrintMetafile(*print, path, CEmfPrintBase::kindTestTables, tables.T(), tables.V(), length);
+        PrintMetafile(*InternalPrint(), path, CEmfPrintBase::kindTestTables, tables.T(), tables.V(), length);
     } else if (mode == kModeXps) {
         PrintThroughTemporarySetting(path, page.tableType, tables, temporary);
     } else {

@@ -4,6 +4,7 @@
 // failure is raised as CmyException for the page to report; none is passed over.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "launch/CUtilityInfo.h"
@@ -45,7 +46,8 @@ private:
     // Opens the printer, prints the page and then shows the notice.
     void PrintMetafile(CEmfPrintBase& print, const std::string& path, int kind, const BYTE* tTable,
                        const BYTE* vTable, DWORD tableLength);
-    static bool IsWindows9x();
+    // The internal metafile print of the running platform family.
+    static std::unique_ptr<CEmfPrintBase> InternalPrint();
 
     CUtilityInfo m_info;
     CWnd* m_parent;
