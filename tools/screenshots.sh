@@ -126,6 +126,16 @@ wait_dialog() {  # wait_dialog WIZARD_TITLE WHAT
   wd_wait "!$1" || stop "$2"
 }
 
+# Types a path into the system's file dialog that is up, and waits for it to go.
+file_dialog() {  # file_dialog PATH WHAT
+  local title
+  title=$(wd_probe top)
+  key ctrl+a
+  type_text "$1"
+  key Return
+  wd_gone "$title" || stop "the end of $2"
+}
+
 # After an operation that may end with a notice: takes its picture and closes it with its
 # default button, then waits for the page again.
 notice() {  # notice NAME WHAT
@@ -232,17 +242,13 @@ shot 19-stored-settings
 wd_click "$title_stored" IDC_EXCHANGE_EXPORT_BUTTON
 wait_dialog "$title_stored" "the export list"
 export_title=$(wd_probe top)
-# Only the setting saved above: the catalogue's own one has no data file on the demo machine.
+# Only the setting saved above, so that the import below brings back exactly what was deleted.
 wd_click "$export_title" IDC_ADDSETTING_LIST 40 6
 shot 20-export-choose-settings
 wd_click "$export_title" IDC_ADDSETTING_CONFIRM_BUTTON
 wait_dialog "$export_title" "the export file dialog"
 shot 21-export-file-dialog
-file_title=$(wd_probe top)
-key ctrl+a
-type_text 'C:\users\Public\Office settings.ccm'
-key Return
-wd_gone "$file_title" || stop "the end of the export file dialog"
+file_dialog 'C:\users\Public\Office settings.ccm' "the export file dialog"
 notice 22-export-done "the export notice"
 # The exported setting (the list's second row) is deleted, then imported again.
 wd_click "$title_stored" IDC_EXCHANGE_LIST 40 19
@@ -254,12 +260,8 @@ notice 23-delete-done "the deletion"
 wd_click "$title_stored" IDC_EXCHANGE_IMPORT_BUTTON
 wait_dialog "$title_stored" "the import file dialog"
 shot 24-import-file-dialog
-file_title=$(wd_probe top)
-key ctrl+a
 # The export made a folder of that name, with the setting file and the data files inside.
-type_text 'C:\users\Public\Office settings\Office settings.ccm'
-key Return
-wd_gone "$file_title" || stop "the end of the import file dialog"
+file_dialog 'C:\users\Public\Office settings\Office settings.ccm' "the import file dialog"
 wait_dialog "$title_stored" "the import list"
 shot 25-import-choose-settings
 import_title=$(wd_probe top)
