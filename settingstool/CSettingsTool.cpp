@@ -14,7 +14,7 @@
 #include "launch/LaunchChecks.h"
 #include "launch/TextFormat.h"
 #include "pages/CSelectDriverPage.h"
-#include "pages/CSettingFileCheck.h"
+#include "exchange/CSettingFileCheck.h"
 #include "printer/CPrint.h"
 #include "resources/resource.h"
 #include "storage/CCatalogKey.h"

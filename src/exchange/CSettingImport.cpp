@@ -6,7 +6,7 @@
 #include "color/CColorDataMng.h"
 #include "exchange/ExchangeFiles.h"
 #include "launch/CmyException.h"
-#include "pages/CSettingFileCheck.h"
+#include "exchange/CSettingFileCheck.h"
 #include "printer/CPrint.h"
 #include "resources/resource.h"
 #include "storage/CCatalogKey.h"

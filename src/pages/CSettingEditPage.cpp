@@ -11,7 +11,7 @@
 #include "launch/CmyException.h"
 #include "launch/CmyMessageBox.h"
 #include "launch/IWizardSheet.h"
-#include "pages/CSettingFileCheck.h"
+#include "exchange/CSettingFileCheck.h"
 #include "resources/resource.h"
 #include "storage/CCtrlMng.h"
 

@@ -1,4 +1,4 @@
-#include "pages/CSettingFileCheck.h"
+#include "exchange/CSettingFileCheck.h"
 
 #include <cstdint>
 #include <cstdlib>
