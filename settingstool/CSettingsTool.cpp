@@ -14,7 +14,7 @@
 #include "launch/LaunchChecks.h"
 #include "launch/TextFormat.h"
 #include "pages/CSelectDriverPage.h"
-#include "exchange/CSettingFileCheck.h"
+#include "exchange/CSettingFileCopy.h"
 #include "printer/CPrint.h"
 #include "resources/resource.h"
 #include "storage/CCatalogKey.h"
@@ -258,15 +258,18 @@ int CSettingsTool::Export(const CUtilityInfo& info, const std::string& file, con
 int CSettingsTool::Import(const CUtilityInfo& info, const std::string& file, const std::vector<std::string>& names,
                           bool replace)
 {
-    // Nothing is read from a setting file that is not of our own form.
-    if (const UINT problem = CSettingFileCheck::CheckCatalog(file)) {
+    // The file is read once into a copy of our own, and nothing is read from a setting file
+    // that is not of our own form: what is checked is what is imported.
+    CSettingFileCopy copy;
+    if (const UINT problem = copy.Take(file)) {
         Say(problem);
         return exitFailed;
     }
+    const std::string& checked = copy.GetSettingFile();
     CmyStringArray offered[2];
     for (int kind : {kindColor, kindGamma}) {
         CCtrlMng settings;
-        settings.SetFile(file, kind);
+        settings.SetFile(checked, kind);
         offered[kind - 1] = settings.GetSettingNames();
     }
     CmyStringArray chosen;
@@ -283,13 +286,15 @@ int CSettingsTool::Import(const CUtilityInfo& info, const std::string& file, con
     }
 
     // As the wizard offers them: a setting whose tables are stored already is not imported
-    // again, so running the same import twice changes nothing the second time.
+    // again, so running the same import twice changes nothing the second time. The candidates
+    // of each kind are found once, not once per chosen name.
+    const CmyStringArray candidates[2] = {CSettingCandidates::ForImport(checked, info.driverCatalogPath, kindColor),
+                                          CSettingCandidates::ForImport(checked, info.driverCatalogPath, kindGamma)};
     CmyStringArray fresh;
     std::vector<int> freshKinds;
     for (int i = 0; i < chosen.GetSize(); ++i) {
         const int kind = kinds[static_cast<size_t>(i)];
-        const CmyStringArray candidates = CSettingCandidates::ForImport(file, info.driverCatalogPath, kind);
-        if (CCatalogKey::FindStored(candidates, chosen[i]).empty()) {
+        if (CCatalogKey::FindStored(candidates[kind - 1], chosen[i]).empty()) {
             Say(IDS_TOOL_MSG_ALREADY_STORED, chosen[i]);
             continue;
         }
@@ -308,7 +313,7 @@ int CSettingsTool::Import(const CUtilityInfo& info, const std::string& file, con
     import.SetProfileBuilder(&profiles);
     int imported = 0;
     try {
-        imported = import.Import(fresh, freshKinds, file);
+        imported = import.Import(fresh, freshKinds, copy);
     } catch (const CmyException& e) {
         m_messages << e.GetMessage() << '\n';
         return exitFailed;

@@ -15,6 +15,21 @@ void CExchangeMessageBoxes::Warn(UINT textId, const std::string& first, const st
     CmyMessageBox().ShowText(FormatText(m_strings.Load(textId), first, second), MB_ICONWARNING);
 }
 
+void CExchangeMessageBoxes::WentWithout(const std::vector<Omission>& omissions)
+{
+    // A box taller than the screen would hide its own button: the first few are listed.
+    constexpr size_t listed = 8;
+    std::string text;
+    for (size_t i = 0; i < omissions.size() && i < listed; ++i) {
+        if (!text.empty()) text += "\n";
+        text += FormatText(m_strings.Load(omissions[i].textId), omissions[i].file, omissions[i].setting);
+    }
+    if (omissions.size() > listed) {
+        text += "\n" + FormatNumber(m_strings.Load(IDS_MSG_MORE_OMISSIONS), static_cast<int>(omissions.size() - listed));
+    }
+    if (!text.empty()) CmyMessageBox().ShowText(text, MB_ICONWARNING);
+}
+
 void CExchangeMessageBoxes::Done(UINT textId, UINT captionId, const std::string& argument)
 {
     CmyMessageBox().Show(m_owner, textId, MB_ICONINFORMATION, static_cast<int>(captionId), argument);

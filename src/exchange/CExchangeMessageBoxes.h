@@ -11,6 +11,8 @@ public:
 
     void Refuse(UINT textId, const std::string& argument) override;
     void Warn(UINT textId, const std::string& first, const std::string& second) override;
+    // One box for all of them, however many files there were.
+    void WentWithout(const std::vector<Omission>& omissions) override;
     void Done(UINT textId, UINT captionId, const std::string& argument) override;
     bool ConfirmReplaceFile(const std::string& target) override;
     bool ConfirmReplaceSetting(const std::string& name) override;

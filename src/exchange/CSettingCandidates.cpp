@@ -2,17 +2,18 @@
 
 #include <algorithm>
 #include <cctype>
-#include <vector>
+#include <unordered_set>
 
 #include "storage/CCtrlMng.h"
 
 namespace {
 
-bool SameText(const std::string& a, const std::string& b)
+// Table texts compare without regard to the case of their hexadecimal digits.
+std::string Folded(std::string text)
 {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return text;
 }
 
 }  // namespace
@@ -31,20 +32,19 @@ CmyStringArray CSettingCandidates::ForImport(const std::string& settingFile, con
     CCtrlMng stored;
     stored.SetFile(driverCatalog, kind);
 
-    std::vector<std::string> storedTables;
-    for (const std::string& name : stored.GetSettingNames()) {
+    // One walk of each catalogue: the work grows with the number of settings, not its square.
+    std::unordered_set<std::string> storedTables;
+    for (const CCtrlMng::Entry& entry : stored.GetEntries()) {
         std::string t, v;
-        stored.GetTables(name, t, v);
-        storedTables.push_back(t);
-        storedTables.push_back(v);
+        stored.GetTablesById(entry.id, t, v);
+        storedTables.insert(Folded(t));
+        storedTables.insert(Folded(v));
     }
     CmyStringArray result;
-    for (const std::string& name : offered.GetSettingNames()) {
+    for (const CCtrlMng::Entry& entry : offered.GetEntries()) {
         std::string t, v;
-        offered.GetTables(name, t, v);
-        const bool known = std::any_of(storedTables.begin(), storedTables.end(),
-                                       [&](const std::string& table) { return SameText(v, table); });
-        if (!known) result.Add(name);
+        offered.GetTablesById(entry.id, t, v);
+        if (storedTables.count(Folded(v)) == 0) result.Add(entry.name);
     }
     return result;
 }

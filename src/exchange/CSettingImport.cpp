@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <map>
 
 #include "color/CColorDataMng.h"
 #include "exchange/ExchangeFiles.h"
@@ -25,8 +26,21 @@ UINT CSettingImport::Check(const CmyStringArray& names, const std::vector<int>& 
     return 0;
 }
 
-int CSettingImport::Import(const CmyStringArray& names, const std::vector<int>& kinds, const std::string& settingFile)
+namespace {
+
+// The settings of one kind of a catalogue by name, from one walk of it.
+std::map<std::string, CCtrlMng::Entry> EntriesByName(const CCtrlMng& catalog)
 {
+    std::map<std::string, CCtrlMng::Entry> entries;
+    for (CCtrlMng::Entry& entry : catalog.GetEntries()) entries.emplace(entry.name, std::move(entry));
+    return entries;
+}
+
+}  // namespace
+
+int CSettingImport::Import(const CmyStringArray& names, const std::vector<int>& kinds, CSettingFileCopy& copy)
+{
+    const std::string settingFile = copy.GetSettingFile();
     if (const UINT problem = Check(names, kinds, settingFile)) throw CmyException(problem, {}, CmyException::warning);
     if (static_cast<size_t>(names.GetSize()) != kinds.size()) return 0;
 
@@ -36,37 +50,56 @@ int CSettingImport::Import(const CmyStringArray& names, const std::vector<int>& 
     driverGamma.SetFile(m_info.driverCatalogPath, CDataMngBase::kindGamma);
     fileColour.SetFile(settingFile, CDataMngBase::kindColor);
     fileGamma.SetFile(settingFile, CDataMngBase::kindGamma);
-    const CFileAcc files;
     const bool emf = m_info.printMode == "EMF";
+    // Each catalogue is walked once, whatever the number of settings.
+    const CmyStringArray storedNames[] = {driverColour.GetSettingNames(), driverGamma.GetSettingNames()};
+    const std::map<std::string, CCtrlMng::Entry> offered[] = {EntriesByName(fileColour), EntriesByName(fileGamma)};
+    const auto offeredEntry = [&](int i) -> const CCtrlMng::Entry* {
+        const auto& entries = offered[kinds[static_cast<size_t>(i)] == CDataMngBase::kindGamma ? 1 : 0];
+        const auto found = entries.find(names[i]);
+        return found == entries.end() ? nullptr : &found->second;
+    };
+    const auto storedName = [&](int i) {
+        return CCatalogKey::FindStored(storedNames[kinds[static_cast<size_t>(i)] == CDataMngBase::kindGamma ? 1 : 0],
+                                       names[i]);
+    };
+
+    CColorDataMng manager;
+    manager.SetUtilityInfo(m_info);
+    manager.SetProfileBuilder(m_builder);
+    // What would refuse the whole import is known before anything is asked or said: a
+    // replaced setting keeps its entry, every other one needs a new one.
+    int newSettings = 0;
+    for (int i = 0; i < names.GetSize(); ++i) {
+        if (offeredEntry(i) != nullptr && storedName(i).empty()) ++newSettings;
+    }
+    manager.CheckImportRoom(newSettings);
 
     // Everything is asked and read first; the data manager then stores the settings in one
     // go, so a failure leaves every stored setting and both catalogues as they were.
     std::vector<CDataMngBase::ImportedSetting> settings;
+    std::vector<IExchangeUser::Omission> omissions;
     for (int i = 0; i < names.GetSize(); ++i) {
-        const std::string& sourceName = names[i];
+        const CCtrlMng::Entry* entry = offeredEntry(i);
+        if (entry == nullptr) continue;
         const int kind = kinds[static_cast<size_t>(i)];
         const bool gamma = kind == CDataMngBase::kindGamma;
-        CCtrlMng& driver = gamma ? driverGamma : driverColour;
         CCtrlMng& source = gamma ? fileGamma : fileColour;
-
-        const std::string sourceFile = source.GetDataFileName(sourceName);
-        if (sourceFile.empty()) continue;
         // A stored name that differs only in case is the same catalogue key: the import
         // replaces that setting and keeps its spelling.
-        const std::string stored = CCatalogKey::FindStored(driver.GetSettingNames(), sourceName);
-        const std::string name = stored.empty() ? sourceName : stored;
-        if (!driver.GetDataFileName(name).empty() && !m_user.ConfirmReplaceSetting(name)) continue;
+        const std::string stored = storedName(i);
+        const std::string name = stored.empty() ? entry->name : stored;
+        if (!stored.empty() && !m_user.ConfirmReplaceSetting(name)) continue;
 
         CDataMngBase::ImportedSetting setting;
         setting.kind = kind;
         setting.name = name;
-        source.GetTables(sourceName, setting.tText, setting.vText);
-        if (gamma) setting.mode = source.ReadNumber(sourceName);
-        if (files.FileExists(folder + sourceFile)) {
-            setting.dataFile = folder + sourceFile;
-        } else {
-            m_user.Warn(IDS_ERR_IMPORT_DATA_FILE, sourceFile, name);
-        }
+        source.GetTablesById(entry->id, setting.tText, setting.vText);
+        if (gamma) setting.mode = source.ReadNumber(entry->name);
+        // The copy holds the data file exactly as it was checked.
+        setting.hasData = CSettingFileCopy::ReadAtMost(folder + entry->dataFile, CSettingFileCopy::maxProfileSize,
+                                                       setting.data);
+        if (!setting.hasData) omissions.push_back({IDS_ERR_IMPORT_DATA_FILE, entry->dataFile, name});
         if (emf && m_builder) {
             CTableText::Decode(setting.tText, setting.profileTable);
             // The module reads a table of the length its model uses, whatever the file held:
@@ -75,18 +108,17 @@ int CSettingImport::Import(const CmyStringArray& names, const std::vector<int>& 
         } else if (emf) {
             for (size_t r = 0; r < std::size(exchange::profileResolutions); ++r) {
                 const std::string from =
-                    source.GetProfileFileName(exchange::KindWord(kind), exchange::profileResolutions[r], sourceName);
-                if (!from.empty() && files.FileExists(folder + from)) {
-                    setting.profiles[r] = folder + from;
-                } else {
-                    m_user.Warn(IDS_ERR_IMPORT_PROFILE, from, name);
-                }
+                    source.GetProfileFileName(exchange::KindWord(kind), exchange::profileResolutions[r], entry->name);
+                setting.hasProfile[r] = !from.empty() && copy.ReadSourceFile(from, setting.profiles[r]);
+                if (!setting.hasProfile[r]) omissions.push_back({IDS_ERR_IMPORT_PROFILE, from, name});
             }
         }
-        settings.push_back(setting);
+        settings.push_back(std::move(setting));
     }
-    CColorDataMng manager;
-    manager.SetUtilityInfo(m_info);
-    manager.SetProfileBuilder(m_builder);
-    return manager.ImportSettings(settings);
+    // The work folder goes before anything is stored: what is left of it afterwards could no
+    // longer undo the import.
+    if (!copy.Remove()) throw CmyException(IDS_ERR_FILE_ACCESS, {}, CmyException::warning);
+    const int imported = manager.ImportSettings(settings);
+    if (!omissions.empty()) m_user.WentWithout(omissions);
+    return imported;
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "exchange/CSettingFileCopy.h"
 #include "exchange/IExchangeUser.h"
 #include "launch/CUtilityInfo.h"
 #include "launch/CmyStringArray.h"
@@ -25,11 +26,14 @@ public:
     // from settingFile; else the id of the message that says why.
     static UINT Check(const CmyStringArray& names, const std::vector<int>& kinds, const std::string& settingFile);
 
-    // Imports the named settings, all or none; the number imported. A stored setting of the
-    // same kind and name is replaced only when the user confirms. Raises CmyException with the
-    // check's message for a file that fails Check, IDS_ERR_CATALOG_FULL when the catalogue is
-    // full, or the message of a failed write; nothing is changed then.
-    int Import(const CmyStringArray& names, const std::vector<int>& kinds, const std::string& settingFile);
+    // Imports the named settings from the checked copy of a setting file, all or none; the
+    // number imported. A stored setting of the same kind and name is replaced only when the
+    // user confirms. Everything that can refuse the whole import is checked before anything
+    // is asked or said: raises CmyException with the check's message for a copy that fails
+    // Check, IDS_ERR_CATALOG_FULL when the catalogue has no room for the new settings, or the
+    // message of a failed write; nothing is changed then. The copy is removed before the
+    // settings are stored; files the import went without are told after it is done.
+    int Import(const CmyStringArray& names, const std::vector<int>& kinds, CSettingFileCopy& copy);
 
 private:
     const CUtilityInfo& m_info;

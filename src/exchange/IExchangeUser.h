@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/win32api.h"
 
@@ -14,6 +15,18 @@ public:
     virtual void Refuse(UINT textId, const std::string& argument) = 0;
     // One file could not be copied; the operation goes on. textId takes first and second.
     virtual void Warn(UINT textId, const std::string& first, const std::string& second) = 0;
+
+    // A file a finished operation went without: text textId with the file and the setting.
+    struct Omission {
+        UINT textId;
+        std::string file;
+        std::string setting;
+    };
+    // Told once the operation is done, never before: by default one Warn each.
+    virtual void WentWithout(const std::vector<Omission>& omissions)
+    {
+        for (const Omission& omission : omissions) Warn(omission.textId, omission.file, omission.setting);
+    }
     // The operation is done: string textId under caption captionId, with argument.
     virtual void Done(UINT textId, UINT captionId, const std::string& argument) = 0;
     // May the file target, which exists, be replaced?

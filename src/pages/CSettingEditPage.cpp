@@ -11,7 +11,7 @@
 #include "launch/CmyException.h"
 #include "launch/CmyMessageBox.h"
 #include "launch/IWizardSheet.h"
-#include "exchange/CSettingFileCheck.h"
+#include "exchange/CSettingFileCopy.h"
 #include "resources/resource.h"
 #include "storage/CCtrlMng.h"
 
@@ -201,12 +201,13 @@ void CSettingEditPage::OnImport()
     }
     if (path.empty()) return;
 
-    // Nothing is read from a setting file that is not of our own form.
-    if (const UINT problem = CSettingFileCheck::CheckCatalog(path)) {
+    // The file is read once into a copy of our own: what is checked is what is imported.
+    CSettingFileCopy copy;
+    if (const UINT problem = copy.Take(path)) {
         CmyMessageBox().Show(GetSafeHwnd(), problem, MB_ICONWARNING, IDS_CAPTION_WARNING);
         return;
     }
-    m_selectDialog.Prepare(*m_info, path);
+    m_selectDialog.Prepare(*m_info, copy.GetSettingFile());
     if (!m_selectDialog.ComputeCandidates()) {
         CmyMessageBox().Show(GetSafeHwnd(), IDS_MSG_NOTHING_TO_IMPORT, MB_ICONWARNING, IDS_CAPTION_WARNING);
         return;
@@ -217,7 +218,8 @@ void CSettingEditPage::OnImport()
 
     // An import stores all the settings or none.
     try {
-        if (ImportSettings(names, kinds, path) > 0) RefreshList();
+        CExchangeMessageBoxes boxes(GetSafeHwnd());
+        if (CSettingImport(*m_info, boxes).Import(names, kinds, copy) > 0) RefreshList();
     } catch (const CmyException& e) {
         e.Report();
     }
@@ -226,6 +228,8 @@ void CSettingEditPage::OnImport()
 int CSettingEditPage::ImportSettings(const CmyStringArray& names, const std::vector<int>& kinds,
                                      const std::string& settingFile)
 {
+    CSettingFileCopy copy;
+    if (const UINT problem = copy.Take(settingFile)) throw CmyException(problem, {}, CmyException::warning);
     CExchangeMessageBoxes boxes(GetSafeHwnd());
-    return CSettingImport(*m_info, boxes).Import(names, kinds, settingFile);
+    return CSettingImport(*m_info, boxes).Import(names, kinds, copy);
 }

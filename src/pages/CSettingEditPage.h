@@ -25,8 +25,9 @@ public:
     // Writes the named settings (kinds as CAddSettingDlg gives them) into a new setting file at
     // path. FALSE when nothing was written (the setting folder exists or cannot be made).
     BOOL ExportSettings(const CmyStringArray& names, const std::vector<int>& kinds, const std::string& path);
-    // Imports the named settings from settingFile into the driver catalogue; the number
-    // imported. Raises CmyException IDS_ERR_CATALOG_FULL when the catalogue is full.
+    // Imports the named settings from settingFile into the driver catalogue, through a copy
+    // read once; the number imported. Raises CmyException IDS_ERR_CATALOG_FULL when the
+    // catalogue is full, or the message that refuses the file.
     int ImportSettings(const CmyStringArray& names, const std::vector<int>& kinds, const std::string& settingFile);
 
     const CmyStringArray& GetColorNames() const { return m_colorNames; }

@@ -139,6 +139,7 @@
 #define IDS_TESTJOB_TEXT 564                 // test job dialog text
 #define IDS_QUESTION_CANCEL_TESTJOB 565      // before cancelling the test job
 #define IDS_ERR_CATALOG_NOT_RESTORED 571     // the local copy could not be copied back (file)
+#define IDS_MSG_MORE_OMISSIONS 589           // import: files not copied beyond those listed (number)
 
 // The settings tool (600-619): usage lines, refusals and notices on standard error.
 #define IDS_TOOL_USAGE_TITLE 600             // first usage line

@@ -159,6 +159,16 @@ CmyStringArray CCtrlMng::GetSettingNames() const
     return names;
 }
 
+std::vector<CCtrlMng::Entry> CCtrlMng::GetEntries() const
+{
+    std::vector<Entry> entries;
+    ForEachSetting(*this, section, [&](int, const std::string& id) {
+        entries.push_back({id, GetString(section, settingNameKey + id), WithId(dataFilePattern, id)});
+        return false;
+    });
+    return entries;
+}
+
 std::string CCtrlMng::GetIdByName(const std::string& name) const
 {
     return FindId(*this, section, name);
@@ -271,6 +281,13 @@ void CCtrlMng::GetTables(const std::string& name, std::string& tText, std::strin
     std::string id = GetIdByName(name);
     tText = id.empty() ? std::string() : GetString(section, "CCMNT" + id);
     vText = id.empty() ? std::string() : GetString(section, "CCMNV" + id);
+}
+
+void CCtrlMng::GetTablesById(const std::string& id, std::string& tText, std::string& vText) const
+{
+    const bool valid = IsValidId(id);
+    tText = valid ? GetString(section, "CCMNT" + id) : std::string();
+    vText = valid ? GetString(section, "CCMNV" + id) : std::string();
 }
 
 BOOL CCtrlMng::SetTables(const std::string& name, const std::string& tText, const std::string& vText)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "storage/CIniAcc.h"
 
@@ -21,6 +22,16 @@ public:
     std::string GetNameById(const std::string& id) const;
     std::string GetDataFileName(const std::string& name) const;
 
+    // One listed setting: its identifier, name and data file name.
+    struct Entry {
+        std::string id;
+        std::string name;
+        std::string dataFile;
+    };
+    // Every listed setting in GetSettingNames' order, from one walk of the section: for work on
+    // many settings, where a lookup by name per setting would walk the section each time.
+    std::vector<Entry> GetEntries() const;
+
     std::string AddSetting(const std::string& name);   // throws CmyException IDS_ERR_CATALOG_FULL at the limit
     void AddTestSetting(const std::string& name);
     BOOL AppendSetting(const std::string& name, int id);
@@ -28,6 +39,8 @@ public:
     void RemoveLastSetting(const std::string& name);
 
     void GetTables(const std::string& name, std::string& tText, std::string& vText) const;
+    // The tables of the setting with identifier id, as GetEntries gives it.
+    void GetTablesById(const std::string& id, std::string& tText, std::string& vText) const;
     BOOL SetTables(const std::string& name, const std::string& tText, const std::string& vText);
     BOOL DeleteTables(const std::string& name);
 

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "framework/CFile.h"
 #include "gamma/CSilentProfileBuilder.h"
 #include "launch/CmyException.h"
 #include "printer/CPrint.h"
@@ -15,6 +16,20 @@ constexpr int resolutions[] = {300, 600, 1200};
 const char emfMode[] = "EMF";
 
 CSilentProfileBuilder silentBuilder;
+
+// Writes bytes as the whole staged file at path; an import brings its files as bytes read once.
+void WriteStaged(const std::string& path, const std::string& bytes, const std::string& notStored)
+{
+    CFile file;
+    try {
+        if (!file.Open(path, CFile::modeCreate | CFile::modeWrite)) throw CFileException();
+        file.Write(bytes.data(), static_cast<unsigned>(bytes.size()));
+        file.Close();
+    } catch (const CFileException&) {
+        file.Abort();
+        throw CmyException(IDS_ERR_SETTING_NOT_STORED, notStored);
+    }
+}
 
 }  // namespace
 
@@ -243,6 +258,14 @@ BOOL CDataMngBase::RemoveWholeSetting(const std::string& name, bool emf)
     return TRUE;
 }
 
+void CDataMngBase::CheckImportRoom(int newSettings) const
+{
+    RequireRestoredCatalog();
+    if (m_catalog.GetTotalSettingCount() + newSettings > CCtrlMng::maxSettings) {
+        throw CmyException(IDS_ERR_CATALOG_FULL, {}, CmyException::warning);
+    }
+}
+
 int CDataMngBase::ImportSettings(const std::vector<ImportedSetting>& settings)
 {
     if (settings.empty()) return 0;
@@ -263,18 +286,22 @@ int CDataMngBase::ImportSettings(const std::vector<ImportedSetting>& settings)
         bool written = setting.kind != kindGamma || catalog.WriteNumber(setting.name, setting.mode);
         written = catalog.SetTables(setting.name, setting.tText, setting.vText) && written;
         if (!written) throw CmyException(IDS_ERR_SETTING_NOT_STORED, notStored);
-        if (!setting.dataFile.empty()) {
-            transaction.StageCopyOf(m_files.GetDataPath(file, m_info.driverName), setting.dataFile);
+        if (setting.hasData) {
+            WriteStaged(transaction.Stage(m_files.GetDataPath(file, m_info.driverName), false), setting.data, notStored);
         }
         if (!emf) continue;
 
         const char* word = setting.kind == kindColor ? "Color" : "Gamma";
         for (int r = 0; r < 3; ++r) {
-            if (setting.profiles[r].empty()) continue;
+            if (!setting.hasProfile[r]) continue;
             const std::string to = catalog.GetProfileFileName(word, resolutions[r], setting.name);
-            transaction.StageCopyOf(m_files.GetDataPath(to, m_info.driverName), setting.profiles[r]);
+            WriteStaged(transaction.Stage(m_files.GetDataPath(to, m_info.driverName), false), setting.profiles[r],
+                        notStored);
             // The driver reads the profiles from its own folder too.
-            if (!driverFolder.empty()) transaction.StageCopyOf(CFileAcc::JoinPath(to, driverFolder), setting.profiles[r]);
+            if (!driverFolder.empty()) {
+                WriteStaged(transaction.Stage(CFileAcc::JoinPath(to, driverFolder), false), setting.profiles[r],
+                            notStored);
+            }
         }
         if (!catalog.RegisterProfiles(setting.name, m_info.printerName, m_info.driverName, 1)) {
             throw CmyException(IDS_ERR_SETTING_NOT_STORED, notStored);

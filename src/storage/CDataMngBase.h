@@ -49,12 +49,20 @@ public:
         std::string tText;     // the tables as catalogue text
         std::string vText;
         int mode = 0;          // gamma settings: the module mode
-        std::string dataFile;  // the data file to copy ("": the stored one, if any, stays)
-        std::string profiles[3];  // "EMF": the profile files for 300, 600 and 1200 dpi ("" none)
+        // The bytes of the data file, when hasData; without, the stored one, if any, stays.
+        bool hasData = false;
+        std::string data;
+        // "EMF": the bytes of the profile files for 300, 600 and 1200 dpi, where hasProfile.
+        bool hasProfile[3] = {false, false, false};
+        std::string profiles[3];
         // "EMF": when not empty, the profiles are built from this T table by the profile
         // builder instead of being copied.
         std::vector<BYTE> profileTable;
     };
+    // Raises the message that would refuse an import adding newSettings catalogue entries:
+    // a driver catalogue not yet restored, or one that would hold more than the limit. Lets
+    // an import refuse before it asks or says anything.
+    void CheckImportRoom(int newSettings) const;
     // Stores the settings, replacing stored ones of the same name, in one go; raises the
     // failure's message and changes nothing when any part fails. Gives the number stored.
     int ImportSettings(const std::vector<ImportedSetting>& settings);

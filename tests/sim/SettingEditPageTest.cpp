@@ -3,6 +3,7 @@
 // damaged or hostile setting files without any change to what is stored.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "launch/CStrRes.h"
 #include "launch/CmyException.h"
 #include "launch/TextFormat.h"
+#include "platform/posix/Simulation.h"
 #include "pages/CSettingEditPage.h"
 #include "resources/resource.h"
 #include "storage/CCtrlMng.h"
@@ -433,12 +435,48 @@ TEST_P(SettingEditPage, AnImportOverTheSixtySettingLimitStoresNone)
         thrown = static_cast<int>(e.GetTextId());
     }
     EXPECT_EQ(thrown, IDS_ERR_CATALOG_FULL);
+    // Refused before anything was asked or said: no box tells of files it went without.
+    EXPECT_EQ(boxes.Count(), 0u);
     CCtrlMng catalogue;
     catalogue.SetFile(model.CatalogPath(), kColour);
     EXPECT_EQ(catalogue.GetSettingCount(), 58);
     EXPECT_EQ(catalogue.GetIdByName("N0"), "");
     EXPECT_EQ(catalogue.GetIdByName("N1"), "");
     EXPECT_EQ(machine.ReadFile(model.CatalogPath()), catalog + "[Gamma]\r\nSettingNum=0\r\n");
+
+    // A replaced setting keeps its entry: two new ones and a replacement fill the catalogue.
+    machine.WriteFile("C:\\Exchange\\Many\\Many.ccm",
+                      "[Color]\r\nSettingNum=3\r\nSettingID0=0\r\nSettingID1=1\r\nSettingID2=2\r\n"
+                      "SettingName0=N0\r\nSettingName1=N1\r\nSettingName2=S7\r\nCCMNT0=01\r\nCCMNV0=01\r\n"
+                      "CCMNT1=02\r\nCCMNV1=02\r\nCCMNT2=03\r\nCCMNV2=03\r\n");
+    names.RemoveAll();
+    for (const char* name : {"N0", "N1", "S7"}) names.Add(name);
+    boxes.QueueAnswer(IDOK);
+    EXPECT_EQ(page.ImportSettings(names, {kColour, kColour, kColour}, "C:\\Exchange\\Many\\Many.ccm"), 3);
+    EXPECT_EQ(catalogue.GetSettingCount(), 60);
+}
+
+TEST_P(SettingEditPage, AnImportTellsTheFilesItWentWithoutOnceItIsDone)
+{
+    // Ten settings without data files (nor, for "EMF", profiles): one box after storing.
+    std::string file = "[Color]\r\nSettingNum=10\r\n";
+    for (int i = 0; i < 10; ++i) {
+        const std::string n = std::to_string(i);
+        file += "SettingID" + n + "=" + n + "\r\nSettingName" + n + "=N" + n + "\r\nCCMNT" + n + "=0" + n +
+                "\r\nCCMNV" + n + "=0" + n + "\r\n";
+    }
+    machine.WriteFile("C:\\Exchange\\Bare\\Bare.ccm", file);
+    CSettingEditPage page(&info);
+    CmyStringArray names;
+    for (int i = 0; i < 10; ++i) names.Add("N" + std::to_string(i));
+    MessageBoxRecorder boxes;
+    EXPECT_EQ(page.ImportSettings(names, std::vector<int>(10, kColour), "C:\\Exchange\\Bare\\Bare.ccm"), 10);
+    ASSERT_EQ(boxes.Count(), 1u);
+    const std::string& text = boxes.Last().text;
+    EXPECT_EQ(text.find(FormatText(strings.Load(IDS_ERR_IMPORT_DATA_FILE), "UCD0.dat", "N0")), 0u) << text;
+    const std::string more = FormatNumber(strings.Load(IDS_MSG_MORE_OMISSIONS), Emf() ? 32 : 2);
+    EXPECT_EQ(text.substr(text.size() - std::min(text.size(), more.size())), more) << text;
+    EXPECT_EQ(Names(model.CatalogPath(), kColour).GetSize(), 12);
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, SettingEditPage, ::testing::Values(SimPrinterModel::Emf(), SimPrinterModel::Raw330()));
@@ -579,4 +617,35 @@ TEST_P(SettingEditPage, ImportOfAFileWithOnlyKnownTablesSaysSo)
     ASSERT_EQ(boxes.Count(), 1u);
     EXPECT_EQ(boxes.Last().text, strings.Load(IDS_MSG_NOTHING_TO_IMPORT));
     EXPECT_EQ(Items(Names(model.CatalogPath(), kColour)), (std::vector<std::string>{"Warm", "Cool"}));
+}
+
+TEST_P(SettingEditPage, ImportStoresTheFilesAsTheyWereChecked)
+{
+    // A file on a share changes after it was read: the import keeps to what it read.
+    struct Swap {
+        const char* what;
+        std::string path;
+        std::string replacement;
+    };
+    const std::string folder = "C:\\Exchange\\Swap\\";
+    const std::vector<Swap> swaps = {
+        {"setting file", folder + "Swap.ccm", Replace(Replace(kGoodFile, "=0102", "=ABCD"), "=0304", "=ABCD")},
+        {"data file", folder + "UCD0.dat", DataFile(kColour, 'z')},
+    };
+    CSettingEditPage page(&info);
+    CmyStringArray names;
+    names.Add("New");
+    for (const Swap& swap : swaps) {
+        SCOPED_TRACE(swap.what);
+        machine.WriteFile(folder + "Swap.ccm", kGoodFile);
+        machine.WriteFile(folder + "UCD0.dat", DataFile(kColour, 'n'));
+        machine.WriteFile(folder + "Other", swap.replacement);
+        SimMachineSwapAfterRead(swap.path.c_str(), (folder + "Other").c_str(), 1);
+        MessageBoxRecorder boxes;
+        boxes.QueueAnswer(IDOK);  // the second round replaces "New"
+        EXPECT_EQ(page.ImportSettings(names, {kColour}, folder + "Swap.ccm"), 1);
+        EXPECT_EQ(machine.ReadFile(swap.path), swap.replacement) << "the file was not swapped";
+        EXPECT_EQ(Value(model.CatalogPath(), "Color", "CCMNT1"), "0102");
+        EXPECT_EQ(machine.ReadFile(model.DataFolder() + "UCD1.dat"), DataFile(kColour, 'n'));
+    }
 }

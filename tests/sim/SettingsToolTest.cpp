@@ -15,6 +15,7 @@
 #include "gamma/CGammaData.h"
 #include "launch/CStrRes.h"
 #include "launch/TextFormat.h"
+#include "platform/posix/Simulation.h"
 #include "resources/resource.h"
 #include "storage/CCtrlMng.h"
 #include "storage/CFileAcc.h"
@@ -284,6 +285,26 @@ TEST_P(SettingsToolOnModel, ImportBuildsTheProfilesOfAnEmfModelFromTheImportedTa
     ASSERT_EQ(Tool({"import", model.printer, "C:\\Exchange\\Cool\\Cool.ccm"}), CSettingsTool::exitDone) << err;
     EXPECT_NE(machine.ReadFile(model.DataFolder() + catalog.GetProfileFileName("Color", 300, "Cool")), built[0]);
     EXPECT_EQ(boxes.Count(), 0u);
+}
+
+TEST_P(SettingsToolOnModel, ImportStoresTheSettingFileAsItWasChecked)
+{
+    ASSERT_EQ(Tool({"export", model.printer, "C:\\Exchange\\Cool.ccm", "Cool"}), CSettingsTool::exitDone) << err;
+    ASSERT_EQ(Tool({"delete", model.printer, "--colour", "Cool"}), CSettingsTool::exitDone) << err;
+    // The file on the share changes right after the tool read it: other tables, same form.
+    const std::string file = "C:\\Exchange\\Cool\\Cool.ccm";
+    std::string other = machine.ReadFile(file);
+    other.replace(other.find("CCMNT0=1111"), 11, "CCMNT0=9999");
+    machine.WriteFile("C:\\Exchange\\Other.ccm", other);
+    SimMachineSwapAfterRead(file.c_str(), "C:\\Exchange\\Other.ccm", 1);
+
+    ASSERT_EQ(Tool({"import", model.printer, file}), CSettingsTool::exitDone) << err;
+    EXPECT_EQ(machine.ReadFile(file), other) << "the file was not swapped";
+    CCtrlMng catalog;
+    catalog.SetFile(model.CatalogPath(), 1);
+    std::string t, v;
+    catalog.GetTables("Cool", t, v);
+    EXPECT_EQ(t, "1111");
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, SettingsToolOnModel, ::testing::Values(SimPrinterModel::Emf(), SimPrinterModel::Raw330()));

@@ -12,6 +12,7 @@
 #include "KernelObject.h"
 #include "LastError.h"
 #include "MachineState.h"
+#include "ReadSwap.h"
 #include "platform/win32api.h"
 
 namespace {
@@ -117,6 +118,7 @@ extern "C" BOOL ReadFile(HANDLE file, LPVOID buffer, DWORD count, LPDWORD done, 
         total += static_cast<DWORD>(n);
     }
     if (done) *done = total;
+    if (total > 0) ReadSwap::Instance().Read(f->HostPath());
     return TRUE;
 }
 
@@ -255,6 +257,7 @@ extern "C" BOOL CopyFileA(LPCSTR source, LPCSTR destination, BOOL failIfExists)
     }
     int err = 0;
     if (!HostFiles::Copy(from.host, to.host, err, &state.Faults())) return LastError::Fail(HostFiles::ErrorOf(err), FALSE);
+    ReadSwap::Instance().Read(from.host);
     LastError::Set(ERROR_SUCCESS);
     return TRUE;
 }

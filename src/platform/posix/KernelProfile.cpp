@@ -9,6 +9,7 @@
 #include "LastError.h"
 #include "MachineState.h"
 #include "ProfileCache.h"
+#include "ReadSwap.h"
 #include "TextUtil.h"
 #include "platform/win32api.h"
 
@@ -85,17 +86,20 @@ extern "C" DWORD GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR def
         doc = &empty;
     }
 
+    DWORD copied = 0;
     std::string fallback = StripQuotes(TextUtil::TrimRight(defaultValue ? defaultValue : ""));
-    if (!section) return CopyList(doc->SectionNames(), buffer, size);
-    std::string sectionName = TextUtil::Trim(section);
-    if (!key) {
-        std::vector<std::string> keys = doc->KeyNames(sectionName);
+    if (!section) {
+        copied = CopyList(doc->SectionNames(), buffer, size);
+    } else if (!key) {
+        std::vector<std::string> keys = doc->KeyNames(TextUtil::Trim(section));
         // A missing or empty section gives the default, as a value would.
-        if (keys.empty()) return CopyValue(fallback, buffer, size);
-        return CopyList(keys, buffer, size);
+        copied = keys.empty() ? CopyValue(fallback, buffer, size) : CopyList(keys, buffer, size);
+    } else {
+        std::optional<std::string> value = doc->Value(TextUtil::Trim(section), TextUtil::Trim(key));
+        copied = CopyValue(value ? StripQuotes(*value) : fallback, buffer, size);
     }
-    std::optional<std::string> value = doc->Value(sectionName, TextUtil::Trim(key));
-    return CopyValue(value ? StripQuotes(*value) : fallback, buffer, size);
+    if (doc != &empty) ReadSwap::Instance().Read(r.host);
+    return copied;
 }
 
 extern "C" BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR file)

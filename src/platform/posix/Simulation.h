@@ -32,6 +32,11 @@ DWORD SimMachineWriteCount(void);
 // Every ReadFile of the file at windowsPath fails from now on with ERROR_READ_FAULT and reads
 // nothing (also [Faults] FailReadOf); null or empty: no read fails. Kept until the next reload.
 void SimMachineSetReadFault(LPCSTR windowsPath);
+// The file at windowsPath changes between two reads, as a file on a share may: right after its
+// reads-th read from now (a ReadFile that read bytes, a profile-API read, a CopyFileA from it)
+// a copy of the file at replacementPath replaces it, once. Null or empty path, or 0: none.
+// Kept until the next reload; counts no write.
+void SimMachineSwapAfterRead(LPCSTR windowsPath, LPCSTR replacementPath, DWORD reads);
 }
 
 // Help requests and security objects (Linux only).

@@ -2,11 +2,13 @@
 #include <cstring>
 
 #include "MachineState.h"
+#include "ReadSwap.h"
 #include "Simulation.h"
 
 extern "C" void SimMachineReload(void)
 {
     MachineState::Instance().Reload();
+    ReadSwap::Instance().Clear();
 }
 
 extern "C" DWORD SimMachineHostPath(LPCSTR windowsPath, LPSTR buffer, DWORD size)
@@ -63,4 +65,15 @@ extern "C" DWORD SimMachineWriteCount(void)
 extern "C" void SimMachineSetReadFault(LPCSTR windowsPath)
 {
     MachineState::Instance().SetReadFault(windowsPath ? windowsPath : "");
+}
+
+extern "C" void SimMachineSwapAfterRead(LPCSTR windowsPath, LPCSTR replacementPath, DWORD reads)
+{
+    MachineState& state = MachineState::Instance();
+    MachineLock lock(state.Mutex());
+    PathMapper paths = state.Paths();
+    const PathMapper::Resolved target = paths.Resolve(windowsPath ? windowsPath : "");
+    const PathMapper::Resolved replacement = paths.Resolve(replacementPath ? replacementPath : "");
+    const bool usable = windowsPath && *windowsPath && !target.error && !replacement.error;
+    ReadSwap::Instance().Set(usable ? target.host : std::string(), replacement.host, usable ? reads : 0);
 }
