@@ -122,7 +122,12 @@ UINT CSettingFileCheck::CheckDataFile(const std::string& settingFile, const std:
 {
     CCtrlMng catalog;
     catalog.SetFile(settingFile, kind);
-    const std::string fileName = catalog.GetDataFileName(name);
+    return CheckDataFileNamed(settingFile, catalog.GetDataFileName(name), name, kind);
+}
+
+UINT CSettingFileCheck::CheckDataFileNamed(const std::string& settingFile, const std::string& fileName,
+                                           const std::string& name, int kind)
+{
     if (fileName.empty()) return IDS_ERR_FILE_ACCESS;
     const std::string path = CFileAcc::GetFolderPart(settingFile) + fileName;
     DWORD size = 0;

@@ -21,6 +21,10 @@ public:
     // setting object of its kind; else the id of the message to show. Only for a file that
     // passed CheckCatalog.
     static UINT CheckDataFile(const std::string& settingFile, const std::string& name, int kind);
+    // As CheckDataFile, for the setting's data file name as the catalogue gives it (empty: the
+    // setting is not in the catalogue).
+    static UINT CheckDataFileNamed(const std::string& settingFile, const std::string& fileName,
+                                   const std::string& name, int kind);
 
     static bool IsSafeName(const std::string& name);
     // Both texts upper- or lower-case hexadecimal of even length, T not empty, V at least as

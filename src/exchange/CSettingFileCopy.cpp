@@ -1,5 +1,7 @@
 #include "exchange/CSettingFileCopy.h"
 
+#include <algorithm>
+
 #include "exchange/CSettingFileCheck.h"
 #include "framework/CFile.h"
 #include "resources/resource.h"
@@ -8,8 +10,6 @@
 
 namespace {
 
-// Data files hold a few hundred bytes; anything much larger is refused by the check unread.
-constexpr size_t maxDataSize = 4096;
 constexpr int maxWorkFolders = 1000;
 const char workFolderName[] = "TavrelImport";
 const char settingFileName[] = "Setting.ccm";
@@ -30,15 +30,16 @@ bool CSettingFileCopy::ReadAtMost(const std::string& path, size_t limit, std::st
     if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite)) return false;
     try {
         // Whatever length the file claims, no more than one byte past the limit is read.
-        std::string buffer(limit + 1, '\0');
-        size_t got = 0;
-        while (got < buffer.size()) {
-            const unsigned read = file.Read(buffer.data() + got, static_cast<unsigned>(buffer.size() - got));
+        constexpr size_t chunk = 0x10000;
+        std::string buffer;
+        while (buffer.size() <= limit) {
+            const size_t at = buffer.size();
+            buffer.resize(at + std::min(chunk, limit + 1 - at));
+            const unsigned read = file.Read(buffer.data() + at, static_cast<unsigned>(buffer.size() - at));
+            buffer.resize(at + read);
             if (read == 0) break;
-            got += read;
         }
         file.Close();
-        buffer.resize(got);
         bytes.swap(buffer);
         return true;
     } catch (const CFileException&) {
@@ -106,9 +107,13 @@ UINT CSettingFileCopy::Take(const std::string& settingFile)
         return IDS_ERR_FILE_ACCESS;
     }
     if (!MakeWorkFolder() || !WriteWorkFile(settingFileName, bytes)) return IDS_ERR_FILE_ACCESS;
-    m_settingFile = m_workFolder + settingFileName;
-    if (const UINT problem = CSettingFileCheck::CheckCatalog(m_settingFile)) return problem;
-    return CopyDataFiles() ? 0 : IDS_ERR_FILE_ACCESS;
+    const std::string copied = m_workFolder + settingFileName;
+    if (const UINT problem = CSettingFileCheck::CheckCatalog(copied)) return problem;
+    // Only a checked catalogue is handed out.
+    m_settingFile = copied;
+    if (CopyDataFiles()) return 0;
+    m_settingFile.clear();
+    return IDS_ERR_FILE_ACCESS;
 }
 
 bool CSettingFileCopy::ReadSourceFile(const std::string& fileName, std::string& bytes) const

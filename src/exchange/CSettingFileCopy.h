@@ -11,8 +11,11 @@
 
 class CSettingFileCopy {
 public:
-    // Largest file taken from a setting folder besides the setting file (profiles).
+    // Largest profile file taken from a setting folder.
     static constexpr size_t maxProfileSize = 1u << 20;
+    // Data files hold a few hundred bytes; a larger one is copied only as far as the check
+    // needs to refuse it.
+    static constexpr size_t maxDataSize = 4096;
 
     CSettingFileCopy() = default;
     ~CSettingFileCopy();  // removes the work folder, if still there
@@ -23,7 +26,8 @@ public:
     // copied catalogue. 0 when the copy can be used, else the id of the message that says why.
     UINT Take(const std::string& settingFile);
 
-    // The checked copy of the setting file; the data files lie beside it under their names.
+    // The checked copy of the setting file (empty unless Take succeeded); the data files lie
+    // beside it under their names.
     const std::string& GetSettingFile() const { return m_settingFile; }
     // Reads the file fileName of the setting folder the copy was taken from, once; false when
     // it is missing, unreadable or larger than maxProfileSize.

@@ -15,22 +15,13 @@
 #include "storage/CFileAcc.h"
 #include "storage/CTableText.h"
 
-UINT CSettingImport::Check(const CmyStringArray& names, const std::vector<int>& kinds, const std::string& settingFile)
-{
-    if (const UINT problem = CSettingFileCheck::CheckCatalog(settingFile)) return problem;
-    for (int i = 0; i < names.GetSize() && static_cast<size_t>(i) < kinds.size(); ++i) {
-        if (const UINT problem = CSettingFileCheck::CheckDataFile(settingFile, names[i], kinds[static_cast<size_t>(i)])) {
-            return problem;
-        }
-    }
-    return 0;
-}
-
 namespace {
 
 // The settings of one kind of a catalogue by name, from one walk of it.
-std::map<std::string, CCtrlMng::Entry> EntriesByName(const CCtrlMng& catalog)
+std::map<std::string, CCtrlMng::Entry> EntriesByName(const std::string& catalogPath, int kind)
 {
+    CCtrlMng catalog;
+    catalog.SetFile(catalogPath, kind);
     std::map<std::string, CCtrlMng::Entry> entries;
     for (CCtrlMng::Entry& entry : catalog.GetEntries()) entries.emplace(entry.name, std::move(entry));
     return entries;
@@ -38,10 +29,38 @@ std::map<std::string, CCtrlMng::Entry> EntriesByName(const CCtrlMng& catalog)
 
 }  // namespace
 
+UINT CSettingImport::Check(const CmyStringArray& names, const std::vector<int>& kinds, const std::string& settingFile)
+{
+    if (const UINT problem = CSettingFileCheck::CheckCatalog(settingFile)) return problem;
+    return CheckDataFiles(names, kinds, settingFile);
+}
+
+UINT CSettingImport::CheckDataFiles(const CmyStringArray& names, const std::vector<int>& kinds,
+                                    const std::string& settingFile)
+{
+    const std::map<std::string, CCtrlMng::Entry> offered[] = {EntriesByName(settingFile, CDataMngBase::kindColor),
+                                                              EntriesByName(settingFile, CDataMngBase::kindGamma)};
+    for (int i = 0; i < names.GetSize() && static_cast<size_t>(i) < kinds.size(); ++i) {
+        const int kind = kinds[static_cast<size_t>(i)];
+        const auto& entries = offered[kind == CDataMngBase::kindGamma ? 1 : 0];
+        const auto entry = entries.find(names[i]);
+        const std::string fileName = entry == entries.end() ? std::string() : entry->second.dataFile;
+        if (const UINT problem = CSettingFileCheck::CheckDataFileNamed(settingFile, fileName, names[i], kind)) {
+            return problem;
+        }
+    }
+    return 0;
+}
+
 int CSettingImport::Import(const CmyStringArray& names, const std::vector<int>& kinds, CSettingFileCopy& copy)
 {
+    // The copy's catalogue was checked when it was taken; the data files of the chosen
+    // settings are checked here.
     const std::string settingFile = copy.GetSettingFile();
-    if (const UINT problem = Check(names, kinds, settingFile)) throw CmyException(problem, {}, CmyException::warning);
+    if (settingFile.empty()) throw CmyException(IDS_ERR_FILE_ACCESS, {}, CmyException::warning);
+    if (const UINT problem = CheckDataFiles(names, kinds, settingFile)) {
+        throw CmyException(problem, {}, CmyException::warning);
+    }
     if (static_cast<size_t>(names.GetSize()) != kinds.size()) return 0;
 
     const std::string folder = CFileAcc::GetFolderPart(settingFile);
@@ -53,7 +72,8 @@ int CSettingImport::Import(const CmyStringArray& names, const std::vector<int>& 
     const bool emf = m_info.printMode == "EMF";
     // Each catalogue is walked once, whatever the number of settings.
     const CmyStringArray storedNames[] = {driverColour.GetSettingNames(), driverGamma.GetSettingNames()};
-    const std::map<std::string, CCtrlMng::Entry> offered[] = {EntriesByName(fileColour), EntriesByName(fileGamma)};
+    const std::map<std::string, CCtrlMng::Entry> offered[] = {EntriesByName(settingFile, CDataMngBase::kindColor),
+                                                              EntriesByName(settingFile, CDataMngBase::kindGamma)};
     const auto offeredEntry = [&](int i) -> const CCtrlMng::Entry* {
         const auto& entries = offered[kinds[static_cast<size_t>(i)] == CDataMngBase::kindGamma ? 1 : 0];
         const auto found = entries.find(names[i]);
@@ -97,7 +117,7 @@ int CSettingImport::Import(const CmyStringArray& names, const std::vector<int>& 
         source.GetTablesById(entry->id, setting.tText, setting.vText);
         if (gamma) setting.mode = source.ReadNumber(entry->name);
         // The copy holds the data file exactly as it was checked.
-        setting.hasData = CSettingFileCopy::ReadAtMost(folder + entry->dataFile, CSettingFileCopy::maxProfileSize,
+        setting.hasData = CSettingFileCopy::ReadAtMost(folder + entry->dataFile, CSettingFileCopy::maxDataSize,
                                                        setting.data);
         if (!setting.hasData) omissions.push_back({IDS_ERR_IMPORT_DATA_FILE, entry->dataFile, name});
         if (emf && m_builder) {

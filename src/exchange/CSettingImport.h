@@ -36,6 +36,9 @@ public:
     int Import(const CmyStringArray& names, const std::vector<int>& kinds, CSettingFileCopy& copy);
 
 private:
+    // The data files of the named settings, for a catalogue that passed its check.
+    static UINT CheckDataFiles(const CmyStringArray& names, const std::vector<int>& kinds, const std::string& settingFile);
+
     const CUtilityInfo& m_info;
     IExchangeUser& m_user;
     IProfileBuilder* m_builder = nullptr;

@@ -197,8 +197,12 @@ std::string CCtrlMng::GetNameById(const std::string& id) const
 
 std::string CCtrlMng::GetDataFileName(const std::string& name) const
 {
-    std::string id = GetIdByName(name);
-    if (id.empty() || dataFilePattern.empty()) {
+    return GetDataFileNameById(GetIdByName(name));
+}
+
+std::string CCtrlMng::GetDataFileNameById(const std::string& id) const
+{
+    if (!IsValidId(id) || dataFilePattern.empty()) {
         return {};
     }
     return WithId(dataFilePattern, id);
@@ -241,6 +245,26 @@ BOOL CCtrlMng::AppendSetting(const std::string& name, int id)
         return FALSE;
     }
     return WriteString(section, settingNumKey, std::to_string(count + 1).c_str());
+}
+
+BOOL CCtrlMng::AppendSettings(const std::vector<std::pair<std::string, int>>& settings)
+{
+    int count = GetSettingCount();
+    if (section.empty() || count + static_cast<int>(settings.size()) > maxEntries) {
+        return FALSE;
+    }
+    for (const auto& [name, id] : settings) {
+        if (id < 0 || id > highestId) {
+            return FALSE;
+        }
+        std::string idText = std::to_string(id);
+        if (!WriteString(section, (settingIdKey + std::to_string(count)).c_str(), idText.c_str()) ||
+            !WriteString(section, (settingNameKey + idText).c_str(), name.c_str())) {
+            return FALSE;
+        }
+        ++count;
+    }
+    return settings.empty() || WriteString(section, settingNumKey, std::to_string(count).c_str());
 }
 
 BOOL CCtrlMng::DeleteSetting(const std::string& name)
@@ -292,8 +316,12 @@ void CCtrlMng::GetTablesById(const std::string& id, std::string& tText, std::str
 
 BOOL CCtrlMng::SetTables(const std::string& name, const std::string& tText, const std::string& vText)
 {
-    std::string id = GetIdByName(name);
-    if (id.empty()) {
+    return SetTablesById(GetIdByName(name), tText, vText);
+}
+
+BOOL CCtrlMng::SetTablesById(const std::string& id, const std::string& tText, const std::string& vText)
+{
+    if (!IsValidId(id)) {
         return FALSE;
     }
     BOOL tWritten = WriteString(section, ("CCMNT" + id).c_str(), tText.c_str());

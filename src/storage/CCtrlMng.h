@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "storage/CIniAcc.h"
@@ -35,12 +36,19 @@ public:
     std::string AddSetting(const std::string& name);   // throws CmyException IDS_ERR_CATALOG_FULL at the limit
     void AddTestSetting(const std::string& name);
     BOOL AppendSetting(const std::string& name, int id);
+    // Appends several settings (name, identifier) as AppendSetting does, with one write of the
+    // count at the end; FALSE at the first write that fails.
+    BOOL AppendSettings(const std::vector<std::pair<std::string, int>>& settings);
     BOOL DeleteSetting(const std::string& name);
     void RemoveLastSetting(const std::string& name);
 
     void GetTables(const std::string& name, std::string& tText, std::string& vText) const;
     // The tables of the setting with identifier id, as GetEntries gives it.
     void GetTablesById(const std::string& id, std::string& tText, std::string& vText) const;
+    // Writes both tables of the setting with identifier id; non-zero only if both were written.
+    BOOL SetTablesById(const std::string& id, const std::string& tText, const std::string& vText);
+    // The data file name of identifier id; empty for an id this class never writes.
+    std::string GetDataFileNameById(const std::string& id) const;
     BOOL SetTables(const std::string& name, const std::string& tText, const std::string& vText);
     BOOL DeleteTables(const std::string& name);
 

@@ -1,5 +1,7 @@
 #include "storage/CDataMngBase.h"
 
+#include <map>
+#include <set>
 #include <vector>
 
 #include "framework/CFile.h"
@@ -277,14 +279,46 @@ int CDataMngBase::ImportSettings(const std::vector<ImportedSetting>& settings)
 
     const std::string driverFolder = emf ? DriverProfileFolder() : std::string();
     if (!driverFolder.empty()) ::CreateDirectoryA(driverFolder.c_str(), nullptr);
+    // The entries of both kinds are read once: a lookup by name for every setting would walk
+    // the growing catalogue each time.
+    CCtrlMng catalogs[2];
+    std::map<std::string, std::string> ids[2];
+    std::set<int> used[2];
+    for (int k = 0; k < 2; ++k) {
+        catalogs[k].SetFile(driver.GetPath(), k == 0 ? kindColor : kindGamma);
+        for (const CCtrlMng::Entry& entry : catalogs[k].GetEntries()) {
+            ids[k].emplace(entry.name, entry.id);
+            used[k].insert(std::stoi(entry.id));
+        }
+    }
+    // New settings get their entries first, the smallest free identifiers as AddSetting gives
+    // them, within the limit of both kinds together; each count is written once.
+    int total = driver.GetTotalSettingCount();
+    std::vector<std::pair<std::string, int>> added[2];
     for (const ImportedSetting& setting : settings) {
-        CCtrlMng catalog;
-        catalog.SetFile(driver.GetPath(), setting.kind);
-        std::string file = catalog.GetDataFileName(setting.name);
-        if (file.empty()) file = catalog.AddSetting(setting.name);
-        if (file.empty()) throw CmyException(IDS_ERR_SETTING_NOT_STORED, notStored);
+        const int k = setting.kind == kindGamma ? 1 : 0;
+        std::string& id = ids[k][setting.name];
+        if (!id.empty()) continue;
+        int free = 0;
+        while (used[k].count(free) != 0) ++free;
+        if (total >= CCtrlMng::maxSettings || free >= CCtrlMng::maxSettings) {
+            throw CmyException(IDS_ERR_CATALOG_FULL, {}, CmyException::warning);
+        }
+        id = std::to_string(free);
+        used[k].insert(free);
+        added[k].emplace_back(setting.name, free);
+        ++total;
+    }
+    for (int k = 0; k < 2; ++k) {
+        if (!catalogs[k].AppendSettings(added[k])) throw CmyException(IDS_ERR_SETTING_NOT_STORED, notStored);
+    }
+    for (const ImportedSetting& setting : settings) {
+        const int k = setting.kind == kindGamma ? 1 : 0;
+        CCtrlMng& catalog = catalogs[k];
+        const std::string& id = ids[k][setting.name];
+        const std::string file = catalog.GetDataFileNameById(id);
         bool written = setting.kind != kindGamma || catalog.WriteNumber(setting.name, setting.mode);
-        written = catalog.SetTables(setting.name, setting.tText, setting.vText) && written;
+        written = catalog.SetTablesById(id, setting.tText, setting.vText) && written;
         if (!written) throw CmyException(IDS_ERR_SETTING_NOT_STORED, notStored);
         if (setting.hasData) {
             WriteStaged(transaction.Stage(m_files.GetDataPath(file, m_info.driverName), false), setting.data, notStored);
