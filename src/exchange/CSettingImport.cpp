@@ -135,8 +135,8 @@ int CSettingImport::Import(const CmyStringArray& names, const std::vector<int>& 
         }
         settings.push_back(std::move(setting));
     }
-    // The work folder goes before anything is stored: what is left of it afterwards could no
-    // longer undo the import.
+    // The work folder is removed before anything is stored: once the settings are stored, no
+    // later step may fail.
     if (!copy.Remove()) throw CmyException(IDS_ERR_FILE_ACCESS, {}, CmyException::warning);
     const int imported = manager.ImportSettings(settings);
     if (!omissions.empty()) m_user.WentWithout(omissions);

@@ -1,5 +1,6 @@
-// Reads settings from a setting file (see CSettingExport) into the driver's catalogue. Every
-// check of the setting file comes first, so a damaged or hostile file changes nothing stored.
+// Reads settings from a setting file (see CSettingExport) into the driver's catalogue, from a
+// private copy of it (CSettingFileCopy). Every check comes first, so a damaged or hostile file
+// changes nothing stored.
 #pragma once
 
 #include <string>
