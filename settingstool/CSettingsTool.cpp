@@ -259,8 +259,9 @@ int CSettingsTool::Import(const CUtilityInfo& info, const std::string& file, con
                           bool replace)
 {
     // Nothing is read from a setting file that is not of our own form.
-    if (const UINT problem = CSettingFileCheck::CheckCatalog(file)) {
-        Say(problem);
+    std::string argument;
+    if (const UINT problem = CSettingFileCheck::CheckCatalog(file, &argument)) {
+        Say(problem, argument);
         return exitFailed;
     }
     CmyStringArray offered[2];

@@ -202,8 +202,9 @@ void CSettingEditPage::OnImport()
     if (path.empty()) return;
 
     // Nothing is read from a setting file that is not of our own form.
-    if (const UINT problem = CSettingFileCheck::CheckCatalog(path)) {
-        CmyMessageBox().Show(GetSafeHwnd(), problem, MB_ICONWARNING, IDS_CAPTION_WARNING);
+    std::string argument;
+    if (const UINT problem = CSettingFileCheck::CheckCatalog(path, &argument)) {
+        CmyMessageBox().Show(GetSafeHwnd(), problem, MB_ICONWARNING, IDS_CAPTION_WARNING, argument);
         return;
     }
     m_selectDialog.Prepare(*m_info, path);
