@@ -25,6 +25,8 @@ public:
     void AddTestSetting(const std::string& name);
     BOOL AppendSetting(const std::string& name, int id);
     BOOL DeleteSetting(const std::string& name);
+    // The same for the listed setting of that identifier, whatever its name.
+    BOOL DeleteSettingById(const std::string& id);
     void RemoveLastSetting(const std::string& name);
 
     void GetTables(const std::string& name, std::string& tText, std::string& vText) const;
