@@ -165,7 +165,9 @@ TEST_F(ProfileStringTest, KeysThatDifferOnlyInCaseAreOneKey)
     // A write under the other case replaces the value of the one key.
     ASSERT_TRUE(WritePrivateProfileStringA("Caf\xE9", "caf\xE9", "1", Path("w.ini").c_str()));
     ASSERT_TRUE(WritePrivateProfileStringA("CAF\xC9", "CAF\xC9", "2", Path("w.ini").c_str()));
-    if (!UnderWine()) EXPECT_EQ(Contents("w.ini"), "[Caf\xE9]\r\ncaf\xE9=2\r\n");
+    if (!UnderWine()) {
+        EXPECT_EQ(Contents("w.ini"), "[Caf\xE9]\r\ncaf\xE9=2\r\n");
+    }
 }
 
 TEST_F(ProfileStringTest, DefaultsForMissingValues)
