@@ -261,8 +261,9 @@ int CSettingsTool::Import(const CUtilityInfo& info, const std::string& file, con
     // The file is read once into a copy of our own, and nothing is read from a setting file
     // that is not of our own form: what is checked is what is imported.
     CSettingFileCopy copy;
-    if (const UINT problem = copy.Take(file)) {
-        Say(problem);
+    std::string argument;
+    if (const UINT problem = copy.Take(file, &argument)) {
+        Say(problem, argument);
         return exitFailed;
     }
     const std::string& checked = copy.GetSettingFile();

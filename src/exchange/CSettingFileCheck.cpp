@@ -42,35 +42,52 @@ bool FileSize(const std::string& path, DWORD& size)
     }
 }
 
-// Checks one section; adds its setting count to total.
-bool CheckSection(const CIniAcc& ini, const char* section, int& total)
+// A name read from a setting file that is safe but for a pair of quotes around it: stored, it
+// would read back without them and so name another setting.
+bool IsQuotedSafeName(const std::string& name)
+{
+    return name.size() > 2 && CCatalogKey::ReadsBackChanged(name) &&
+           CSettingFileCheck::IsSafeName(name.substr(1, name.size() - 2));
+}
+
+// Checks one section; adds its setting count to total. 0 or the id of the message to show,
+// with its argument.
+UINT CheckSection(const CIniAcc& ini, const char* section, int& total, std::string& argument)
 {
     const std::string countText = ini.GetString(section, "SettingNum");
-    if (!countText.empty() && !CSettingFileCheck::IsPlainNumber(countText, 2)) return false;
+    if (!countText.empty() && !CSettingFileCheck::IsPlainNumber(countText, 2)) return IDS_ERR_FILE_ACCESS;
     const int count = countText.empty() ? 0 : std::atoi(countText.c_str());
     total += count;
-    if (count > CCtrlMng::maxSettings || total > CCtrlMng::maxSettings) return false;
+    if (count > CCtrlMng::maxSettings || total > CCtrlMng::maxSettings) return IDS_ERR_FILE_ACCESS;
 
     std::set<std::string> ids;
     CmyStringArray names;
     for (int i = 0; i < count; ++i) {
         const std::string id = ini.GetString(section, "SettingID" + std::to_string(i));
-        if (!CSettingFileCheck::IsPlainNumber(id, 2) || std::atoi(id.c_str()) >= CCtrlMng::maxSettings) return false;
-        if (!ids.insert(id).second) return false;
+        if (!CSettingFileCheck::IsPlainNumber(id, 2) || std::atoi(id.c_str()) >= CCtrlMng::maxSettings) {
+            return IDS_ERR_FILE_ACCESS;
+        }
+        if (!ids.insert(id).second) return IDS_ERR_FILE_ACCESS;
         const std::string name = ini.GetString(section, "SettingName" + id);
+        if (IsQuotedSafeName(name)) {
+            argument = name;
+            return IDS_ERR_NAME_OF_DEFAULT_SETTING;
+        }
         // Two names that differ only in case would share one catalogue key.
-        if (!CSettingFileCheck::IsSafeName(name) || !CCatalogKey::FindStored(names, name).empty()) return false;
+        if (!CSettingFileCheck::IsSafeName(name) || !CCatalogKey::FindStored(names, name).empty()) {
+            return IDS_ERR_FILE_ACCESS;
+        }
         names.Add(name);
         if (!CSettingFileCheck::AreTablesReadable(ini.GetString(section, "CCMNT" + id),
                                                   ini.GetString(section, "CCMNV" + id))) {
-            return false;
+            return IDS_ERR_FILE_ACCESS;
         }
         if (std::string(section) == "Gamma") {
             const std::string mode = ini.GetString(section, name);
-            if (!mode.empty() && !CSettingFileCheck::IsPlainNumber(mode, 9)) return false;
+            if (!mode.empty() && !CSettingFileCheck::IsPlainNumber(mode, 9)) return IDS_ERR_FILE_ACCESS;
         }
     }
-    return true;
+    return 0;
 }
 
 }  // namespace
@@ -105,15 +122,19 @@ bool CSettingFileCheck::AreTablesReadable(const std::string& tText, const std::s
     return CTableText::Decode(tText, t) && CTableText::Decode(vText, v) && v.size() >= t.size();
 }
 
-UINT CSettingFileCheck::CheckCatalog(const std::string& settingFile)
+UINT CSettingFileCheck::CheckCatalog(const std::string& settingFile, std::string* argument)
 {
     // The size bound keeps every later read of the file small.
     DWORD size = 0;
     if (!FileSize(settingFile, size) || size > maxFileSize) return IDS_ERR_FILE_ACCESS;
     const CIniAcc ini(settingFile);
     int total = 0;
+    std::string name;
     for (const char* section : kSections) {
-        if (!CheckSection(ini, section, total)) return IDS_ERR_FILE_ACCESS;
+        if (const UINT problem = CheckSection(ini, section, total, name)) {
+            if (argument) *argument = name;
+            return problem;
+        }
     }
     return 0;
 }

@@ -15,8 +15,11 @@ public:
     static constexpr size_t maxNameLength = 32;
     static constexpr size_t maxTableBytes = 0x8000;
 
-    // 0 when the catalogue of the setting file can be used, else the id of the message to show.
-    static UINT CheckCatalog(const std::string& settingFile);
+    // 0 when the catalogue of the setting file can be used, else the id of the message to show
+    // and, when given, its argument: IDS_ERR_NAME_OF_DEFAULT_SETTING with the name for a setting
+    // name in quotes (stored, it would read back without them), IDS_ERR_FILE_ACCESS for
+    // anything else.
+    static UINT CheckCatalog(const std::string& settingFile, std::string* argument = nullptr);
     // 0 when the data file of the setting (kind 1 colour, 2 gamma) is missing or holds a
     // setting object of its kind; else the id of the message to show. Only for a file that
     // passed CheckCatalog.

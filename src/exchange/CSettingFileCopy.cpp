@@ -98,7 +98,7 @@ bool CSettingFileCopy::CopyDataFiles()
     return true;
 }
 
-UINT CSettingFileCopy::Take(const std::string& settingFile)
+UINT CSettingFileCopy::Take(const std::string& settingFile, std::string* argument)
 {
     Remove();
     m_sourceFolder = CFileAcc::GetFolderPart(settingFile);
@@ -108,7 +108,7 @@ UINT CSettingFileCopy::Take(const std::string& settingFile)
     }
     if (!MakeWorkFolder() || !WriteWorkFile(settingFileName, bytes)) return IDS_ERR_FILE_ACCESS;
     const std::string copied = m_workFolder + settingFileName;
-    if (const UINT problem = CSettingFileCheck::CheckCatalog(copied)) return problem;
+    if (const UINT problem = CSettingFileCheck::CheckCatalog(copied, argument)) return problem;
     // Only a checked catalogue is handed out.
     m_settingFile = copied;
     if (CopyDataFiles()) return 0;

@@ -23,8 +23,9 @@ public:
     CSettingFileCopy& operator=(const CSettingFileCopy&) = delete;
 
     // Reads settingFile and every data file it names into a new work folder and checks the
-    // copied catalogue. 0 when the copy can be used, else the id of the message that says why.
-    UINT Take(const std::string& settingFile);
+    // copied catalogue. 0 when the copy can be used, else the id of the message that says why
+    // (and in argument, when given, the name the message names).
+    UINT Take(const std::string& settingFile, std::string* argument = nullptr);
 
     // The checked copy of the setting file (empty unless Take succeeded); the data files lie
     // beside it under their names.

@@ -203,8 +203,9 @@ void CSettingEditPage::OnImport()
 
     // The file is read once into a copy of our own: what is checked is what is imported.
     CSettingFileCopy copy;
-    if (const UINT problem = copy.Take(path)) {
-        CmyMessageBox().Show(GetSafeHwnd(), problem, MB_ICONWARNING, IDS_CAPTION_WARNING);
+    std::string argument;
+    if (const UINT problem = copy.Take(path, &argument)) {
+        CmyMessageBox().Show(GetSafeHwnd(), problem, MB_ICONWARNING, IDS_CAPTION_WARNING, argument);
         return;
     }
     m_selectDialog.Prepare(*m_info, copy.GetSettingFile());

@@ -916,6 +916,10 @@ HICON LoadIconA(HINSTANCE instance, LPCSTR name);
 BOOL GetIconInfo(HICON icon, PICONINFO info);
 BOOL DestroyIcon(HICON icon);
 
+// user32: case mapping in the ANSI code page; both return the length.
+DWORD CharUpperBuffA(LPSTR text, DWORD length);
+DWORD CharLowerBuffA(LPSTR text, DWORD length);
+
 // gdi32: reading bitmaps.
 HDC CreateCompatibleDC(HDC dc);
 int GetObjectA(HANDLE object, int size, LPVOID buffer);

@@ -1,13 +1,35 @@
 #include "storage/CCatalogKey.h"
 
+#include <array>
 #include <cctype>
+
+#include "platform/win32api.h"
 
 namespace {
 
+// Each byte of the ANSI code page in upper case, as the system's own case mapping gives it:
+// "é" and "É" are one letter, as they are in the profile files' keys. A letter whose upper
+// case the code page lacks (µ) would come back as another character; it keeps its own byte.
+std::array<char, 256> MakeUpperTable()
+{
+    std::array<char, 256> table{};
+    for (int byte = 0; byte < 256; ++byte) {
+        char upper[2] = {static_cast<char>(byte), '\0'};
+        char lower[2] = {static_cast<char>(byte), '\0'};
+        CharUpperBuffA(upper, 1);
+        CharLowerBuffA(lower, 1);
+        char again[2] = {upper[0], '\0'};
+        CharLowerBuffA(again, 1);
+        table[static_cast<size_t>(byte)] = again[0] == lower[0] ? upper[0] : static_cast<char>(byte);
+    }
+    return table;
+}
+
 std::string Upper(const std::string& text)
 {
+    static const std::array<char, 256> table = MakeUpperTable();
     std::string result = text;
-    for (char& c : result) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char& c : result) c = table[static_cast<unsigned char>(c)];
     return result;
 }
 
@@ -53,9 +75,20 @@ bool IsBlank(char c)
 
 }  // namespace
 
+bool CCatalogKey::ReadsBackChanged(const std::string& name)
+{
+    if (name.empty() || IsBlank(name.front()) || IsBlank(name.back())) return true;
+    // A line break ends the value (the other control characters go with it: no one types
+    // them into a name), and a value wrapped in a pair of quotes is read without them.
+    for (char c : name) {
+        if (static_cast<unsigned char>(c) < 0x20) return true;
+    }
+    return name.size() >= 2 && (name.front() == '"' || name.front() == '\'') && name.back() == name.front();
+}
+
 bool CCatalogKey::IsUsableName(const std::string& name)
 {
-    if (name.empty() || IsBlank(name.front()) || IsBlank(name.back())) return false;
+    if (ReadsBackChanged(name)) return false;
     if (name.front() == '[' || name.front() == ';' || name.find('=') != std::string::npos) return false;
     const std::string key = Upper(name);
     return !IsSettingKey(key) && !IsProfileKey(key);

@@ -269,14 +269,19 @@ BOOL CCtrlMng::AppendSettings(const std::vector<std::pair<std::string, int>>& se
 
 BOOL CCtrlMng::DeleteSetting(const std::string& name)
 {
-    std::string id = GetIdByName(name);
-    if (id.empty()) {
+    return DeleteSettingById(GetIdByName(name));
+}
+
+BOOL CCtrlMng::DeleteSettingById(const std::string& id)
+{
+    const std::string indexText = GetIndexById(id);
+    if (indexText.empty()) {
         return FALSE;
     }
     if (!WriteString(section, (settingNameKey + id).c_str(), nullptr)) {
         return FALSE;
     }
-    int index = ToNumber(GetIndexById(id));
+    int index = ToNumber(indexText);
     int count = GetSettingCount();
     // Each later entry moves down one place; overwriting in place keeps the section's order
     // and leaves no entry missing if a write fails half way.

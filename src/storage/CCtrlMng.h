@@ -40,6 +40,8 @@ public:
     // count at the end; FALSE at the first write that fails.
     BOOL AppendSettings(const std::vector<std::pair<std::string, int>>& settings);
     BOOL DeleteSetting(const std::string& name);
+    // The same for the listed setting of that identifier, whatever its name.
+    BOOL DeleteSettingById(const std::string& id);
     void RemoveLastSetting(const std::string& name);
 
     void GetTables(const std::string& name, std::string& tText, std::string& vText) const;

@@ -6,6 +6,7 @@
 #include "launch/CStrRes.h"
 #include "launch/CmyException.h"
 #include "resources/resource.h"
+#include "storage/CCatalogKey.h"
 #include "storage/CCtrlMng.h"
 #include "storage/CDataMngBase.h"
 #include "storage/CIniUtility.h"
@@ -36,15 +37,26 @@ CTemporaryTestSetting::~CTemporaryTestSetting()
 
 std::string CTemporaryTestSetting::FreeName(const CmyStringArray& taken)
 {
-    auto isTaken = [&taken](const std::string& name) {
-        for (const std::string& entry : taken) {
-            if (entry == name) return true;
-        }
-        return false;
-    };
+    // Catalogue keys ignore case: "TestPrint" takes "testprint" too, or the entry's mode and
+    // its removal would reach that setting's key.
     std::string name = kBaseName;
-    for (int number = 1; isTaken(name); ++number) name = kBaseName + std::to_string(number);
+    for (int number = 1; !CCatalogKey::FindStored(taken, name).empty(); ++number) {
+        name = kBaseName + std::to_string(number);
+    }
     return name;
+}
+
+bool CTemporaryTestSetting::NameSharedWithStoredSetting() const
+{
+    int holders = 0;
+    for (int kind : {CDataMngBase::kindColor, CDataMngBase::kindGamma}) {
+        CCtrlMng catalog;
+        catalog.SetFile(m_catalogPath, kind);
+        for (const std::string& name : catalog.GetSettingNames()) {
+            if (CCatalogKey::SameName(name, m_name)) ++holders;
+        }
+    }
+    return holders > 1;
 }
 
 CmyStringArray CTemporaryTestSetting::TakenNames(const CUtilityInfo& info) const
@@ -81,6 +93,7 @@ DWORD CTemporaryTestSetting::Make(const CUtilityInfo& info)
         catalog.AddTestSetting(m_name);
         // Without an entry of its own the print would name the identifier of another setting.
         const std::string id = IdOfEntry();
+        m_id = id;
         if (id.empty()) {
             if (catalog.GetSettingCount() >= CCtrlMng::maxSettings)
                 throw CmyException(IDS_ERR_CATALOG_FULL, {}, CmyException::warning);
@@ -102,15 +115,34 @@ void CTemporaryTestSetting::Remove()
 {
     if (!m_made) return;
     m_made = false;
+    const std::string id = m_id;
+    m_id.clear();
+    bool shared = false;
     try {
-        if (m_removeTables) m_removeTables(m_name);
+        // Only the entry that is still ours goes: found by its identifier and its name.
+        CCtrlMng catalog;
+        catalog.SetFile(m_catalogPath, m_kind);
+        if (id.empty() || catalog.GetNameById(id) != m_name) return;
+        shared = NameSharedWithStoredSetting();
+    } catch (...) {
+        return;
+    }
+    try {
+        // The page removes the tables and the keys by the entry's name; should a stored setting
+        // have come to share that name meanwhile, those keys are its own and only the entry's
+        // tables go, by its identifier.
+        if (!shared && m_removeTables) m_removeTables(m_name);
     } catch (...) {
         // The entry below goes in any case: a listed setting without tables is worse.
     }
     try {
         CCtrlMng catalog;
         catalog.SetFile(m_catalogPath, m_kind);
-        catalog.RemoveLastSetting(m_name);
+        if (shared) {
+            catalog.DeleteKey("CCMNT" + id);
+            catalog.DeleteKey("CCMNV" + id);
+        }
+        catalog.DeleteSettingById(id);
     } catch (...) {
         // Called from destructors and end-of-session handlers: nothing may escape.
     }

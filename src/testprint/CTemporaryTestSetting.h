@@ -23,7 +23,8 @@ public:
     CTemporaryTestSetting(const CTemporaryTestSetting&) = delete;
     CTemporaryTestSetting& operator=(const CTemporaryTestSetting&) = delete;
 
-    // "testprint", or "testprint" with the first number from 1 on that is not in taken.
+    // "testprint", or "testprint" with the first number from 1 on that is not in taken, in any
+    // case (CCatalogKey::SameName).
     static std::string FreeName(const CmyStringArray& taken);
 
     // Adds the entry under a name no setting of either kind and no default entry uses, and
@@ -31,7 +32,8 @@ public:
     // IDS_ERR_CATALOG_FULL, an entry or tables that were not written IDS_ERR_SETTING_NOT_STORED;
     // what was made is removed first, so the catalogue is as it was.
     DWORD Make(const CUtilityInfo& info);
-    // Removes the tables and the entry, once; later calls do nothing. Never throws.
+    // Removes the tables and the entry, once; later calls do nothing. Never touches a key of a
+    // stored setting, even one that came to share the entry's name. Never throws.
     void Remove();
 
     bool IsMade() const { return m_made; }
@@ -40,11 +42,14 @@ public:
 private:
     CmyStringArray TakenNames(const CUtilityInfo& info) const;
     std::string IdOfEntry() const;
+    // More than one listed setting of either kind under the entry's name, in any case.
+    bool NameSharedWithStoredSetting() const;
 
     int m_kind;
     TableAction m_writeTables;
     TableAction m_removeTables;
     std::string m_catalogPath;
     std::string m_name;
+    std::string m_id;  // the entry's identifier once it is listed
     bool m_made = false;
 };

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/win32api.h"
+#include "storage/CCatalogKey.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -90,6 +91,83 @@ TEST_F(ProfileStringTest, MatchingQuotesAreRemoved)
     EXPECT_EQ(Get("Sec", "KeyB", "a.ini"), "quoted");
     EXPECT_EQ(Get("Sec", "keyC", "a.ini"), "single");
     EXPECT_EQ(Get("Sec", "keyD", "a.ini"), "\"half");
+}
+
+// Windows-1252: the letter pairs are a-z, à-þ but the division sign, and Š Œ Ž Ÿ.
+unsigned char ExpectedUpper(unsigned char c)
+{
+    if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) return static_cast<unsigned char>(c - 0x20);
+    if (c == 0x9A || c == 0x9C || c == 0x9E) return static_cast<unsigned char>(c - 0x10);
+    return c == 0xFF ? 0x9F : c;
+}
+
+TEST(CodePageCase, LettersOfTheAnsiCodePageHaveTwoCases)
+{
+    for (int c = 1; c < 256; ++c) {
+        char upper[2] = {static_cast<char>(c), 'x'};
+        char lower[2] = {static_cast<char>(ExpectedUpper(static_cast<unsigned char>(c))), 'X'};
+        EXPECT_EQ(CharUpperBuffA(upper, 1), 1u);
+        EXPECT_EQ(CharLowerBuffA(lower, 1), 1u);
+        EXPECT_EQ(static_cast<unsigned char>(upper[0]), ExpectedUpper(static_cast<unsigned char>(c))) << "byte " << c;
+        // Lowering the upper case gives the byte back for every letter.
+        if (ExpectedUpper(static_cast<unsigned char>(c)) != c) {
+            EXPECT_EQ(static_cast<unsigned char>(lower[0]), c) << "byte " << c;
+        }
+        EXPECT_EQ(upper[1], 'x');
+        EXPECT_EQ(lower[1], 'X');
+    }
+}
+
+TEST(CodePageCase, CatalogueNamesAreOneWhenOnlyTheirCaseDiffers)
+{
+    struct Row {
+        const char* a;
+        const char* b;
+        bool same;
+    };
+    const Row rows[] = {
+        {"caf\xE9", "CAF\xC9", true},   {"\xFF", "\x9F", true},  {"\x9A\x9C\x9E", "\x8A\x8C\x8E", true},
+        {"Soft", "sOFT", true},         {"\xF7", "\xD7", false}, {"\xB5", "M", false},
+        {"\xB5", "?", false},           {"\xDF", "SS", false},    {"caf\xE9", "CAFE", false},
+    };
+    for (const Row& row : rows) EXPECT_EQ(CCatalogKey::SameName(row.a, row.b), row.same) << row.a << " " << row.b;
+}
+
+// The profile functions find a key under every name the catalogue takes for the same name; the
+// catalogue may not take two names for two when the profile functions take them for one.
+TEST_F(ProfileStringTest, KeysThatDifferOnlyInCaseAreOneKey)
+{
+    std::vector<int> bytes;
+    for (int c = 0x21; c < 256; ++c) {
+        if (c != '=') bytes.push_back(c);
+    }
+    std::string file = "[S]\r\n";
+    for (int c : bytes) file += "k" + std::string(1, static_cast<char>(c)) + "=" + std::to_string(c) + "\r\n";
+    Put("k.ini", file);
+    for (int c : bytes) {
+        const std::string name = "k" + std::string(1, static_cast<char>(c));
+        // The first line of the same key answers: the smallest byte of the letter's cases.
+        const int found = std::stoi(Get("S", name.c_str(), "k.ini", "0"));
+        ASSERT_NE(found, 0) << "byte " << c;
+        const std::string first = "k" + std::string(1, static_cast<char>(found));
+        EXPECT_TRUE(CCatalogKey::SameName(first, name)) << "bytes " << found << " and " << c;
+        // Wine 8 folds ASCII letters only in profile names; Windows folds the code page's.
+        if (!UnderWine()) {
+            int smallest = c;
+            for (int other : bytes) {
+                if (other < smallest && CCatalogKey::SameName("k" + std::string(1, static_cast<char>(other)), name)) {
+                    smallest = other;
+                }
+            }
+            EXPECT_EQ(found, smallest) << "byte " << c;
+        }
+    }
+    // A write under the other case replaces the value of the one key.
+    ASSERT_TRUE(WritePrivateProfileStringA("Caf\xE9", "caf\xE9", "1", Path("w.ini").c_str()));
+    ASSERT_TRUE(WritePrivateProfileStringA("CAF\xC9", "CAF\xC9", "2", Path("w.ini").c_str()));
+    if (!UnderWine()) {
+        EXPECT_EQ(Contents("w.ini"), "[Caf\xE9]\r\ncaf\xE9=2\r\n");
+    }
 }
 
 TEST_F(ProfileStringTest, DefaultsForMissingValues)

@@ -331,7 +331,7 @@ TEST_P(DataMngTest, GammaSaveRefusesANameThatReadsAsACatalogueKey)
     gamma.SetDriver(info);
     gamma.LoadDefaultSetting("Vivid");
     const std::string before = machine.ReadFile(info.driverCatalogPath);
-    for (const std::string name : {"SettingNum", "CCMNV2", "02G2.icb", "x=y"}) {
+    for (const std::string name : {"SettingNum", "CCMNV2", "02G2.icb", "x=y", "'Dusk'"}) {
         SCOPED_TRACE(name);
         EXPECT_EQ(ThrownId([&] { gamma.SaveSetting(name, 0, ""); }), IDS_ERR_NAME_OF_DEFAULT_SETTING);
         EXPECT_EQ(machine.ReadFile(info.driverCatalogPath), before);

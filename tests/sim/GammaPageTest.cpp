@@ -195,6 +195,18 @@ TEST(GammaPageMapping, SliderPicturesAndFreeTestNames)
     taken.Add("testprint1");
     taken.Add("testprint3");
     EXPECT_EQ(CTemporaryTestSetting::FreeName(taken), "testprint2");
+    // A stored name in any case takes the temporary name: the catalogue's keys ignore case.
+    const std::string base = "testprint";
+    for (unsigned mask = 1; mask < (1u << base.size()); ++mask) {
+        std::string variant = base;
+        for (size_t i = 0; i < base.size(); ++i) {
+            if (mask & (1u << i)) variant[i] = static_cast<char>(std::toupper(static_cast<unsigned char>(base[i])));
+        }
+        CmyStringArray one;
+        one.Add(variant);
+        one.Add(variant + "1");
+        ASSERT_EQ(CTemporaryTestSetting::FreeName(one), "testprint2") << variant;
+    }
 }
 
 TEST_P(GammaPageEditTest, ActivationShowsTheDefaultSettingAndUntouchedCountsAsUnchanged)
@@ -464,6 +476,52 @@ TEST_P(GammaPageEditTest, EndOfSessionDuringAnXpsPrintRemovesTheTemporarySetting
     Run();
     EXPECT_EQ(GammaValue("SettingNum"), "2");
     EXPECT_EQ(GammaValue("testprint2"), "");
+}
+
+TEST_P(GammaPageEditTest, XpsPrintLeavesStoredSettingsOfTheTemporaryNameInAnyCaseAsTheyWere)
+{
+    WritePrivateProfileStringA(("CCMVer" + model.version).c_str(), "PrintMode", "EMF_INTERNAL_XPS", ini.c_str());
+    const std::string catalogue =
+        "[Color]\r\nSettingNum=1\r\nSettingID0=0\r\nSettingName0=TESTPRINT1\r\nCCMNT0=01\r\nCCMNV0=02\r\n"
+        "[Gamma]\r\nSettingNum=2\r\nSettingID0=3\r\nSettingName3=TestPrint\r\nTestPrint=0\r\nCCMNT3=03\r\n"
+        "CCMNV3=04\r\nSettingID1=1\r\nSettingName1=testPrint2\r\ntestPrint2=4\r\nCCMNT1=05\r\nCCMNV1=06\r\n";
+    machine.WriteFile(model.CatalogPath(), catalogue);
+    bool printing = false;
+    user.Next().Click(IDC_GAMMA_TESTPRINT_BUTTON).Wait(100).Do([&](auto&) {
+        printing = GammaValue("SettingName0") == "testprint3";
+        EXPECT_TRUE(printing) << GammaValue("SettingName0");
+        EXPECT_EQ(GammaValue("TestPrint"), "0");
+        EXPECT_EQ(GammaValue("testPrint2"), "4");
+    });
+    user.Wait(2000).Cancel();
+    Run();
+    EXPECT_TRUE(printing);
+    EXPECT_TRUE(Reports().empty());
+    EXPECT_EQ(machine.ReadFile(model.CatalogPath()), catalogue);
+}
+
+TEST_P(GammaPageEditTest, XpsPrintRemovesOnlyItsOwnEntryWhenAStoredSettingTakesItsNameMeanwhile)
+{
+    WritePrivateProfileStringA(("CCMVer" + model.version).c_str(), "PrintMode", "EMF_INTERNAL_XPS", ini.c_str());
+    std::string temporaryId;
+    user.Next().Click(IDC_GAMMA_TESTPRINT_BUTTON).Wait(100).Do([&](auto&) {
+        temporaryId = GammaValue("SettingID2");
+        ASSERT_EQ(GammaValue("SettingName" + temporaryId), "testprint2");
+        // Another program stores a setting under the same name in another case.
+        CCtrlMng other;
+        other.SetFile(info.driverCatalogPath, 2);
+        other.AddSetting("TESTPRINT2");
+        other.WriteNumber("TESTPRINT2", 7);
+    });
+    user.Wait(2000).Cancel();
+    Run();
+    ASSERT_FALSE(temporaryId.empty());
+    EXPECT_EQ(GammaValue("SettingNum"), "3");
+    EXPECT_EQ(GammaValue("SettingName" + GammaValue("SettingID2")), "TESTPRINT2");
+    EXPECT_EQ(GammaValue("TESTPRINT2"), "7");
+    EXPECT_EQ(GammaValue("SettingName" + temporaryId), "");
+    EXPECT_EQ(GammaValue("CCMNT" + temporaryId), "");
+    EXPECT_EQ(GammaValue("CCMNV" + temporaryId), "");
 }
 
 TEST_P(GammaPageEditTest, XpsPrintWithAFullCatalogueNamesNoOtherSetting)

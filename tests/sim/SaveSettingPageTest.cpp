@@ -248,9 +248,10 @@ TEST_P(SaveSettingPageTest, NamesThatReadAsCatalogueKeysAreRefusedOnThePageAndIn
     info.editType = 2;
     info.selectedSettingName = "Standard";
     const std::string catalogBefore = machine.ReadFile(info.driverCatalogPath);
-    const std::vector<std::string> onPage = {"SettingNum", "settingid0", "SettingName2", "CCMNT2",
-                                             "ccmnv2",     "01g2.ICB",   "a=b",          "[Gamma"};
-    const std::vector<std::string> inDialog = {";note", "03TMP.ICB"};
+    // Names in a pair of quotes would read back without them.
+    const std::vector<std::string> onPage = {"SettingNum", "settingid0", "SettingName2", "CCMNT2", "ccmnv2",
+                                             "01g2.ICB",   "a=b",        "[Gamma",       "'Dusk'", "\"Dusk\""};
+    const std::vector<std::string> inDialog = {";note", "03TMP.ICB", "''"};
     ScriptedUser user;
     for (const std::string& name : onPage) user.Type(IDC_SAVE_NAME_EDIT, name).Click(IDC_SAVE_BUTTON);
     user.Type(IDC_SAVE_NAME_EDIT, "").Click(IDC_SAVE_BUTTON);

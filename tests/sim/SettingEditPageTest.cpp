@@ -491,6 +491,7 @@ struct Hostile {
     const char* what;
     std::string catalog;
     std::string dataFile;  // UCD0.dat next to the file; empty: none
+    UINT refusal = IDS_ERR_FILE_ACCESS;
 };
 
 std::string Replace(std::string text, const std::string& from, const std::string& to)
@@ -543,6 +544,14 @@ TEST_P(SettingEditPage, RefusesDamagedOrHostileSettingFilesWithoutChangingAnythi
          Replace(kGoodFile, "SettingNum=1\r\nSettingID0=0", "SettingNum=2\r\nSettingID0=0\r\nSettingID1=1") +
              "SettingName1=NEW\r\nCCMNT1=01\r\nCCMNV1=01\r\n",
          {}},
+        {"names that differ only in the case of an accented letter",
+         Replace(Replace(kGoodFile, "SettingNum=1\r\nSettingID0=0", "SettingNum=2\r\nSettingID0=0\r\nSettingID1=1"),
+                 "Name0=New", "Name0=Caf\xE9") +
+             "SettingName1=CAF\xC9\r\nCCMNT1=01\r\nCCMNV1=01\r\n",
+         {}},
+        // Stored, these would read back without their quotes: another name.
+        {"name read in quotes", Replace(kGoodFile, "Name0=New", "Name0=\"'New'\""), {}, IDS_ERR_NAME_OF_DEFAULT_SETTING},
+        {"gamma name read in quotes", kGammaNamed("'\"Dusk\"'"), {}, IDS_ERR_NAME_OF_DEFAULT_SETTING},
         {"duplicate identifiers", Replace(kGoodFile, "SettingNum=1\r\nSettingID0=0", "SettingNum=2\r\nSettingID0=0\r\nSettingID1=0"), {}},
         {"truncated data file", kGoodFile, DataFile(kColour, 'x').substr(0, 200)},
         {"data file of the other kind", kGoodFile, DataFile(kGamma, 'x')},
@@ -565,7 +574,7 @@ TEST_P(SettingEditPage, RefusesDamagedOrHostileSettingFilesWithoutChangingAnythi
         } catch (const CmyException& e) {
             thrown = static_cast<int>(e.GetTextId());
         }
-        EXPECT_EQ(thrown, IDS_ERR_FILE_ACCESS);
+        EXPECT_EQ(thrown, static_cast<int>(hostile.refusal));
         EXPECT_EQ(boxes.Count(), 0u);
         EXPECT_EQ(machine.ReadFile(model.CatalogPath()), catalogBefore);
         EXPECT_FALSE(machine.Exists(model.DataFolder() + "UCD1.dat"));

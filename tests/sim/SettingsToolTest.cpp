@@ -240,6 +240,13 @@ TEST_P(SettingsToolOnModel, ImportsTheNamedSettingsOnly)
     EXPECT_EQ(err, Text(IDS_TOOL_ERR_NO_SETTING, "Nobody") + "\n");
     EXPECT_EQ(machine.ReadFile(model.CatalogPath()), before);
 
+    // A name that reads as 'Dusk' would be stored as Dusk: refused by its name.
+    machine.WriteFile("C:\\Exchange\\Quoted\\Quoted.ccm",
+                      "[Color]\r\nSettingNum=1\r\nSettingID0=0\r\nSettingName0=\"'Dusk'\"\r\nCCMNT0=01\r\nCCMNV0=02\r\n");
+    EXPECT_EQ(Tool({"import", model.printer, "C:\\Exchange\\Quoted\\Quoted.ccm"}), CSettingsTool::exitFailed);
+    EXPECT_EQ(err, Text(IDS_ERR_NAME_OF_DEFAULT_SETTING, "'Dusk'") + "\n");
+    EXPECT_EQ(machine.ReadFile(model.CatalogPath()), before);
+
     // Relative to the caller's folder, which the tool gives back.
     ASSERT_TRUE(SetCurrentDirectoryA("C:\\Exchange"));
     EXPECT_EQ(Tool({"import", model.printer, "All\\All.ccm", "cool"}), CSettingsTool::exitDone) << err;

@@ -1,5 +1,6 @@
 #include "IniDocument.h"
 
+#include "AnsiCodePage.h"
 #include "TextUtil.h"
 
 void IniDocument::Parse(std::string_view bytes)
@@ -68,7 +69,7 @@ int IniDocument::FindHeader(std::string_view section) const
 {
     for (size_t i = 0; i < m_lines.size(); ++i) {
         const Parsed& p = m_lines[i].parsed;
-        if (p.kind == Kind::Header && TextUtil::EqualNoCase(p.name, section)) return static_cast<int>(i);
+        if (p.kind == Kind::Header && AnsiCodePage::EqualIgnoringCase(p.name, section)) return static_cast<int>(i);
     }
     return -1;
 }
@@ -85,7 +86,7 @@ int IniDocument::FindKey(int header, std::string_view key) const
     int end = SectionEnd(header);
     for (int i = header + 1; i < end; ++i) {
         const Parsed& p = m_lines[static_cast<size_t>(i)].parsed;
-        if (p.kind == Kind::Key && TextUtil::EqualNoCase(p.name, key)) return i;
+        if (p.kind == Kind::Key && AnsiCodePage::EqualIgnoringCase(p.name, key)) return i;
     }
     return -1;
 }

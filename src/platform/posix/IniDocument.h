@@ -24,7 +24,8 @@ public:
     void Parse(std::string_view bytes);
     std::string Serialize() const;
 
-    // Reading: section and key names compare without regard to case; the first match wins.
+    // Reading: section and key names compare without regard to case (the ANSI code page's
+    // letters, not ASCII only); the first match wins.
     std::vector<std::string> SectionNames() const;
     bool HasSection(std::string_view section) const;
     std::vector<std::string> KeyNames(std::string_view section) const;
