@@ -112,7 +112,7 @@ PrintMode=RAW
 ColorTestFile=CTEST310.PRN
 GammaTestFile=GTEST310.PRN
 SampleFile=SAMPLE310.PRN
-DataSize=00000228
+DataSize=000000E4
 DefaultSettingVerShare=SharedDefaults
 [CCMVer0320]
 Module=TVCCM.DLL
@@ -132,14 +132,14 @@ PrintMode=RAW
 ColorTestFile=CTEST331.PRN
 GammaTestFile=GTEST331.PRN
 SampleFile=SAMPLE331.PRN
-DataSize=00000228
+DataSize=000000E4
 [CCMVer3.30]
 Module=TVCCM.DLL
 PrintMode=RAW
 ColorTestFile=CTEST330.PRN
 GammaTestFile=GTEST330.PRN
 SampleFile=SAMPLE330.PRN
-DataSize=00000228
+DataSize=000000E4
 [DefaultSettingVer0320]
 Standard=0
 Vivid=1

@@ -1,10 +1,9 @@
-// The two table buffers handed to the printer-model module. A stored setting's tables may be
-// shorter than the tables the module writes, so the buffers always grow to the module's size
-// before it is called, with zeros after the stored bytes.
+// The two table buffers handed to the printer-model module, of the size the module reports;
+// a stored source setting fills them only when its tables are of exactly that size.
 //
 //   CCcmTables tables;
-//   tables.Allocate(storedSize);              // or module.GetCCMSize() for a new setting
-//   mng.ReadCCM(source, tables.T(), tables.V());
+//   tables.Allocate(module.GetCCMSize());
+//   mng.ReadTablesOfSize(source, tables.GetSize(), tables.T(), tables.V());  // a stored source
 //   tables.Compute(module, flag);             // never lets the module write past the buffers
 #pragma once
 

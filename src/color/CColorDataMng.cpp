@@ -33,15 +33,11 @@ void CColorDataMng::ComputeTables(int userSettingSelected, const std::string& so
 {
     CColorModule module(m_info.ccmVersion);
     module.SetColorData(m_current, 0);
-    if (userSettingSelected) {
-        tables.Allocate(ReadCCM(sourceName, nullptr, nullptr));
-        ReadCCM(sourceName, tables.T(), tables.V());
-    } else {
-        const int size = module.GetCCMSize();
-        // Empty tables would be stored as a setting that changes nothing.
-        if (size <= 0) throw CmyException(IDS_ERR_SETTING_NOT_STORED, m_info.driverCatalogPath);
-        tables.Allocate(size);
-    }
+    const int size = module.GetCCMSize();
+    // Empty tables would be stored as a setting that changes nothing.
+    if (size <= 0) throw CmyException(IDS_ERR_SETTING_NOT_STORED, m_info.driverCatalogPath);
+    tables.Allocate(size);
+    if (userSettingSelected) ReadTablesOfSize(sourceName, size, tables.T(), tables.V());
     tables.Compute(module, userSettingSelected ? 1 : 0);
 }
 

@@ -178,16 +178,15 @@ void CColorPalettePage::PrintTestPage()
     std::string source = m_info->selectedSettingName;
     if (source == m_strRes.Load(IDS_DEFAULT_ENTRY)) source.clear();
 
-    // The buffers grow to the module's table size before it writes: stored tables may be shorter.
+    // A stored setting's tables are taken only when they are of the module's size.
     CCcmTables tables;
     module.SetColorData(m_current, 0);
-    if (m_info->userSettingSelected == 0) {
-        tables.Allocate(module.GetCCMSize());
-    } else {
+    const int size = module.GetCCMSize();
+    tables.Allocate(size);
+    if (m_info->userSettingSelected != 0) {
         CColorDataMng stored;
         stored.SetUtilityInfo(*m_info);
-        tables.Allocate(stored.ReadCCM(source, nullptr, nullptr));
-        stored.ReadCCM(source, tables.T(), tables.V());
+        stored.ReadTablesOfSize(source, size, tables.T(), tables.V());
     }
     tables.Compute(module, m_info->userSettingSelected);
 

@@ -122,6 +122,32 @@ bool CSettingFileCheck::AreTablesReadable(const std::string& tText, const std::s
     return CTableText::Decode(tText, t) && CTableText::Decode(vText, v) && v.size() >= t.size();
 }
 
+bool CSettingFileCheck::AreTablesOfSize(const std::string& tText, const std::string& vText, int size)
+{
+    // Two characters a byte; the digits themselves are checked when the text is decoded.
+    const size_t length = 2 * static_cast<size_t>(size);
+    std::vector<BYTE> t, v;
+    return size > 0 && tText.size() == length && vText.size() == length && CTableText::Decode(tText, t) &&
+           CTableText::Decode(vText, v);
+}
+
+UINT CSettingFileCheck::CheckTableSizes(const std::string& settingFile, const CmyStringArray& names,
+                                        const std::vector<int>& kinds, const std::function<int(int kind)>& sizeOfKind)
+{
+    int sizes[3] = {-1, -1, -1};  // by kind, asked once
+    for (int i = 0; i < names.GetSize() && static_cast<size_t>(i) < kinds.size(); ++i) {
+        const int kind = kinds[static_cast<size_t>(i)];
+        if (kind < 1 || kind > 2) return IDS_ERR_FILE_ACCESS;
+        if (sizes[kind] < 0) sizes[kind] = sizeOfKind(kind);
+        CCtrlMng catalog;
+        catalog.SetFile(settingFile, kind);
+        std::string tText, vText;
+        catalog.GetTables(names[i], tText, vText);
+        if (!AreTablesOfSize(tText, vText, sizes[kind])) return IDS_ERR_FILE_ACCESS;
+    }
+    return 0;
+}
+
 UINT CSettingFileCheck::CheckCatalog(const std::string& settingFile, std::string* argument)
 {
     // The size bound keeps every later read of the file small.

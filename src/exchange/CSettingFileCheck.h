@@ -5,8 +5,11 @@
 // class.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
 
+#include "launch/CmyStringArray.h"
 #include "platform/win32api.h"
 
 class CSettingFileCheck {
@@ -33,6 +36,13 @@ public:
     // Both texts upper- or lower-case hexadecimal of even length, T not empty, V at least as
     // long as T.
     static bool AreTablesReadable(const std::string& tText, const std::string& vText);
+    // Both texts decode to exactly size bytes: the length the model's module computes.
+    static bool AreTablesOfSize(const std::string& tText, const std::string& vText, int size);
+    // 0 when the tables of every named setting (kinds 1 colour, 2 gamma, one per name) in
+    // settingFile are of the size sizeOfKind gives for its kind; else the id of the message to
+    // show. sizeOfKind is asked only for the kinds named.
+    static UINT CheckTableSizes(const std::string& settingFile, const CmyStringArray& names,
+                                const std::vector<int>& kinds, const std::function<int(int kind)>& sizeOfKind);
     // A plain decimal number without sign or leading zeros, at most maxDigits digits.
     static bool IsPlainNumber(const std::string& text, size_t maxDigits);
 };

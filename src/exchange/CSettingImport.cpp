@@ -5,6 +5,7 @@
 #include <map>
 
 #include "color/CColorDataMng.h"
+#include "color/CModelTableSize.h"
 #include "exchange/ExchangeFiles.h"
 #include "launch/CmyException.h"
 #include "exchange/CSettingFileCheck.h"
@@ -62,6 +63,11 @@ int CSettingImport::Import(const CmyStringArray& names, const std::vector<int>& 
         throw CmyException(problem, {}, CmyException::warning);
     }
     if (static_cast<size_t>(names.GetSize()) != kinds.size()) return 0;
+    // Table bytes reach the printer as they are: only tables of the model's own size come in.
+    const auto modelSize = [this](int kind) { return CModelTableSize::ForKind(m_info.ccmVersion, kind); };
+    if (const UINT problem = CSettingFileCheck::CheckTableSizes(settingFile, names, kinds, modelSize)) {
+        throw CmyException(problem, {}, CmyException::warning);
+    }
 
     const std::string folder = CFileAcc::GetFolderPart(settingFile);
     CCtrlMng driverColour, driverGamma, fileColour, fileGamma;

@@ -61,20 +61,12 @@ void CGammaDataMng::LoadDefaultSetting(const std::string& name)
 int CGammaDataMng::ComputeTables(int userSettingSelected, const std::string& sourceName, CCcmTables& tables)
 {
     CCoreModule module(m_info.ccmVersion);
-    int mode = 0;
-    int size = 0;
-    if (userSettingSelected == 1) {
-        mode = GetSettingMode(sourceName);
-        module.SetGammaData(m_current, mode);
-        size = ReadTables(sourceName, nullptr, nullptr);
-    } else {
-        mode = m_info.defaultSettingNumber;
-        module.SetGammaData(m_current, mode);
-        size = module.GetCCMSize();
-    }
+    const int mode = userSettingSelected == 1 ? GetSettingMode(sourceName) : m_info.defaultSettingNumber;
+    module.SetGammaData(m_current, mode);
+    const int size = module.GetCCMSize();
     if (size <= 0) throw CmyException(IDS_ERR_SETTING_NOT_STORED, m_info.driverCatalogPath);
     tables.Allocate(size);
-    if (userSettingSelected == 1) ReadTables(sourceName, tables.T(), tables.V());
+    if (userSettingSelected == 1) ReadTablesOfSize(sourceName, size, tables.T(), tables.V());
     tables.Compute(module, userSettingSelected == 1 ? 1 : 0);
     return mode;
 }

@@ -375,16 +375,14 @@ void CGammaPage::PrintTestPage()
     CCoreModule module(m_info->ccmVersion);
     CCcmTables tables;
     const CGammaData& current = m_manager.GetCurrent();
-    if (m_info->userSettingSelected == 1) {
-        module.SetGammaData(current, m_manager.GetSettingMode(m_info->selectedSettingName));
-        tables.Allocate(m_manager.ReadTables(m_info->selectedSettingName, nullptr, nullptr));
-        m_manager.ReadTables(m_info->selectedSettingName, tables.T(), tables.V());
-    } else {
-        module.SetGammaData(current, m_info->defaultSettingNumber);
-        tables.Allocate(module.GetCCMSize());
-    }
-    // The buffers grow to the module's size first: a stored table may be shorter.
-    tables.Compute(module, m_info->userSettingSelected == 1 ? 1 : 0);
+    const bool stored = m_info->userSettingSelected == 1;
+    module.SetGammaData(current, stored ? m_manager.GetSettingMode(m_info->selectedSettingName)
+                                        : m_info->defaultSettingNumber);
+    // A stored setting's tables are taken only when they are of the module's size.
+    const int size = module.GetCCMSize();
+    tables.Allocate(size);
+    if (stored) m_manager.ReadTablesOfSize(m_info->selectedSettingName, size, tables.T(), tables.V());
+    tables.Compute(module, stored ? 1 : 0);
 
     CTestPrint(*m_info, this).PrintGammaTest(tables, m_temporary);
 }

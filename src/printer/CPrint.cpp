@@ -7,6 +7,7 @@
 #include <new>
 
 #include "launch/CmyException.h"
+#include "printer/CColorAppearanceDownload.h"
 #include "resources/resource.h"
 #include "storage/CFileAcc.h"
 #include "storage/CIniAcc.h"
@@ -22,36 +23,9 @@ const char kCapabilitySection[] = "Capability";
 // The raw job goes to the spooler in pieces of this size.
 constexpr DWORD kWriteChunk = 4096;
 
-// Colour-correction versions from 3.31 on announce the download with the job header lines.
-constexpr long kExtendedVersion = 331;
-
-const char kEscape = '\x1B';
-const char kUniversalExit[] = "%-12345X";
-const char kAccessCode[] = "5c0d2e41a98b7f3316e4d0a2b7c95f18e2d64a03";
-const char kWriteNT[] = "@PJL ZANWRITE LOCATE:COLORAPPEARANCENT DATA=H000000E4\n";
-const char kWriteNV[] = "@PJL ZANWRITE LOCATE:COLORAPPEARANCENV DATA=H000000E4\n";
-
 CPrint::PrintMessageHandler& PrintMessage() {
     static CPrint::PrintMessageHandler handler;
     return handler;
-}
-
-// "3.31" -> 331: dots removed, leading digits read as strtol reads them.
-long VersionNumber(const std::string& version) {
-    std::string digits;
-    for (char c : version)
-        if (c != '.') digits += c;
-    return std::strtol(digits.c_str(), nullptr, 10);
-}
-
-// A WRITE line whose last characters before the line feed give way to sizeText. A value longer
-// than the line replaces the whole line rather than reaching in front of it.
-std::string SizedWriteLine(const char* line, const std::string& sizeText) {
-    std::string text(line);
-    if (sizeText.empty()) return text;
-    size_t body = text.size() - 1;
-    size_t cut = std::min(sizeText.size(), body);
-    return text.substr(0, body - cut) + sizeText + "\n";
 }
 
 // Closes a printer handle on every path.
@@ -325,6 +299,11 @@ void CPrint::ShowPrintMessage() {
 
 void CPrint::SendRawJob(const std::string& version, const std::string& filePath,
                         const BYTE* tTable, const BYTE* vTable, DWORD tableLength) {
+    // A download the printer would misread is refused before anything is shown or started.
+    CColorAppearanceDownload download;
+    const bool withTables = tTable && vTable;
+    if (withTables) BuildDownload(download, version, tTable, vTable, tableLength);
+
     // How the dialog was closed does not matter: the job follows in every case.
     ShowPrintMessage();
 
@@ -339,7 +318,7 @@ void CPrint::SendRawJob(const std::string& version, const std::string& filePath,
         }
         if (StartDocPrinterA(printer, 1, reinterpret_cast<LPBYTE>(&document)) == 0)
             throw CmyException(IDS_ERR_PRINT_FAILED);
-        if (tTable && vTable) WriteColorAppearance(version, tTable, vTable, tableLength);
+        if (withTables) WriteDownload(download);
 
         CFileAcc file(filePath);
         file.OpenRead();
@@ -364,37 +343,22 @@ void CPrint::SendRawJob(const std::string& version, const std::string& filePath,
     }
 }
 
+void CPrint::BuildDownload(CColorAppearanceDownload& download, const std::string& version, const BYTE* tTable,
+                           const BYTE* vTable, DWORD tableLength) {
+    // Read afresh for every download: a value never carries over to the next job.
+    const std::string sizeText = CIniUtility().GetVersionValue(version, "DataSize");
+    if (!download.Build(version, sizeText, tTable, vTable, tableLength)) throw CmyException(IDS_ERR_PRINT_FAILED);
+}
+
+void CPrint::WriteDownload(const CColorAppearanceDownload& download) {
+    for (const std::string& piece : download.Pieces()) WriteBytes(piece.data(), static_cast<DWORD>(piece.size()));
+}
+
 void CPrint::WriteColorAppearance(const std::string& version, const BYTE* tTable,
                                   const BYTE* vTable, DWORD tableLength) {
-    bool extended = VersionNumber(version) >= kExtendedVersion;
-    std::string sizeText = CIniUtility().GetVersionValue(version, "DataSize");
-    // Built afresh for every download: a replacement never carries over to the next job.
-    std::string writeNT = SizedWriteLine(kWriteNT, sizeText);
-    std::string writeNV = SizedWriteLine(kWriteNV, sizeText);
-    auto send = [this](const std::string& text) {
-        WriteBytes(text.data(), static_cast<DWORD>(text.size()));
-    };
-    auto exitLanguage = [this]() {
-        WriteBytes(&kEscape, 1);
-        WriteBytes(kUniversalExit, sizeof kUniversalExit - 1);
-    };
-
-    exitLanguage();
-    if (extended) {
-        const std::string quotedCode = std::string("\"") + kAccessCode + "\"";
-        send("@PJL JOB\r\n");
-        send("@PJL ZANUSERREQUIREMENT LANGUAGE=MJL\r\n");
-        send("@PJL ZANACCESSCONTROL ID=" + quotedCode + " TYPE=1\r\n");
-        send("@PJL ZANLOGIN AUTHTYPE=1 PIN=" + quotedCode + " TYPE=1\r\n");
-        send("@PJL ZANMFPJOB TYPE=PCPRINTJOB\r\n");
-        send("@PJL ZANENDOFSYSTEMCOMMAND\r\n");
-    }
-    send(writeNT);
-    WriteBytes(tTable, tableLength);
-    exitLanguage();
-    send(writeNV);
-    WriteBytes(vTable, tableLength);
-    exitLanguage();
+    CColorAppearanceDownload download;
+    BuildDownload(download, version, tTable, vTable, tableLength);
+    WriteDownload(download);
 }
 
 BOOL CPrint::WriteBytes(const void* data, DWORD length) {

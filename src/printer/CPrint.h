@@ -8,6 +8,8 @@
 #include "launch/CmyStringArray.h"
 #include "platform/win32api.h"
 
+class CColorAppearanceDownload;
+
 class CPrint {
 public:
     CPrint() = default;
@@ -33,11 +35,13 @@ public:
     static std::string GetFileName(const std::string& path);
 
     // Raw job to printerName: the print message, then the colour-appearance download when both
-    // tables are given, then the file's bytes unchanged. Raises CmyException; a job that fails
-    // after it was started is cancelled.
+    // tables are given, then the file's bytes unchanged. Raises CmyException; a download of
+    // tables the size field does not announce starts no job, and a job that fails after it was
+    // started is cancelled.
     void SendRawJob(const std::string& version, const std::string& filePath, const BYTE* tTable,
                     const BYTE* vTable, DWORD tableLength);
-    // The PJL download of the two tables into the open job.
+    // The PJL download of the two tables into the open job. Tables that are not exactly the
+    // size the model's "DataSize" announces raise IDS_ERR_PRINT_FAILED before anything is written.
     void WriteColorAppearance(const std::string& version, const BYTE* tTable, const BYTE* vTable,
                               DWORD tableLength);
     // Sends data in pieces of at most 4096 bytes (one empty piece for no data); returns the
@@ -51,6 +55,9 @@ public:
 
 protected:
     void ShowPrintMessage();
+    static void BuildDownload(CColorAppearanceDownload& download, const std::string& version, const BYTE* tTable,
+                              const BYTE* vTable, DWORD tableLength);
+    void WriteDownload(const CColorAppearanceDownload& download);
 
     // Value of key in the printer's model section of its capability file.
     std::string GetModelValue(const std::string& printer, const std::string& key);

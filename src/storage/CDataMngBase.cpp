@@ -71,6 +71,20 @@ int CDataMngBase::ReadStoredTables(const std::string& name, BYTE* tTable, BYTE* 
     return static_cast<int>(tTable == nullptr && vTable != nullptr ? v.size() : t.size());
 }
 
+void CDataMngBase::ReadTablesOfSize(const std::string& name, int size, BYTE* tTable, BYTE* vTable) const
+{
+    std::string tText, vText;
+    m_catalog.GetTables(name, tText, vText);
+    if (tText.empty() || vText.empty()) throw CmyException(IDS_ERR_SETTING_DATA_MISSING, name);
+    std::vector<BYTE> t, v;
+    if (size <= 0 || !CTableText::Decode(tText, t) || !CTableText::Decode(vText, v) ||
+        t.size() != static_cast<size_t>(size) || v.size() != t.size()) {
+        throw CmyException(IDS_ERR_FILE_ACCESS);
+    }
+    std::copy(t.begin(), t.end(), tTable);
+    std::copy(v.begin(), v.end(), vTable);
+}
+
 void CDataMngBase::DeleteDataFile(const std::string& name)
 {
     std::string file = m_catalog.GetDataFileName(name);

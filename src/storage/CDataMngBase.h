@@ -37,6 +37,11 @@ public:
     // empty, not hexadecimal text, or a V table shorter than its T table raises
     // IDS_ERR_SETTING_DATA_MISSING (the name).
     int ReadStoredTables(const std::string& name, BYTE* tTable, BYTE* vTable) const;
+    // The stored tables of a setting for editing or printing, into two buffers of size bytes,
+    // the size the model's module reports. Missing tables raise IDS_ERR_SETTING_DATA_MISSING
+    // (the name); tables of any other length, or that are no hexadecimal text, are a damaged
+    // entry (IDS_ERR_FILE_ACCESS): their bytes would reach the printer as they are.
+    void ReadTablesOfSize(const std::string& name, int size, BYTE* tTable, BYTE* vTable) const;
 
     void DeleteDataFile(const std::string& name);
     // The setting's three profile files in the per-driver folder.

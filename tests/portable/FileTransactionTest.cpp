@@ -104,4 +104,24 @@ TEST_F(FileTransactionTest, AChangeThatCannotBeMadePutsTheEarlierOnesBack)
     EXPECT_EQ(ThrownId([&] { other.StageCopyOf(Path("a.ini"), Path("absent.ini")); }), IDS_ERR_FILE_ACCESS);
 }
 
+TEST_F(FileTransactionTest, StagedCopiesLeftByAnEarlierRunAreNoPartOfThisOne)
+{
+    Put("a.ini", "[S]\r\nk=old a\r\n");
+    // What a run that died before its commit left beside the files.
+    Put("a.ini.stage", "[S]\r\nk=stale\r\nx=left\r\n");
+    Put("new.ini.stage", "[S]\r\nk=stale\r\nx=left\r\n");
+    Put("b.ini.stage", "stale");
+    {
+        CFileTransaction transaction("catalogue");
+        Write(transaction.Stage(Path("a.ini")), "new a");
+        Write(transaction.Stage(Path("new.ini"), false), "brand new");
+        transaction.Stage(Path("b.ini"), false);  // staged as no file and never written
+        transaction.Commit();
+    }
+    EXPECT_EQ(Contents("a.ini"), "[S]\r\nk=new a\r\n");
+    EXPECT_EQ(Contents("new.ini"), "[S]\r\nk=brand new\r\n");
+    EXPECT_EQ(Contents("b.ini"), "<missing>");
+    ExpectNoStagedCopies();
+}
+
 }  // namespace

@@ -175,9 +175,11 @@ TEST_F(ModuleWrapperTest, ChangedFlagsMarkExactlyThePatchesAwayFromTheDefaults)
     module.SetColorData(data, 0);
     for (int i = 0; i < 40; ++i) EXPECT_EQ(module.GetParam().changed[i], 0) << i;
 
+    // Either value alone away from its default makes the patch changed.
     data.SetValue(25, recording::DefaultX(0, 25) + 1, recording::DefaultY(0, 25), 0);
+    data.SetValue(26, recording::DefaultX(0, 26), recording::DefaultY(0, 26) + 1, 0);
     module.SetColorData(data, 0);
-    for (int i = 0; i < 40; ++i) EXPECT_EQ(module.GetParam().changed[i], i == 25 ? 1 : 0) << i;
+    for (int i = 0; i < 40; ++i) EXPECT_EQ(module.GetParam().changed[i], i == 25 || i == 26 ? 1 : 0) << i;
 
     // Flags of the setting itself do not count; the module defaults do.
     CColorData flagged = RecordedDefaults();

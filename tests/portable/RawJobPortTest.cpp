@@ -138,15 +138,16 @@ TEST_F(RawJobPortTest, ColourDownloadAndFileReachThePort)
 {
     std::string page = "\x1B" "E@PJL ENTER LANGUAGE=PCL\r\n" + std::string(5000, 'p') + "\f";
     ASSERT_TRUE(WriteBytes(pageFile, page));
-    std::vector<BYTE> t(228);
-    std::vector<BYTE> v(228);
+    // The model's "DataSize" announces 0x200 bytes: tables of that size follow.
+    std::vector<BYTE> t(512);
+    std::vector<BYTE> v(512);
     for (size_t i = 0; i < t.size(); ++i) {
         t[i] = static_cast<BYTE>(i);
         v[i] = static_cast<BYTE>(255 - i);
     }
     CPrint print;
     print.SetPrinterName(kPrinter);
-    print.SendRawJob("3.31", pageFile, t.data(), v.data(), 228);
+    print.SendRawJob("3.31", pageFile, t.data(), v.data(), 512);
 
     const std::string exit = "\x1B%-12345X";
     const std::string code = "\"5c0d2e41a98b7f3316e4d0a2b7c95f18e2d64a03\"";

@@ -238,7 +238,7 @@ TEST_F(SettingsToolOnSpooler, DamagedOrHostileSettingFilesChangeNothing)
         std::string from, to;     // replaced in the setting file
         std::string data;         // the data file beside it
     };
-    const std::vector<Damage> cases = {
+    std::vector<Damage> cases = {
         {"identifier with path parts", "SettingID0=0", "SettingID0=..\\escaped", goodData},
         {"name with path parts", "SettingName0=Night", "SettingName0=..\\..\\escaped", goodData},
         {"huge count", "SettingNum=1", "SettingNum=4000000000", goodData},
@@ -247,6 +247,14 @@ TEST_F(SettingsToolOnSpooler, DamagedOrHostileSettingFilesChangeNothing)
         {"truncated data file", "", "", goodData.substr(0, goodData.size() / 2)},
         {"data file of no setting class", "", "", std::string(goodData.size(), 'x')},
     };
+    // Tables one byte shorter than the model's: readable text, but not what the printer reads.
+    const size_t t = good.find("CCMNT0=");
+    const size_t v = good.find("CCMNV0=");
+    ASSERT_TRUE(t != std::string::npos && v != std::string::npos);
+    const std::string tText = good.substr(t + 7, good.find('\r', t) - t - 7);
+    const std::string vText = good.substr(v + 7, good.find('\r', v) - v - 7);
+    cases.push_back({"tables shorter than the model's", "CCMNT0=" + tText + "\r\nCCMNV0=" + vText,
+                     "CCMNT0=" + tText.substr(2) + "\r\nCCMNV0=" + vText.substr(2), goodData});
     const std::string before = Stored();
     for (const Damage& damage : cases) {
         SCOPED_TRACE(damage.what);

@@ -3,6 +3,7 @@
 // and the test print in every print mode, compared with the same print made directly.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@
 #include "launch/CStrRes.h"
 #include "launch/IWizardSheet.h"
 #include "resources/resource.h"
+#include "storage/CCtrlMng.h"
 #include "storage/CIniAcc.h"
 #include "support/DialogTemplateBuilder.h"
 #include "support/MessageBoxRecorder.h"
@@ -86,6 +88,13 @@ protected:
         const INT_PTR result = wizard.RunWithDialogLibrary();
         titles = wizard.titles;
         return result;
+    }
+
+    static std::pair<int, int> Default(const CColorDataMng& manager, int index)
+    {
+        int x = -1, y = -1;
+        manager.GetDefault().GetValue(index, x, y);
+        return {x, y};
     }
 
     std::pair<int, int> Current(int index) const
@@ -266,7 +275,64 @@ TEST_F(ColorPalettePageTest, UserSettingLoadsItsValuesAndRevertAsksFirst)
     EXPECT_EQ(boxes.Boxes()[0].style, static_cast<UINT>(MB_YESNO | MB_ICONWARNING));
 }
 
+TEST_F(ColorPalettePageTest, AStoredPatchAwayFromItsDefaultInOneValueIsMarkedChanged)
+{
+    Install(SimPrinterModel::Raw330());
+    info.selectedSettingName = "Mine";
+    CColorDataMng manager;
+    manager.SetUtilityInfo(info);
+    manager.LoadDefaultData();
+    manager.UseDefaults();
+    manager.GetCurrent().SetValue(kPatch, 3, 20, 1);      // default (2, 20): the hue step alone
+    manager.GetCurrent().SetValue(kPatch + 1, Default(manager, kPatch + 1).first,
+                                  Default(manager, kPatch + 1).second - 1, 1);  // the strength alone
+    ASSERT_EQ(manager.SaveCCM("Mine", 0, ""), 1);
+    info.userSettingSelected = 1;
+    MessageBoxRecorder boxes;
+    ScriptedUser user;
+    user.Next()
+        .Do([&](auto&) {
+            EXPECT_EQ(Current(kPatch), std::make_pair(3, 20));
+            EXPECT_EQ(CColorPalette::GetPatch(kPatch).changed, 1);
+            EXPECT_EQ(CColorPalette::GetPatch(kPatch + 1).changed, 1);
+            EXPECT_EQ(CColorPalette::GetPatch(kPatch + 2).changed, 0);
+        })
+        .Cancel();
+    EXPECT_EQ(Run(), IDCANCEL);
+    EXPECT_TRUE(user.Finished()) << user.Remaining();
+}
+
 // ---- Test prints ---------------------------------------------------------------------------------
+
+// A printer command appended to both stored tables, as a hostile setting file brought it before
+// the import checked table lengths: the entry is damaged and its bytes never reach the printer.
+TEST_F(ColorPalettePageTest, AStoredSettingWithLongerTablesIsRefusedAsDamaged)
+{
+    Install(SimPrinterModel::Raw331());
+    StoreUserSetting();
+    std::string injected;
+    for (unsigned char c : std::string("\x1B%-12345X@PJL SET COPIES=999")) {
+        char pair[3];
+        std::snprintf(pair, sizeof pair, "%02X", c);
+        injected += pair;
+    }
+    CCtrlMng catalog;
+    catalog.SetFile(model.CatalogPath(), 1);
+    std::string t, v;
+    catalog.GetTables("Mine", t, v);
+    ASSERT_TRUE(catalog.SetTables("Mine", t + injected, v + injected));
+    const std::string before = machine.ReadFile(model.CatalogPath());
+    MessageBoxRecorder boxes;
+    ScriptedUser user;
+    user.Next().Click(IDC_PALETTE_TESTPRINT_BUTTON).Cancel();
+    EXPECT_EQ(Run(), IDCANCEL);
+    EXPECT_TRUE(user.Finished()) << user.Remaining();
+    EXPECT_TRUE(machine.Jobs().empty());
+    ASSERT_GE(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Boxes().front().text, strings.Load(IDS_ERR_FILE_ACCESS));
+    EXPECT_EQ(machine.ReadFile(model.CatalogPath()), before);
+}
+
 
 class ColorPalettePrintTest : public ColorPalettePageTest, public ::testing::WithParamInterface<SimPrinterModel> {};
 

@@ -56,6 +56,16 @@ protected:
         info.driverFolders.Add(kOtherFolder);
     }
 
+    // Gives the stored setting of id in section tables of the module's size (228 bytes)
+    // that start as the two-byte ones of kCatalog.
+    void StoreFullTables(const char* section, const std::string& id) const
+    {
+        CIniAcc ini(info.driverCatalogPath);
+        const std::string zeros(2 * 226, '0');
+        ini.WriteString(section, ("CCMNT" + id).c_str(), ("0A1B" + zeros).c_str());
+        ini.WriteString(section, ("CCMNV" + id).c_str(), ("FF00" + zeros).c_str());
+    }
+
     // The driver catalogue as it is now, copied into the second folder.
     void CopyToOtherFolder() { machine.WriteFile(kOtherFolder + model.catalogFile, machine.ReadFile(info.driverCatalogPath)); }
 
@@ -193,6 +203,7 @@ TEST_P(DataMngTest, ProfilesOfASaveAreBuiltByTheGivenBuilder)
     CGammaDataMng gamma;
     gamma.SetDriver(info);
     gamma.SetProfileBuilder(&builder);
+    StoreFullTables("Gamma", "2");
     ASSERT_EQ(gamma.SaveSetting("Soft", 1, "Soft"), 1);
 
     if (!Emf()) {
@@ -223,22 +234,34 @@ TEST_P(DataMngTest, ProfilesOfASaveAreBuiltByTheGivenBuilder)
     EXPECT_EQ(machine.ReadFile(model.DataFolder() + "UCD0.dat"), data);
 }
 
-TEST_P(DataMngTest, ColourTablesGrowAShortSourceToTheModuleSize)
+TEST_P(DataMngTest, ColourTablesStartFromAStoredSourceOfTheModuleSizeOnly)
 {
     CColorDataMng colour;
     colour.SetUtilityInfo(info);
     colour.LoadDefaultData();
     colour.UseDefaults();
-    colour.WriteTemporaryCCM("Warm", 1, "Warm");
+    // Two stored bytes, or one byte more than the module's 228: a damaged entry, never used.
+    const std::string before = machine.ReadFile(info.driverCatalogPath);
+    EXPECT_EQ(ThrownId([&] { colour.WriteTemporaryCCM("Warm", 1, "Warm"); }), IDS_ERR_FILE_ACCESS);
+    EXPECT_EQ(ThrownId([&] { colour.SaveCCM("Copy", 1, "Warm"); }), IDS_ERR_FILE_ACCESS);
+    StoreFullTables("Color", "4");
+    CIniAcc(info.driverCatalogPath).WriteString("Color", "CCMNT4", (Value(info.driverCatalogPath, "Color", "CCMNT4") + "1B").c_str());
+    EXPECT_EQ(ThrownId([&] { colour.SaveCCM("Copy", 1, "Warm"); }), IDS_ERR_FILE_ACCESS);
+    CIniAcc(info.driverCatalogPath).WriteString("Color", "CCMNV4", (Value(info.driverCatalogPath, "Color", "CCMNV4") + "1B").c_str());
+    EXPECT_EQ(ThrownId([&] { colour.SaveCCM("Copy", 1, "Warm"); }), IDS_ERR_FILE_ACCESS);
+    EXPECT_EQ(Value(info.driverCatalogPath, "Color", "SettingNum"), "1");
+    EXPECT_FALSE(machine.Exists(info.localCatalogPath));
 
-    // The module was given the two stored bytes and zeros after them, in buffers of its size.
+    StoreFullTables("Color", "4");
+    colour.WriteTemporaryCCM("Warm", 1, "Warm");
+    // The module was given the stored bytes in buffers of its size.
     const auto calls = recorder.Calls();
     ASSERT_FALSE(calls.empty());
     const auto& adjust = calls.back();
     EXPECT_EQ(adjust.flag, 1);
     EXPECT_EQ(adjust.tableT[0], 0x0A);
     EXPECT_EQ(adjust.tableV[0], 0xFF);
-    EXPECT_EQ(adjust.tableT[2], 0);
+    EXPECT_EQ(adjust.tableT[1], 0x1B);
     EXPECT_EQ(Value(info.driverCatalogPath, "Color", "CCMNT4"), RecordedText(228, true));
     // A temporary write leaves the local copy and the profile files alone.
     EXPECT_FALSE(machine.Exists(info.localCatalogPath));
@@ -290,6 +313,10 @@ TEST_P(DataMngTest, GammaSaveFromAUserSettingKeepsItsModeAndProfiles)
     gamma.LoadDefaultSetting("Vivid");
     EXPECT_DOUBLE_EQ(gamma.GetCurrent().GetGamma(), recording::DefaultGamma(1) / 100.0);
     gamma.SetGamma(1.8);
+    // The two stored bytes of "Soft" are no tables of the module's size.
+    EXPECT_EQ(ThrownId([&] { gamma.SaveSetting("Copy", 1, "Soft"); }), IDS_ERR_FILE_ACCESS);
+    EXPECT_EQ(Value(info.driverCatalogPath, "Gamma", "Copy"), "");
+    StoreFullTables("Gamma", "2");
     ASSERT_EQ(gamma.SaveSetting("Copy", 1, "Soft"), 1);
     EXPECT_EQ(boxes.Count(), 0u);
 
@@ -379,6 +406,7 @@ TEST_P(DataMngTest, AFreshDriverCatalogueIsNeverCopiedOverTheLocalCopy)
     const std::string local = "[Config]\r\nUpDate=1\r\n[Color]\r\nSettingNum=1\r\nSettingID0=7\r\n"
                               "SettingName7=Mine\r\nCCMNT7=0101\r\nCCMNV7=0202\r\n[Gamma]\r\nSettingNum=0\r\n";
     machine.WriteFile(info.localCatalogPath, local);
+    StoreFullTables("Gamma", "2");
     const std::string driver = machine.ReadFile(info.driverCatalogPath);
     CColorDataMng colour;
     colour.SetUtilityInfo(info);

@@ -29,6 +29,7 @@
 #include "platform/posix/Simulation.h"
 #include "resources/resource.h"
 #include "storage/CFileAcc.h"
+#include "support/FullTable.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/ScriptedUser.h"
 #include "support/SimMachine.h"
@@ -46,11 +47,11 @@ std::string StoredCatalog(const std::string& profileFolder)
     std::string text =
         "[Config]\r\nUpDate=1\r\n"
         "[Color]\r\nSettingNum=2\r\nSettingID0=4\r\nSettingID1=0\r\nSettingName4=Warm\r\nSettingName0=Cool\r\n"
-        "CCMNT4=0A1B\r\nCCMNV4=FF00\r\nCCMNT0=1111\r\nCCMNV0=2222\r\n";
+        "CCMNT4=" + FullTable("0A1B") + "\r\nCCMNV4=" + FullTable("FF00") + "\r\nCCMNT0=" + FullTable("1111") + "\r\nCCMNV0=" + FullTable("2222") + "\r\n";
     for (const char* key : {"01C4.ICB", "02C4.ICB", "03C4.ICB", "01C0.ICB", "02C0.ICB", "03C0.ICB"})
         text += std::string(key) + "=" + profileFolder + key + "\r\n";
     text += "[Gamma]\r\nSettingNum=2\r\nSettingID0=2\r\nSettingID1=0\r\nSettingName2=Soft\r\nSettingName0=Dusk\r\n"
-            "Soft=3\r\nDusk=1\r\nCCMNT2=3333\r\nCCMNV2=4444\r\nCCMNT0=5555\r\nCCMNV0=6666\r\n";
+            "Soft=3\r\nDusk=1\r\nCCMNT2=" + FullTable("3333") + "\r\nCCMNV2=" + FullTable("4444") + "\r\nCCMNT0=" + FullTable("5555") + "\r\nCCMNV0=" + FullTable("6666") + "\r\n";
     for (const char* key : {"01G2.ICB", "02G2.ICB", "03G2.ICB", "01G0.ICB", "02G0.ICB", "03G0.ICB"})
         text += std::string(key) + "=" + profileFolder + key + "\r\n";
     return text;
@@ -294,7 +295,7 @@ TEST_F(FaultSweep, AGammaSaveOverAStoredSetting)
         notice,
         [](const Outcome& before, const Outcome& after) {
             const SimPrinterModel model = SimPrinterModel::Emf();
-            EXPECT_EQ(Catalog(after, model.CatalogPath()).find("CCMNT2=3333"), std::string::npos);
+            EXPECT_EQ(Catalog(after, model.CatalogPath()).find("CCMNT2=" + FullTable("3333")), std::string::npos);
             EXPECT_NE(Catalog(after, model.DataFolder() + "UGD2.dat"), Catalog(before, model.DataFolder() + "UGD2.dat"));
             EXPECT_NE(Catalog(after, model.DataFolder() + "01G2.ICB"), Catalog(before, model.DataFolder() + "01G2.ICB"));
         });
@@ -305,9 +306,9 @@ TEST_F(FaultSweep, AnImportOfTwoSettings)
     const Setup setup = [](SimMachine& machine, const SimPrinterModel&) {
         machine.WriteFile("C:\\Exchange\\Two\\Two.ccm",
                           "[Config]\r\nUpDate=1\r\n[Color]\r\nSettingNum=1\r\nSettingID0=0\r\nSettingName0=Cool\r\n"
-                          "CCMNT0=ABCD\r\nCCMNV0=ABCD\r\n01C0.ICB=x\r\n02C0.ICB=x\r\n03C0.ICB=x\r\n"
+                          "CCMNT0=" + FullTable("ABCD") + "\r\nCCMNV0=" + FullTable("ABCD") + "\r\n01C0.ICB=x\r\n02C0.ICB=x\r\n03C0.ICB=x\r\n"
                           "[Gamma]\r\nSettingNum=1\r\nSettingID0=0\r\nSettingName0=Night\r\nNight=2\r\n"
-                          "CCMNT0=0102\r\nCCMNV0=0304\r\n01G0.ICB=x\r\n02G0.ICB=x\r\n03G0.ICB=x\r\n");
+                          "CCMNT0=" + FullTable("0102") + "\r\nCCMNV0=" + FullTable("0304") + "\r\n01G0.ICB=x\r\n02G0.ICB=x\r\n03G0.ICB=x\r\n");
         for (const char* file : {"01C0.ICB", "02C0.ICB", "03C0.ICB", "01G0.ICB", "02G0.ICB", "03G0.ICB"})
             machine.WriteFile(std::string("C:\\Exchange\\Two\\") + file, std::string("imported ") + file);
         // Valid data files of each kind, made by the system's own writer.
@@ -334,7 +335,7 @@ TEST_F(FaultSweep, AnImportOfTwoSettings)
         [](const Outcome&, const Outcome& after) {
             const SimPrinterModel model = SimPrinterModel::Emf();
             const std::string catalog = Catalog(after, model.CatalogPath());
-            EXPECT_NE(catalog.find("CCMNT0=ABCD"), std::string::npos);
+            EXPECT_NE(catalog.find("CCMNT0=" + FullTable("ABCD")), std::string::npos);
             EXPECT_NE(catalog.find("Night=2"), std::string::npos);
             EXPECT_EQ(Catalog(after, model.LocalCatalogPath()), catalog);
             EXPECT_NE(Catalog(after, model.DataFolder() + "UCD0.dat"), "data UCD0.dat");

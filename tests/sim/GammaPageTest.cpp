@@ -23,6 +23,7 @@
 #include "storage/CFileAcc.h"
 #include "storage/CIniAcc.h"
 #include "support/DialogTemplateBuilder.h"
+#include "support/FullTable.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/ScriptedUser.h"
 #include "support/SimMachine.h"
@@ -36,12 +37,12 @@ using recording::DefaultLevel;
 
 namespace {
 
-// A gamma setting "Soft" (mode 3, short stored tables) and names that keep "testprint" and
-// "testprint1" from being free.
+// A gamma setting "Soft" (mode 3, stored tables of the module's size) and names that keep
+// "testprint" and "testprint1" from being free.
 const std::string kCatalog =
     "[Color]\r\nSettingNum=1\r\nSettingID0=4\r\nSettingName4=testprint1\r\n"
-    "[Gamma]\r\nSettingNum=2\r\nSettingID0=2\r\nSettingName2=Soft\r\nSoft=3\r\nCCMNT2=0A1B\r\nCCMNV2=ff00\r\n"
-    "SettingID1=5\r\nSettingName5=testprint\r\n";
+    "[Gamma]\r\nSettingNum=2\r\nSettingID0=2\r\nSettingName2=Soft\r\nSoft=3\r\nCCMNT2=" + FullTable("0A1B") +
+    "\r\nCCMNV2=" + FullTable("ff00") + "\r\nSettingID1=5\r\nSettingName5=testprint\r\n";
 
 std::string Text(UINT id) { return CStrRes().Load(id); }
 

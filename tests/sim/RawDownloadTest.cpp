@@ -2,13 +2,18 @@
 // job record the simulated spooler keeps, together with the pieces it was written in.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "color/CModelTableSize.h"
 #include "launch/CmyException.h"
 #include "printer/CPrint.h"
 #include "resources/resource.h"
+#include "storage/CIniUtility.h"
 #include "support/SimMachine.h"
+#include "support/ThrownId.h"
 
 namespace {
 
@@ -50,6 +55,7 @@ protected:
         SimPrinter printer;
         printer.name = kPrinter;
         printer.driver = "Raw Driver";
+        printer.faults = faults;
         machine.AddPrinter(printer);
         machine.Apply();
         machine.WriteFile(kUtilityIni, "[CCMVer3.30]\r\nModule=TV330.DLL\r\n[CCMVer3.31]\r\nModule=TV331.DLL\r\n");
@@ -87,6 +93,23 @@ protected:
         return kExit + (extended ? kJobHeader : "") + nt + Text(t) + kExit + nv + Text(v) + kExit;
     }
 
+    // Refused with IDS_ERR_PRINT_FAILED before any job exists.
+    void ExpectRefused(const std::string& version, DWORD length)
+    {
+        t = Table(length, 3);
+        v = Table(length, 101);
+        CPrint print;
+        print.SetPrinterName(kPrinter);
+        int shown = 0;
+        CPrint::PrintMessageHandler previous = CPrint::SetPrintMessageHandler([&] { ++shown; });
+        EXPECT_EQ(ThrownId([&] { print.SendRawJob(version, kPrintFile, t.data(), v.data(), length); }),
+                  IDS_ERR_PRINT_FAILED);
+        CPrint::SetPrintMessageHandler(previous);
+        EXPECT_EQ(shown, 0);
+        EXPECT_TRUE(machine.Jobs().empty());
+    }
+
+    std::string faults;  // the printer's, set before SetUp
     SimMachine machine;
     std::string file = "\x1B" "E@PJL ENTER LANGUAGE=PCL\r\npage\f";
     std::vector<BYTE> t;
@@ -122,7 +145,7 @@ class RawDownloadVersionTest : public RawDownloadTest,
 
 TEST_P(RawDownloadVersionTest, ChoosesTheSequence)
 {
-    SimJob job = SendTables(GetParam().first, 4);
+    SimJob job = SendTables(GetParam().first);
     EXPECT_EQ(job.bytes, Download(GetParam().second) + file);
 }
 
@@ -135,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(Versions, RawDownloadVersionTest,
 TEST_F(RawDownloadTest, NineCharacterDataSizeReplacesTheWholeField)
 {
     SetDataSize("3.30", "H00000100");
-    SimJob job = SendTables("3.30");
+    SimJob job = SendTables("3.30", 256);
     EXPECT_EQ(job.bytes, Download(false, "H00000100") + file);
     EXPECT_NE(job.bytes.find("COLORAPPEARANCENT DATA=H00000100\n"), std::string::npos);
     EXPECT_NE(job.bytes.find("COLORAPPEARANCENV DATA=H00000100\n"), std::string::npos);
@@ -144,38 +167,42 @@ TEST_F(RawDownloadTest, NineCharacterDataSizeReplacesTheWholeField)
 TEST_F(RawDownloadTest, EightCharacterDataSizeKeepsTheH)
 {
     SetDataSize("3.31", "00000200");
-    SimJob job = SendTables("3.31");
+    SimJob job = SendTables("3.31", 512);
     EXPECT_EQ(job.bytes, Download(true, "H00000200") + file);
 }
 
-TEST_F(RawDownloadTest, SizeFieldIsNeverComputedFromTheTables)
+// The printer reads as many table bytes as the line announces: any other count would make it
+// read commands as table bytes or table bytes as commands.
+TEST_F(RawDownloadTest, TablesOfAnotherSizeThanAnnouncedAreRefused)
 {
-    SimJob job = SendTables("3.30", 10);
-    EXPECT_EQ(job.bytes, Download(false) + file);
-    EXPECT_EQ(job.writes[3], 10u);
+    ExpectRefused("3.30", 227);
+    ExpectRefused("3.31", 229);
+    ExpectRefused("3.31", 258);
+    SetDataSize("3.30", "00000228");  // hexadecimal: 552 bytes
+    ExpectRefused("3.30", 228);
+    // No size field at all: the printer would be told anything.
+    const std::string notASize[] = {"E4", "0000000E4", "X000000E4", "H0000 0E4", "-00000E4", std::string(80, '9')};
+    for (const std::string& text : notASize) {
+        SCOPED_TRACE(text);
+        SetDataSize("3.30", text);
+        ExpectRefused("3.30", 228);
+    }
 }
 
 TEST_F(RawDownloadTest, ReplacementDoesNotCarryOverToTheNextJob)
 {
-    SetDataSize("3.30", "H00000100");
+    SetDataSize("3.30", "H00000004");
     CPrint print;
     print.SetPrinterName(kPrinter);
     t = Table(4, 1);
     v = Table(4, 2);
     print.SendRawJob("3.30", kPrintFile, t.data(), v.data(), 4);
-    print.SendRawJob("3.31", kPrintFile, t.data(), v.data(), 4);
     std::vector<SimJob> jobs = machine.Jobs();
-    ASSERT_EQ(jobs.size(), 2u);
-    EXPECT_EQ(jobs[0].bytes, Download(false, "H00000100") + file);
-    EXPECT_EQ(jobs[1].bytes, Download(true) + file);
-}
-
-TEST_F(RawDownloadTest, OverlongDataSizeStaysInsideItsLine)
-{
-    std::string huge(80, '9');
-    SetDataSize("3.30", huge);
-    SimJob job = SendTables("3.30", 2);
-    EXPECT_EQ(job.bytes, kExit + huge + "\n" + Text(t) + kExit + huge + "\n" + Text(v) + kExit + file);
+    ASSERT_EQ(jobs.size(), 1u);
+    EXPECT_EQ(jobs[0].bytes, Download(false, "H00000004") + file);
+    machine.ClearJobs();
+    const SimJob next = SendTables("3.31");
+    EXPECT_EQ(next.bytes, Download(true) + file);
 }
 
 TEST_F(RawDownloadTest, WithoutBothTablesOnlyTheFileIsSent)
@@ -216,8 +243,9 @@ TEST_F(RawDownloadTest, FileIsSentInPiecesOf4096Bytes)
 
 TEST_F(RawDownloadTest, LargeTablesArePiecedLikeAnyData)
 {
+    SetDataSize("3.30", "00001388");
     SimJob job = SendTables("3.30", 5000);
-    EXPECT_EQ(job.bytes, Download(false) + file);
+    EXPECT_EQ(job.bytes, Download(false, "H00001388") + file);
     EXPECT_EQ(job.writes, (std::vector<size_t>{1, 8, 54, 4096, 904, 1, 8, 54, 4096, 904, 1, 8, file.size()}));
 }
 
@@ -292,6 +320,90 @@ TEST_F(RawDownloadTest, PrintMessageComesBeforeTheJob)
     EXPECT_EQ(shown, 1);
     EXPECT_EQ(jobsWhenShown, 0u);
     EXPECT_EQ(job.bytes, Download(false) + file);
+}
+
+// ---- The shipped utility INI ---------------------------------------------------------------------
+
+// The bytes after the WRITE line of locate, as many as its size field announces, and whether the
+// universal exit follows them.
+std::string AnnouncedBytes(const std::string& job, const std::string& locate, bool& exitFollows)
+{
+    const std::string head = "@PJL ZANWRITE LOCATE:" + locate + " DATA=H";
+    const size_t at = job.find(head);
+    exitFollows = false;
+    if (at == std::string::npos || job.size() < at + head.size() + 9) return "<no line>";
+    const size_t size = std::stoul(job.substr(at + head.size(), 8), nullptr, 16);
+    const size_t start = at + head.size() + 9;
+    if (job.size() < start + size) return "<short>";
+    exitFollows = job.compare(start + size, kExit.size(), kExit) == 0;
+    return job.substr(start, size);
+}
+
+TEST_F(RawDownloadTest, ThePackagedIniAnnouncesTheBytesThatFollow)
+{
+    std::ifstream packaged(TAVREL_PACKAGE_INI, std::ios::binary);
+    ASSERT_TRUE(packaged) << TAVREL_PACKAGE_INI;
+    const std::string ini(std::istreambuf_iterator<char>(packaged), {});
+    machine.WriteFile(kUtilityIni, ini);
+    int rawModels = 0;
+    const std::string head = "\n[CCMVer";
+    for (size_t at = ini.find(head); at != std::string::npos; at = ini.find(head, at + 1)) {
+        const size_t start = at + head.size();
+        const std::string version = ini.substr(start, ini.find(']', start) - start);
+        if (CIniUtility().GetVersionValue(version, "PrintMode") != "RAW") continue;
+        SCOPED_TRACE(version);
+        ++rawModels;
+        machine.ClearJobs();
+        const SimJob job = SendTables(version, static_cast<DWORD>(CModelTableSize::ForKind(version, 1)));
+        bool exitFollows = false;
+        EXPECT_EQ(AnnouncedBytes(job.bytes, "COLORAPPEARANCENT", exitFollows), Text(t));
+        EXPECT_TRUE(exitFollows);
+        EXPECT_EQ(AnnouncedBytes(job.bytes, "COLORAPPEARANCENV", exitFollows), Text(v));
+        EXPECT_TRUE(exitFollows);
+    }
+    EXPECT_EQ(rawModels, 3);
+}
+
+// ---- A printer that takes part of a block, or cannot end a document -----------------------------
+
+class PartialWritePrinterTest : public RawDownloadTest {
+protected:
+    void SetUp() override
+    {
+        faults = "PartialWrite";
+        RawDownloadTest::SetUp();
+    }
+};
+
+TEST_F(PartialWritePrinterTest, EveryBlockIsContinuedWhereThePrinterStopped)
+{
+    machine.WriteFile(kPrintFile, file + std::string(4100, 'p'));
+    file += std::string(4100, 'p');
+    SimJob job = SendTables("3.31");
+    EXPECT_EQ(job.bytes, Download(true) + file);
+    EXPECT_EQ(job.state, "printed");
+    EXPECT_GT(job.writes.size(), 30u) << "the printer took whole blocks";
+}
+
+class FailingEndDocPrinterTest : public RawDownloadTest {
+protected:
+    void SetUp() override
+    {
+        faults = "EndDocPrinter";
+        RawDownloadTest::SetUp();
+    }
+};
+
+TEST_F(FailingEndDocPrinterTest, AJobTheSpoolerDidNotTakeIsAFailureAndIsCancelled)
+{
+    t = Table(228, 1);
+    v = Table(228, 2);
+    CPrint print;
+    print.SetPrinterName(kPrinter);
+    EXPECT_EQ(ThrownId([&] { print.SendRawJob("3.30", kPrintFile, t.data(), v.data(), 228); }), IDS_ERR_PRINT_FAILED);
+    std::vector<SimJob> jobs = machine.Jobs();
+    ASSERT_EQ(jobs.size(), 1u);
+    EXPECT_EQ(jobs[0].state, "aborted");
 }
 
 }  // namespace

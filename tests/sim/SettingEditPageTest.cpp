@@ -23,6 +23,7 @@
 #include "storage/CCtrlMng.h"
 #include "storage/CFileAcc.h"
 #include "storage/CIniAcc.h"
+#include "support/FullTable.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/ScriptedUser.h"
 #include "support/SimMachine.h"
@@ -39,9 +40,9 @@ constexpr int kGamma = 2;
 const std::string kCatalog =
     "[Config]\r\nUpDate=1\r\n"
     "[Color]\r\nSettingNum=2\r\nSettingID0=4\r\nSettingID1=0\r\nSettingName4=Warm\r\nSettingName0=Cool\r\n"
-    "CCMNT4=0A1B\r\nCCMNV4=FF00\r\nCCMNT0=1111\r\nCCMNV0=2222\r\n"
+    "CCMNT4=" + FullTable("0A1B") + "\r\nCCMNV4=" + FullTable("FF00") + "\r\nCCMNT0=" + FullTable("1111") + "\r\nCCMNV0=" + FullTable("2222") + "\r\n"
     "[Gamma]\r\nSettingNum=2\r\nSettingID0=2\r\nSettingID1=0\r\nSettingName2=Soft\r\nSettingName0=Warm\r\n"
-    "Soft=3\r\nWarm=1\r\nCCMNT2=3333\r\nCCMNV2=4444\r\nCCMNT0=5555\r\nCCMNV0=6666\r\n";
+    "Soft=3\r\nWarm=1\r\nCCMNT2=" + FullTable("3333") + "\r\nCCMNV2=" + FullTable("4444") + "\r\nCCMNT0=" + FullTable("5555") + "\r\nCCMNV0=" + FullTable("6666") + "\r\n";
 
 const char kSettingFolder[] = "C:\\Exchange\\";
 
@@ -188,13 +189,13 @@ TEST_P(SettingEditPage, DeletesOnlyTheSelectedKindAfterYes)
     EXPECT_TRUE(machine.Exists(model.DataFolder() + "UCD4.dat"));
     EXPECT_EQ(Value(model.CatalogPath(), "Gamma", "CCMNT0"), "");
     EXPECT_EQ(Value(model.CatalogPath(), "Gamma", "Warm"), "");
-    EXPECT_EQ(Value(model.CatalogPath(), "Color", "CCMNT4"), "0A1B");
+    EXPECT_EQ(Value(model.CatalogPath(), "Color", "CCMNT4"), FullTable("0A1B"));
 }
 
 TEST_P(SettingEditPage, DeletingTheLastSettingDisablesTheList)
 {
     machine.WriteFile(model.CatalogPath(),
-                      "[Color]\r\nSettingNum=1\r\nSettingID0=4\r\nSettingName4=Warm\r\nCCMNT4=0A1B\r\nCCMNV4=FF00\r\n");
+                      "[Color]\r\nSettingNum=1\r\nSettingID0=4\r\nSettingName4=Warm\r\nCCMNT4=" + FullTable("0A1B") + "\r\nCCMNV4=" + FullTable("FF00") + "\r\n");
     MessageBoxRecorder boxes;
     boxes.QueueAnswer(IDYES);
     ScriptedUser user;
@@ -244,8 +245,8 @@ TEST_P(SettingEditPage, ExportsThroughTheDialogsAndImportsBackIntoAnEmptyCatalog
     EXPECT_EQ(Items(Names(file, kColour)), (std::vector<std::string>{"Warm"}));
     EXPECT_EQ(Items(Names(file, kGamma)), (std::vector<std::string>{"Soft", "Warm"}));
     // Identifiers are the setting file's own; data files follow them.
-    EXPECT_EQ(Value(file, "Color", "CCMNT0"), "0A1B");
-    EXPECT_EQ(Value(file, "Gamma", "CCMNV1"), "6666");
+    EXPECT_EQ(Value(file, "Color", "CCMNT0"), FullTable("0A1B"));
+    EXPECT_EQ(Value(file, "Gamma", "CCMNV1"), FullTable("6666"));
     EXPECT_EQ(Value(file, "Gamma", "Soft"), "3");
     EXPECT_EQ(Value(file, "Gamma", "Warm"), "1");
     EXPECT_EQ(machine.ReadFile("C:\\Exchange\\Office\\UCD0.dat"), colour4);
@@ -279,7 +280,7 @@ TEST_P(SettingEditPage, ExportsThroughTheDialogsAndImportsBackIntoAnEmptyCatalog
     EXPECT_EQ(boxes.Count(), 0u);
     EXPECT_EQ(Items(Names(model.CatalogPath(), kColour)), (std::vector<std::string>{"Warm"}));
     EXPECT_EQ(Items(Names(model.CatalogPath(), kGamma)), (std::vector<std::string>{"Soft", "Warm"}));
-    EXPECT_EQ(Value(model.CatalogPath(), "Color", "CCMNV0"), "FF00");
+    EXPECT_EQ(Value(model.CatalogPath(), "Color", "CCMNV0"), FullTable("FF00"));
     EXPECT_EQ(Value(model.CatalogPath(), "Gamma", "Soft"), "3");
     EXPECT_EQ(machine.ReadFile(model.DataFolder() + "UCD0.dat"), colour4);
     EXPECT_EQ(machine.ReadFile(model.DataFolder() + "UGD1.dat"), gamma0);
@@ -371,8 +372,8 @@ TEST_P(SettingEditPage, ImportOfAStoredNameAsksFirst)
         ASSERT_TRUE(page.ExportSettings(names, {kColour}, "C:\\Exchange\\Cool.ccm"));
     }
     const std::string file = "C:\\Exchange\\Cool\\Cool.ccm";
-    WritePrivateProfileStringA("Color", "CCMNT0", "ABCD", file.c_str());
-    WritePrivateProfileStringA("Color", "CCMNV0", "ABCD", file.c_str());
+    WritePrivateProfileStringA("Color", "CCMNT0", FullTable("ABCD").c_str(), file.c_str());
+    WritePrivateProfileStringA("Color", "CCMNV0", FullTable("ABCD").c_str(), file.c_str());
     CmyStringArray names;
     names.Add("Cool");
 
@@ -381,11 +382,11 @@ TEST_P(SettingEditPage, ImportOfAStoredNameAsksFirst)
     EXPECT_EQ(page.ImportSettings(names, {kColour}, file), 0);
     ASSERT_EQ(boxes.Count(), 1u);
     EXPECT_EQ(boxes.Last().text, FormatText(strings.Load(IDS_QUESTION_REPLACE_SETTING), "Cool"));
-    EXPECT_EQ(Value(model.CatalogPath(), "Color", "CCMNT0"), "1111");
+    EXPECT_EQ(Value(model.CatalogPath(), "Color", "CCMNT0"), FullTable("1111"));
 
     boxes.QueueAnswer(IDOK);
     EXPECT_EQ(page.ImportSettings(names, {kColour}, file), 1);
-    EXPECT_EQ(Value(model.CatalogPath(), "Color", "CCMNT0"), "ABCD");
+    EXPECT_EQ(Value(model.CatalogPath(), "Color", "CCMNT0"), FullTable("ABCD"));
     EXPECT_EQ(Items(Names(model.CatalogPath(), kColour)), (std::vector<std::string>{"Warm", "Cool"}));
 }
 
@@ -393,7 +394,7 @@ TEST_P(SettingEditPage, ImportOfAStoredNameInAnotherCaseReplacesThatSetting)
 {
     const std::string file = "C:\\Exchange\\Soft\\Soft.ccm";
     machine.WriteFile(file, "[Color]\r\nSettingNum=0\r\n[Gamma]\r\nSettingNum=1\r\nSettingID0=0\r\n"
-                            "SettingName0=soft\r\nsoft=5\r\nCCMNT0=ABCD\r\nCCMNV0=ABCD\r\n");
+                            "SettingName0=soft\r\nsoft=5\r\nCCMNT0=" + FullTable("ABCD") + "\r\nCCMNV0=" + FullTable("ABCD") + "\r\n");
     machine.WriteFile("C:\\Exchange\\Soft\\UGD0.dat", DataFile(kGamma, 'z'));
     CSettingEditPage page(&info);
     CmyStringArray names;
@@ -405,7 +406,7 @@ TEST_P(SettingEditPage, ImportOfAStoredNameInAnotherCaseReplacesThatSetting)
     EXPECT_EQ(boxes.Boxes()[0].text, FormatText(strings.Load(IDS_QUESTION_REPLACE_SETTING), "Soft"));
     // The stored entry took the new tables, mode and data; no second entry shares its key.
     EXPECT_EQ(Items(Names(model.CatalogPath(), kGamma)), (std::vector<std::string>{"Soft", "Warm"}));
-    EXPECT_EQ(Value(model.CatalogPath(), "Gamma", "CCMNT2"), "ABCD");
+    EXPECT_EQ(Value(model.CatalogPath(), "Gamma", "CCMNT2"), FullTable("ABCD"));
     EXPECT_EQ(Value(model.CatalogPath(), "Gamma", "Soft"), "5");
     EXPECT_EQ(machine.ReadFile(model.DataFolder() + "UGD2.dat"), DataFile(kGamma, 'z'));
 }
@@ -422,8 +423,8 @@ TEST_P(SettingEditPage, AnImportOverTheSixtySettingLimitStoresNone)
     machine.WriteFile(model.CatalogPath(), catalog + "[Gamma]\r\nSettingNum=0\r\n");
     machine.WriteFile("C:\\Exchange\\Many\\Many.ccm",
                       "[Color]\r\nSettingNum=3\r\nSettingID0=0\r\nSettingID1=1\r\nSettingID2=2\r\n"
-                      "SettingName0=N0\r\nSettingName1=N1\r\nSettingName2=N2\r\nCCMNT0=01\r\nCCMNV0=01\r\n"
-                      "CCMNT1=02\r\nCCMNV1=02\r\nCCMNT2=03\r\nCCMNV2=03\r\n");
+                      "SettingName0=N0\r\nSettingName1=N1\r\nSettingName2=N2\r\nCCMNT0=" + FullTable("01") + "\r\nCCMNV0=" + FullTable("01") + "\r\n"
+                      "CCMNT1=" + FullTable("02") + "\r\nCCMNV1=" + FullTable("02") + "\r\nCCMNT2=" + FullTable("03") + "\r\nCCMNV2=" + FullTable("03") + "\r\n");
     CSettingEditPage page(&info);
     CmyStringArray names;
     for (const char* name : {"N0", "N1", "N2"}) names.Add(name);
@@ -483,9 +484,12 @@ INSTANTIATE_TEST_SUITE_P(Modes, SettingEditPage, ::testing::Values(SimPrinterMod
 
 namespace {
 
-const std::string kGoodFile =
-    "[Color]\r\nSettingNum=1\r\nSettingID0=0\r\nSettingName0=New\r\nCCMNT0=0102\r\nCCMNV0=0304\r\n"
-    "[Gamma]\r\nSettingNum=0\r\n";
+const std::string kGoodT = "CCMNT0=" + FullTable("0102");
+const std::string kGoodV = "CCMNV0=" + FullTable("0304");
+const std::string kGoodFile = "[Color]\r\nSettingNum=1\r\nSettingID0=0\r\nSettingName0=New\r\n" + kGoodT + "\r\n" +
+                              kGoodV + "\r\n[Gamma]\r\nSettingNum=0\r\n";
+// The hexadecimal text of a printer command, as a hostile file appends it to its tables.
+const std::string kInjected = "1B252D31323334355840504A4C20534554";
 
 struct Hostile {
     const char* what;
@@ -531,10 +535,14 @@ TEST_P(SettingEditPage, RefusesDamagedOrHostileSettingFilesWithoutChangingAnythi
         {"name that breaks a key", Replace(kGoodFile, "Name0=New", "Name0=a=b"), {}},
         {"name too long", Replace(kGoodFile, "Name0=New", "Name0=" + std::string(40, 'n')), {}},
         {"missing name", Replace(kGoodFile, "SettingName0=New\r\n", ""), {}},
-        {"odd table text", Replace(kGoodFile, "CCMNT0=0102", "CCMNT0=010"), {}},
+        {"odd table text", Replace(kGoodFile, kGoodT, kGoodT.substr(0, kGoodT.size() - 1)), {}},
         {"table text not hexadecimal", Replace(kGoodFile, "CCMNV0=0304", "CCMNV0=03G4"), {}},
-        {"V shorter than T", Replace(kGoodFile, "CCMNV0=0304", "CCMNV0=03"), {}},
-        {"no tables", Replace(Replace(kGoodFile, "CCMNT0=0102", "CCMNT0="), "CCMNV0=0304", "CCMNV0="), {}},
+        {"V shorter than T", Replace(kGoodFile, kGoodV, kGoodV.substr(0, kGoodV.size() - 2)), {}},
+        {"no tables", Replace(Replace(kGoodFile, kGoodT, "CCMNT0="), kGoodV, "CCMNV0="), {}},
+        {"tables shorter than the model's", Replace(Replace(kGoodFile, kGoodT, "CCMNT0=0102"), kGoodV, "CCMNV0=0304"), {}},
+        {"tables longer than the model's", Replace(Replace(kGoodFile, kGoodT, kGoodT + "00"), kGoodV, kGoodV + "00"), {}},
+        {"printer command after the tables",
+         Replace(Replace(kGoodFile, kGoodT, kGoodT + kInjected), kGoodV, kGoodV + kInjected), {}},
         {"gamma name that is the count key", kGammaNamed("SettingNum"), {}},
         {"gamma name that is a table key", kGammaNamed("ccmnt0"), {}},
         {"gamma name that is a profile key", kGammaNamed("01g0.icb"), {}},
@@ -614,8 +622,8 @@ TEST_P(SettingEditPage, ImportOfAFileWithOnlyKnownTablesSaysSo)
 {
     // Both settings carry tables that stored settings already have.
     machine.WriteFile("C:\\Exchange\\Same\\Same.ccm",
-                      "[Color]\r\nSettingNum=1\r\nSettingID0=0\r\nSettingName0=Again\r\nCCMNT0=00\r\nCCMNV0=2222\r\n"
-                      "[Gamma]\r\nSettingNum=1\r\nSettingID0=0\r\nSettingName0=Copy\r\nCCMNT0=00\r\nCCMNV0=5555\r\n");
+                      "[Color]\r\nSettingNum=1\r\nSettingID0=0\r\nSettingName0=Again\r\nCCMNT0=" + FullTable("00") + "\r\nCCMNV0=" + FullTable("2222") + "\r\n"
+                      "[Gamma]\r\nSettingNum=1\r\nSettingID0=0\r\nSettingName0=Copy\r\nCCMNT0=" + FullTable("00") + "\r\nCCMNV0=" + FullTable("5555") + "\r\n");
     MessageBoxRecorder boxes;
     ScriptedUser user;
     user.Click(IDC_EXCHANGE_IMPORT_BUTTON)

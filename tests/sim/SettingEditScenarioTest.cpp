@@ -12,6 +12,7 @@
 #include "launch/TextFormat.h"
 #include "resources/resource.h"
 #include "storage/CIniAcc.h"
+#include "support/FullTable.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/ScriptedUser.h"
 #include "support/SimMachine.h"
@@ -24,8 +25,8 @@ TEST(SettingEditScenario, ExchangeTaskListsDeletesAndExportsTheDriverSettings)
     SimMachine machine;
     const SimPrinterModel model = SimPrinterModel::Raw331();
     model.Install(machine,
-                  "[Color]\r\nSettingNum=1\r\nSettingID0=3\r\nSettingName3=Warm\r\nCCMNT3=0A\r\nCCMNV3=0B\r\n"
-                  "[Gamma]\r\nSettingNum=1\r\nSettingID0=1\r\nSettingName1=Soft\r\nSoft=2\r\nCCMNT1=0C\r\nCCMNV1=0D\r\n");
+                  "[Color]\r\nSettingNum=1\r\nSettingID0=3\r\nSettingName3=Warm\r\nCCMNT3=" + FullTable("0A") + "\r\nCCMNV3=" + FullTable("0B") + "\r\n"
+                  "[Gamma]\r\nSettingNum=1\r\nSettingID0=1\r\nSettingName1=Soft\r\nSoft=2\r\nCCMNT1=" + FullTable("0C") + "\r\nCCMNV1=" + FullTable("0D") + "\r\n");
     machine.WriteFile(model.DataFolder() + "UCD3.dat", "colour bytes");
     machine.WriteFile(model.DataFolder() + "UGD1.dat", "gamma bytes");
     machine.WriteFile("C:\\Exchange\\keep", "");

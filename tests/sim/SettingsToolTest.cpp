@@ -20,6 +20,7 @@
 #include "storage/CCtrlMng.h"
 #include "storage/CFileAcc.h"
 #include "storage/CIniAcc.h"
+#include "support/FullTable.h"
 #include "support/JsonValue.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/SimMachine.h"
@@ -84,9 +85,9 @@ TEST(SettingsToolJson, QuotedTextsReadBackUnchanged)
 const std::string kCatalog =
     "[Config]\r\nUpDate=1\r\n"
     "[Color]\r\nSettingNum=2\r\nSettingID0=4\r\nSettingID1=0\r\nSettingName4=Warm\r\nSettingName0=Cool\r\n"
-    "CCMNT4=0A1B\r\nCCMNV4=FF00\r\nCCMNT0=1111\r\nCCMNV0=2222\r\n"
+    "CCMNT4=" + FullTable("0A1B") + "\r\nCCMNV4=" + FullTable("FF00") + "\r\nCCMNT0=" + FullTable("1111") + "\r\nCCMNV0=" + FullTable("2222") + "\r\n"
     "[Gamma]\r\nSettingNum=2\r\nSettingID0=2\r\nSettingID1=0\r\nSettingName2=Soft\r\nSettingName0=Warm\r\n"
-    "Soft=3\r\nWarm=1\r\nCCMNT2=3333\r\nCCMNV2=4444\r\nCCMNT0=5555\r\nCCMNV0=6666\r\n";
+    "Soft=3\r\nWarm=1\r\nCCMNT2=" + FullTable("3333") + "\r\nCCMNV2=" + FullTable("4444") + "\r\nCCMNT0=" + FullTable("5555") + "\r\nCCMNV0=" + FullTable("6666") + "\r\n";
 
 class SettingsToolOnModel : public ::testing::TestWithParam<SimPrinterModel> {
 protected:
@@ -204,7 +205,7 @@ TEST_P(SettingsToolOnModel, ExportsNamedSettingsOfEitherKindAndRefusesWhatItCann
     EXPECT_NE(err.find(Text(IDS_MSG_EXPORTED, "C:\\Exchange\\Office")), std::string::npos) << err;
     const CIniAcc file("C:\\Exchange\\Office\\Office.ccm");
     EXPECT_EQ(file.GetString("Color", "SettingName0"), "Warm");
-    EXPECT_EQ(file.GetString("Color", "CCMNT0"), "0A1B");
+    EXPECT_EQ(file.GetString("Color", "CCMNT0"), FullTable("0A1B"));
     EXPECT_EQ(file.GetString("Gamma", "SettingName0"), "Warm");
     EXPECT_EQ(file.GetString("Gamma", "SettingName1"), "Soft");
     EXPECT_EQ(file.GetString("Gamma", "Soft"), "3");
@@ -254,8 +255,8 @@ TEST_P(SettingsToolOnModel, ImportsTheNamedSettingsOnly)
     GetCurrentDirectoryA(MAX_PATH, folder);
     EXPECT_STREQ(folder, "C:\\Exchange");
     EXPECT_EQ(Names(1), std::vector<std::string>{"Cool"});
-    EXPECT_EQ(CIniAcc(model.CatalogPath()).GetString("Color", "CCMNT0"), "1111");
-    EXPECT_EQ(CIniAcc(model.LocalCatalogPath()).GetString("Color", "CCMNT0"), "1111");
+    EXPECT_EQ(CIniAcc(model.CatalogPath()).GetString("Color", "CCMNT0"), FullTable("1111"));
+    EXPECT_EQ(CIniAcc(model.LocalCatalogPath()).GetString("Color", "CCMNT0"), FullTable("1111"));
     EXPECT_EQ(boxes.Count(), 0u);
 }
 
@@ -287,8 +288,8 @@ TEST_P(SettingsToolOnModel, ImportBuildsTheProfilesOfAnEmfModelFromTheImportedTa
     // Other tables, other profiles: they come from the imported tables.
     ASSERT_EQ(Tool({"delete", model.printer, "--colour", "Cool"}), CSettingsTool::exitDone) << err;
     const CIniAcc file("C:\\Exchange\\Cool\\Cool.ccm");
-    ASSERT_TRUE(file.WriteString("Color", "CCMNT0", "9999"));
-    ASSERT_TRUE(file.WriteString("Color", "CCMNV0", "8888"));
+    ASSERT_TRUE(file.WriteString("Color", "CCMNT0", FullTable("9999").c_str()));
+    ASSERT_TRUE(file.WriteString("Color", "CCMNV0", FullTable("8888").c_str()));
     ASSERT_EQ(Tool({"import", model.printer, "C:\\Exchange\\Cool\\Cool.ccm"}), CSettingsTool::exitDone) << err;
     EXPECT_NE(machine.ReadFile(model.DataFolder() + catalog.GetProfileFileName("Color", 300, "Cool")), built[0]);
     EXPECT_EQ(boxes.Count(), 0u);

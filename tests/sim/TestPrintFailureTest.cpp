@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "color/CCcmTables.h"
 #include "color/CColorPalettePage.h"
 #include "framework/headless/UiView.h"
 #include "gamma/CGammaPage.h"
@@ -32,6 +33,7 @@
 #include "testprint/CEmfInternalXPS.h"
 #include "testprint/CEmfPrint.h"
 #include "testprint/CTemporaryTestSetting.h"
+#include "testprint/CTestPrint.h"
 
 using fw::headless::WindowView;
 
@@ -414,6 +416,23 @@ TEST_F(TemporaryEntryTest, TheEntryGoesEvenWhenItsTablesCannot)
     temporary.Remove();
     EXPECT_EQ(Value("SettingNum"), "1");
     EXPECT_EQ(Value("SettingName" + std::to_string(id)), "");
+}
+
+TEST_F(TemporaryEntryTest, AnXpsPrintWhoseDialogCannotBeShownTakesItsEntryAlong)
+{
+    machine.Set("Machine", "LibraryPath", machine.Root());  // no dialog library
+    machine.Apply();
+    CTemporaryTestSetting temporary(
+        CDataMngBase::kindColor, [this](const std::string& name) { WriteTables(name); },
+        [this](const std::string& name) { RemoveTables(name); });
+    CCcmTables tables;
+    tables.Allocate(228);
+    EXPECT_EQ(ThrownId([&] { CTestPrint(info, nullptr).PrintColorTest(tables, temporary); }), IDS_ERR_PRINT_FAILED);
+    // Gone at once, not only when the page goes.
+    EXPECT_FALSE(temporary.IsMade());
+    EXPECT_EQ(removed, std::vector<std::string>{"testprint"});
+    EXPECT_EQ(machine.ReadFile(model.CatalogPath()), catalogBefore);
+    EXPECT_TRUE(machine.Jobs().empty());
 }
 
 }  // namespace

@@ -26,7 +26,8 @@ struct SimPrinter {
     unsigned attributes = 0x40;  // local
     unsigned driverExtra = 0;    // size of the driver-private device-mode area
     std::string finishJobs;      // "immediately" (default), "after N queries", "never"
-    std::string faults;          // "CreateDC", "StartDoc", "PrinterInfo", blank-separated
+    // "CreateDC", "StartDoc", "PrinterInfo", "EndDocPrinter", "PartialWrite", blank-separated
+    std::string faults;
     int paperSize = 9;           // DMPAPER_*
     int printQuality = 600;      // dots per inch
     int orientation = 1;         // DMORIENT_*

@@ -77,7 +77,7 @@ void SimPrinterModel::Install(SimMachine& machine, const std::string& catalogTex
     std::string section = "[CCMVer" + version + "]\r\nModule=TVCCM.dll\r\nIccModule=TVICC.dll\r\nPrintMode=" +
                           printMode + "\r\nColorTestFile=CTEST" + tag + ext + "\r\nGammaTestFile=GTEST" + tag +
                           ext + "\r\nSampleFile=SAMPLE" + tag + ext + "\r\n";
-    if (!metafile) section += "DataSize=00000228\r\n";
+    if (!metafile) section += "DataSize=000000E4\r\n";
     section += "[DefaultSettingVer" + version + "]\r\nStandard=0\r\nVivid=1\r\nPhoto=2\r\n";
     std::string ini = machine.ReadFile(UtilityFolder() + "Tavrel.ini");
     machine.WriteFile(UtilityFolder() + "Tavrel.ini", ini + section);

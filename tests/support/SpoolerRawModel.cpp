@@ -33,7 +33,7 @@ void SpoolerRawModel::Install()
     ASSERT_TRUE(CreateDirectoryA(m_utility.c_str(), nullptr)) << m_utility;
     SpoolerPrinter::WriteText(m_utility + "Tavrel.ini",
                               "[CCMVer3.31]\r\nModule=TVCCM.dll\r\nPrintMode=RAW\r\nGammaTestFile=GTEST.PRN\r\n"
-                              "DataSize=00000228\r\n[DefaultSettingVer3.31]\r\nStandard=0\r\nVivid=1\r\n");
+                              "DataSize=000000E4\r\n[DefaultSettingVer3.31]\r\nStandard=0\r\nVivid=1\r\n");
 
     m_spooler = std::make_unique<SpoolerPrinter>(m_driver, m_printer);
     const std::string capability = m_tag + ".CAP";

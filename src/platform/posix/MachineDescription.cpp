@@ -254,6 +254,8 @@ void MachineDescription::ParsePrinterFaults(const std::string& text, PrinterReco
         if (TextUtil::EqualNoCase(fault, "CreateDC")) printer.failCreateDC = true;
         else if (TextUtil::EqualNoCase(fault, "StartDoc")) printer.failStartDoc = true;
         else if (TextUtil::EqualNoCase(fault, "PrinterInfo")) printer.failPrinterInfo = true;
+        else if (TextUtil::EqualNoCase(fault, "EndDocPrinter")) printer.failEndDocPrinter = true;
+        else if (TextUtil::EqualNoCase(fault, "PartialWrite")) printer.partialWrite = true;
     }
 }
 

@@ -54,7 +54,8 @@ public:
     std::string WindowsPathOf(const std::string& hostPath) const;
     // "immediately" -> 0, "after N queries" (or "N") -> N, "never" -> -1; fallback otherwise.
     static int32_t ParseFinishRule(const std::string& text, int32_t fallback);
-    // "CreateDC StartDoc PrinterInfo" (blanks or commas between, any case) -> the printer's faults.
+    // "CreateDC StartDoc PrinterInfo EndDocPrinter PartialWrite" (blanks or commas between, any
+    // case) -> the printer's faults.
     static void ParsePrinterFaults(const std::string& text, PrinterRecord& printer);
 
 private:

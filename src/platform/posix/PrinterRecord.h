@@ -31,10 +31,13 @@ struct PrinterRecord {
     int32_t marginX = 167;
     int32_t marginY = 167;
     // Faults of the printer ("Faults=" words): no device context can be made for it, its
-    // metafile documents are refused, or its level-2 information cannot be read.
+    // metafile documents are refused, its level-2 information cannot be read, its raw
+    // documents cannot be ended, or it takes only part of each block written to it.
     bool failCreateDC = false;
     bool failStartDoc = false;
     bool failPrinterInfo = false;
+    bool failEndDocPrinter = false;
+    bool partialWrite = false;
 
     // The name the spooler shows: "\\SERVER\name" for a connection.
     std::string FullName() const { return server.empty() ? name : server + "\\" + name; }

@@ -101,6 +101,13 @@ PrintJob* QueuedJob(MachineState& state, HANDLE printer, DWORD jobId, DWORD& err
     return job;
 }
 
+// The description's record of the handle's printer; null for a bad handle.
+const PrinterRecord* PrinterOf(MachineState& state, HANDLE printer)
+{
+    PrinterObject* o = state.Handles().Get<PrinterObject>(printer);
+    return o ? state.PrintSpooler().FindPrinter(o->Name()) : nullptr;
+}
+
 }  // namespace
 
 extern "C" DWORD StartDocPrinterA(HANDLE printer, DWORD level, LPBYTE docInfo)
@@ -161,6 +168,10 @@ extern "C" BOOL WritePrinter(HANDLE printer, LPVOID data, DWORD size, LPDWORD wr
     if (!job) return FALSE;
     if (job->deleting) return LastError::Fail(ERROR_PRINT_CANCELLED, FALSE);
     if (!data && size) return LastError::Fail(ERROR_INVALID_PARAMETER, FALSE);
+    // A printer with the partial-write fault takes the first half of a block (rounded up) and
+    // reports that many bytes written; the caller must send the rest.
+    const PrinterRecord* p = PrinterOf(state, printer);
+    if (p && p->partialWrite && size > 1) size = (size + 1) / 2;
     if (!job->record.Block("Write", data, size)) return LastError::Fail(HostFiles::ErrorOf(job->record.LastErrno()), FALSE);
     job->size += size;
     if (!job->deliverHost.empty()) job->bytes.append(static_cast<const char*>(data), size);
@@ -175,6 +186,9 @@ extern "C" BOOL EndDocPrinter(HANDLE printer)
     PrinterObject* object = nullptr;
     PrintJob* job = OpenJob(state, printer, &object);
     if (!job) return FALSE;
+    // The fault leaves the document open, as a spooler that could not take it would.
+    const PrinterRecord* p = PrinterOf(state, printer);
+    if (p && p->failEndDocPrinter) return LastError::Fail(ERROR_NOT_ENOUGH_MEMORY, FALSE);
     object->SetJobId(0);
     state.PrintSpooler().Jobs().EndDocument(job->id);
     return TRUE;
