@@ -438,7 +438,8 @@ TEST_P(SaveSettingPageTest, AFailedSaveNamesTheCatalogueAndStaysUnsaved)
 TEST(SaveSettingPageAlone, ANameDialogThatCannotBeMadeEndsAsCancel)
 {
     SimMachine machine;
-    machine.Set("Machine", "LibraryPath", machine.Root());  // no dialog library
+    machine.Set("Machine", "LibraryPath", machine.Root());
+    std::filesystem::remove(machine.Root() + "/c/Host/XVDLGENU.dll");  // no dialog library
     machine.Apply();
     CUtilityInfo info;
     CSaveSettingPage page(&info);
