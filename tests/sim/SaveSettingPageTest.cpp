@@ -3,6 +3,7 @@
 // through the sheet's managers in "EMF" and raw mode, and a save that fails.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
