@@ -91,6 +91,11 @@ int Usage()
 
 int main(int argc, char** argv)
 {
+#ifdef _WIN32
+    // Before anything is loaded: libraries come from this program's folder and System32 only,
+    // never from the current folder or PATH.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_DEFAULT_DIRS);
+#endif
     std::string script;
     const char* printer = nullptr;
     for (int i = 1; i < argc; ++i) {

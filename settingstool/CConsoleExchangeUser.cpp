@@ -12,7 +12,7 @@ void CConsoleExchangeUser::Refuse(UINT textId, const std::string& argument)
 void CConsoleExchangeUser::Warn(UINT textId, const std::string& first, const std::string& second)
 {
     m_messages << FormatText(m_strings.Load(textId), first, second) << '\n';
-    m_failed = true;
+    m_warned = true;
 }
 
 void CConsoleExchangeUser::Done(UINT textId, UINT, const std::string& argument)

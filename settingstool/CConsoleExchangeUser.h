@@ -19,12 +19,15 @@ public:
     bool ConfirmReplaceFile(const std::string& target) override;
     bool ConfirmReplaceSetting(const std::string& name) override;
 
-    // True once anything was refused, a file was not copied, or a setting was kept.
+    // True once anything was refused or a setting was kept.
     bool Failed() const { return m_failed; }
+    // True once a file could not be copied and the operation went on without it.
+    bool Warned() const { return m_warned; }
 
 private:
     const CStrRes& m_strings;
     std::ostream& m_messages;
     bool m_replace;
     bool m_failed = false;
+    bool m_warned = false;
 };

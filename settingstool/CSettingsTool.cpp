@@ -86,17 +86,23 @@ const char* KindText(int kind) { return kind == kindGamma ? "gamma" : "colour"; 
 std::string CSettingsTool::SystemPath(const std::string& path)
 {
     std::string result = path;
-    std::replace(result.begin(), result.end(), '/', '\\');
     if (result.empty()) return result;
-    if (path[0] == '/' && path.compare(0, 2, "//") != 0) return "Z:" + result;
-    const bool drive = result.size() >= 2 && result[1] == ':';
-    if (drive || result[0] == '\\') return result;
-    char folder[MAX_PATH] = {};
-    const DWORD length = GetCurrentDirectoryA(MAX_PATH, folder);
-    if (length == 0 || length >= MAX_PATH) return result;
-    std::string base(folder, length);
-    if (base.back() != '\\') base += '\\';
-    return base + result;
+#ifndef _WIN32
+    // On Linux a host path stands for drive Z:, as Wine shows the host's files.
+    if (path[0] == '/' && path.compare(0, 2, "//") != 0) result = "Z:" + result;
+#endif
+    std::replace(result.begin(), result.end(), '/', '\\');
+    // Relative, drive-relative and rooted paths become full ones from the caller's folder,
+    // before the tool moves to its own.
+    std::string full(MAX_PATH, '\0');
+    DWORD length = GetFullPathNameA(result.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (length >= full.size()) {
+        full.resize(length);
+        length = GetFullPathNameA(result.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    }
+    if (length == 0 || length >= full.size()) return result;
+    full.resize(length);
+    return full;
 }
 
 void CSettingsTool::Say(UINT textId, const std::string& argument)
@@ -252,6 +258,7 @@ int CSettingsTool::Export(const CUtilityInfo& info, const std::string& file, con
     }
     CConsoleExchangeUser user(m_strings, m_messages, false);
     const BOOL written = CSettingExport(info, user).Export(chosen, kinds, CSettingExport::NormalizeExtension(file));
+    // A setting file written with only a warning (a file it could not copy) is done.
     return written && !user.Failed() ? exitDone : exitFailed;
 }
 
@@ -320,7 +327,7 @@ int CSettingsTool::Import(const CUtilityInfo& info, const std::string& file, con
         return exitFailed;
     }
     m_messages << FormatNumber(m_strings.Load(IDS_TOOL_MSG_IMPORTED), imported) << '\n';
-    return user.Failed() ? exitFailed : exitDone;
+    return user.Failed() || user.Warned() ? exitFailed : exitDone;
 }
 
 int CSettingsTool::Delete(const CUtilityInfo& info, const std::string& name, int kind)

@@ -25,8 +25,8 @@ public:
     // Runs one command line (the arguments after the program name); the exit status.
     int Run(const std::vector<std::string>& arguments);
 
-    // A path of the command line as the system takes it: a host path ("/x/y") stands for
-    // "Z:\x\y", a relative path is taken from the current folder, "/" separates as "\" does.
+    // A path of the command line as the system takes it, made full from the current folder
+    // ("/" separates as "\" does); on Linux a host path ("/x/y") stands for "Z:\x\y".
     static std::string SystemPath(const std::string& path);
 
 private:

@@ -4,9 +4,13 @@
 #include <vector>
 
 #include "CSettingsTool.h"
+#include "platform/win32api.h"
 
 int main(int argc, char** argv)
 {
+    // Before anything is loaded: libraries come from this program's folder and System32 only,
+    // never from the current folder or PATH.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_DEFAULT_DIRS);
     std::vector<std::string> arguments(argv + 1, argv + argc);
     return CSettingsTool(std::cout, std::cerr).Run(arguments);
 }

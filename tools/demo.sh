@@ -36,9 +36,9 @@ tools/install-deps.sh
 cmake --preset linux >/dev/null
 jobs="$(nproc 2>/dev/null || echo 2)"
 if ((probe)); then
-  cmake --build --preset linux -j "$jobs" --target catalog_probe vemrload strings_enu dialogs_enu >/dev/null
+  cmake --build --preset linux -j "$jobs" --target catalog_probe demo_profiles vemrload strings_enu dialogs_enu >/dev/null
 else
-  cmake --build --preset linux -j "$jobs" --target TavrelHost >/dev/null
+  cmake --build --preset linux -j "$jobs" --target TavrelHost demo_profiles >/dev/null
 fi
 demo="$root/build/demo"
 "$root/tools/make-demo-machine.sh" "$demo" "$root/build/linux/bin"

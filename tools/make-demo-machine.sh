@@ -3,7 +3,7 @@
 # per test-print mode (EMF, EMF_INTERNAL, EMF_INTERNAL_XPS, raw 3.10, 3.30 and 3.31) and one
 # unsupported printer.
 set -euo pipefail
-demo="$1"; bin="$2"
+demo="$1"; bin=$(cd "$2" && pwd)
 rm -rf "$demo"; mkdir -p "$demo"
 c="$demo/c"
 drivers="$c/Windows/System32/spool/DRIVERS/x64/3"
@@ -270,3 +270,19 @@ Name=Hall Laser
 Port=LPT2:
 Driver=Plain Laser
 INI
+
+# A Linux build's libraries, laid out as an installation has them: ours beside the host program
+# (the utility loads them from its own folder only), the help engine in System32. Then the stored
+# settings of the "EMF" printer get the profiles saving them would have built.
+if [ "$(od -An -c -N4 "$bin/vemrload.dll" 2>/dev/null | tr -d ' ')" = '177ELF' ]; then
+  mkdir -p "$c/Windows/System32"
+  for f in "$bin"/TAVREL.dll "$bin"/vemrload.dll "$bin"/XV*.dll "$bin"/TVCCM.dll "$bin"/TVICC.dll; do
+    if [ -f "$f" ]; then ln -sf "$f" "$c/Program Files/Tavrel Host/"; fi
+  done
+  if [ -f "$bin/hhctrl.ocx" ]; then ln -sf "$bin/hhctrl.ocx" "$c/Windows/System32/"; fi
+  if [ -x "$bin/demo_profiles" ]; then
+    TAVREL_MACHINE="$demo/machine.ini" "$bin/demo_profiles" >/dev/null
+  else
+    echo "make-demo-machine: $bin/demo_profiles is not built; the stored settings have no profiles" >&2
+  fi
+fi

@@ -8,6 +8,7 @@
 #include "vemrload/LanguageCode.h"
 #include "vemrload/LanguageLibrary.h"
 #include "vemrload/LibraryName.h"
+#include "vemrload/LoaderFolder.h"
 
 #ifdef _WIN32
 #define VM_EXPORT extern "C" __declspec(dllexport)
@@ -34,7 +35,7 @@ VM_EXPORT void* VmLoadLanguageDLL(const char* pattern) {
     if (!pattern) return nullptr;
     for (const char* code : CandidateCodes()) {
         const std::string name = vemrload::LibraryName(pattern, code);
-        if (HMODULE module = LoadLibraryA(name.c_str())) return new vemrload::LanguageLibrary{module};
+        if (HMODULE module = vemrload::LoadBesideLoader(name)) return new vemrload::LanguageLibrary{module};
     }
     return nullptr;
 }
@@ -54,7 +55,8 @@ VM_EXPORT void VmFreeLanguageDLL(void* handle) {
     delete library;
 }
 
-// Names the library of the user's language when it can be loaded, else the English one.
+// Names the library of the user's language when it can be loaded from beside the loader, else
+// the English one; the name has no folder, the caller looks for it beside its own module.
 VM_EXPORT void VmGetHelpFileName(const char* pattern, char* buffer) {
     if (!buffer) return;
     buffer[0] = '\0';
@@ -64,7 +66,7 @@ VM_EXPORT void VmGetHelpFileName(const char* pattern, char* buffer) {
         const std::string name = vemrload::WithLibraryExtension(vemrload::LibraryName(pattern, code));
         if (name.size() >= kFileNameSize) continue;
         chosen = name;
-        if (HMODULE module = LoadLibraryA(name.c_str())) {
+        if (HMODULE module = vemrload::LoadBesideLoader(name)) {
             FreeLibrary(module);
             break;
         }

@@ -1,5 +1,6 @@
 #include "color/ModuleLibrary.h"
 
+#include "launch/CLibraryLoader.h"
 #include "launch/CmyException.h"
 #include "resources/resource.h"
 #include "storage/CIniUtility.h"
@@ -7,7 +8,7 @@
 HMODULE ModuleLibrary::Load(const std::string& ccmVersion)
 {
     const std::string library = CIniUtility().GetVersionValue(ccmVersion, "Module");
-    return ::LoadLibraryA(library.c_str());
+    return CLibraryLoader::LoadOwn(library);
 }
 
 FARPROC ModuleLibrary::Function(HMODULE module, const char* name)

@@ -8,7 +8,8 @@
 
 namespace ModuleLibrary {
 
-// Loads the module of the CCM version; null when it cannot be loaded (reported at first use).
+// Loads the module of the CCM version from our own folder; null when it cannot be loaded or
+// is not named by a bare file name (reported at first use).
 HMODULE Load(const std::string& ccmVersion);
 // The exported function; raises CmyException IDS_ERR_MODULE_FAILED when the module or the
 // function is missing.

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "launch/CLibraryLoader.h"
 #include "launch/CmyException.h"
 #include "printer/CPrint.h"
 #include "resources/resource.h"
@@ -54,7 +55,7 @@ void SetRequest(int fileResolution, PROFILEREQUEST& request)
 CIccModule::CIccModule(const std::string& ccmVersion)
 {
     const std::string library = CIniUtility().GetVersionValue(ccmVersion, "IccModule");
-    m_module = ::LoadLibraryA(library.c_str());
+    m_module = CLibraryLoader::LoadOwn(library);
 }
 
 CIccModule::~CIccModule()

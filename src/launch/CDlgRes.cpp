@@ -1,5 +1,7 @@
 #include "launch/CDlgRes.h"
 
+#include "launch/CLibraryLoader.h"
+
 namespace {
 
 constexpr const char* kLoaderName = "vemrload.dll";
@@ -10,7 +12,7 @@ using GetFileNameFn = void (*)(const char* pattern, char* buffer);
 }  // namespace
 
 CDlgRes::CDlgRes() {
-    HMODULE loader = LoadLibraryA(kLoaderName);
+    HMODULE loader = CLibraryLoader::LoadOwn(kLoaderName);
     if (!loader) return;
     char name[MAX_PATH] = {};
     auto getName = reinterpret_cast<GetFileNameFn>(
@@ -18,7 +20,8 @@ CDlgRes::CDlgRes() {
     if (getName) getName(kDialogLibraryPattern, name);
     FreeLibrary(loader);
     name[MAX_PATH - 1] = '\0';
-    if (name[0] != '\0') m_module = LoadLibraryA(name);
+    // The library beside ours of the name the loader chose, wherever the loader looked for it.
+    if (name[0] != '\0') m_module = CLibraryLoader::LoadOwn(CLibraryLoader::FileNameOf(name));
 }
 
 CDlgRes::~CDlgRes() {

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "launch/CLibraryLoader.h"
+
 namespace {
 
 constexpr const char* kEngineKey = "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";
@@ -34,14 +36,18 @@ HMODULE CHtmlHelpEntry::LoadRegisteredEngine()
     LONG result = RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<LPBYTE>(path), &size);
     RegCloseKey(key);
     if (result != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ) || path[0] == '\0') return nullptr;
-    return LoadLibraryA(path);
+    if (type == REG_SZ) return CLibraryLoader::LoadFullPath(path);
+    char expanded[kPathBytes] = {};
+    const DWORD length = ExpandEnvironmentStringsA(path, expanded, kPathBytes);
+    if (length == 0 || length > kPathBytes) return nullptr;
+    return CLibraryLoader::LoadFullPath(expanded);
 }
 
 CHtmlHelpEntry::HelpFunction CHtmlHelpEntry::Resolve()
 {
     if (m_function || m_failed) return m_function;
     HMODULE module = LoadRegisteredEngine();
-    if (!module) module = LoadLibraryA(kEngineFile);
+    if (!module) module = CLibraryLoader::LoadSystem(kEngineFile);
     if (!module) {
         m_failed = true;
         return nullptr;

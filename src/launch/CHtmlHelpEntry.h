@@ -1,5 +1,6 @@
-// The HTML help function, found on first use: the engine library named in the registry, else
-// "hhctrl.ocx", and its export with ordinal 14. Once it cannot be found it is never looked for
+// The HTML help function, found on first use: the engine library named in the registry by its
+// full path (an expandable value expanded), else "hhctrl.ocx" from System32, and its export with
+// ordinal 14; never through the current folder or PATH. Once it cannot be found it is never looked for
 // again. The shared entry keeps the library loaded for the life of this library.
 #pragma once
 

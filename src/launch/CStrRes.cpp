@@ -1,5 +1,7 @@
 #include "launch/CStrRes.h"
 
+#include "launch/CLibraryLoader.h"
+
 namespace {
 
 constexpr const char* kLoaderName = "vemrload.dll";
@@ -18,7 +20,7 @@ Fn LoaderFunction(HMODULE loader, const char* name) {
 
 }  // namespace
 
-CStrRes::CStrRes() : m_loader(LoadLibraryA(kLoaderName)) {
+CStrRes::CStrRes() : m_loader(CLibraryLoader::LoadOwn(kLoaderName)) {
     if (auto load = LoaderFunction<LoadLanguageFn>(m_loader, "VmLoadLanguageDLL")) {
         m_handle = load(kStringLibraryPattern);
     }

@@ -529,6 +529,9 @@ BOOL CloseHandle(HANDLE handle);
 BOOL GetComputerNameA(LPSTR buffer, LPDWORD size);
 DWORD GetTempPathA(DWORD size, LPSTR buffer);
 UINT GetWindowsDirectoryA(LPSTR buffer, UINT size);
+UINT GetSystemDirectoryA(LPSTR buffer, UINT size);
+DWORD GetFullPathNameA(LPCSTR path, DWORD size, LPSTR buffer, LPSTR* filePart);
+DWORD ExpandEnvironmentStringsA(LPCSTR source, LPSTR destination, DWORD size);
 
 // kernel32: profile strings.
 DWORD GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultValue, LPSTR buffer,
@@ -541,8 +544,16 @@ LANGID GetUserDefaultUILanguage(void);
 
 // kernel32: dynamic libraries.
 HMODULE LoadLibraryA(LPCSTR name);
+HMODULE LoadLibraryExA(LPCSTR name, HANDLE file, DWORD flags);
+BOOL SetDefaultDllDirectories(DWORD flags);
 FARPROC GetProcAddress(HMODULE module, LPCSTR name);
 BOOL FreeLibrary(HMODULE module);
+#define LOAD_WITH_ALTERED_SEARCH_PATH 0x00000008
+#define LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR 0x00000100
+#define LOAD_LIBRARY_SEARCH_APPLICATION_DIR 0x00000200
+#define LOAD_LIBRARY_SEARCH_USER_DIRS 0x00000400
+#define LOAD_LIBRARY_SEARCH_SYSTEM32 0x00000800
+#define LOAD_LIBRARY_SEARCH_DEFAULT_DIRS 0x00001000
 
 // winspool: printers and drivers.
 BOOL EnumPrintersA(DWORD flags, LPSTR name, DWORD level, LPBYTE buffer, DWORD size,

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <new>
 
+#include "launch/CLibraryLoader.h"
 #include "launch/CmyException.h"
 #include "printer/CColorAppearanceDownload.h"
 #include "resources/resource.h"
@@ -226,9 +227,17 @@ int CPrint::IsSupported(const std::string& queue) {
         if (key != driverName) continue;
         // The capability file is already known: no second trip through the spooler.
         std::string version = ModelValue(capabilityFile, driverName, "CCMVersion");
-        if (!utility.GetVersionValue(version, "Module").empty()) return 1;
+        if (HasLoadableModules(utility, version)) return 1;
     }
     return 0;
+}
+
+bool CPrint::HasLoadableModules(const CIniUtility& utility, const std::string& version) {
+    // The modules are loaded from our own folder only: a name with a folder, drive or ".." in it
+    // (a network share, another program's folder) makes the model one we do not support.
+    const std::string module = utility.GetVersionValue(version, "Module");
+    const std::string iccModule = utility.GetVersionValue(version, "IccModule");
+    return CLibraryLoader::IsBareFileName(module) && (iccModule.empty() || CLibraryLoader::IsBareFileName(iccModule));
 }
 
 int CPrint::IsNetworkAllowed(const std::string& queue) {

@@ -9,6 +9,7 @@
 #include "platform/win32api.h"
 
 class CColorAppearanceDownload;
+class CIniUtility;
 
 class CPrint {
 public:
@@ -27,6 +28,8 @@ public:
     std::string GetCCMInfoFile(const std::string& printer);
     std::string GetCCMVersion(const std::string& printer);
     int IsSupported(const std::string& printer);
+    // True when the version names its module, and every module it names is a bare file name.
+    static bool HasLoadableModules(const CIniUtility& utility, const std::string& version);
     int IsNetworkAllowed(const std::string& printer);
     BOOL LoadDriverInfo(const std::string& printer);
     DWORD GetDriverVersion() const;

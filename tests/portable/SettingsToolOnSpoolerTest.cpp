@@ -196,6 +196,46 @@ TEST_F(SettingsToolOnSpooler, WizardExportToolImportWizardList)
     EXPECT_TRUE(CFileAcc::GetFileName(ours->Field("catalog")) == kCatalog) << ours->Field("catalog");
 }
 
+TEST_F(SettingsToolOnSpooler, ExportThatOnlyWarnedIsDone)
+{
+    WizardSavesGamma("Night", 4);
+    ASSERT_TRUE(DeleteFileA((model.Utility() + kDriver + "\\UGD0.dat").c_str()));
+    EXPECT_EQ(Tool({"export", kPrinter, exchange, "Night"}), CSettingsTool::exitDone) << err;
+    EXPECT_EQ(CIniAcc(settingFile).GetString("Gamma", "SettingName0"), "Night");
+    const std::string done = Text(IDS_MSG_EXPORTED, model.Utility() + "House");
+    ASSERT_GT(err.size(), done.size() + 1) << err;  // the warning, then the notice
+    EXPECT_EQ(err.substr(err.size() - done.size() - 1), done + "\n");
+}
+
+TEST(SettingsToolPaths, PartialPathsAreMadeFullFromTheCallersFolder)
+{
+#ifndef _WIN32
+    SimMachine machine;
+#endif
+    char saved[MAX_PATH] = {};
+    char temp[MAX_PATH] = {};
+    ASSERT_GT(GetCurrentDirectoryA(MAX_PATH, saved), 0u);
+    ASSERT_GT(GetTempPathA(MAX_PATH, temp), 0u);
+    std::string folder = temp;
+    folder.pop_back();
+    ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
+    const std::string drive = folder.substr(0, 2);
+    const std::string parent = folder.substr(0, folder.rfind('\\'));
+    EXPECT_EQ(CSettingsTool::SystemPath("house.ccm"), folder + "\\house.ccm");
+    EXPECT_EQ(CSettingsTool::SystemPath("sets/house.ccm"), folder + "\\sets\\house.ccm");
+    EXPECT_EQ(CSettingsTool::SystemPath("..\\house.ccm"), parent + "\\house.ccm");
+    EXPECT_EQ(CSettingsTool::SystemPath(drive + "house.ccm"), folder + "\\house.ccm");
+    EXPECT_EQ(CSettingsTool::SystemPath("\\Share\\house.ccm"), drive + "\\Share\\house.ccm");
+    EXPECT_EQ(CSettingsTool::SystemPath("\\\\server\\share\\house.ccm"), "\\\\server\\share\\house.ccm");
+#ifdef _WIN32
+    // "/x" is the root of the current drive there, not a host path.
+    EXPECT_EQ(CSettingsTool::SystemPath("/Share/house.ccm"), drive + "\\Share\\house.ccm");
+#else
+    EXPECT_EQ(CSettingsTool::SystemPath("/srv/share/house.ccm"), "Z:\\srv\\share\\house.ccm");
+#endif
+    SetCurrentDirectoryA(saved);
+}
+
 TEST_F(SettingsToolOnSpooler, StoredSettingIsReplacedOnlyWithReplace)
 {
     WizardSavesGamma("Night", 4);

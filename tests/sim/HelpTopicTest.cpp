@@ -41,6 +41,7 @@ protected:
         // Libraries are found only where a test puts them.
         std::filesystem::create_directories(machine.Root() + "/nolibs");
         machine.Set("Machine", "LibraryPath", machine.Root() + "/nolibs");
+        machine.RemoveLibraries();
         machine.Apply();
         SimMachineClearHelpRequests();
     }
@@ -137,12 +138,39 @@ TEST_F(HelpTopicTest, UpperCaseHlpGoesToTheHtmlEngine)
     ExpectRequest(r[1], SIM_HELP_HTML, "C:\\Host\\Tintora\\GUIDE.HLP", 0, 0);  // no topic: display
 }
 
-TEST_F(HelpTopicTest, UnloadableRegisteredEngineFallsBackToTheLibraryByName)
+TEST_F(HelpTopicTest, UnloadableRegisteredEngineFallsBackToTheSystemLibrary)
 {
     Register("C:\\Windows\\System32\\missing.ocx");
-    InstallEngine("C:\\Host\\hhctrl.ocx");  // the executable's folder
+    InstallEngine("C:\\Windows\\System32\\hhctrl.ocx");
     EXPECT_NE(engine.Call(nullptr, kHtmlFile, 0, 0), nullptr);
     EXPECT_EQ(Requests().size(), 1u);
+}
+
+TEST_F(HelpTopicTest, ExpandableRegisteredPathIsExpanded)
+{
+    InstallEngine("C:\\Windows\\System32\\help2.ocx");
+    machine.Set("RegistryExpand", kEngineKey, "%SystemRoot%\\System32\\help2.ocx");
+    machine.Apply();
+    EXPECT_NE(engine.Call(nullptr, kHtmlFile, 0, 0), nullptr);
+}
+
+TEST_F(HelpTopicTest, EngineIsNeverTakenFromTheProgramOrCurrentFolderOrPath)
+{
+    // Unregistered, and none in System32: engines planted elsewhere stay unloaded.
+    InstallEngine("C:\\Host\\hhctrl.ocx");
+    InstallEngine("C:\\Work\\hhctrl.ocx");
+    std::filesystem::create_directories(machine.Root() + "/path");
+    std::filesystem::copy_file(std::string(TAVREL_BIN_DIR) + "/hhctrl.ocx", machine.Root() + "/path/hhctrl.ocx");
+    machine.Set("Machine", "LibraryPath", machine.Root() + "/path");
+    machine.Set("Machine", "CurrentDirectory", "C:\\Work");
+    machine.Apply();
+    EXPECT_EQ(engine.Call(nullptr, kHtmlFile, 0, 0), nullptr);
+    EXPECT_TRUE(engine.HasFailed());
+    // A registered name without a folder is not searched for either.
+    CHtmlHelpEntry second;
+    Register("hhctrl.ocx");
+    EXPECT_EQ(second.Call(nullptr, kHtmlFile, 0, 0), nullptr);
+    EXPECT_EQ(Requests().size(), 0u);
 }
 
 TEST_F(HelpTopicTest, NoEngineFailsForGood)

@@ -10,6 +10,7 @@
 #include "launch/CStrRes.h"
 #include "launch/CmyException.h"
 #include "launch/CmyMessageBox.h"
+#include "modules/planted/PlantedRecord.h"
 #include "resources/resource.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/SimMachine.h"
@@ -33,15 +34,17 @@ std::string DialogLibraryName() {
 
 class LanguageFallback : public ::testing::Test {
 protected:
-    // A folder of the machine that the platform searches for libraries, holding copies of
-    // chosen build libraries under chosen names.
+    // The program's folder holding copies of chosen build libraries under chosen names and no
+    // other library; the folder returned, for PATH, holds none.
     std::string LibraryFolder(std::initializer_list<std::pair<const char*, const char*>> copies) {
-        const fs::path folder = fs::path(machine.Root()) / "libs";
-        fs::create_directories(folder);
+        machine.RemoveLibraries();
+        const fs::path program = fs::path(machine.Root()) / "c" / "Host";
         for (const auto& [from, to] : copies) {
-            fs::copy_file(fs::path(TAVREL_BIN_DIR) / from, folder / to, fs::copy_options::overwrite_existing);
+            fs::copy_file(fs::path(TAVREL_BIN_DIR) / from, program / to, fs::copy_options::overwrite_existing);
         }
-        return folder.string();
+        const fs::path empty = fs::path(machine.Root()) / "nolibs";
+        fs::create_directories(empty);
+        return empty.string();
     }
 
     SimMachine machine;
@@ -122,4 +125,36 @@ TEST_F(LanguageFallback, MissingLoaderGivesEmptyTextsAndNoCrash) {
     EXPECT_EQ(boxes.Boxes()[1].text, "");
     EXPECT_EQ(boxes.Boxes()[1].caption, "");
     EXPECT_EQ(boxes.Boxes()[1].style, 0x2010u);
+}
+
+TEST_F(LanguageFallback, PlantedLibrariesInTheCurrentFolderOrOnPathAreNeverLoaded) {
+    // An English (United Kingdom) user: no "ENG" libraries are installed, so the loader falls back
+    // to English; libraries of the missing names and a loader wait in the current folder and on PATH.
+    const fs::path path = fs::path(machine.Root()) / "path";
+    const fs::path work = fs::path(machine.Root()) / "c" / "Work";
+    for (const fs::path& folder : {path, work}) {
+        fs::create_directories(folder);
+        for (const char* name : {"XVSTRENG.dll", "XVDLGENG.dll", "vemrload.dll"})
+            fs::copy_file(fs::path(TAVREL_BIN_DIR) / planted::kFileName, folder / name);
+    }
+    machine.Set("Machine", "UILanguage", "0x0809");
+    machine.Set("Machine", "CurrentDirectory", "C:\\Work");
+    machine.Set("Machine", "LibraryPath", path.string());
+    machine.Apply();
+    planted::Forget();
+    EXPECT_FALSE(CStrRes().Load(IDS_CAPTION_ERROR).empty());
+    EXPECT_NE(CDlgRes().GetModule(), nullptr);
+    EXPECT_FALSE(planted::WasLoaded());
+
+    // Without our own loader there are no texts, and still nothing planted is loaded.
+    fs::remove(fs::path(machine.Root()) / "c" / "Host" / "vemrload.dll");
+    EXPECT_EQ(CStrRes().Load(IDS_CAPTION_ERROR), "");
+    EXPECT_EQ(CDlgRes().GetModule(), nullptr);
+    EXPECT_FALSE(planted::WasLoaded());
+    // The planted copies work: by full path one records its loading.
+    HMODULE byPath = LoadLibraryExA("C:\\Work\\vemrload.dll", nullptr, LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR);
+    ASSERT_NE(byPath, nullptr);
+    FreeLibrary(byPath);
+    EXPECT_TRUE(planted::WasLoaded());
+    planted::Forget();
 }

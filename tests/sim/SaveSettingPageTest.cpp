@@ -3,6 +3,7 @@
 // through the sheet's managers in "EMF" and raw mode, and a save that fails.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -439,7 +440,8 @@ TEST_P(SaveSettingPageTest, AFailedSaveNamesTheCatalogueAndStaysUnsaved)
 TEST(SaveSettingPageAlone, ANameDialogThatCannotBeMadeEndsAsCancel)
 {
     SimMachine machine;
-    machine.Set("Machine", "LibraryPath", machine.Root());  // no dialog library
+    machine.Set("Machine", "LibraryPath", machine.Root());
+    std::filesystem::remove(machine.Root() + "/c/Host/XVDLGENU.dll");  // no dialog library
     machine.Apply();
     CUtilityInfo info;
     CSaveSettingPage page(&info);

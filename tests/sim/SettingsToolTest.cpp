@@ -226,6 +226,12 @@ TEST_P(SettingsToolOnModel, ExportsNamedSettingsOfEitherKindAndRefusesWhatItCann
     EXPECT_EQ(Tool({"export", model.printer, "C:\\Exchange\\Other.ccm", "Cool", "Nobody"}), CSettingsTool::exitFailed);
     EXPECT_EQ(err, Text(IDS_TOOL_ERR_NO_SETTING, "Nobody") + "\n");
     EXPECT_FALSE(machine.Exists("C:\\Exchange\\Other"));
+
+    // Written without a file it could not copy: a warning, and done.
+    ASSERT_TRUE(DeleteFileA((model.DataFolder() + "UCD0.dat").c_str()));
+    EXPECT_EQ(Tool({"export", model.printer, "C:\\Exchange\\Warned.ccm", "Cool"}), CSettingsTool::exitDone) << err;
+    EXPECT_EQ(CIniAcc("C:\\Exchange\\Warned\\Warned.ccm").GetString("Color", "SettingName0"), "Cool");
+    EXPECT_NE(err.find("UCD0.dat"), std::string::npos) << err;
     EXPECT_EQ(boxes.Count(), 0u);
 }
 

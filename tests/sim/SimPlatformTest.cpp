@@ -208,6 +208,7 @@ TEST_F(SimPlatformTest, LibrariesAreFoundInTheWindowsSearchOrder)
 {
     const std::string stand = std::string(TAVREL_BIN_DIR) + "/vemrload.dll";
     ASSERT_TRUE(std::filesystem::exists(stand)) << stand;
+    machine.RemoveLibraries();
 
     // From LibraryPath: reported through the Z: drive.
     HMODULE fromPath = LoadLibraryA("vemrload");
@@ -244,6 +245,43 @@ TEST_F(SimPlatformTest, LibrariesAreFoundInTheWindowsSearchOrder)
     machine.WriteFile("C:\\Host\\broken.dll", "MZ not really");
     EXPECT_EQ(LoadLibraryA("broken"), nullptr);
     EXPECT_EQ(GetLastError(), 193u);
+}
+
+TEST_F(SimPlatformTest, SearchFlagsAndTheProcessDefaultLeaveOutTheCurrentFolderAndPath)
+{
+    const std::string stand = std::string(TAVREL_BIN_DIR) + "/vemrload.dll";
+    machine.RemoveLibraries();
+    machine.WriteFile("C:\\Work\\placeholder", "");
+    std::filesystem::copy_file(stand, machine.Root() + "/c/Work/here.dll");
+    std::filesystem::copy_file(stand, machine.Root() + "/c/Windows/System32/sys.dll");
+    ASSERT_TRUE(SetCurrentDirectoryA("C:\\Work"));
+    const DWORD flags = LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32;
+
+    EXPECT_EQ(LoadLibraryExA("here.dll", nullptr, flags), nullptr);
+    EXPECT_EQ(LoadLibraryExA("vemrload.dll", nullptr, flags), nullptr);  // on PATH only
+    EXPECT_EQ(LoadLibraryExA(".\\here.dll", nullptr, flags), nullptr);
+    EXPECT_EQ(GetLastError(), 87u);  // a relative path has no folder of its own
+    for (const char* found : {"sys", "C:\\Work\\here.dll"}) {
+        HMODULE module = LoadLibraryExA(found, nullptr, flags);
+        EXPECT_NE(module, nullptr) << found;
+        if (module) FreeLibrary(module);
+    }
+
+    EXPECT_FALSE(SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR));
+    EXPECT_EQ(GetLastError(), 87u);
+    ASSERT_TRUE(SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_DEFAULT_DIRS));
+    EXPECT_EQ(LoadLibraryA("here.dll"), nullptr);
+    EXPECT_EQ(LoadLibraryA("vemrload.dll"), nullptr);
+    HMODULE system = LoadLibraryA("sys");
+    EXPECT_NE(system, nullptr);
+    if (system) FreeLibrary(system);
+
+    // A reload starts a new process: the standard search again.
+    machine.Apply();
+    ASSERT_TRUE(SetCurrentDirectoryA("C:\\Work"));
+    HMODULE again = LoadLibraryA("here.dll");
+    EXPECT_NE(again, nullptr);
+    if (again) FreeLibrary(again);
 }
 
 TEST_F(SimPlatformTest, LiveDrawingObjectsAreCountedUntilReleased)

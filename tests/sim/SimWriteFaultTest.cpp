@@ -169,6 +169,7 @@ TEST_F(SimWriteFaultTest, AFolderTheUserMayNotChangeRefusesNewEntries)
 
 TEST_F(SimWriteFaultTest, ACopyThatFailsLeavesTheOldDestinationWhole)
 {
+    machine.RemoveLibraries();  // the folder is listed below
     machine.WriteFile("C:\\Host\\new.ini", "[S]\r\nk=new value\r\n");
     machine.WriteFile("C:\\Host\\old.ini", "[S]\r\nk=old\r\n");
     // Each of the copy's three writes in turn, then a disk that fills up part-way.

@@ -58,6 +58,7 @@ protected:
     void WithTranslation()
     {
         machine.Set("Machine", "LibraryPath", std::string(TAVREL_TRANSLATION_DIR) + ";" + TAVREL_BIN_DIR);
+        machine.InstallLibraries(TAVREL_TRANSLATION_DIR);
         machine.Apply();
     }
 

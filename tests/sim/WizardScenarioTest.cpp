@@ -249,6 +249,7 @@ TEST_F(WizardScenarioTest, MissingLanguageLibrariesEndTheCall)
     AddSupportedPrinter();
     std::filesystem::create_directories(machine.Root() + "/nolibs");
     machine.Set("Machine", "LibraryPath", machine.Root() + "/nolibs");
+    machine.RemoveLibraries();
     machine.Apply();
     MessageBoxRecorder boxes;
     ScriptedUser user;

@@ -3,6 +3,7 @@
 #include "support/SimMachine.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -52,7 +53,53 @@ SimMachine::SimMachine()
     Set("OsVersion", "CSDVersion", "");
     Set("Drives", "C", m_root + "/c");
     Set("Drives", "Z", "/");
+    InstallLibraries(TAVREL_BIN_DIR);
     Apply();
+}
+
+namespace {
+
+std::string Lower(std::string text)
+{
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+bool EndsWith(const std::string& text, const std::string& end)
+{
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+}  // namespace
+
+std::string SimMachine::LibraryFolderOf(const std::string& fileName) const
+{
+    const std::string name = Lower(fileName);
+    if (name == "hhctrl.ocx") return m_root + "/c/Windows/System32";
+    return EndsWith(name, ".dll") ? m_root + "/c/Host" : std::string();
+}
+
+void SimMachine::InstallLibraries(const std::string& hostFolder) const
+{
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(hostFolder, ignored)) {
+        const std::string name = entry.path().filename().string();
+        const std::string folder = LibraryFolderOf(name);
+        if (folder.empty() || !entry.is_regular_file(ignored)) continue;
+        std::filesystem::create_directories(folder);
+        std::filesystem::remove(folder + "/" + name, ignored);
+        std::filesystem::create_symlink(entry.path(), folder + "/" + name);
+    }
+}
+
+void SimMachine::RemoveLibraries() const
+{
+    std::error_code ignored;
+    for (const std::string& folder : {m_root + "/c/Host", m_root + "/c/Windows/System32"}) {
+        for (const auto& entry : std::filesystem::directory_iterator(folder, ignored)) {
+            if (LibraryFolderOf(entry.path().filename().string()) == folder) std::filesystem::remove(entry.path(), ignored);
+        }
+    }
 }
 
 SimMachine::~SimMachine()

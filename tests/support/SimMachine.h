@@ -67,7 +67,8 @@ struct SimJob {
 class SimMachine {
 public:
     // Defaults: C: is <temp>/c, Z: is /, computer "TESTPC", administrator, NT 10.0 build 19041,
-    // executable C:\Host\host.exe, current directory C:\Host, libraries searched in TAVREL_BIN_DIR.
+    // executable C:\Host\host.exe, current directory C:\Host, the build's libraries installed
+    // (InstallLibraries), TAVREL_BIN_DIR standing for PATH.
     SimMachine();
     ~SimMachine();  // removes the folder and resets the platform to an empty machine
     SimMachine(const SimMachine&) = delete;
@@ -79,6 +80,13 @@ public:
     void AddPrinter(const SimPrinter& printer);
     // Writes the description and reloads the platform; call after changing it.
     void Apply();
+    // Installs the libraries of a host folder as a machine has them: each "*.dll" beside the
+    // program (C:\Host), "hhctrl.ocx" in System32; a library already there is replaced.
+    void InstallLibraries(const std::string& hostFolder) const;
+    // Removes every library InstallLibraries puts there (copies of any origin included).
+    void RemoveLibraries() const;
+    // The host folder InstallLibraries puts that library into; empty for other files.
+    std::string LibraryFolderOf(const std::string& fileName) const;
 
     std::string Root() const { return m_root; }                  // host folder of the machine
     std::string HostPath(const std::string& windowsPath) const;  // through the platform's mapping

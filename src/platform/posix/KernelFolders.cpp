@@ -185,3 +185,72 @@ extern "C" UINT GetWindowsDirectoryA(LPSTR buffer, UINT size)
     MachineLock lock(state.Mutex());
     return CopyOut(state.Machine().windowsFolder, buffer, size);
 }
+
+extern "C" UINT GetSystemDirectoryA(LPSTR buffer, UINT size)
+{
+    MachineState& state = MachineState::Instance();
+    MachineLock lock(state.Mutex());
+    return CopyOut(state.SystemFolder(), buffer, size);
+}
+
+extern "C" DWORD GetFullPathNameA(LPCSTR path, DWORD size, LPSTR buffer, LPSTR* filePart)
+{
+    MachineState& state = MachineState::Instance();
+    MachineLock lock(state.Mutex());
+    if (filePart) *filePart = nullptr;
+    if (!path || !*path) return LastError::Fail(ERROR_INVALID_NAME, DWORD{0});
+    std::string full = state.Paths().FullPath(path);
+    if (full.empty()) {
+        // A network path is already full; only its separators are made Windows ones.
+        full = path;
+        for (char& c : full) c = c == '/' ? '\\' : c;
+        if (full.compare(0, 2, "\\\\") != 0) return LastError::Fail(ERROR_INVALID_NAME, DWORD{0});
+    }
+    const DWORD copied = CopyOut(full, buffer, size);
+    if (filePart && buffer && copied == full.size()) {
+        const size_t slash = full.rfind('\\');
+        if (slash != std::string::npos && slash + 1 < full.size()) *filePart = buffer + slash + 1;
+    }
+    return copied;
+}
+
+extern "C" DWORD ExpandEnvironmentStringsA(LPCSTR source, LPSTR destination, DWORD size)
+{
+    MachineState& state = MachineState::Instance();
+    MachineLock lock(state.Mutex());
+    if (!source) return LastError::Fail(ERROR_INVALID_PARAMETER, DWORD{0});
+    // The simulated machine's own variables; any other %name% stays as written, as on Windows.
+    const MachineDescription& machine = state.Machine();
+    const std::string temp = machine.tempPath.substr(0, machine.tempPath.size() - 1);
+    const std::pair<const char*, std::string> variables[] = {
+        {"SystemRoot", machine.windowsFolder}, {"windir", machine.windowsFolder},
+        {"SystemDrive", machine.windowsFolder.substr(0, 2)}, {"TEMP", temp}, {"TMP", temp},
+        {"ComputerName", machine.computerName},
+    };
+    std::string text = source;
+    std::string out;
+    size_t i = 0;
+    while (i < text.size()) {
+        const size_t open = text.find('%', i);
+        const size_t close = open == std::string::npos ? std::string::npos : text.find('%', open + 1);
+        if (close == std::string::npos) {
+            out += text.substr(i);
+            break;
+        }
+        out += text.substr(i, open - i);
+        const std::string name = text.substr(open + 1, close - open - 1);
+        const std::string* value = nullptr;
+        for (const auto& [variable, data] : variables)
+            if (TextUtil::EqualNoCase(name, variable)) value = &data;
+        if (value) {
+            out += *value;
+            i = close + 1;
+        } else {
+            out += text.substr(open, close - open);  // the closing '%' may open the next name
+            i = close;
+        }
+    }
+    const DWORD needed = static_cast<DWORD>(out.size() + 1);
+    if (destination && size >= needed) std::memcpy(destination, out.c_str(), needed);
+    return needed;
+}

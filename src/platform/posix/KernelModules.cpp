@@ -1,7 +1,9 @@
 // kernel32 dynamic libraries: real ELF shared objects whose files carry Windows names.
 #include <dlfcn.h>
+#include <link.h>
 #include <sys/stat.h>
 
+#include <cctype>
 #include <cstring>
 #include <string>
 
@@ -47,20 +49,34 @@ bool FindInWindowsFolder(const PathMapper& paths, const std::string& folder, con
     return true;
 }
 
-bool Locate(const MachineState& state, const std::string& name, Candidate& out)
+constexpr DWORD kSearchFlags = LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_APPLICATION_DIR |
+                               LOAD_LIBRARY_SEARCH_USER_DIRS | LOAD_LIBRARY_SEARCH_SYSTEM32 |
+                               LOAD_LIBRARY_SEARCH_DEFAULT_DIRS;
+
+// "X:\..." or "\\server\...": a path that names one file whatever the current folder.
+bool IsFullPath(const std::string& name)
 {
-    PathMapper paths = state.Paths();
-    if (name.find_first_of("\\/:") != std::string::npos) {
-        PathMapper::Resolved r = paths.Resolve(name);
-        if (!r.exists || r.isDirectory) return false;
-        out.host = r.host;
-        out.windowsPath = r.windowsPath.substr(0, r.windowsPath.rfind('\\') + 1) + r.lastName;
+    const auto slash = [](char c) { return c == '\\' || c == '/'; };
+    if (name.size() >= 3 && std::isalpha(static_cast<unsigned char>(name[0])) && name[1] == ':' && slash(name[2]))
         return true;
-    }
+    return name.size() >= 2 && slash(name[0]) && slash(name[1]);
+}
+
+std::string ExeFolder(const MachineState& state)
+{
     const std::string& exe = state.Machine().exePath;
-    size_t slash = exe.rfind('\\');
-    if (slash != std::string::npos && FindInWindowsFolder(paths, exe.substr(0, slash), name, out)) return true;
-    if (FindInWindowsFolder(paths, state.CurrentDirectory(), name, out)) return true;
+    const size_t slash = exe.rfind('\\');
+    return slash == std::string::npos ? std::string() : exe.substr(0, slash);
+}
+
+// The standard search: the program's folder, System32, the Windows folder, the current
+// folder, then the folders of the description's LibraryPath (which stand for PATH).
+bool StandardSearch(const MachineState& state, const PathMapper& paths, const std::string& name, Candidate& out)
+{
+    for (const std::string& folder : {ExeFolder(state), state.SystemFolder(), state.Machine().windowsFolder,
+                                      state.CurrentDirectory()}) {
+        if (FindInWindowsFolder(paths, folder, name, out)) return true;
+    }
     for (const std::string& folder : state.Machine().libraryPath) {
         std::string found = PathMapper::FindNoCase(folder, name);
         if (found.empty()) continue;
@@ -73,18 +89,79 @@ bool Locate(const MachineState& state, const std::string& name, Candidate& out)
     return false;
 }
 
-}  // namespace
+// Finds the file LoadLibraryExA loads for name with the search flags given (0: the process
+// default of SetDefaultDllDirectories, else the standard search). False with the error set.
+bool Locate(const MachineState& state, const std::string& name, DWORD flags, Candidate& out, DWORD& error)
+{
+    error = ERROR_MOD_NOT_FOUND;
+    PathMapper paths = state.Paths();
+    if (name.find_first_of("\\/:") != std::string::npos) {
+        // A folder of the loaded library is only defined for a full path.
+        if ((flags & LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR) && !IsFullPath(name)) {
+            error = ERROR_INVALID_PARAMETER;
+            return false;
+        }
+        PathMapper::Resolved r = paths.Resolve(name);
+        if (!r.exists || r.isDirectory) return false;
+        out.host = r.host;
+        out.windowsPath = r.windowsPath.substr(0, r.windowsPath.rfind('\\') + 1) + r.lastName;
+        return true;
+    }
+    DWORD search = flags & kSearchFlags;
+    if (search == 0) search = state.DefaultDllDirectories();
+    if (search == 0) return StandardSearch(state, paths, name, out);
+    // Only the folders the flags name; never the current folder or PATH.
+    if (search & LOAD_LIBRARY_SEARCH_DEFAULT_DIRS) search |= LOAD_LIBRARY_SEARCH_APPLICATION_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32;
+    if ((search & LOAD_LIBRARY_SEARCH_APPLICATION_DIR) && FindInWindowsFolder(paths, ExeFolder(state), name, out))
+        return true;
+    return (search & LOAD_LIBRARY_SEARCH_SYSTEM32) && FindInWindowsFolder(paths, state.SystemFolder(), name, out);
+}
 
-extern "C" HMODULE LoadLibraryA(LPCSTR name)
+HMODULE Load(LPCSTR name, DWORD flags)
 {
     MachineState& state = MachineState::Instance();
     MachineLock lock(state.Mutex());
     if (!name || !*name) return LastError::Fail(ERROR_MOD_NOT_FOUND, static_cast<HMODULE>(nullptr));
     Candidate found;
-    if (!Locate(state, WithExtension(name), found)) return LastError::Fail(ERROR_MOD_NOT_FOUND, static_cast<HMODULE>(nullptr));
+    DWORD error = 0;
+    if (!Locate(state, WithExtension(name), flags, found, error)) return LastError::Fail(error, static_cast<HMODULE>(nullptr));
     void* handle = state.Modules().Load(found.host, found.windowsPath);
     if (!handle) return LastError::Fail(ERROR_BAD_EXE_FORMAT, static_cast<HMODULE>(nullptr));
     return static_cast<HMODULE>(handle);
+}
+
+// The Windows path of a shared object loaded without LoadLibraryA (a host's own dlopen).
+std::string LoadedElsewhere(MachineState& state, HMODULE module)
+{
+    if (!ModuleResources::IsLoaded(module, state.Modules())) return {};
+    link_map* map = nullptr;
+    if (dlinfo(module, RTLD_DI_LINKMAP, &map) != 0 || !map || !map->l_name || !*map->l_name) return {};
+    return state.Machine().WindowsPathOf(map->l_name);
+}
+
+}  // namespace
+
+extern "C" HMODULE LoadLibraryA(LPCSTR name)
+{
+    return Load(name, 0);
+}
+
+extern "C" HMODULE LoadLibraryExA(LPCSTR name, HANDLE file, DWORD flags)
+{
+    if (file || ((flags & LOAD_WITH_ALTERED_SEARCH_PATH) && (flags & kSearchFlags)))
+        return LastError::Fail(ERROR_INVALID_PARAMETER, static_cast<HMODULE>(nullptr));
+    return Load(name, flags);
+}
+
+extern "C" BOOL SetDefaultDllDirectories(DWORD flags)
+{
+    constexpr DWORD allowed = LOAD_LIBRARY_SEARCH_APPLICATION_DIR | LOAD_LIBRARY_SEARCH_USER_DIRS |
+                              LOAD_LIBRARY_SEARCH_SYSTEM32 | LOAD_LIBRARY_SEARCH_DEFAULT_DIRS;
+    if (flags == 0 || (flags & ~allowed)) return LastError::Fail(ERROR_INVALID_PARAMETER, FALSE);
+    MachineState& state = MachineState::Instance();
+    MachineLock lock(state.Mutex());
+    state.SetDefaultDllDirectories(flags);
+    return TRUE;
 }
 
 extern "C" FARPROC GetProcAddress(HMODULE module, LPCSTR name)
@@ -123,6 +200,8 @@ extern "C" DWORD GetModuleFileNameA(HMODULE module, LPSTR buffer, DWORD size)
         path = state.Machine().exePath;
     } else if (const std::string* p = state.Modules().WindowsPath(module)) {
         path = *p;
+    } else if (std::string elsewhere = LoadedElsewhere(state, module); !elsewhere.empty()) {
+        path = elsewhere;
     } else {
         return LastError::Fail(ERROR_MOD_NOT_FOUND, DWORD{0});
     }

@@ -29,6 +29,7 @@ void MachineState::Reload()
     m_spooler.Load(m_machine);
     m_faults.Set(m_machine.failWrite, m_machine.diskFullAfter);
     SetReadFault(m_machine.failReadOf);
+    m_defaultDllDirectories = 0;
     LastError::Set(0);
 }
 

@@ -11,6 +11,7 @@
 #include "PathMapper.h"
 #include "Spooler.h"
 #include "WriteFaults.h"
+#include "platform/win32api.h"
 
 // Internal to the platform library: only the Win32 entry points are exported.
 #pragma GCC visibility push(hidden)
@@ -37,6 +38,11 @@ public:
     // Reads of the file at windowsPath fail from now on (empty: none); kept as its host path.
     void SetReadFault(const std::string& windowsPath);
     bool ReadFails(const std::string& hostPath) const { return !m_readFault.empty() && hostPath == m_readFault; }
+    // The search of SetDefaultDllDirectories (LOAD_LIBRARY_SEARCH_* flags); 0: the standard one.
+    DWORD DefaultDllDirectories() const { return m_defaultDllDirectories; }
+    void SetDefaultDllDirectories(DWORD flags) { m_defaultDllDirectories = flags; }
+    // The machine's System32 folder (Windows folder + "\System32").
+    std::string SystemFolder() const { return m_machine.windowsFolder + "\\System32"; }
 
 private:
     MachineState();
@@ -50,6 +56,7 @@ private:
     Spooler m_spooler;
     WriteFaults m_faults;
     std::string m_readFault;  // host path
+    DWORD m_defaultDllDirectories = 0;
 };
 
 using MachineLock = std::lock_guard<std::recursive_mutex>;

@@ -1,5 +1,5 @@
 // advapi32 registry reads, answered from the [Registry] part of the machine description.
-// Every value is a string (REG_SZ); keys can be opened and read, never written.
+// Every value is a string (REG_SZ, or REG_EXPAND_SZ left unexpanded as Windows leaves it); keys can be opened and read, never written.
 #include <cstring>
 #include <memory>
 
@@ -66,7 +66,7 @@ extern "C" LONG RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD reserved, L
     if (!found) return ERROR_FILE_NOT_FOUND;
 
     DWORD needed = static_cast<DWORD>(found->data.size() + 1);  // the NUL counts
-    if (type) *type = REG_SZ;
+    if (type) *type = found->type;
     if (!data) {
         if (dataSize) *dataSize = needed;
         return ERROR_SUCCESS;

@@ -40,7 +40,8 @@ void RegistryHive::Parse(const std::string& descriptionText)
     IniDocument doc;
     doc.Parse(descriptionText);
     for (const IniDocument::Section& section : doc.AllSections()) {
-        if (!TextUtil::EqualNoCase(section.name, "Registry")) continue;
+        const bool expandable = TextUtil::EqualNoCase(section.name, "RegistryExpand");
+        if (!expandable && !TextUtil::EqualNoCase(section.name, "Registry")) continue;
         for (const IniDocument::Entry& entry : section.entries) {
             // "<key path>" names the default value, "<key path>|<name>" a named one.
             std::string path = entry.key;
@@ -52,7 +53,7 @@ void RegistryHive::Parse(const std::string& descriptionText)
             }
             std::string key = Canonical(TextUtil::Trim(path));
             if (key.empty()) continue;
-            m_values.push_back({key, name, entry.value.value_or("")});
+            m_values.push_back({key, name, entry.value.value_or(""), expandable ? 2u : 1u});
         }
     }
 }

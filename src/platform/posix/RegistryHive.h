@@ -1,7 +1,8 @@
 // The registry of the simulated machine: string values from the [Registry] sections of the
-// machine description, read afresh each time a key is opened (see MachineDescription.md).
+// machine description (expandable ones from [RegistryExpand]), read afresh each time a key is opened (see MachineDescription.md).
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@ public:
         std::string key;   // full key path, root spelled out: "HKEY_CLASSES_ROOT\CLSID\..."
         std::string name;  // "" for the key's default value
         std::string data;
+        uint32_t type = 1;  // REG_SZ; 2 (REG_EXPAND_SZ) for the [RegistryExpand] sections
     };
 
     // The description file named by TAVREL_MACHINE; an empty registry when there is none.
