@@ -11,6 +11,8 @@ const CPrinterDriverInfo& CPrinterDriverInfo::Shared()
 IPrinterDriverInfo::Driver CPrinterDriverInfo::Find(const std::string& printerName) const
 {
     CPrint print;
+    // The network test looks the printer up in the printer list.
+    print.EnumeratePrinters();
     print.LoadDriverInfo(printerName);
     Driver driver;
     driver.folder = print.GetDriverFolder();

@@ -27,15 +27,31 @@ bool MakeWritable(const std::string& path)
     return ::SetFileAttributesA(path.c_str(), cleared != 0 ? cleared : FILE_ATTRIBUTE_NORMAL) != FALSE;
 }
 
-// The previous version of path kept beside it, replacing an older one: a second name of the
-// same file where the file system has links (nothing is copied), else a copy.
-bool CopyAside(const std::string& path)
+// Why a link cannot be made where the file system has none (FAT, a network share).
+constexpr DWORD noLinksErrors[] = {1 /* ERROR_INVALID_FUNCTION */, 50 /* ERROR_NOT_SUPPORTED */,
+                                   ERROR_NOT_SAME_DEVICE, 1142 /* ERROR_TOO_MANY_LINKS */};
+
+bool LinksUnsupported(DWORD error)
+{
+    for (DWORD e : noLinksErrors) {
+        if (e == error) return true;
+    }
+    return false;
+}
+
+// The previous version of path kept beside it, replacing an older one. A file that is only
+// ever replaced by a move may keep it as a second name of the same file (nothing is copied)
+// where the file system has links; a file changed in place needs a copy.
+bool CopyAside(const std::string& path, bool replacedByMove)
 {
     const std::string previous = path + previousSuffix;
     if (!MakeWritable(path)) return false;
-    if (Exists(previous) && !(MakeWritable(previous) && ::DeleteFileA(previous.c_str()))) return false;
-    if (::CreateHardLinkA(previous.c_str(), path.c_str(), nullptr)) return true;
-    return ::CopyFileA(path.c_str(), previous.c_str(), FALSE) && MakeWritable(previous);
+    if (replacedByMove) {
+        if (Exists(previous) && !(MakeWritable(previous) && ::DeleteFileA(previous.c_str()))) return false;
+        if (::CreateHardLinkA(previous.c_str(), path.c_str(), nullptr)) return true;
+        if (!LinksUnsupported(::GetLastError())) return false;
+    }
+    return MakeWritable(previous) && ::CopyFileA(path.c_str(), previous.c_str(), FALSE) && MakeWritable(previous);
 }
 
 // The file's contents on the disk, not only in the system's cache.
@@ -126,7 +142,7 @@ void CFileTransaction::Protect(const std::string& path)
 {
     if (Find(path) != nullptr) return;
     Change change{path, std::string(), Exists(path), true, true};
-    if (change.existed && !CopyAside(path)) Fail();
+    if (change.existed && !CopyAside(path, false)) Fail();
     m_changes.push_back(change);
 }
 
@@ -137,7 +153,7 @@ void CFileTransaction::Commit()
     // copies, so every file stays in place until its new version replaces it.
     for (const Change& change : m_changes) {
         if (change.inPlace || !change.existed || change.staged.empty()) continue;
-        if (!CopyAside(change.path)) {
+        if (!CopyAside(change.path, true)) {
             failed = true;
             break;
         }
