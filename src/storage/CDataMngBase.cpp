@@ -13,6 +13,28 @@ namespace {
 constexpr int resolutions[] = {300, 600, 1200};
 const char emfMode[] = "EMF";
 
+// One operation asks about the same printer's driver for every catalogue it registers
+// profiles in: the spooler is asked once.
+class RememberedDriver : public IPrinterDriverInfo {
+public:
+    explicit RememberedDriver(const IPrinterDriverInfo& drivers) : m_drivers(drivers) {}
+    Driver Find(const std::string& printerName) const override
+    {
+        if (!m_known || printerName != m_printer) {
+            m_driver = m_drivers.Find(printerName);
+            m_printer = printerName;
+            m_known = true;
+        }
+        return m_driver;
+    }
+
+private:
+    const IPrinterDriverInfo& m_drivers;
+    mutable std::string m_printer;
+    mutable Driver m_driver;
+    mutable bool m_known = false;
+};
+
 }  // namespace
 
 CDataMngBase::CDataMngBase(int kind, IProfileBuilder& defaultBuilder, const IPrinterDriverInfo& drivers)
@@ -110,9 +132,9 @@ void CDataMngBase::StageLocalCopy(CFileTransaction& transaction, const CCtrlMng&
     transaction.StageCopyOf(LocalCopyPath(), driver.GetPath());
 }
 
-std::string CDataMngBase::DriverProfileFolder() const
+std::string CDataMngBase::DriverProfileFolder(const IPrinterDriverInfo& drivers) const
 {
-    const std::string driverFolder = m_drivers.Find(m_info.printerName).folder;
+    const std::string driverFolder = drivers.Find(m_info.printerName).folder;
     return driverFolder.empty() ? std::string() : driverFolder + m_info.driverName;
 }
 
@@ -167,17 +189,18 @@ void CDataMngBase::StoreSetting(const std::string& name, const CObject& data, co
     if (file.empty()) throw CmyException(IDS_ERR_SETTING_NOT_STORED, notStored);
     bool written = m_kind != kindGamma || driver.WriteNumber(name, mode);
     written = driver.SetTables(name, tText, vText) && written;
-    if (emf) written = driver.RegisterProfiles(name, m_drivers, m_info.printerName, m_info.driverName, 0) && written;
+    const RememberedDriver drivers(m_drivers);
+    if (emf) written = driver.RegisterProfiles(name, drivers, m_info.printerName, m_info.driverName, 0) && written;
     if (!written) throw CmyException(IDS_ERR_SETTING_NOT_STORED, notStored);
     StageLocalCopy(transaction, driver);
     if (emf) {
         ForEachFolderCatalog(transaction, [&](CCtrlMng& catalog) {
-            return catalog.RegisterProfiles(name, m_drivers, m_info.printerName, m_info.driverName, 0);
+            return catalog.RegisterProfiles(name, drivers, m_info.printerName, m_info.driverName, 0);
         });
     }
     m_files.SaveStagedObject(transaction.Stage(m_files.GetDataPath(file, m_info.driverName), false), &data);
     if (emf) {
-        const std::string driverFolder = DriverProfileFolder();
+        const std::string driverFolder = DriverProfileFolder(drivers);
         if (!driverFolder.empty() && !m_files.FileExists(driverFolder)) ::CreateDirectoryA(driverFolder.c_str(), nullptr);
         const int kind = m_kind == kindColor ? IProfileBuilder::colorProfiles : IProfileBuilder::gammaProfiles;
         StageProfiles(transaction, driver, kind, tTable, name, driverFolder);
@@ -262,7 +285,8 @@ int CDataMngBase::ImportSettings(const std::vector<ImportedSetting>& settings)
     CCtrlMng driver;
     StageDriverCatalog(transaction, driver);
 
-    const std::string driverFolder = emf ? DriverProfileFolder() : std::string();
+    const RememberedDriver drivers(m_drivers);
+    const std::string driverFolder = emf ? DriverProfileFolder(drivers) : std::string();
     if (!driverFolder.empty() && !m_files.FileExists(driverFolder)) ::CreateDirectoryA(driverFolder.c_str(), nullptr);
     for (const ImportedSetting& setting : settings) {
         CCtrlMng catalog;
@@ -286,7 +310,7 @@ int CDataMngBase::ImportSettings(const std::vector<ImportedSetting>& settings)
             // The driver reads the profiles from its own folder too.
             if (!driverFolder.empty()) transaction.StageCopyOf(CFileAcc::JoinPath(to, driverFolder), setting.profiles[r]);
         }
-        if (!catalog.RegisterProfiles(setting.name, m_drivers, m_info.printerName, m_info.driverName, 1)) {
+        if (!catalog.RegisterProfiles(setting.name, drivers, m_info.printerName, m_info.driverName, 1)) {
             throw CmyException(IDS_ERR_SETTING_NOT_STORED, notStored);
         }
         if (!setting.profileTable.empty()) {

@@ -105,7 +105,7 @@ private:
     void StageLocalCopy(CFileTransaction& transaction, const CCtrlMng& driver) const;
     // The folder under the printer driver's folder that the driver reads profiles from; empty
     // without a driver.
-    std::string DriverProfileFolder() const;
+    std::string DriverProfileFolder(const IPrinterDriverInfo& drivers) const;
     // Builds the setting's profiles from its T table into staged copies of its files in the
     // data folder and stages their copies in the driver's folder.
     void StageProfiles(CFileTransaction& transaction, const CCtrlMng& catalog, int kind, const BYTE* tTable,
