@@ -3,8 +3,15 @@
 #include <memory>
 
 #include "color/CColorModule.h"
+#include "gamma/CSilentProfileBuilder.h"
 #include "launch/CmyException.h"
+#include "printer/CPrinterDriverInfo.h"
 #include "resources/resource.h"
+
+CColorDataMng::CColorDataMng()
+    : CDataMngBase(kindColor, CSilentProfileBuilder::Shared(), CPrinterDriverInfo::Shared())
+{
+}
 
 void CColorDataMng::LoadDefaultData()
 {
@@ -45,7 +52,7 @@ int CColorDataMng::SaveCCM(const std::string& name, int userSettingSelected, con
 {
     CCcmTables tables;
     ComputeTables(userSettingSelected, sourceName, tables);
-    StoreSetting(name, m_current, tables, 0);
+    StoreSetting(name, m_current, tables.T(), tables.V(), tables.GetSize(), 0);
     return 1;
 }
 
@@ -53,5 +60,5 @@ void CColorDataMng::WriteTemporaryCCM(const std::string& name, int userSettingSe
 {
     CCcmTables tables;
     ComputeTables(userSettingSelected, sourceName, tables);
-    StoreTemporaryTables(name, tables);
+    StoreTemporaryTables(name, tables.T(), tables.V(), tables.GetSize());
 }

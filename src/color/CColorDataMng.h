@@ -13,7 +13,7 @@
 
 class CColorDataMng : public CDataMngBase {
 public:
-    CColorDataMng() : CDataMngBase(kindColor) {}
+    CColorDataMng();
 
     void SetUtilityInfo(const CUtilityInfo& info) { AttachState(info); }
 

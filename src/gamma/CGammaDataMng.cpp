@@ -4,10 +4,17 @@
 #include <memory>
 
 #include "color/CCoreModule.h"
+#include "gamma/CSilentProfileBuilder.h"
 #include "launch/CmyException.h"
+#include "printer/CPrinterDriverInfo.h"
 #include "resources/resource.h"
 #include "storage/CCatalogKey.h"
 #include "storage/CIniUtility.h"
+
+CGammaDataMng::CGammaDataMng()
+    : CDataMngBase(kindGamma, CSilentProfileBuilder::Shared(), CPrinterDriverInfo::Shared())
+{
+}
 
 namespace {
 
@@ -76,7 +83,7 @@ int CGammaDataMng::SaveSetting(const std::string& name, int userSettingSelected,
     RequireUsableName(name);
     CCcmTables tables;
     const int mode = ComputeTables(userSettingSelected, sourceName, tables);
-    StoreSetting(name, m_current, tables, mode);
+    StoreSetting(name, m_current, tables.T(), tables.V(), tables.GetSize(), mode);
     return 1;
 }
 
@@ -85,5 +92,5 @@ void CGammaDataMng::SaveTemporarySetting(const std::string& name, int userSettin
 {
     CCcmTables tables;
     m_catalog.WriteNumber(name, ComputeTables(userSettingSelected, sourceName, tables));
-    StoreTemporaryTables(name, tables);
+    StoreTemporaryTables(name, tables.T(), tables.V(), tables.GetSize());
 }

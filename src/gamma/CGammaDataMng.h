@@ -10,7 +10,7 @@
 
 class CGammaDataMng : public CDataMngBase {
 public:
-    CGammaDataMng() : CDataMngBase(kindGamma) {}
+    CGammaDataMng();
     ~CGammaDataMng() override = default;
 
     void SetDriver(const CUtilityInfo& info) { AttachState(info); }

@@ -105,15 +105,17 @@ void CIccModule::MakeTemporaryProfile(const DEVMODEA* devMode, const BYTE* table
     BuildProfile(request, fileResolution, temporaryProfile, std::string(), catalogPath);
 }
 
-void CIccModule::MakeProfiles(const BYTE* tableT, int kind, const std::string& name, const std::string& catalogPath)
+void CIccModule::MakeProfiles(const BYTE* tableT, int kind, const std::string& name, const std::string& catalogPath,
+                              const std::array<std::string, 3>* into)
 {
     if (kind != colorProfiles && kind != gammaProfiles) {
         return;
     }
-    for (int fileResolution : {300, 600, 1200}) {
+    constexpr int fileResolutions[] = {300, 600, 1200};
+    for (size_t i = 0; i < 3; ++i) {
         PROFILEREQUEST request{0, 0, 0, 1, tableT};
-        SetRequest(fileResolution, request);
-        BuildProfile(request, fileResolution, kind, name, catalogPath);
+        SetRequest(fileResolutions[i], request);
+        BuildProfile(request, fileResolutions[i], kind, name, catalogPath, into != nullptr ? &(*into)[i] : nullptr);
     }
 }
 
@@ -127,7 +129,7 @@ CIccModule::ProfileFn CIccModule::ProfileFunction() const
 }
 
 void CIccModule::BuildProfile(PROFILEREQUEST& request, int fileResolution, int kind, const std::string& name,
-                              const std::string& catalogPath)
+                              const std::string& catalogPath, const std::string* into)
 {
     const ProfileKind* profileKind = FindKind(kind);
     if (profileKind == nullptr) {
@@ -137,7 +139,9 @@ void CIccModule::BuildProfile(PROFILEREQUEST& request, int fileResolution, int k
 
     CCtrlMng catalog;
     catalog.SetFile(catalogPath, profileKind->catalogKind);
-    const std::string file = catalog.GetProfileFileName(profileKind->word, fileResolution, name);
+    // A caller that names the file has taken its name from the catalogue already.
+    const std::string file =
+        into != nullptr ? *into : catalog.GetProfileFileName(profileKind->word, fileResolution, name);
     if (file.empty()) {
         // No profile file for this resolution (or setting): a file named after nothing would
         // land on the data folder's own name, and a recorded path would point at it.
@@ -156,6 +160,11 @@ void CIccModule::BuildProfile(PROFILEREQUEST& request, int fileResolution, int k
     }
     const DWORD length = size < allocated ? size : allocated;
 
+    if (into != nullptr) {
+        // A setting's profiles saved together with its tables: the caller installs the file.
+        CFileAcc().WriteStagedData(*into, profile.get(), length);
+        return;
+    }
     CFileAcc access(file);
     const std::string written = access.WriteData(profile.get(), length, m_dataFolder);
     if (kind == temporaryProfile) {

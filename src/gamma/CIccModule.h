@@ -2,6 +2,7 @@
 // print or the three of a saved setting, and records or installs them.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -38,8 +39,11 @@ public:
     void SetNames(const std::string& dataFolder, const std::string& printer);
     // The profile for the resolution the device mode asks for; nothing for one without a profile file.
     void MakeTemporaryProfile(const DEVMODEA* devMode, const BYTE* tableT, const std::string& catalogPath);
-    // kind 4 (colour) or 5 (gamma): the setting's profiles for 300, 600 and 1200 dpi.
-    void MakeProfiles(const BYTE* tableT, int kind, const std::string& name, const std::string& catalogPath);
+    // kind 4 (colour) or 5 (gamma): the setting's profiles for 300, 600 and 1200 dpi. Without
+    // into they are written into the data folder and installed in the driver's folder; with
+    // into each goes whole into its file there, and nowhere else.
+    void MakeProfiles(const BYTE* tableT, int kind, const std::string& name, const std::string& catalogPath,
+                      const std::array<std::string, 3>* into = nullptr);
 
     // The request and file resolution (0: none) a device mode asks for.
     static int TemporaryResolution(const DEVMODEA& devMode, PROFILEREQUEST& request);
@@ -48,8 +52,9 @@ private:
     using ProfileFn = int (*)(BYTE*, PROFILEREQUEST*, DWORD*);
 
     ProfileFn ProfileFunction() const;
+    // into: the file the profile is written to instead of the data folder (null: none).
     void BuildProfile(PROFILEREQUEST& request, int fileResolution, int kind, const std::string& name,
-                      const std::string& catalogPath);
+                      const std::string& catalogPath, const std::string* into = nullptr);
     void InstallCopy(const std::string& writtenPath) const;
 
     std::string m_printerName;

@@ -5,6 +5,9 @@
 
 class CSilentProfileBuilder : public IProfileBuilder {
 public:
+    // The data managers' default: it keeps nothing between builds.
+    static CSilentProfileBuilder& Shared();
+
     void BuildProfiles(const CUtilityInfo& info, int kind, const BYTE* tTable, const std::string& name,
-                       const std::string& catalogPath) override;
+                       const std::string& catalogPath, const ProfileFiles& into) override;
 };

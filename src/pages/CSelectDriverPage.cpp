@@ -6,6 +6,7 @@
 #include "launch/CmyException.h"
 #include "storage/CFileAcc.h"
 #include "storage/CFileTransaction.h"
+#include "storage/CTransactionJournal.h"
 #include "storage/CIniUtility.h"
 
 namespace {
@@ -111,6 +112,9 @@ void CSelectDriverPage::ApplyPrinter()
 
 void CSelectDriverPage::SynchroniseLocalCatalog()
 {
+    // A save, import or deletion that an earlier process left half done is finished or taken
+    // back before any catalogue is read.
+    CTransactionJournal::Recover();
     m_info->catalogRestored = 0;
     // Without a catalogue there is nothing to keep in step: no folder, no copy.
     if (m_info->driverCatalogPath.empty() || m_info->driverName.empty()) {

@@ -509,6 +509,7 @@ BOOL SetCurrentDirectoryA(LPCSTR path);
 BOOL CreateDirectoryA(LPCSTR path, LPSECURITY_ATTRIBUTES security);
 BOOL RemoveDirectoryA(LPCSTR path);
 BOOL CopyFileA(LPCSTR source, LPCSTR destination, BOOL failIfExists);
+BOOL CreateHardLinkA(LPCSTR newName, LPCSTR existing, LPSECURITY_ATTRIBUTES security);
 BOOL DeleteFileA(LPCSTR path);
 BOOL MoveFileA(LPCSTR source, LPCSTR destination);
 BOOL MoveFileExA(LPCSTR source, LPCSTR destination, DWORD flags);

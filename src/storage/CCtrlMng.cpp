@@ -6,7 +6,6 @@
 #include <cstdlib>
 
 #include "launch/CmyException.h"
-#include "printer/CPrint.h"
 #include "resources/resource.h"
 #include "storage/CFileAcc.h"
 
@@ -367,8 +366,8 @@ std::string CCtrlMng::GetProfileFileName(const std::string& kindWord, int resolu
     return std::string(prefix) + (kindWord == "Color" ? "C" : "G") + id + ".ICB";
 }
 
-BOOL CCtrlMng::RegisterProfiles(const std::string& name, const std::string& printerName,
-                                const std::string& folder, int localOnly)
+BOOL CCtrlMng::RegisterProfiles(const std::string& name, const IPrinterDriverInfo& drivers,
+                                const std::string& printerName, const std::string& folder, int localOnly)
 {
     static constexpr int resolutions[] = {300, 600, 1200};
     std::string fileNames[3];
@@ -379,17 +378,14 @@ BOOL CCtrlMng::RegisterProfiles(const std::string& name, const std::string& prin
         }
     }
 
-    CPrint print;
-    print.EnumeratePrinters();
-    print.LoadDriverInfo(printerName);
-    std::string driverFolder = print.GetDriverFolder();
+    const IPrinterDriverInfo::Driver driver = drivers.Find(printerName);
+    const std::string& driverFolder = driver.folder;
     if (driverFolder.empty()) {
         // Without the printer's driver there is no folder the profiles could be in.
         return TRUE;
     }
-    DWORD version = print.GetDriverVersion();
-    bool network = print.IsNetworkAllowed(printerName) == 1 &&
-                   (version == 2 || (version == 3 && localOnly == 0));
+    const DWORD version = driver.version;
+    bool network = driver.networkAllowed && (version == 2 || (version == 3 && localOnly == 0));
 
     std::string base = network ? CFileAcc().MakeSharePath(driverFolder, folder, 1) : driverFolder + folder;
     BOOL written = TRUE;

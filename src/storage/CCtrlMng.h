@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "storage/CIniAcc.h"
+#include "storage/IPrinterDriverInfo.h"
 
 class CCtrlMng : public CIniAcc {
 public:
@@ -56,7 +57,8 @@ public:
 
     std::string GetProfileFileName(const std::string& kindWord, int resolution, const std::string& name) const;
     // FALSE when a key could not be written; nothing to register is no failure.
-    BOOL RegisterProfiles(const std::string& name, const std::string& printerName,
+    // drivers tells where the driver of printerName lives.
+    BOOL RegisterProfiles(const std::string& name, const IPrinterDriverInfo& drivers, const std::string& printerName,
                           const std::string& folder, int localOnly);
     void SetTemporaryProfile(const std::string& fileName, const std::string& subfolder);
     BOOL DeleteProfiles(const std::string& name, int kind);

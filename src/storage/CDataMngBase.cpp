@@ -5,19 +5,38 @@
 #include <vector>
 
 #include "framework/CFile.h"
-#include "gamma/CSilentProfileBuilder.h"
 #include "launch/CmyException.h"
-#include "printer/CPrint.h"
 #include "resources/resource.h"
 #include "storage/CIniUtility.h"
 #include "storage/CTableText.h"
+#include "storage/CTransactionJournal.h"
 
 namespace {
 
 constexpr int resolutions[] = {300, 600, 1200};
 const char emfMode[] = "EMF";
 
-CSilentProfileBuilder silentBuilder;
+// One operation asks about the same printer's driver for every catalogue it registers
+// profiles in: the spooler is asked once.
+class RememberedDriver : public IPrinterDriverInfo {
+public:
+    explicit RememberedDriver(const IPrinterDriverInfo& drivers) : m_drivers(drivers) {}
+    Driver Find(const std::string& printerName) const override
+    {
+        if (!m_known || printerName != m_printer) {
+            m_driver = m_drivers.Find(printerName);
+            m_printer = printerName;
+            m_known = true;
+        }
+        return m_driver;
+    }
+
+private:
+    const IPrinterDriverInfo& m_drivers;
+    mutable std::string m_printer;
+    mutable Driver m_driver;
+    mutable bool m_known = false;
+};
 
 // Writes bytes as the whole staged file at path; an import brings its files as bytes read once.
 void WriteStaged(const std::string& path, const std::string& bytes, const std::string& notStored)
@@ -35,11 +54,14 @@ void WriteStaged(const std::string& path, const std::string& bytes, const std::s
 
 }  // namespace
 
-CDataMngBase::CDataMngBase(int kind) : m_kind(kind), m_profileBuilder(&silentBuilder) {}
+CDataMngBase::CDataMngBase(int kind, IProfileBuilder& defaultBuilder, const IPrinterDriverInfo& drivers)
+    : m_kind(kind), m_defaultBuilder(defaultBuilder), m_profileBuilder(&defaultBuilder), m_drivers(drivers)
+{
+}
 
 void CDataMngBase::SetProfileBuilder(IProfileBuilder* builder)
 {
-    m_profileBuilder = builder != nullptr ? builder : &silentBuilder;
+    m_profileBuilder = builder != nullptr ? builder : &m_defaultBuilder;
 }
 
 const char* CDataMngBase::KindWord() const
@@ -49,6 +71,8 @@ const char* CDataMngBase::KindWord() const
 
 void CDataMngBase::AttachState(const CUtilityInfo& info)
 {
+    // What is left is repaired when it can be; otherwise the next write refuses to start.
+    CTransactionJournal::Recover();
     m_info = info;
     m_catalog.SetFile(m_info.driverCatalogPath, m_kind);
 }
@@ -139,24 +163,31 @@ void CDataMngBase::StageLocalCopy(CFileTransaction& transaction, const CCtrlMng&
     transaction.StageCopyOf(LocalCopyPath(), driver.GetPath());
 }
 
-std::string CDataMngBase::DriverProfileFolder() const
+std::string CDataMngBase::DriverProfileFolder(const IPrinterDriverInfo& drivers) const
 {
-    CPrint printer;
-    printer.LoadDriverInfo(m_info.printerName);
-    const std::string driverFolder = printer.GetDriverFolder();
+    const std::string driverFolder = drivers.Find(m_info.printerName).folder;
     return driverFolder.empty() ? std::string() : driverFolder + m_info.driverName;
 }
 
-void CDataMngBase::ProtectProfileFiles(CFileTransaction& transaction, const CCtrlMng& catalog,
-                                       const std::string& name, const char* kindWord) const
+void CDataMngBase::StageProfiles(CFileTransaction& transaction, const CCtrlMng& catalog, int kind,
+                                 const BYTE* tTable, const std::string& name, const std::string& driverFolder) const
 {
-    // The profile library writes the files itself, in the data folder and the driver's folder.
-    const std::string driverFolder = DriverProfileFolder();
-    for (int r : resolutions) {
-        const std::string file = catalog.GetProfileFileName(kindWord, r, name);
-        if (file.empty()) continue;
-        transaction.Protect(m_files.GetDataPath(file, m_info.driverName));
-        if (!driverFolder.empty()) transaction.Protect(CFileAcc::JoinPath(file, driverFolder));
+    const char* kindWord = kind == IProfileBuilder::gammaProfiles ? "Gamma" : "Color";
+    IProfileBuilder::ProfileFiles staged;
+    std::string files[3];
+    for (int r = 0; r < 3; ++r) {
+        // The staged catalogue already gives the setting its identifier, which names the files.
+        files[r] = catalog.GetProfileFileName(kindWord, resolutions[r], name);
+        if (files[r].empty()) throw CmyException(IDS_ERR_SETTING_NOT_STORED, m_info.driverCatalogPath);
+        staged[static_cast<size_t>(r)] = transaction.Stage(m_files.GetDataPath(files[r], m_info.driverName), false);
+    }
+    m_profileBuilder->BuildProfiles(m_info, kind, tTable, name, catalog.GetPath(), staged);
+    for (int r = 0; r < 3; ++r) {
+        const std::string& built = staged[static_cast<size_t>(r)];
+        // A profile not built must not turn into the removal of the stored one.
+        if (::GetFileAttributesA(built.c_str()) == INVALID_FILE_ATTRIBUTES) throw CmyException(IDS_ERR_MODULE_FAILED);
+        // The driver reads the profiles from its own folder too.
+        if (!driverFolder.empty()) transaction.StageCopyOf(CFileAcc::JoinPath(files[r], driverFolder), built);
     }
 }
 
@@ -173,11 +204,12 @@ void CDataMngBase::ForEachFolderCatalog(CFileTransaction& transaction, Fn fn) co
     }
 }
 
-void CDataMngBase::StoreSetting(const std::string& name, const CObject& data, const CCcmTables& tables, int mode)
+void CDataMngBase::StoreSetting(const std::string& name, const CObject& data, const BYTE* tTable,
+                                const BYTE* vTable, int size, int mode)
 {
     const bool emf = ModelPrintMode() == emfMode;
-    const std::string tText = CTableText::Encode(tables.T(), tables.GetSize());
-    const std::string vText = CTableText::Encode(tables.V(), tables.GetSize());
+    const std::string tText = CTableText::Encode(tTable, size);
+    const std::string vText = CTableText::Encode(vTable, size);
     const std::string notStored = m_info.driverCatalogPath;
 
     CFileTransaction transaction(notStored);
@@ -188,31 +220,32 @@ void CDataMngBase::StoreSetting(const std::string& name, const CObject& data, co
     if (file.empty()) throw CmyException(IDS_ERR_SETTING_NOT_STORED, notStored);
     bool written = m_kind != kindGamma || driver.WriteNumber(name, mode);
     written = driver.SetTables(name, tText, vText) && written;
-    if (emf) written = driver.RegisterProfiles(name, m_info.printerName, m_info.driverName, 0) && written;
+    const RememberedDriver drivers(m_drivers);
+    if (emf) written = driver.RegisterProfiles(name, drivers, m_info.printerName, m_info.driverName, 0) && written;
     if (!written) throw CmyException(IDS_ERR_SETTING_NOT_STORED, notStored);
     StageLocalCopy(transaction, driver);
     if (emf) {
         ForEachFolderCatalog(transaction, [&](CCtrlMng& catalog) {
-            return catalog.RegisterProfiles(name, m_info.printerName, m_info.driverName, 0);
+            return catalog.RegisterProfiles(name, drivers, m_info.printerName, m_info.driverName, 0);
         });
     }
-    m_files.SaveObject(std::string(), transaction.Stage(m_files.GetDataPath(file, m_info.driverName), false), &data);
+    m_files.SaveStagedObject(transaction.Stage(m_files.GetDataPath(file, m_info.driverName), false), &data);
     if (emf) {
-        // The staged catalogue already gives the setting its identifier, which names the files.
-        ProtectProfileFiles(transaction, driver, name, KindWord());
+        const std::string driverFolder = DriverProfileFolder(drivers);
+        if (!driverFolder.empty() && !m_files.FileExists(driverFolder)) ::CreateDirectoryA(driverFolder.c_str(), nullptr);
         const int kind = m_kind == kindColor ? IProfileBuilder::colorProfiles : IProfileBuilder::gammaProfiles;
-        m_profileBuilder->BuildProfiles(m_info, kind, tables.T(), name, driver.GetPath());
+        StageProfiles(transaction, driver, kind, tTable, name, driverFolder);
     }
     transaction.Commit();
 }
 
-int CDataMngBase::StoreTemporaryTables(const std::string& name, const CCcmTables& tables)
+int CDataMngBase::StoreTemporaryTables(const std::string& name, const BYTE* tTable, const BYTE* vTable, int size)
 {
-    const std::string tText = CTableText::Encode(tables.T(), tables.GetSize());
-    const std::string vText = CTableText::Encode(tables.V(), tables.GetSize());
+    const std::string tText = CTableText::Encode(tTable, size);
+    const std::string vText = CTableText::Encode(vTable, size);
     BOOL written = m_catalog.SetTables(name, tText, vText);
     if (ModelPrintMode() == emfMode) {
-        written = m_catalog.RegisterProfiles(name, m_info.printerName, m_info.driverName, 0) && written;
+        written = m_catalog.RegisterProfiles(name, m_drivers, m_info.printerName, m_info.driverName, 0) && written;
     }
     return written ? 1 : 0;
 }
@@ -291,8 +324,9 @@ int CDataMngBase::ImportSettings(const std::vector<ImportedSetting>& settings)
     CCtrlMng driver;
     StageDriverCatalog(transaction, driver);
 
-    const std::string driverFolder = emf ? DriverProfileFolder() : std::string();
-    if (!driverFolder.empty()) ::CreateDirectoryA(driverFolder.c_str(), nullptr);
+    const RememberedDriver drivers(m_drivers);
+    const std::string driverFolder = emf ? DriverProfileFolder(drivers) : std::string();
+    if (!driverFolder.empty() && !m_files.FileExists(driverFolder)) ::CreateDirectoryA(driverFolder.c_str(), nullptr);
     // The entries of both kinds are read once: a lookup by name for every setting would walk
     // the growing catalogue each time.
     CCtrlMng catalogs[2];
@@ -351,13 +385,12 @@ int CDataMngBase::ImportSettings(const std::vector<ImportedSetting>& settings)
                             notStored);
             }
         }
-        if (!catalog.RegisterProfiles(setting.name, m_info.printerName, m_info.driverName, 1)) {
+        if (!catalog.RegisterProfiles(setting.name, drivers, m_info.printerName, m_info.driverName, 1)) {
             throw CmyException(IDS_ERR_SETTING_NOT_STORED, notStored);
         }
         if (!setting.profileTable.empty()) {
-            ProtectProfileFiles(transaction, catalog, setting.name, word);
             const int kind = setting.kind == kindGamma ? IProfileBuilder::gammaProfiles : IProfileBuilder::colorProfiles;
-            m_profileBuilder->BuildProfiles(m_info, kind, setting.profileTable.data(), setting.name, driver.GetPath());
+            StageProfiles(transaction, catalog, kind, setting.profileTable.data(), setting.name, driverFolder);
         }
     }
     StageLocalCopy(transaction, driver);

@@ -2,13 +2,13 @@
 // the driver's catalogue of one kind, and the way a setting's data file, tables and profiles
 // are stored in, and removed from, the driver catalogue, its local copy and the spooler's
 // driver folders. A save, an import and a deletion are each one CFileTransaction: every file
-// they change is changed, or none is.
+// they change is changed, or none is, even when the process dies on the way (the next use of
+// a manager finishes or takes back what the journal names).
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "color/CCcmTables.h"
 #include "framework/CObject.h"
 #include "launch/CUtilityInfo.h"
 #include "launch/CmyStringArray.h"
@@ -16,6 +16,7 @@
 #include "storage/CCtrlMng.h"
 #include "storage/CFileAcc.h"
 #include "storage/CFileTransaction.h"
+#include "storage/IPrinterDriverInfo.h"
 #include "storage/IProfileBuilder.h"
 
 class CDataMngBase {
@@ -25,7 +26,7 @@ public:
 
     virtual ~CDataMngBase() = default;
 
-    // Who builds the profiles of a saved "EMF" setting; the default builds them silently. The
+    // Who builds the profiles of a saved "EMF" setting; null: the manager's own default. The
     // builder is not owned and must outlive the saves.
     void SetProfileBuilder(IProfileBuilder* builder);
 
@@ -73,8 +74,12 @@ public:
     int ImportSettings(const std::vector<ImportedSetting>& settings);
 
 protected:
-    explicit CDataMngBase(int kind);
+    // defaultBuilder builds the profiles unless another builder is set; drivers tells where a
+    // printer's driver keeps them. Neither is owned; both must outlive the manager.
+    CDataMngBase(int kind, IProfileBuilder& defaultBuilder, const IPrinterDriverInfo& drivers);
 
+    // Takes the wizard state, after finishing or taking back a transaction that an earlier
+    // process left unfinished, so that nothing half stored is ever read.
     void AttachState(const CUtilityInfo& info);
     // The data file of name; empty when the catalogue does not know the name.
     std::string DataPathForLoad(const std::string& name) const;
@@ -84,9 +89,11 @@ protected:
     // The whole setting: its data file, its entry and tables (and, gamma, its mode) in the
     // driver catalogue and its local copy, and for an "EMF" model its profiles, registered in
     // every catalogue. Raises the failure's message and changes nothing when any part fails.
-    void StoreSetting(const std::string& name, const CObject& data, const CCcmTables& tables, int mode);
+    // The tables are size bytes each.
+    void StoreSetting(const std::string& name, const CObject& data, const BYTE* tTable, const BYTE* vTable, int size,
+                      int mode);
     // The tables in the driver catalogue only (a test print); 1 when they were written.
-    int StoreTemporaryTables(const std::string& name, const CCcmTables& tables);
+    int StoreTemporaryTables(const std::string& name, const BYTE* tTable, const BYTE* vTable, int size);
     // Removes the tables (and the mode key of gamma settings) from the driver catalogue and,
     // for emf, the profile files it names and their keys.
     void RemoveTables(const std::string& name, bool emf);
@@ -111,16 +118,18 @@ private:
     void StageLocalCopy(CFileTransaction& transaction, const CCtrlMng& driver) const;
     // The folder under the printer driver's folder that the driver reads profiles from; empty
     // without a driver.
-    std::string DriverProfileFolder() const;
-    // The setting's profile files, wherever the profile library writes them, are put back
-    // unless the transaction is committed.
-    void ProtectProfileFiles(CFileTransaction& transaction, const CCtrlMng& catalog, const std::string& name,
-                             const char* kindWord) const;
+    std::string DriverProfileFolder(const IPrinterDriverInfo& drivers) const;
+    // Builds the setting's profiles from its T table into staged copies of its files in the
+    // data folder and stages their copies in the driver's folder.
+    void StageProfiles(CFileTransaction& transaction, const CCtrlMng& catalog, int kind, const BYTE* tTable,
+                       const std::string& name, const std::string& driverFolder) const;
     // Runs fn on the staged catalogue of each driver folder that holds a copy of the driver catalogue.
     template <typename Fn>
     void ForEachFolderCatalog(CFileTransaction& transaction, Fn fn) const;
     void DeleteInstalledProfiles(const std::string& name);
 
     int m_kind;
+    IProfileBuilder& m_defaultBuilder;
     IProfileBuilder* m_profileBuilder;
+    const IPrinterDriverInfo& m_drivers;
 };

@@ -135,18 +135,18 @@ int CFileAcc::CheckUpdateMark(const std::string& copyPath) const
 // ---- Archive objects and data files ----------------------------------------------------
 
 template <class Writer>
-void CFileAcc::ReplaceFile(const std::string& filePath, Writer writer)
+void CFileAcc::ReplaceFile(const std::string& filePath, Writer writer, bool staged)
 {
     // The new contents go to a file of their own in the same folder, so that the rename that
     // replaces the old file cannot cross a drive.
-    const std::string temporary = filePath + temporarySuffix;
+    const std::string temporary = staged ? filePath : filePath + temporarySuffix;
     try {
         CFileException error;
         if (!file.Open(temporary, CFile::modeCreate | CFile::modeWrite, &error)) throw error;
         writer(file);
-        file.Flush();
+        if (!staged) file.Flush();
         file.Close();
-        if (!::MoveFileExA(temporary.c_str(), filePath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        if (!staged && !::MoveFileExA(temporary.c_str(), filePath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
             throw CFileException(CFileException::OsErrorToException(static_cast<LONG>(::GetLastError())));
         }
     } catch (const CFileException&) {
@@ -160,20 +160,34 @@ void CFileAcc::ReplaceFile(const std::string& filePath, Writer writer)
     }
 }
 
+namespace {
+
+// Writes the object as the whole archive of target.
+void StoreObject(CFile& target, const CObject* object)
+{
+    CArchive archive(&target, CArchive::store, archiveBufferSize);
+    try {
+        archive.WriteObject(object);
+        archive.Close();
+    } catch (...) {
+        archive.Abort();
+        throw;
+    }
+}
+
+}  // namespace
+
 void CFileAcc::SaveObject(const std::string& folder, const std::string& name, const CObject* object)
 {
     // Writing "no object" over a stored file would turn it into an empty setting.
     if (object == nullptr) return;
-    ReplaceFile(folder + name, [object](CFile& target) {
-        CArchive archive(&target, CArchive::store, archiveBufferSize);
-        try {
-            archive.WriteObject(object);
-            archive.Close();
-        } catch (...) {
-            archive.Abort();
-            throw;
-        }
-    });
+    ReplaceFile(folder + name, [object](CFile& target) { StoreObject(target, object); });
+}
+
+void CFileAcc::SaveStagedObject(const std::string& stagedPath, const CObject* object)
+{
+    if (object == nullptr) return;
+    ReplaceFile(stagedPath, [object](CFile& target) { StoreObject(target, object); }, true);
 }
 
 CObject* CFileAcc::ReadObject(const std::string& filePath, const CRuntimeClass* expectedClass,
@@ -219,6 +233,11 @@ std::string CFileAcc::WriteData(const void* data, DWORD length, const std::strin
     std::string fullPath = GetDataPath(path, subfolder);
     ReplaceFile(fullPath, [data, length](CFile& target) { target.Write(data, length); });
     return fullPath;
+}
+
+void CFileAcc::WriteStagedData(const std::string& stagedPath, const void* data, DWORD length)
+{
+    ReplaceFile(stagedPath, [data, length](CFile& target) { target.Write(data, length); }, true);
 }
 
 // ---- Raw reading -----------------------------------------------------------------------

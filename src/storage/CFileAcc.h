@@ -43,6 +43,10 @@ public:
     CObject* ReadObject(const std::string& filePath, const CRuntimeClass* expectedClass,
                         const std::string& messageArgument);
     std::string WriteData(const void* data, DWORD length, const std::string& subfolder);
+    // A transaction's staged copy (CFileTransaction), written whole and straight: nobody reads
+    // it before the commit, which flushes it. A failure throws CmyException 532.
+    void SaveStagedObject(const std::string& stagedPath, const CObject* object);
+    void WriteStagedData(const std::string& stagedPath, const void* data, DWORD length);
 
     // Raw reading of the file named by path (the raw print job).
     void OpenRead();
@@ -55,9 +59,10 @@ public:
     void SetPath(const std::string& filePath) { path = filePath; }
 
 private:
-    // Writes filePath whole through writer (given the open file), as SaveObject describes.
+    // Writes filePath whole through writer (given the open file), as SaveObject describes;
+    // a staged copy is written in place instead, with no flush.
     template <class Writer>
-    void ReplaceFile(const std::string& filePath, Writer writer);
+    void ReplaceFile(const std::string& filePath, Writer writer, bool staged = false);
 
     std::string path;
     CFile file;

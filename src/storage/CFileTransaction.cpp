@@ -8,7 +8,9 @@ namespace {
 
 constexpr const char* stagedSuffix = ".stage";
 constexpr const char* previousSuffix = ".prev";
-constexpr DWORD replaceFlags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
+// The staged copies and the journal are flushed before the moves; a move lost at a power cut
+// is made again from the journal.
+constexpr DWORD replaceFlags = MOVEFILE_REPLACE_EXISTING;
 
 bool Exists(const std::string& path)
 {
@@ -25,21 +27,56 @@ bool MakeWritable(const std::string& path)
     return ::SetFileAttributesA(path.c_str(), cleared != 0 ? cleared : FILE_ATTRIBUTE_NORMAL) != FALSE;
 }
 
-// The previous version of path as a copy beside it, replacing an older one.
-bool CopyAside(const std::string& path)
+// Why a link cannot be made where the file system has none (FAT, a network share).
+constexpr DWORD noLinksErrors[] = {1 /* ERROR_INVALID_FUNCTION */, 50 /* ERROR_NOT_SUPPORTED */,
+                                   ERROR_NOT_SAME_DEVICE, 1142 /* ERROR_TOO_MANY_LINKS */};
+
+bool LinksUnsupported(DWORD error)
+{
+    for (DWORD e : noLinksErrors) {
+        if (e == error) return true;
+    }
+    return false;
+}
+
+// The previous version of path kept beside it, replacing an older one. A file that is only
+// ever replaced by a move may keep it as a second name of the same file (nothing is copied)
+// where the file system has links; a file changed in place needs a copy.
+bool CopyAside(const std::string& path, bool replacedByMove)
 {
     const std::string previous = path + previousSuffix;
-    return MakeWritable(previous) && MakeWritable(path) && ::CopyFileA(path.c_str(), previous.c_str(), FALSE) &&
-           MakeWritable(previous);
+    if (!MakeWritable(path)) return false;
+    if (replacedByMove) {
+        if (Exists(previous) && !(MakeWritable(previous) && ::DeleteFileA(previous.c_str()))) return false;
+        if (::CreateHardLinkA(previous.c_str(), path.c_str(), nullptr)) return true;
+        if (!LinksUnsupported(::GetLastError())) return false;
+    }
+    return MakeWritable(previous) && ::CopyFileA(path.c_str(), previous.c_str(), FALSE) && MakeWritable(previous);
+}
+
+// The file's contents on the disk, not only in the system's cache.
+bool Flush(const std::string& path)
+{
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    const bool flushed = ::FlushFileBuffers(file) != FALSE;
+    return ::CloseHandle(file) != FALSE && flushed;
 }
 
 }  // namespace
+
+CFileTransaction::CFileTransaction(const std::string& failureArgument, const std::string& journalPath)
+    : m_failureArgument(failureArgument), m_journal(journalPath)
+{
+    if (!CTransactionJournal::Recover(journalPath)) Fail();
+}
 
 CFileTransaction::~CFileTransaction()
 {
     if (m_committed) return;
     PutBack();
     Discard();
+    m_journal.Remove();
 }
 
 void CFileTransaction::Fail() const
@@ -74,6 +111,8 @@ std::string CFileTransaction::StageCopyOf(const std::string& path, const std::st
     // Another file to copy must be there: without it the file would be removed instead.
     if (!source.empty() && source != path && !Exists(source)) throw CmyException(IDS_ERR_FILE_ACCESS, source);
     Change change{path, path + stagedSuffix, Exists(path), false, false};
+    // Noted before the copy is made, so that no staged copy outlives a crash unrecorded.
+    if (!m_journal.NoteStaged(path)) Fail();
     // A copy left by an earlier run that failed is no part of this one.
     if (Exists(change.staged)) {
         MakeWritable(change.staged);
@@ -103,7 +142,7 @@ void CFileTransaction::Protect(const std::string& path)
 {
     if (Find(path) != nullptr) return;
     Change change{path, std::string(), Exists(path), true, true};
-    if (change.existed && !CopyAside(path)) Fail();
+    if (change.existed && !CopyAside(path, false)) Fail();
     m_changes.push_back(change);
 }
 
@@ -114,16 +153,25 @@ void CFileTransaction::Commit()
     // copies, so every file stays in place until its new version replaces it.
     for (const Change& change : m_changes) {
         if (change.inPlace || !change.existed || change.staged.empty()) continue;
-        if (!CopyAside(change.path)) {
+        if (!CopyAside(change.path, true)) {
             failed = true;
             break;
         }
     }
+    // The durability point: every new version on the disk, then the list of the moves.
+    std::vector<CTransactionJournal::Entry> entries;
+    for (Change& change : m_changes) {
+        if (failed || change.inPlace) continue;
+        change.replaced = !change.staged.empty() && Exists(change.staged);
+        if (change.replaced && !Flush(change.staged)) failed = true;
+        entries.push_back({change.path, change.replaced, change.existed});
+    }
+    if (!failed && !m_journal.WriteCommit(entries)) Abandon();
     for (size_t i = 0; !failed && i < m_changes.size(); ++i) {
         Change& change = m_changes[i];
         if (change.inPlace) continue;
         const std::string previous = change.path + previousSuffix;
-        if (!change.staged.empty() && Exists(change.staged)) {
+        if (change.replaced) {
             failed = !::MoveFileExA(change.staged.c_str(), change.path.c_str(), replaceFlags);
         } else if (change.existed) {
             // A removal, or a file staged as no file and never written: it is moved aside, so
@@ -132,13 +180,21 @@ void CFileTransaction::Commit()
         }
         change.done = !failed;
     }
-    if (failed) {
-        PutBack();
-        Discard();
-        m_committed = true;
-        Fail();
-    }
+    // A journal left behind would have the next start redo the moves: the commit is only
+    // made once it is gone.
+    if (failed || !m_journal.Remove()) Abandon();
     m_committed = true;
+}
+
+void CFileTransaction::Abandon()
+{
+    // Should the process die while the files go back, the next start takes the rest back.
+    m_journal.WriteUndo();
+    PutBack();
+    Discard();
+    m_journal.Remove();
+    m_committed = true;
+    Fail();
 }
 
 void CFileTransaction::PutBack()

@@ -1,6 +1,8 @@
 // A set of file changes that take effect together or not at all. Changes are made to staged
 // copies beside the files; Commit moves them over the files one by one and, should a move
-// fail, moves the earlier files' previous versions back.
+// fail, moves the earlier files' previous versions back. A journal (CTransactionJournal) names
+// every staged file and, before the first move, every change: a process that dies at any point
+// leaves the old files or the new ones once the next transaction or Recover has run.
 //
 // The previous version of each replaced or removed file stays beside it as "<file>.prev".
 // Removing it after the commit would be one more write that could fail once the change was
@@ -10,10 +12,15 @@
 #include <string>
 #include <vector>
 
+#include "storage/CTransactionJournal.h"
+
 class CFileTransaction {
 public:
-    // Every failure raises IDS_ERR_SETTING_NOT_STORED with failureArgument.
-    explicit CFileTransaction(const std::string& failureArgument) : m_failureArgument(failureArgument) {}
+    // Every failure raises IDS_ERR_SETTING_NOT_STORED with failureArgument. What an earlier
+    // process left in the journal is finished or taken back first; when that cannot be done
+    // the transaction fails at once.
+    explicit CFileTransaction(const std::string& failureArgument,
+                              const std::string& journalPath = CTransactionJournal::UtilityJournalPath());
     // A transaction that was not committed removes its staged copies: nothing changed.
     ~CFileTransaction();
     CFileTransaction(const CFileTransaction&) = delete;
@@ -32,10 +39,12 @@ public:
     bool Holds(const std::string& path) const;
 
     // path is changed in place by others (files written by a library): its present version is
-    // put aside now and put back unless the transaction is committed.
+    // put aside now and put back unless the transaction is committed. The journal does not
+    // cover it: after a crash the changed file stays; stage such files where possible.
     void Protect(const std::string& path);
 
-    // Makes every change, or leaves every file as it was when one of them cannot be made.
+    // Makes every change, or leaves every file as it was when one of them cannot be made. Each
+    // staged copy is flushed once, then the journal, before the first move.
     void Commit();
 
 private:
@@ -45,15 +54,19 @@ private:
         bool existed = false;
         bool done = false;
         bool inPlace = false;  // protected: changed by others, put back when not committed
+        bool replaced = false;  // at the commit: the staged copy was written
     };
 
     Change* Find(const std::string& path);
     void PutBack();
     void Discard();
+    // Takes back whatever a failed commit did and raises the failure.
+    [[noreturn]] void Abandon();
 
     [[noreturn]] void Fail() const;
 
     std::string m_failureArgument;
     std::vector<Change> m_changes;
+    CTransactionJournal m_journal;
     bool m_committed = false;
 };

@@ -3,6 +3,7 @@
 // without a user interface one that works silently.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "launch/CUtilityInfo.h"
@@ -13,11 +14,16 @@ public:
     static constexpr int colorProfiles = 4;
     static constexpr int gammaProfiles = 5;
 
+    // The files the 300, 600 and 1200 dpi profiles are written to, whole.
+    using ProfileFiles = std::array<std::string, 3>;
+
     virtual ~IProfileBuilder() = default;
 
     // The profiles of setting name (kind colorProfiles or gammaProfiles) from its T table, for
     // the printer and driver of info; catalogPath is the catalogue that gives the setting's
-    // identifier. Raises CmyException when a profile could not be built.
+    // identifier. They go into the files of into (a transaction's staged copies), nowhere
+    // else: installing them is the caller's. Raises CmyException when a profile could not be
+    // built.
     virtual void BuildProfiles(const CUtilityInfo& info, int kind, const BYTE* tTable, const std::string& name,
-                               const std::string& catalogPath) = 0;
+                               const std::string& catalogPath, const ProfileFiles& into) = 0;
 };

@@ -26,8 +26,9 @@ CEmfPrintDialog::CEmfPrintDialog(CWnd* parent) : CDialog(templateId, parent)
 }
 
 void CEmfPrintDialog::SetRequest(const CUtilityInfo& info, int mode, const std::string& path, const BYTE* tTable,
-                                 const std::string& settingName)
+                                 const std::string& settingName, const std::array<std::string, 3>* profileFiles)
 {
+    m_profileFiles = profileFiles;
     m_info = info;
     m_mode = mode;
     m_path = path;
@@ -98,7 +99,7 @@ void CEmfPrintDialog::DoWork()
         break;
     case modeColorProfiles:
     case modeGammaProfiles:
-        module.MakeProfiles(m_table, m_mode, m_settingName, m_info.driverCatalogPath);
+        module.MakeProfiles(m_table, m_mode, m_settingName, m_info.driverCatalogPath, m_profileFiles);
         break;
     default:
         break;
@@ -106,11 +107,11 @@ void CEmfPrintDialog::DoWork()
 }
 
 INT_PTR CEmfPrintDialog::Run(const CUtilityInfo& info, int mode, const std::string& path, const BYTE* tTable,
-                             const std::string& settingName)
+                             const std::string& settingName, const std::array<std::string, 3>* profileFiles)
 {
     CDlgRes library;
     CEmfPrintDialog dialog;
-    dialog.SetRequest(info, mode, path, tTable, settingName);
+    dialog.SetRequest(info, mode, path, tTable, settingName, profileFiles);
     if (!dialog.InitModalIndirect(library.LoadDialogTemplate(templateId))) return resultFailed;
     const INT_PTR result = dialog.DoModal();
     if (result == resultFailed && dialog.m_failure) throw CmyException(*dialog.m_failure);

@@ -3,6 +3,7 @@
 // before the module and the spooler block.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -23,9 +24,11 @@ public:
 
     explicit CEmfPrintDialog(CWnd* parent = nullptr);
 
-    // What the timer does; tTable is not owned and must outlive the modal run.
+    // What the timer does; tTable and profileFiles are not owned and must outlive the modal
+    // run. profileFiles: where the profiles of modes 4 and 5 go (null: the data folder and
+    // the driver's folder).
     void SetRequest(const CUtilityInfo& info, int mode, const std::string& path, const BYTE* tTable,
-                    const std::string& settingName);
+                    const std::string& settingName, const std::array<std::string, 3>* profileFiles = nullptr);
     BOOL OnInitDialog() override;
 
     // The message raised by the work of a run that ended with -1.
@@ -35,7 +38,7 @@ public:
     // work was done; a message raised by the work is raised again here for the opener to report.
     // A template the library cannot give returns -1 without a message (nothing was done).
     static INT_PTR Run(const CUtilityInfo& info, int mode, const std::string& path, const BYTE* tTable,
-                       const std::string& settingName);
+                       const std::string& settingName, const std::array<std::string, 3>* profileFiles = nullptr);
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
@@ -53,6 +56,7 @@ private:
     std::string m_path;
     std::string m_settingName;
     const BYTE* m_table = nullptr;
+    const std::array<std::string, 3>* m_profileFiles = nullptr;
 
     std::optional<CmyException> m_failure;
     bool m_workDone = false;

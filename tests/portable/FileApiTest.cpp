@@ -166,6 +166,20 @@ TEST_F(FileApiTest, MoveFileExReplacesOnlyWhenAsked)
     EXPECT_EQ(Contents("sub\\moved.dat"), "new");
 }
 
+// A second name keeps the old contents when the first is replaced by a move.
+TEST_F(FileApiTest, AHardLinkKeepsTheFileAReplacementMovesAway)
+{
+    Put("old.dat", "old");
+    Put("new.dat", "new");
+    EXPECT_EQ(ErrorOf(CreateHardLinkA(Path("old.dat").c_str(), Path("new.dat").c_str(), nullptr)), 183u);
+    EXPECT_EQ(ErrorOf(CreateHardLinkA(Path("x.dat").c_str(), Path("zz").c_str(), nullptr)), 2u);
+    EXPECT_EQ(ErrorOf(CreateHardLinkA(Path("zz\\q").c_str(), Path("old.dat").c_str(), nullptr)), 3u);
+    EXPECT_EQ(ErrorOf(CreateHardLinkA(Path("old.prev").c_str(), Path("old.dat").c_str(), nullptr)), 0u);
+    EXPECT_EQ(ErrorOf(MoveFileExA(Path("new.dat").c_str(), Path("old.dat").c_str(), MOVEFILE_REPLACE_EXISTING)), 0u);
+    EXPECT_EQ(Contents("old.dat"), "new");
+    EXPECT_EQ(Contents("old.prev"), "old");
+}
+
 TEST_F(FileApiTest, MoveFileExDoesNotReplaceAReadOnlyFile)
 {
     if (UnderWine()) GTEST_SKIP() << "Wine run as root ignores the read-only attribute";

@@ -9,6 +9,7 @@
 #include "resources/resource.h"
 #include "support/SimMachine.h"
 #include "launch/CmyException.h"
+#include "printer/CPrinterDriverInfo.h"
 #include "storage/CCtrlMng.h"
 
 namespace {
@@ -390,27 +391,27 @@ protected:
 TEST_F(RegisterProfilesTest, NetworkFormForAModelUsableOverTheNetwork)
 {
     Install(3, "0");
-    Open(1).RegisterProfiles("Warm", "Tav Local", "Tav Driver", 0);
+    Open(1).RegisterProfiles("Warm", CPrinterDriverInfo::Shared(), "Tav Local", "Tav Driver", 0);
     EXPECT_EQ(Registered(), Paths(std::string("\\\\TESTPC\\") + driverFolder + "Tav Driver\\"));
 }
 
 TEST_F(RegisterProfilesTest, LocalFormWhenAskedForOrWhenTheModelIsLocalOnly)
 {
     Install(3, "0");
-    Open(1).RegisterProfiles("Warm", "Tav Local", "Tav Driver", 1);
+    Open(1).RegisterProfiles("Warm", CPrinterDriverInfo::Shared(), "Tav Local", "Tav Driver", 1);
     EXPECT_EQ(Registered(), Paths(std::string(driverFolder) + "Tav Driver\\"));
 
     machine.WriteFile(catalogFile, Section("Color", {{"14", "Warm"}}));
     machine.WriteFile(std::string(driverFolder) + "TV01.CAP",
                       "[Capability]\r\nTav Driver=Model1\r\n[Model1]\r\nLocalPrinterOnly=1\r\n");
-    Open(1).RegisterProfiles("Warm", "Tav Local", "Tav Driver\\", 0);
+    Open(1).RegisterProfiles("Warm", CPrinterDriverInfo::Shared(), "Tav Local", "Tav Driver\\", 0);
     EXPECT_EQ(Registered(), Paths(std::string(driverFolder) + "Tav Driver\\"));
 }
 
 TEST_F(RegisterProfilesTest, VersionTwoDriversAlwaysUseTheNetworkForm)
 {
     Install(2, "");
-    Open(1).RegisterProfiles("Warm", "Tav Local", "Tav Driver", 1);
+    Open(1).RegisterProfiles("Warm", CPrinterDriverInfo::Shared(), "Tav Local", "Tav Driver", 1);
     EXPECT_EQ(Registered(), Paths(std::string("\\\\TESTPC\\") + driverFolder + "Tav Driver\\"));
 }
 
@@ -418,9 +419,9 @@ TEST_F(RegisterProfilesTest, NothingIsRecordedForUnknownSettingsOrPrinters)
 {
     Install(3, "0");
     const std::string before = machine.ReadFile(catalogFile);
-    Open(1).RegisterProfiles("Cold", "Tav Local", "Tav Driver", 0);
-    Open(2).RegisterProfiles("Warm", "Tav Local", "Tav Driver", 0);
-    Open(1).RegisterProfiles("Warm", "No Such Printer", "Tav Driver", 0);
+    Open(1).RegisterProfiles("Cold", CPrinterDriverInfo::Shared(), "Tav Local", "Tav Driver", 0);
+    Open(2).RegisterProfiles("Warm", CPrinterDriverInfo::Shared(), "Tav Local", "Tav Driver", 0);
+    Open(1).RegisterProfiles("Warm", CPrinterDriverInfo::Shared(), "No Such Printer", "Tav Driver", 0);
     EXPECT_EQ(machine.ReadFile(catalogFile), before);
 }
 

@@ -15,6 +15,7 @@
 #include "launch/CmyException.h"
 #include "modules/recording/RecordingClient.h"
 #include "resources/resource.h"
+#include "storage/CFileAcc.h"
 #include "storage/CIniAcc.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/SimMachine.h"
@@ -83,20 +84,26 @@ protected:
     CUtilityInfo info;
 };
 
-// Records what it is asked to build, and fails when told to.
+// Records what it is asked to build, writes each file it is given with its own bytes, and
+// fails when told to.
 class FakeProfileBuilder : public IProfileBuilder {
 public:
     void BuildProfiles(const CUtilityInfo& info, int kind, const BYTE* tTable, const std::string& name,
-                       const std::string& catalogPath) override
+                       const std::string& catalogPath, const ProfileFiles& into) override
     {
-        requests.push_back({kind, name, catalogPath, info.printerName, tTable[0]});
+        requests.push_back({kind, name, catalogPath, info.printerName, tTable[0], into});
         if (fail) throw CmyException(IDS_ERR_MODULE_FAILED);
+        for (const std::string& file : into) {
+            const std::string bytes = "built " + name;
+            CFileAcc().WriteStagedData(file, bytes.data(), static_cast<DWORD>(bytes.size()));
+        }
     }
 
     struct Request {
         int kind;
         std::string name, catalogPath, printer;
         BYTE firstT;
+        ProfileFiles into;
     };
     std::vector<Request> requests;
     bool fail = false;
@@ -217,8 +224,14 @@ TEST_P(DataMngTest, ProfilesOfASaveAreBuiltByTheGivenBuilder)
     EXPECT_EQ(builder.requests[0].firstT, recording::TByte(0));
     EXPECT_EQ(builder.requests[1].kind, IProfileBuilder::gammaProfiles);
     EXPECT_EQ(builder.requests[1].name, "Soft");
-    // The builder made the files, not the manager: none were written.
-    EXPECT_FALSE(machine.Exists(model.DataFolder() + "01C0.ICB"));
+    // What the builder wrote into the staged files is what got stored, and nothing else.
+    for (const std::string& staged : builder.requests[0].into) {
+        ASSERT_GT(staged.size(), 6u);
+        const std::string stored = staged.substr(0, staged.size() - 6);
+        EXPECT_EQ(staged.substr(stored.size()), ".stage");
+        EXPECT_EQ(machine.ReadFile(stored), "built Bright") << stored;
+        EXPECT_FALSE(machine.Exists(staged));
+    }
 
     // A profile that could not be built fails the save with the builder's message, and
     // leaves every catalogue and the data file as they were.

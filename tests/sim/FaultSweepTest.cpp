@@ -5,103 +5,43 @@
 // is told. The clean run of each operation fixes how many writes there are to fail.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
-#include "color/CColorData.h"
-#include "framework/CPropertySheet.h"
-#include "framework/ResourceModule.h"
-#include "gamma/CGammaData.h"
-#include "launch/CDlgRes.h"
 #include "launch/CStrRes.h"
 #include "launch/TextFormat.h"
-#include "launch/CmyException.h"
-#include "pages/CSaveSettingPage.h"
-#include "pages/CSelectDriverPage.h"
-#include "pages/CSettingEditPage.h"
 #include "platform/posix/Simulation.h"
 #include "resources/resource.h"
-#include "storage/CFileAcc.h"
+#include "sim/SettingSweep.h"
 #include "support/FullTable.h"
 #include "support/MessageBoxRecorder.h"
-#include "support/ScriptedUser.h"
 #include "support/SimMachine.h"
 #include "support/SimPrinterModel.h"
-#include "support/TestWizard.h"
 
 namespace {
 
-constexpr int kColour = 1;
-constexpr int kGamma = 2;
+using namespace sweep;
 
-// Two colour and two gamma settings with their profile keys, as a marked driver catalogue.
-std::string StoredCatalog(const std::string& profileFolder)
-{
-    std::string text =
-        "[Config]\r\nUpDate=1\r\n"
-        "[Color]\r\nSettingNum=2\r\nSettingID0=4\r\nSettingID1=0\r\nSettingName4=Warm\r\nSettingName0=Cool\r\n"
-        "CCMNT4=" + FullTable("0A1B") + "\r\nCCMNV4=" + FullTable("FF00") + "\r\nCCMNT0=" + FullTable("1111") + "\r\nCCMNV0=" + FullTable("2222") + "\r\n";
-    for (const char* key : {"01C4.ICB", "02C4.ICB", "03C4.ICB", "01C0.ICB", "02C0.ICB", "03C0.ICB"})
-        text += std::string(key) + "=" + profileFolder + key + "\r\n";
-    text += "[Gamma]\r\nSettingNum=2\r\nSettingID0=2\r\nSettingID1=0\r\nSettingName2=Soft\r\nSettingName0=Dusk\r\n"
-            "Soft=3\r\nDusk=1\r\nCCMNT2=" + FullTable("3333") + "\r\nCCMNV2=" + FullTable("4444") + "\r\nCCMNT0=" + FullTable("5555") + "\r\nCCMNV0=" + FullTable("6666") + "\r\n";
-    for (const char* key : {"01G2.ICB", "02G2.ICB", "03G2.ICB", "01G0.ICB", "02G0.ICB", "03G0.ICB"})
-        text += std::string(key) + "=" + profileFolder + key + "\r\n";
-    return text;
-}
-
-// What one run left: every file below the watched folders, and the message boxes shown.
+// What one run left: every file the utility and the driver keep, and the message boxes shown.
 struct Outcome {
-    std::map<std::string, std::string> files;
+    Files files;
     std::vector<std::string> boxTexts;
     std::vector<UINT> boxStyles;
     DWORD writes = 0;
 };
 
-std::string HostBytes(const std::filesystem::path& path)
-{
-    std::string bytes;
-    if (FILE* file = std::fopen(path.c_str(), "rb")) {
-        char buffer[4096];
-        size_t got = 0;
-        while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
-        std::fclose(file);
-    }
-    return bytes;
-}
-
 class FaultSweep : public ::testing::Test {
 protected:
-    using Operation = std::function<void(SimMachine&, const SimPrinterModel&, CUtilityInfo&, MessageBoxRecorder&)>;
-    using Setup = std::function<void(SimMachine&, const SimPrinterModel&)>;
-
     // A fresh machine with the stored settings, then op with the fault switch set just before it.
-    Outcome RunOnce(const Setup& setup, const Operation& op, DWORD failAt, unsigned long long diskFull)
+    Outcome RunOnce(const sweep::Setup& setup, const Operation& op, DWORD failAt, unsigned long long diskFull)
     {
         Outcome outcome;
         SimMachine machine;
         const SimPrinterModel model = SimPrinterModel::Emf();
-        const std::string profileFolder = SimPrinterModel::DriverFolder() + model.driver + "\\";
-        model.Install(machine, StoredCatalog(profileFolder));
-        CUtilityInfo info = model.Info();
-        machine.WriteFile(model.LocalCatalogPath(), machine.ReadFile(model.CatalogPath()));
-        for (const char* file : {"UCD4.dat", "UCD0.dat", "UGD2.dat", "UGD0.dat"})
-            machine.WriteFile(model.DataFolder() + file, std::string("data ") + file);
-        for (const char* kind : {"C4", "C0", "G2", "G0"}) {
-            for (const char* resolution : {"01", "02", "03"}) {
-                const std::string profile = std::string(resolution) + kind + ".ICB";
-                machine.WriteFile(model.DataFolder() + profile, "profile " + profile);
-                machine.WriteFile(profileFolder + profile, "installed " + profile);
-            }
-        }
-        if (setup) setup(machine, model);
+        CUtilityInfo info = LayOut(machine, model, setup);
         {
             MessageBoxRecorder boxes;
             SimMachineSetWriteFault(failAt, diskFull);
@@ -113,24 +53,12 @@ protected:
                 outcome.boxStyles.push_back(box.style);
             }
         }
-        for (const std::string& folder : {model.DataFolder(), SimPrinterModel::DriverFolder()}) {
-            for (const auto& entry : std::filesystem::recursive_directory_iterator(machine.HostPath(folder))) {
-                if (!entry.is_regular_file()) continue;
-                outcome.files[entry.path().string().substr(machine.Root().size())] = HostBytes(entry.path());
-            }
-        }
+        outcome.files = Snapshot(machine);
         return outcome;
     }
 
     // The previous versions kept beside replaced files are no part of what is compared.
-    static std::map<std::string, std::string> Kept(const Outcome& outcome)
-    {
-        std::map<std::string, std::string> kept;
-        for (const auto& [path, bytes] : outcome.files) {
-            if (path.size() < 5 || path.compare(path.size() - 5, 5, ".prev") != 0) kept[path] = bytes;
-        }
-        return kept;
-    }
+    static Files Kept(const Outcome& outcome) { return sweep::Kept(outcome.files); }
 
     static bool Shows(const Outcome& outcome, const std::string& text)
     {
@@ -160,13 +88,14 @@ protected:
             EXPECT_EQ(path.find(".stage"), std::string::npos) << path;
             EXPECT_EQ(path.find(".~new"), std::string::npos) << path;
             EXPECT_FALSE(path.size() >= 4 && path.compare(path.size() - 4, 4, ".new") == 0) << path;
+            EXPECT_EQ(path.find("Transaction.jnl"), std::string::npos) << path;
         }
     }
 
     // Runs op clean, then with each of its writes failing, then on disks that fill up.
     // successNotice: a text only a successful run shows ("" when the operation has none).
     // Returns the number of fault positions tried.
-    int Sweep(const Setup& setup, const Operation& op, const std::string& successNotice,
+    int Sweep(const sweep::Setup& setup, const Operation& op, const std::string& successNotice,
               const std::function<void(const Outcome& before, const Outcome& after)>& checkClean)
     {
         const Outcome before = RunOnce(setup, [](SimMachine&, const SimPrinterModel&, CUtilityInfo&,
@@ -213,43 +142,7 @@ protected:
 
     static std::string Catalog(const Outcome& outcome, const std::string& windowsPath)
     {
-        // Files are keyed by host path below the machine root; match on the file's own tail.
-        std::string tail = windowsPath.substr(windowsPath.find('\\'));
-        std::replace(tail.begin(), tail.end(), '\\', '/');
-        for (const auto& [path, bytes] : outcome.files) {
-            if (path.size() >= tail.size() && path.compare(path.size() - tail.size(), tail.size(), tail) == 0)
-                return bytes;
-        }
-        return {};
-    }
-
-    // Runs the save page in a wizard of its own, as the editing pages leave the managers.
-    static void RunSavePage(CUtilityInfo& info, int editType, ScriptedUser& user)
-    {
-        (void)user;
-        CSaveSettingPage page(&info);
-        TestWizard wizard({&page});
-        CUtilityInfo managerInfo = info;
-        wizard.colour.SetUtilityInfo(managerInfo);
-        wizard.colour.LoadDefaultData();
-        wizard.colour.UseDefaults();
-        wizard.gamma.SetDriver(managerInfo);
-        if (editType == kGamma) wizard.gamma.LoadDefaultSetting("Standard");
-        wizard.gamma.SetGamma(1.7);
-        wizard.RunWithDialogLibrary();
-    }
-
-    static INT_PTR RunEditPage(CUtilityInfo& info)
-    {
-        CDlgRes library;
-        HMODULE previous = fw::SetResourceModule(library.GetModule());
-        CSettingEditPage page(&info);
-        CPropertySheet sheet;
-        sheet.SetWizardMode();
-        sheet.AddPage(&page);
-        const INT_PTR result = sheet.DoModal();
-        fw::SetResourceModule(previous);
-        return result;
+        return FileAt(outcome.files, windowsPath);
     }
 };
 
@@ -258,13 +151,7 @@ TEST_F(FaultSweep, AColourSaveUnderANewName)
     const std::string notice = FormatText(CStrRes().Load(IDS_MSG_SETTING_SAVED), "Bright");
     const int tried = Sweep(
         {},
-        [](SimMachine&, const SimPrinterModel&, CUtilityInfo& info, MessageBoxRecorder&) {
-            info.editType = kColour;
-            info.selectedSettingName = CStrRes().Load(IDS_DEFAULT_ENTRY);
-            ScriptedUser user;
-            user.Type(IDC_SAVE_NAME_EDIT, "Bright").Click(IDC_SAVE_BUTTON).Wait(1000).Cancel();
-            RunSavePage(info, kColour, user);
-        },
+        SaveNewColour,
         notice,
         [](const Outcome&, const Outcome& after) {
             const SimPrinterModel model = SimPrinterModel::Emf();
@@ -280,18 +167,7 @@ TEST_F(FaultSweep, AGammaSaveOverAStoredSetting)
     const std::string notice = FormatText(CStrRes().Load(IDS_MSG_SETTING_SAVED), "Soft");
     Sweep(
         {},
-        [](SimMachine&, const SimPrinterModel&, CUtilityInfo& info, MessageBoxRecorder&) {
-            info.editType = kGamma;
-            info.selectedSettingName = "Soft";
-            info.userSettingSelected = 1;
-            ScriptedUser user;
-            user.Type(IDC_SAVE_NAME_EDIT, "Soft")
-                .Click(IDC_SAVE_BUTTON)
-                .Click(IDC_SAVECHECK_OVERWRITE_BUTTON)
-                .Wait(1000)
-                .Cancel();
-            RunSavePage(info, kGamma, user);
-        },
+        OverwriteGamma,
         notice,
         [](const Outcome& before, const Outcome& after) {
             const SimPrinterModel model = SimPrinterModel::Emf();
@@ -303,34 +179,9 @@ TEST_F(FaultSweep, AGammaSaveOverAStoredSetting)
 
 TEST_F(FaultSweep, AnImportOfTwoSettings)
 {
-    const Setup setup = [](SimMachine& machine, const SimPrinterModel&) {
-        machine.WriteFile("C:\\Exchange\\Two\\Two.ccm",
-                          "[Config]\r\nUpDate=1\r\n[Color]\r\nSettingNum=1\r\nSettingID0=0\r\nSettingName0=Cool\r\n"
-                          "CCMNT0=" + FullTable("ABCD") + "\r\nCCMNV0=" + FullTable("ABCD") + "\r\n01C0.ICB=x\r\n02C0.ICB=x\r\n03C0.ICB=x\r\n"
-                          "[Gamma]\r\nSettingNum=1\r\nSettingID0=0\r\nSettingName0=Night\r\nNight=2\r\n"
-                          "CCMNT0=" + FullTable("0102") + "\r\nCCMNV0=" + FullTable("0304") + "\r\n01G0.ICB=x\r\n02G0.ICB=x\r\n03G0.ICB=x\r\n");
-        for (const char* file : {"01C0.ICB", "02C0.ICB", "03C0.ICB", "01G0.ICB", "02G0.ICB", "03G0.ICB"})
-            machine.WriteFile(std::string("C:\\Exchange\\Two\\") + file, std::string("imported ") + file);
-        // Valid data files of each kind, made by the system's own writer.
-        CColorData colour;
-        CGammaData gamma;
-        CFileAcc().SaveObject("C:\\Exchange\\Two\\", "UCD0.dat", &colour);
-        CFileAcc().SaveObject("C:\\Exchange\\Two\\", "UGD0.dat", &gamma);
-    };
     Sweep(
-        setup,
-        [](SimMachine&, const SimPrinterModel&, CUtilityInfo& info, MessageBoxRecorder& boxes) {
-            boxes.QueueAnswer(IDOK);  // replace the stored "Cool"
-            CSettingEditPage page(&info);
-            CmyStringArray names;
-            names.Add("Cool");
-            names.Add("Night");
-            try {
-                page.ImportSettings(names, {kColour, kGamma}, "C:\\Exchange\\Two\\Two.ccm");
-            } catch (const CmyException& e) {
-                e.Report();
-            }
-        },
+        PutTwoSettingFile,
+        ImportTwo,
         std::string(),
         [](const Outcome&, const Outcome& after) {
             const SimPrinterModel model = SimPrinterModel::Emf();
@@ -348,13 +199,7 @@ TEST_F(FaultSweep, ADeletion)
 {
     Sweep(
         {},
-        [](SimMachine&, const SimPrinterModel&, CUtilityInfo& info, MessageBoxRecorder& boxes) {
-            boxes.QueueAnswer(IDYES);
-            ScriptedUser user;
-            user.SelectIndex(IDC_EXCHANGE_LIST, 2)  // "Soft"
-               .Click(IDC_EXCHANGE_DELETE_BUTTON).Finish();
-            RunEditPage(info);
-        },
+        DeleteSoft,
         std::string(),
         [](const Outcome& before, const Outcome& after) {
             const SimPrinterModel model = SimPrinterModel::Emf();
@@ -369,15 +214,9 @@ TEST_F(FaultSweep, ADeletion)
 
 TEST_F(FaultSweep, ACatalogueRestore)
 {
-    const Setup setup = [](SimMachine& machine, const SimPrinterModel& model) {
-        machine.WriteFile(model.CatalogPath(), "[Color]\r\nSettingNum=0\r\n[Gamma]\r\nSettingNum=0\r\n");
-    };
     Sweep(
-        setup,
-        [](SimMachine&, const SimPrinterModel&, CUtilityInfo& info, MessageBoxRecorder&) {
-            CSelectDriverPage page(&info);
-            page.ApplyPrinter();
-        },
+        FreshDriverCatalog,
+        Restore,
         std::string(),
         [](const Outcome&, const Outcome& after) {
             const SimPrinterModel model = SimPrinterModel::Emf();

@@ -181,8 +181,14 @@ void SimMachine::WriteFile(const std::string& windowsPath, const std::string& by
     std::filesystem::path host = HostPath(windowsPath);
     if (host.empty()) throw std::runtime_error("unmapped path " + windowsPath);
     std::filesystem::create_directories(host.parent_path());
-    std::ofstream out(host, std::ios::binary | std::ios::trunc);
-    out << bytes;
+    // A new file renamed into place, as the platform writes: what it parsed of the old one is
+    // never taken for the new one.
+    const std::filesystem::path fresh = host.string() + ".~test";
+    {
+        std::ofstream out(fresh, std::ios::binary | std::ios::trunc);
+        out << bytes;
+    }
+    std::filesystem::rename(fresh, host);
 }
 
 std::string SimMachine::ReadFile(const std::string& windowsPath) const

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <string>
 
 #include "WriteFaults.h"
 
@@ -17,6 +18,83 @@ std::string FolderOf(const std::string& hostEntry)
     if (slash == std::string::npos) return ".";
     return slash == 0 ? "/" : hostEntry.substr(0, slash);
 }
+
+// The change just asked for is on the disk: the fault switch may end the process now.
+void Settled(WriteFaults* faults)
+{
+    if (faults) faults->Done();
+}
+
+// The new file that replaces a destination. Where the host allows it, the file has no name
+// until it replaces the destination, so a process that ends half way leaves nothing behind,
+// as the real calls leave nothing; otherwise it is "<destination>.~new".
+class NewFile {
+public:
+    explicit NewFile(const std::string& destination)
+        : m_destination(destination), m_temp(destination + ".~new") {}
+    ~NewFile()
+    {
+        if (m_fd >= 0) ::close(m_fd);
+        if (!m_published && !m_anonymous && m_opened) ::unlink(m_temp.c_str());
+    }
+    NewFile(const NewFile&) = delete;
+    NewFile& operator=(const NewFile&) = delete;
+
+    bool Open(int& hostErrno)
+    {
+        m_fd = ::open(FolderOf(m_destination).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        m_anonymous = m_fd >= 0;
+        if (!m_anonymous) m_fd = ::open(m_temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+        if (m_fd < 0) {
+            hostErrno = errno;
+            return false;
+        }
+        m_opened = true;
+        return true;
+    }
+    int Fd() const { return m_fd; }
+    // The bytes are written: a named file is closed now, where late errors surface.
+    bool Finish(int& hostErrno)
+    {
+        if (m_anonymous) return true;
+        const int fd = m_fd;
+        m_fd = -1;
+        if (::close(fd) != 0) {
+            hostErrno = errno;
+            return false;
+        }
+        return true;
+    }
+    // Takes the destination's place in one rename.
+    bool Publish(int& hostErrno)
+    {
+        if (m_anonymous) {
+            ::unlink(m_temp.c_str());
+            const std::string self = "/proc/self/fd/" + std::to_string(m_fd);
+            if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, m_temp.c_str(), AT_SYMLINK_FOLLOW) != 0) {
+                hostErrno = errno;
+                return false;
+            }
+        }
+        if (::rename(m_temp.c_str(), m_destination.c_str()) != 0) {
+            hostErrno = errno;
+            if (m_anonymous) ::unlink(m_temp.c_str());
+            return false;
+        }
+        m_published = true;
+        if (m_fd >= 0 && ::close(m_fd) != 0) hostErrno = errno;
+        m_fd = -1;
+        return true;
+    }
+
+private:
+    std::string m_destination;
+    std::string m_temp;
+    int m_fd = -1;
+    bool m_anonymous = false;
+    bool m_opened = false;
+    bool m_published = false;
+};
 
 }  // namespace
 
@@ -111,17 +189,17 @@ bool HostFiles::Replace(const std::string& host, const std::string& bytes, int& 
     }
     struct stat old;
     bool existed = ::stat(host.c_str(), &old) == 0;
-    const std::string temp = host + ".~new";
+    NewFile temp(host);
     if (faults && (hostErrno = faults->Step()) != 0) return false;
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        hostErrno = errno;
-        return false;
-    }
-    if (existed) ::fchmod(fd, old.st_mode & 07777);
+    const bool opened = temp.Open(hostErrno);
+    if (opened && existed) ::fchmod(temp.Fd(), old.st_mode & 07777);
+    Settled(faults);
+    if (!opened) return false;
+    const int fd = temp.Fd();
     uint64_t allowed = bytes.size();
     int fault = faults ? faults->Bytes(bytes.size(), allowed) : 0;
     bool ok = WriteFd(fd, bytes.data(), static_cast<size_t>(allowed), hostErrno);
+    Settled(faults);
     if (ok && fault) {
         hostErrno = fault;
         ok = false;
@@ -130,20 +208,12 @@ bool HostFiles::Replace(const std::string& host, const std::string& bytes, int& 
     // is not synced: like the real profile calls, no write-through is asked for, and the
     // rename alone keeps every reader to the old or the new file.
     if (ok && faults && (hostErrno = faults->Step()) != 0) ok = false;
-    if (::close(fd) != 0 && ok) {
-        hostErrno = errno;
-        ok = false;
-    }
+    if (!temp.Finish(hostErrno)) ok = false;
+    Settled(faults);
     if (ok && faults && (hostErrno = faults->Step()) != 0) ok = false;
-    if (ok && ::rename(temp.c_str(), host.c_str()) != 0) {
-        hostErrno = errno;
-        ok = false;
-    }
-    if (!ok) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    return true;
+    if (ok && !temp.Publish(hostErrno)) ok = false;
+    Settled(faults);
+    return ok;
 }
 
 bool HostFiles::Copy(const std::string& source, const std::string& destination, int& hostErrno, WriteFaults* faults)
@@ -157,13 +227,12 @@ bool HostFiles::Copy(const std::string& source, const std::string& destination, 
     if (!ReadAll(source, bytes, hostErrno)) return false;
     // The copy goes to a new file that is renamed over the destination, so a copy that fails
     // part-way leaves the old destination whole.
-    const std::string temp = destination + ".~new";
+    NewFile temp(destination);
     if (faults && (hostErrno = faults->Step()) != 0) return false;
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        hostErrno = errno;
-        return false;
-    }
+    const bool opened = temp.Open(hostErrno);
+    Settled(faults);
+    if (!opened) return false;
+    const int fd = temp.Fd();
     uint64_t allowed = bytes.size();
     int fault = faults ? faults->Bytes(bytes.size(), allowed) : 0;
     bool ok = WriteFd(fd, bytes.data(), static_cast<size_t>(allowed), hostErrno);
@@ -176,16 +245,11 @@ bool HostFiles::Copy(const std::string& source, const std::string& destination, 
         struct timespec times[2] = {st.st_atim, st.st_mtim};
         ::futimens(fd, times);
     }
-    if (::close(fd) != 0 && ok) {
-        hostErrno = errno;
-        ok = false;
-    }
+    if (!temp.Finish(hostErrno)) ok = false;
+    Settled(faults);
     if (ok && faults && (hostErrno = faults->Step()) != 0) ok = false;
-    if (ok && ::rename(temp.c_str(), destination.c_str()) != 0) {
-        hostErrno = errno;
-        ok = false;
-    }
-    if (!ok) ::unlink(temp.c_str());
+    if (ok && !temp.Publish(hostErrno)) ok = false;
+    Settled(faults);
     return ok;
 }
 

@@ -23,7 +23,8 @@ public:
     static bool FolderRefuses(const std::string& hostEntry);  // the folder holding hostEntry
     static bool ReadAll(const std::string& host, std::string& bytes, int& hostErrno);
     // Replaces the whole file: the bytes go to a new file beside it, which is then renamed over
-    // it, so a failure at any step leaves the old file as it was and no new file behind.
+    // it, so a failure at any step leaves the old file as it was and no new file behind; where
+    // the host allows unnamed files, a process that ends at any step leaves none either.
     // A fault switch, when given, is asked before each of the four steps: the new file, its
     // bytes, their flush and the rename.
     static bool Replace(const std::string& host, const std::string& bytes, int& hostErrno,

@@ -12,6 +12,7 @@
 #include "KernelObject.h"
 #include "LastError.h"
 #include "MachineState.h"
+#include "ProfileCache.h"
 #include "ReadSwap.h"
 #include "platform/win32api.h"
 
@@ -90,9 +91,11 @@ extern "C" HANDLE CreateFileA(LPCSTR path, DWORD access, DWORD /*share*/, LPSECU
     }
 
     bool wantWrite = canWrite || (hostFlags & O_TRUNC);
+    if (wantWrite) ProfileCache::Instance().Opened(r.host);
     hostFlags |= wantWrite ? (canRead ? O_RDWR : O_WRONLY) : O_RDONLY;
     mode_t mode = (flags & FILE_ATTRIBUTE_READONLY) ? 0444 : 0666;
     int fd = ::open(r.host.c_str(), hostFlags, mode);
+    if (creates || (hostFlags & O_TRUNC)) state.Faults().Done();
     if (fd < 0) return LastError::Fail(HostFiles::ErrorOf(errno, r.parentExists), INVALID_HANDLE_VALUE);
     bool writable = (access & kWriteAccess) != 0;
     HANDLE handle = state.Handles().Add(std::make_unique<FileObject>(fd, canRead, writable, r.host));
@@ -145,6 +148,7 @@ extern "C" BOOL WriteFile(HANDLE file, LPCVOID buffer, DWORD count, LPDWORD done
         }
         total += static_cast<DWORD>(n);
     }
+    state.Faults().Done();
     if (done) *done = total;
     if (fault) return LastError::Fail(HostFiles::ErrorOf(fault), FALSE);
     return TRUE;
@@ -197,7 +201,10 @@ extern "C" BOOL SetEndOfFile(HANDLE file)
     if (!f->CanWrite()) return LastError::Fail(ERROR_ACCESS_DENIED, FALSE);
     if (int fault = MachineState::Instance().Faults().Step()) return LastError::Fail(HostFiles::ErrorOf(fault), FALSE);
     off_t pos = ::lseek(f->Fd(), 0, SEEK_CUR);
-    if (pos < 0 || ::ftruncate(f->Fd(), pos) != 0) return LastError::Fail(HostFiles::ErrorOf(errno), FALSE);
+    const bool cut = pos >= 0 && ::ftruncate(f->Fd(), pos) == 0;
+    const int error = errno;
+    MachineState::Instance().Faults().Done();
+    if (!cut) return LastError::Fail(HostFiles::ErrorOf(error), FALSE);
     return TRUE;
 }
 
@@ -209,7 +216,10 @@ extern "C" BOOL FlushFileBuffers(HANDLE file)
     if (!f->CanWrite()) return LastError::Fail(ERROR_ACCESS_DENIED, FALSE);
     // Where delayed write errors surface: it counts as a write of its own.
     if (int fault = MachineState::Instance().Faults().Step()) return LastError::Fail(HostFiles::ErrorOf(fault), FALSE);
-    if (::fsync(f->Fd()) != 0) return LastError::Fail(HostFiles::ErrorOf(errno), FALSE);
+    const bool flushed = ::fsync(f->Fd()) == 0;
+    const int error = errno;
+    MachineState::Instance().Faults().Done();
+    if (!flushed) return LastError::Fail(HostFiles::ErrorOf(error), FALSE);
     return TRUE;
 }
 
@@ -232,7 +242,10 @@ extern "C" BOOL DeleteFileA(LPCSTR path)
     if (r.isDirectory || IsReadOnlyHost(r.host) || HostFiles::FolderRefuses(r.host))
         return LastError::Fail(ERROR_ACCESS_DENIED, FALSE);
     if (int fault = state.Faults().Step()) return LastError::Fail(HostFiles::ErrorOf(fault), FALSE);
-    if (::unlink(r.host.c_str()) != 0) return LastError::Fail(HostFiles::ErrorOf(errno), FALSE);
+    const bool deleted = ::unlink(r.host.c_str()) == 0;
+    const int error = errno;
+    state.Faults().Done();
+    if (!deleted) return LastError::Fail(HostFiles::ErrorOf(error), FALSE);
     return TRUE;
 }
 
@@ -259,6 +272,30 @@ extern "C" BOOL CopyFileA(LPCSTR source, LPCSTR destination, BOOL failIfExists)
     if (!HostFiles::Copy(from.host, to.host, err, &state.Faults())) return LastError::Fail(HostFiles::ErrorOf(err), FALSE);
     ReadSwap::Instance().Read(from.host);
     LastError::Set(ERROR_SUCCESS);
+    return TRUE;
+}
+
+extern "C" BOOL CreateHardLinkA(LPCSTR newName, LPCSTR existing, LPSECURITY_ATTRIBUTES /*security*/)
+{
+    MachineState& state = MachineState::Instance();
+    MachineLock lock(state.Mutex());
+    if (!newName || !existing) return LastError::Fail(ERROR_INVALID_PARAMETER, FALSE);
+    PathMapper paths = state.Paths();
+    PathMapper::Resolved from = paths.Resolve(existing);
+    if (from.error) return LastError::Fail(from.error, FALSE);
+    if (!from.exists) return LastError::Fail(PathMapper::MissingError(from), FALSE);
+    if (from.isDirectory) return LastError::Fail(ERROR_ACCESS_DENIED, FALSE);
+    PathMapper::Resolved to = paths.Resolve(newName);
+    if (to.error) return LastError::Fail(to.error, FALSE);
+    if (to.exists) return LastError::Fail(ERROR_ALREADY_EXISTS, FALSE);
+    if (!to.parentExists) return LastError::Fail(ERROR_PATH_NOT_FOUND, FALSE);
+    if (HostFiles::FolderRefuses(to.host)) return LastError::Fail(ERROR_ACCESS_DENIED, FALSE);
+    if (int fault = state.Faults().Step()) return LastError::Fail(HostFiles::ErrorOf(fault), FALSE);
+    const bool linked = ::link(from.host.c_str(), to.host.c_str()) == 0;
+    const int error = errno;
+    state.Faults().Done();
+    // Another host file system stands for another volume.
+    if (!linked) return LastError::Fail(error == EXDEV ? ERROR_NOT_SAME_DEVICE : HostFiles::ErrorOf(error), FALSE);
     return TRUE;
 }
 
@@ -289,12 +326,16 @@ extern "C" BOOL MoveFileExA(LPCSTR source, LPCSTR destination, DWORD flags)
         return LastError::Fail(ERROR_ACCESS_DENIED, FALSE);
     if (int fault = state.Faults().Step()) return LastError::Fail(HostFiles::ErrorOf(fault), FALSE);
     if (::rename(from.host.c_str(), target.c_str()) != 0) {
-        if (errno != EXDEV || from.isDirectory) return LastError::Fail(HostFiles::ErrorOf(errno), FALSE);
+        const int error = errno;
+        if (error != EXDEV || from.isDirectory || !(flags & MOVEFILE_COPY_ALLOWED)) state.Faults().Done();
+        if (error != EXDEV || from.isDirectory) return LastError::Fail(HostFiles::ErrorOf(error), FALSE);
         if (!(flags & MOVEFILE_COPY_ALLOWED)) return LastError::Fail(ERROR_NOT_SAME_DEVICE, FALSE);
         // Another drive on another host file system: copy, then remove the source, as Windows does.
         int err = 0;
-        if (!HostFiles::Copy(from.host, target, err)) return LastError::Fail(HostFiles::ErrorOf(err), FALSE);
-        ::unlink(from.host.c_str());
+        const bool copied = HostFiles::Copy(from.host, target, err);
+        if (copied) ::unlink(from.host.c_str());
+        state.Faults().Done();
+        if (!copied) return LastError::Fail(HostFiles::ErrorOf(err), FALSE);
     }
     if (flags & MOVEFILE_WRITE_THROUGH) {
         int fd = ::open(target.c_str(), O_RDONLY | O_CLOEXEC);
@@ -305,6 +346,7 @@ extern "C" BOOL MoveFileExA(LPCSTR source, LPCSTR destination, DWORD flags)
         HostFiles::SyncFolder(target);
         HostFiles::SyncFolder(from.host);
     }
+    state.Faults().Done();
     return TRUE;
 }
 
@@ -337,6 +379,9 @@ extern "C" BOOL SetFileAttributesA(LPCSTR path, DWORD attributes)
     mode_t mode = st.st_mode & 07777;
     mode = (attributes & FILE_ATTRIBUTE_READONLY) ? (mode & ~static_cast<mode_t>(0222)) : (mode | S_IWUSR);
     if (int fault = state.Faults().Step()) return LastError::Fail(HostFiles::ErrorOf(fault), FALSE);
-    if (::chmod(r.host.c_str(), mode) != 0) return LastError::Fail(HostFiles::ErrorOf(errno), FALSE);
+    const bool changed = ::chmod(r.host.c_str(), mode) == 0;
+    const int error = errno;
+    state.Faults().Done();
+    if (!changed) return LastError::Fail(HostFiles::ErrorOf(error), FALSE);
     return TRUE;
 }

@@ -67,7 +67,10 @@ extern "C" BOOL CreateDirectoryA(LPCSTR path, LPSECURITY_ATTRIBUTES /*security*/
     if (!r.parentExists) return LastError::Fail(ERROR_PATH_NOT_FOUND, FALSE);
     if (HostFiles::FolderRefuses(r.host)) return LastError::Fail(ERROR_ACCESS_DENIED, FALSE);
     if (int fault = state.Faults().Step()) return LastError::Fail(HostFiles::ErrorOf(fault), FALSE);
-    if (::mkdir(r.host.c_str(), 0777) != 0) return LastError::Fail(HostFiles::ErrorOf(errno, false), FALSE);
+    const bool made = ::mkdir(r.host.c_str(), 0777) == 0;
+    const int error = errno;
+    state.Faults().Done();
+    if (!made) return LastError::Fail(HostFiles::ErrorOf(error, false), FALSE);
     return TRUE;
 }
 
@@ -84,7 +87,10 @@ extern "C" BOOL RemoveDirectoryA(LPCSTR path)
         return LastError::Fail(ERROR_SHARING_VIOLATION, FALSE);
     if (HostFiles::FolderRefuses(r.host)) return LastError::Fail(ERROR_ACCESS_DENIED, FALSE);
     if (int fault = state.Faults().Step()) return LastError::Fail(HostFiles::ErrorOf(fault), FALSE);
-    if (::rmdir(r.host.c_str()) != 0) return LastError::Fail(HostFiles::ErrorOf(errno), FALSE);
+    const bool removed = ::rmdir(r.host.c_str()) == 0;
+    const int error = errno;
+    state.Faults().Done();
+    if (!removed) return LastError::Fail(HostFiles::ErrorOf(error), FALSE);
     return TRUE;
 }
 

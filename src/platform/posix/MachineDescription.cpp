@@ -167,6 +167,7 @@ void MachineDescription::LoadText(const std::string& text, const std::string& ba
     csdVersion = value("OsVersion", "CSDVersion");
 
     failWrite = TextUtil::ParseNumber(value("Faults", "FailWrite"), 0);
+    stopAfterWrite = TextUtil::ParseNumber(value("Faults", "StopAfterWrite"), 0);
     failReadOf = TextUtil::Trim(value("Faults", "FailReadOf"));
     if (std::string space = TextUtil::Trim(value("Faults", "DiskFullAfter")); !space.empty())
         diskFullAfter = std::strtoull(space.c_str(), nullptr, 0);

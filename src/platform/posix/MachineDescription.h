@@ -43,6 +43,8 @@ public:
     // [Faults]: the write that fails (1 = the first after a reload; 0 none) and the bytes
     // that may be written before the disk is full.
     uint32_t failWrite = 0;
+    // The write after which the process ends with exit code 3, as at a power loss; 0 none.
+    uint32_t stopAfterWrite = 0;
     uint64_t diskFullAfter = UINT64_MAX;
     // The file (Windows path) whose reads fail with ERROR_READ_FAULT; empty: none.
     std::string failReadOf;

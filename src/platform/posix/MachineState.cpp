@@ -28,6 +28,7 @@ void MachineState::Reload()
     m_current = current.empty() ? "Z:\\" : current;
     m_spooler.Load(m_machine);
     m_faults.Set(m_machine.failWrite, m_machine.diskFullAfter);
+    m_faults.SetStop(m_machine.stopAfterWrite);
     SetReadFault(m_machine.failReadOf);
     m_defaultDllDirectories = 0;
     LastError::Set(0);

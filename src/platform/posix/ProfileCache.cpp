@@ -68,7 +68,8 @@ IniDocument* ProfileCache::Load(const std::string& hostPath, int& err, const std
     bool known = IdentityOf(hostPath, now);
     Entry& entry = Insert(hostPath);
     if (bytesOut) *bytesOut = &entry.bytes;
-    if (known && entry.identity == now && Settled(now)) return &entry.doc;
+    if (known && entry.identity == now && (entry.written || Settled(now))) return &entry.doc;
+    entry.written = false;
 
     std::string bytes;
     if (!HostFiles::ReadAll(hostPath, bytes, err)) {
@@ -87,7 +88,8 @@ void ProfileCache::Update(const std::string& hostPath, std::string bytes)
 {
     Entry& entry = Insert(hostPath);
     entry.bytes = std::move(bytes);
-    if (!IdentityOf(hostPath, entry.identity)) entry.identity = Identity{};
+    entry.written = IdentityOf(hostPath, entry.identity);
+    if (!entry.written) entry.identity = Identity{};
 }
 
 void ProfileCache::Forget(const std::string& hostPath)
@@ -100,5 +102,6 @@ void ProfileCache::Store(const std::string& hostPath, std::string bytes, IniDocu
     Entry& entry = Insert(hostPath);
     entry.bytes = std::move(bytes);
     entry.doc = std::move(doc);
-    if (!IdentityOf(hostPath, entry.identity)) entry.identity = Identity{};
+    entry.written = IdentityOf(hostPath, entry.identity);
+    if (!entry.written) entry.identity = Identity{};
 }

@@ -1,6 +1,9 @@
 // Parsed profile files kept between calls, as the real profile API keeps them: a catalogue
 // is read key by key, and parsing the whole file again for every key would dominate.
-// An entry is used only while the file is provably the one that was parsed.
+// An entry is used only while the file is provably the one that was parsed: one this layer
+// wrote itself (a new file renamed into place, whose identity it took at once, and that nobody
+// opened for writing since), or one whose identity has not changed for longer than file times
+// can hide a change.
 #pragma once
 
 #include <sys/stat.h>
@@ -24,6 +27,8 @@ public:
     // Records a file just written that was not loaded before.
     void Store(const std::string& hostPath, std::string bytes, IniDocument doc);
     void Forget(const std::string& hostPath);
+    // The file at hostPath is opened for writing in place: what was parsed may change unseen.
+    void Opened(const std::string& hostPath) { Forget(hostPath); }
     void Clear() { m_entries.clear(); }
 
 private:
@@ -40,6 +45,7 @@ private:
         Identity identity;
         std::string bytes;
         IniDocument doc;
+        bool written = false;  // identity taken right after this layer wrote the file
     };
     static bool IdentityOf(const std::string& hostPath, Identity& id);
     static bool Settled(const Identity& id);

@@ -27,6 +27,10 @@ extern "C" {
 // Restarts the count: the failingWrite-th write from now fails with ERROR_WRITE_FAULT (0: none),
 // and once diskFullAfter more bytes are written every write of bytes fails with ERROR_DISK_FULL.
 void SimMachineSetWriteFault(DWORD failingWrite, unsigned long long diskFullAfter);
+// The process ends at once with exit code 3, running nothing else, right after the stopAfter-th
+// write counted from now, as at a power loss (also [Faults] StopAfterWrite); 0: never.
+// SimMachineSetWriteFault and a reload end it.
+void SimMachineSetWriteStop(DWORD stopAfter);
 // Writes counted since the last reload or SimMachineSetWriteFault, the failed one included.
 DWORD SimMachineWriteCount(void);
 // Every ReadFile of the file at windowsPath fails from now on with ERROR_READ_FAULT and reads

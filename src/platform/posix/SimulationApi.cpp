@@ -55,6 +55,13 @@ extern "C" void SimMachineSetWriteFault(DWORD failingWrite, unsigned long long d
     state.Faults().Set(failingWrite, diskFullAfter);
 }
 
+extern "C" void SimMachineSetWriteStop(DWORD stopAfter)
+{
+    MachineState& state = MachineState::Instance();
+    MachineLock lock(state.Mutex());
+    state.Faults().SetStop(stopAfter);
+}
+
 extern "C" DWORD SimMachineWriteCount(void)
 {
     MachineState& state = MachineState::Instance();

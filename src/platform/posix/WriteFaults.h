@@ -1,5 +1,6 @@
 // The fault switch of the simulated disk: every call that changes the disk asks it first, so
-// a test can make the N-th such write fail, or let the disk fill up after N bytes.
+// a test can make the N-th such write fail, or let the disk fill up after N bytes, or end the
+// process right after the N-th write as a power loss would (Done after each change).
 #pragma once
 
 #include <cstdint>
@@ -15,6 +16,9 @@ public:
     // diskFullAfter: bytes that may still be written before the disk is full.
     void Set(uint32_t failAt, uint64_t diskFullAfter);
     void Reset() { Set(0, unlimited); }
+    // stopAfter 0: never; otherwise the process ends with exit code 3 right after the
+    // stopAfter-th write counted from now (Set restarts the count and ends the stop), running nothing else.
+    void SetStop(uint32_t stopAfter);
     uint32_t Count() const { return m_count; }
 
     // One write that changes the disk without adding bytes (create, rename, delete, flush...):
@@ -23,11 +27,15 @@ public:
     // A write of `wanted` bytes: counts as one write; `allowed` is how many of them fit on the
     // disk. Returns 0 when all may be written, else the host error (ENOSPC after `allowed` bytes).
     int Bytes(uint64_t wanted, uint64_t& allowed);
+    // Called once the change asked for by Step or Bytes is on the disk (or failed).
+    void Done();
 
 private:
     uint32_t m_failAt = 0;
     uint32_t m_count = 0;
     uint64_t m_space = unlimited;
+    uint32_t m_stopAfter = 0;
+    bool m_stopDue = false;
 };
 
 #pragma GCC visibility pop
