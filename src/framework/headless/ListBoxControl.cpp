@@ -100,6 +100,31 @@ LRESULT ListBoxControl::Proc(Window& window, UINT message, WPARAM wParam, LPARAM
             desktop.Invalidate(window.handle);
             return window.selection;
         case LB_GETCURSEL: return window.selection;
+        case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
+        case WM_KEYDOWN: {
+            const HWND handle = window.handle;
+            const bool notify = (window.style & LBS_NOTIFY) != 0;
+            if (Multiple(window)) {
+                // The caret moves; Space turns the caret item's selection over.
+                if (wParam == VK_SPACE && InRange(window, static_cast<WPARAM>(window.selection))) {
+                    const auto caret = static_cast<size_t>(window.selection);
+                    window.items[caret].selected = !window.items[caret].selected;
+                } else {
+                    const int target = ItemList::KeyTarget(window.selection, static_cast<int>(window.items.size()),
+                                                           static_cast<UINT>(wParam));
+                    if (target < 0 || target == window.selection) return 0;
+                    window.selection = target;
+                }
+            } else {
+                const int target = ItemList::KeyTarget(window.selection, static_cast<int>(window.items.size()),
+                                                       static_cast<UINT>(wParam));
+                if (target < 0 || target == window.selection) return 0;
+                window.selection = target;
+            }
+            desktop.Invalidate(handle);
+            if (notify) desktop.NotifyParent(handle, LBN_SELCHANGE);
+            return 0;
+        }
         case LB_GETTEXT:
             if (!InRange(window, wParam) || !lParam) return LB_ERR;
             return GenericWindow::CopyText(window.items[wParam].text, window.items[wParam].text.size() + 1, lParam);
