@@ -187,12 +187,14 @@ TEST(ColorPaletteKeyboardTest, ArrowsMoveTheCurrentPatchSpaceAndEnterClickItAndI
     const auto pixel = [&](POINT at) { return Desktop::Get().Surface(dialog.palette.m_hWnd).Get(at.x, at.y); };
     const auto text = [&] { return dialog.palette.GetWindowText(); };
     size_t eventsBefore = 0;
+    HWND palette = nullptr;
 
     ScriptedUser user;
     user.Do([&](auto&) {
             EXPECT_EQ(CWnd::GetFocus(), &dialog.palette);  // the first tab stop
             EXPECT_EQ(text(), "Patch 0");
             eventsBefore = Desktop::Get().WinEvents().size();
+            palette = dialog.palette.m_hWnd;
         })
         .Key("end")
         .Key("left")
@@ -228,10 +230,10 @@ TEST(ColorPaletteKeyboardTest, ArrowsMoveTheCurrentPatchSpaceAndEnterClickItAndI
     int focuses = 0;
     const auto& events = Desktop::Get().WinEvents();
     for (size_t i = eventsBefore; i < events.size(); ++i) {
-        if (events[i].window != dialog.palette.m_hWnd && events[i].window) continue;
+        if (events[i].window != palette || events[i].objectId != OBJID_CLIENT) continue;
         names += events[i].event == EVENT_OBJECT_NAMECHANGE;
         focuses += events[i].event == EVENT_OBJECT_FOCUS;
     }
     EXPECT_EQ(names, 7);  // 39, 38, 30, 0, 8, 7, 8: Up from the first row moves nothing
-    EXPECT_EQ(focuses, names);
+    EXPECT_EQ(focuses, 7);
 }

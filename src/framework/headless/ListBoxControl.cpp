@@ -105,12 +105,14 @@ LRESULT ListBoxControl::Proc(Window& window, UINT message, WPARAM wParam, LPARAM
             const HWND handle = window.handle;
             const bool notify = (window.style & LBS_NOTIFY) != 0;
             if (Multiple(window)) {
-                // The caret moves; Space turns the caret item's selection over.
-                if (wParam == VK_SPACE && InRange(window, static_cast<WPARAM>(window.selection))) {
-                    const auto caret = static_cast<size_t>(window.selection);
-                    window.items[caret].selected = !window.items[caret].selected;
+                // The caret moves (it starts on the first item); Space turns its item over.
+                if (window.items.empty()) return 0;
+                const int caret = window.selection >= 0 ? window.selection : 0;
+                if (wParam == VK_SPACE) {
+                    window.selection = caret;
+                    window.items[static_cast<size_t>(caret)].selected = !window.items[static_cast<size_t>(caret)].selected;
                 } else {
-                    const int target = ItemList::KeyTarget(window.selection, static_cast<int>(window.items.size()),
+                    const int target = ItemList::KeyTarget(caret, static_cast<int>(window.items.size()),
                                                            static_cast<UINT>(wParam));
                     if (target < 0 || target == window.selection) return 0;
                     window.selection = target;

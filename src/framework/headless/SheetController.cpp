@@ -229,6 +229,10 @@ void SheetController::ShowButton(UINT id, bool visible, bool enabled) {
         button->style = visible ? button->style | WS_VISIBLE : button->style & ~WS_VISIBLE;
         button->style = enabled ? button->style & ~WS_DISABLED : button->style | WS_DISABLED;
         desktop.Invalidate(child);
+        // A button that goes away or grey cannot keep the focus: it moves into the page.
+        if (desktop.Focus() == child && !(visible && enabled) && m_active && m_active->m_hWnd) {
+            FocusPage(m_active->m_hWnd, m_active->m_hWnd);
+        }
     }
 }
 
