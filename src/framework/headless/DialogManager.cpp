@@ -126,6 +126,12 @@ void DialogManager::FocusOnOpen(HWND top) {
     if (const HWND button = DefaultButton(top)) Screen().SetFocus(button);
 }
 
+void DialogManager::FocusDefaultButton(HWND top) {
+    const HWND button = DefaultButton(top);
+    if (button && Usable(button)) Screen().SetFocus(button);
+    else FocusFirstTabStop(top);
+}
+
 HWND DialogManager::DefaultButton(HWND active) {
     const Window* window = Screen().Find(active);
     if (!window) return nullptr;

@@ -30,6 +30,8 @@ public:
     static bool FocusFirstTabStop(HWND container);
     // The focus a window starts with: its first tab stop, else its default button.
     static void FocusOnOpen(HWND top);
+    // The default button takes the focus (a wizard's Next or Finish), else the first tab stop.
+    static void FocusDefaultButton(HWND top);
     // The access key of a control's text, upper case: the character after a single '&'
     // ("&&" is an ampersand); 0 when there is none.
     static char AccessKey(const std::string& text);

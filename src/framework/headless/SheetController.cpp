@@ -151,7 +151,7 @@ void SheetController::FocusPage(HWND page, HWND oldPage) {
     const bool onSheet = focus && focus->parent == m_window && focus->Visible() && focus->Enabled();
     if (onSheet && !(oldPage && focus->parent == oldPage)) return;
     if (DialogManager::FocusFirstTabStop(page)) return;
-    DialogManager::FocusOnOpen(m_window);
+    DialogManager::FocusDefaultButton(m_window);
 }
 
 bool SheetController::Start() {
@@ -229,10 +229,6 @@ void SheetController::ShowButton(UINT id, bool visible, bool enabled) {
         button->style = visible ? button->style | WS_VISIBLE : button->style & ~WS_VISIBLE;
         button->style = enabled ? button->style & ~WS_DISABLED : button->style | WS_DISABLED;
         desktop.Invalidate(child);
-        // A button that goes away or grey cannot keep the focus: it moves into the page.
-        if (desktop.Focus() == child && !(visible && enabled) && m_active && m_active->m_hWnd) {
-            FocusPage(m_active->m_hWnd, m_active->m_hWnd);
-        }
     }
 }
 
@@ -242,6 +238,13 @@ void SheetController::SetButtons(DWORD flags) {
     const bool finish = (flags & (PSWIZB_FINISH | PSWIZB_DISABLEDFINISH)) != 0;
     ShowButton(ID_WIZNEXT, !finish, (flags & PSWIZB_NEXT) != 0);
     ShowButton(ID_WIZFINISH, finish, finish && !(flags & PSWIZB_DISABLEDFINISH));
+    // A button that went away or grey cannot keep the focus: it moves into the page, or to the
+    // default button.
+    Desktop& desktop = Desktop::Get();
+    const Window* focus = desktop.Find(desktop.Focus());
+    if (focus && focus->parent == m_window && !(focus->Visible() && focus->Enabled()) && m_active && m_active->m_hWnd) {
+        FocusPage(m_active->m_hWnd, m_active->m_hWnd);
+    }
 }
 
 void SheetController::UpdateHelpButton() {
