@@ -95,9 +95,10 @@ BOOL CColorInputDlg::OnInitDialog()
     m_stepsNote.SetCaption(IDS_COLORINPUT_STEPS_NOTE);
     m_valueHeading.SetCaption(IDS_COLORINPUT_NEW_HEADING);
     m_hueLabel.SetCaption(IDS_COLORINPUT_HUE_LABEL);
-    m_defaultHueLabel.SetCaption(IDS_COLORINPUT_HUE_LABEL);
+    // The printer default's labels repeat the list labels' words without their access keys.
+    m_defaultHueLabel.SetWindowText(WithoutAccessKey(CStrRes().Load(IDS_COLORINPUT_HUE_LABEL)));
     m_strengthLabel.SetCaption(IDS_COLORINPUT_STRENGTH_LABEL);
-    m_defaultStrengthLabel.SetCaption(IDS_COLORINPUT_STRENGTH_LABEL);
+    m_defaultStrengthLabel.SetWindowText(WithoutAccessKey(CStrRes().Load(IDS_COLORINPUT_STRENGTH_LABEL)));
     m_pictureNote.SetCaption(IDS_COLORINPUT_PICTURE_NOTE);
 
     m_xList.ResetContent();

@@ -5,6 +5,9 @@
 #include "framework/CClientDC.h"
 #include "framework/CPaintDC.h"
 #include "framework/CPen.h"
+#include "launch/CStrRes.h"
+#include "launch/TextFormat.h"
+#include "resources/resource.h"
 #include "storage/CIniUtility.h"
 
 namespace {
@@ -14,6 +17,7 @@ constexpr COLORREF kBlack = 0x000000;
 constexpr COLORREF kRed = 0x0000FF;
 constexpr int kPatchSize = 30;
 constexpr int kLabelPoints = 80;  // tenths of a point
+constexpr int kFocusInset = 3;     // the focus frame lies outside the red double frame
 
 }  // namespace
 
@@ -131,11 +135,45 @@ int CColorPalette::HitTest(POINT point) const
     return -1;
 }
 
+std::string CColorPalette::PatchName(int index)
+{
+    if (!ValidIndex(index)) return {};
+    const CStrRes strings;
+    const Patch& patch = s_patches[index];
+    std::string name = FormatNumber(strings.Load(IDS_PALETTE_PATCH_NAME), index);
+    if (patch.enabled == 0) name += strings.Load(IDS_PALETTE_PATCH_LOCKED);
+    if (patch.changed == 1) name += strings.Load(IDS_PALETTE_PATCH_NOT_DEFAULT);
+    if (patch.bold == 1) name += strings.Load(IDS_PALETTE_PATCH_EDITED);
+    return name;
+}
+
+void CColorPalette::SetCurrent(int index)
+{
+    if (!ValidIndex(index) || index == m_current) return;
+    m_current = index;
+    UpdateName(index);
+    if (m_hWnd && GetFocus() == this) {
+        Invalidate();
+        // A new current patch is a new focus inside the control for a screen reader.
+        NotifyWinEvent(EVENT_OBJECT_FOCUS);
+    }
+}
+
+void CColorPalette::UpdateName(int index)
+{
+    if (!m_hWnd || index != m_current) return;
+    const std::string name = PatchName(index);
+    if (name == GetWindowText()) return;
+    SetWindowText(name);
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE);
+}
+
 void CColorPalette::SetChanged(int index, int flag)
 {
     if (!ValidIndex(index)) return;
     Patch& patch = s_patches[index];
     patch.changed = flag;
+    UpdateName(index);
     if (!m_hWnd || !IsLaidOut(patch)) return;
     CClientDC dc(this);
     if (flag) {
@@ -153,12 +191,15 @@ void CColorPalette::SetBold(int index, int flag)
 {
     if (!ValidIndex(index)) return;
     s_patches[index].bold = flag;
+    UpdateName(index);
     RedrawPatch(index, FALSE);
 }
 
 void CColorPalette::SetEnabled(int index, int flag)
 {
-    if (ValidIndex(index)) s_patches[index].enabled = flag;
+    if (!ValidIndex(index)) return;
+    s_patches[index].enabled = flag;
+    UpdateName(index);
 }
 
 void CColorPalette::ClearHighlight(int index)
@@ -196,6 +237,59 @@ void CColorPalette::OnPaint()
             DrawFrame(dc, patch, 1, kBlack);
         }
         if (patch.enabled == 0) DrawCross(dc, patch, kRed);
+    }
+    if (GetFocus() == this && IsLaidOut(s_patches[m_current])) DrawFocusFrame(dc, s_patches[m_current]);
+}
+
+void CColorPalette::OnSetFocus(CWnd*)
+{
+    Default();
+    UpdateName(m_current);
+    Invalidate();
+    NotifyWinEvent(EVENT_OBJECT_FOCUS);
+}
+
+void CColorPalette::OnKillFocus(CWnd*)
+{
+    Default();
+    Invalidate();
+}
+
+UINT CColorPalette::OnGetDlgCode(const MSG* message)
+{
+    // The arrow keys move the current patch, and Enter opens it instead of pressing Next.
+    UINT code = DLGC_WANTARROWS;
+    if (message && message->message == WM_KEYDOWN && message->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
+    return code;
+}
+
+void CColorPalette::OnKeyDown(UINT key, UINT, UINT)
+{
+    switch (key) {
+        case VK_LEFT: SetCurrent(m_current - 1); return;
+        case VK_RIGHT: SetCurrent(m_current + 1); return;
+        case VK_UP: SetCurrent(m_current - columns); return;
+        case VK_DOWN: SetCurrent(m_current + columns); return;
+        case VK_HOME: SetCurrent(0); return;
+        case VK_END: SetCurrent(patchCount - 1); return;
+        case VK_SPACE:
+        case VK_RETURN: ClickCurrent(); return;
+        default: Default(); return;
+    }
+}
+
+void CColorPalette::ClickCurrent()
+{
+    // A crossed-out patch takes no highlight, so, as with the mouse, nothing opens.
+    if (!s_patches[m_current].enabled) return;
+    const int highlighted = GetHighlighted();
+    if (highlighted != m_current) {
+        if (highlighted != -1) ClearHighlight(highlighted);
+        s_patches[m_current].hover = 1;
+        RedrawPatch(m_current, TRUE);
+    }
+    if (CWnd* parent = GetParent()) {
+        parent->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), STN_CLICKED), reinterpret_cast<LPARAM>(m_hWnd));
     }
 }
 
@@ -264,6 +358,23 @@ void CColorPalette::DrawFrame(CDC& dc, const Patch& patch, int inset, COLORREF c
     dc.MoveTo(l, b - 1);
     dc.LineTo(r, b - 1);
     dc.SelectObject(previous);
+}
+
+void CColorPalette::DrawFocusFrame(CDC& dc, const Patch& patch)
+{
+    // Dotted, as the system draws focus, every other pixel in black on the white ground.
+    const int l = patch.left - kFocusInset;
+    const int t = patch.top - kFocusInset;
+    const int r = patch.right + kFocusInset - 1;
+    const int b = patch.bottom + kFocusInset - 1;
+    for (int x = l; x <= r; x += 2) {
+        dc.SetPixel(x, t, kBlack);
+        dc.SetPixel(x, b, kBlack);
+    }
+    for (int y = t; y <= b; y += 2) {
+        dc.SetPixel(l, y, kBlack);
+        dc.SetPixel(r, y, kBlack);
+    }
 }
 
 void CColorPalette::DrawCross(CDC& dc, const Patch& patch, COLORREF color)

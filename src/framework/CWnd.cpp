@@ -262,6 +262,10 @@ CWnd* CWnd::SetFocus() { return FromHandle(fw::ws::SetFocusTo(m_hWnd)); }
 
 CWnd* CWnd::GetFocus() { return FromHandle(fw::ws::Focus()); }
 
+void CWnd::NotifyWinEvent(DWORD event, LONG objectId, LONG childId) {
+    if (m_hWnd) fw::ws::NotifyAccessibility(event, m_hWnd, objectId, childId);
+}
+
 // ---- Menus, icons, fonts -------------------------------------------------------------------
 
 CMenu* CWnd::GetSystemMenu(BOOL revert) const { return CMenu::FromHandle(fw::ws::SystemMenu(m_hWnd, revert)); }
@@ -325,6 +329,10 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONUP: OnLButtonUp(static_cast<UINT>(wParam), CPoint(lParam)); return 0;
         case WM_LBUTTONDBLCLK: OnLButtonDblClk(static_cast<UINT>(wParam), CPoint(lParam)); return 0;
         case WM_CAPTURECHANGED: OnCaptureChanged(FromHandle(reinterpret_cast<HWND>(lParam))); return 0;
+        case WM_SETFOCUS: OnSetFocus(FromHandle(reinterpret_cast<HWND>(wParam))); return 0;
+        case WM_KILLFOCUS: OnKillFocus(FromHandle(reinterpret_cast<HWND>(wParam))); return 0;
+        case WM_KEYDOWN: OnKeyDown(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam)); return 0;
+        case WM_GETDLGCODE: return OnGetDlgCode(reinterpret_cast<const MSG*>(lParam));
         case WM_HSCROLL:
             OnHScroll(LOWORD(wParam), HIWORD(wParam), FromHandle(reinterpret_cast<HWND>(lParam)));
             return 0;
@@ -379,6 +387,14 @@ void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }
 void CWnd::OnLButtonDblClk(UINT, CPoint) { Default(); }
 
 void CWnd::OnCaptureChanged(CWnd*) { Default(); }
+
+void CWnd::OnSetFocus(CWnd*) { Default(); }
+
+void CWnd::OnKillFocus(CWnd*) { Default(); }
+
+void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
+
+UINT CWnd::OnGetDlgCode(const MSG*) { return static_cast<UINT>(Default()); }
 
 void CWnd::OnHScroll(UINT, UINT, CWnd*) { Default(); }
 

@@ -100,6 +100,9 @@ public:
     static BOOL ReleaseCapture();
     CWnd* SetFocus();
     static CWnd* GetFocus();
+    // Tells assistive technology (screen readers) that something of this window changed:
+    // EVENT_OBJECT_FOCUS, EVENT_OBJECT_NAMECHANGE ... for OBJID_CLIENT, CHILDID_SELF.
+    void NotifyWinEvent(DWORD event, LONG objectId = OBJID_CLIENT, LONG childId = CHILDID_SELF);
 
     // ---- Menus, icons, fonts ----
     // The system menu of a top-level window; null when it has none. Lives with the window.
@@ -153,6 +156,12 @@ protected:
     virtual void OnLButtonUp(UINT flags, CPoint point);
     virtual void OnLButtonDblClk(UINT flags, CPoint point);
     virtual void OnCaptureChanged(CWnd* newCapture);
+    virtual void OnSetFocus(CWnd* oldWindow);
+    virtual void OnKillFocus(CWnd* newWindow);
+    virtual void OnKeyDown(UINT key, UINT repeat, UINT flags);
+    // What keys the control handles itself instead of the dialog manager (DLGC_ flags);
+    // message is the key message in question, or null.
+    virtual UINT OnGetDlgCode(const MSG* message);
     virtual void OnHScroll(UINT code, UINT position, CWnd* scrollBar);
     virtual void OnVScroll(UINT code, UINT position, CWnd* scrollBar);
     virtual void OnEndSession(BOOL ending);

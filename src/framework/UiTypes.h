@@ -119,6 +119,59 @@ typedef struct tagLOGFONTA {
 #define WM_USER 0x0400
 #define WM_APP 0x8000
 
+#define WM_NEXTDLGCTL 0x0028
+#define WM_GETDLGCODE 0x0087
+#define WM_KEYDOWN 0x0100
+#define WM_KEYUP 0x0101
+#define WM_CHAR 0x0102
+#define WM_SYSKEYDOWN 0x0104
+#define WM_SYSCHAR 0x0106
+
+// Keys, and what a control tells the dialog manager it handles itself (WM_GETDLGCODE).
+#define VK_TAB 0x09
+#define VK_RETURN 0x0D
+#define VK_SHIFT 0x10
+#define VK_MENU 0x12
+#define VK_ESCAPE 0x1B
+#define VK_SPACE 0x20
+#define VK_PRIOR 0x21
+#define VK_NEXT 0x22
+#define VK_END 0x23
+#define VK_HOME 0x24
+#define VK_LEFT 0x25
+#define VK_UP 0x26
+#define VK_RIGHT 0x27
+#define VK_DOWN 0x28
+#define DLGC_WANTARROWS 0x0001u
+#define DLGC_WANTTAB 0x0002u
+#define DLGC_WANTALLKEYS 0x0004u
+#define DLGC_WANTMESSAGE 0x0004u
+#define DLGC_HASSETSEL 0x0008u
+#define DLGC_DEFPUSHBUTTON 0x0010u
+#define DLGC_UNDEFPUSHBUTTON 0x0020u
+#define DLGC_RADIOBUTTON 0x0040u
+#define DLGC_WANTCHARS 0x0080u
+#define DLGC_STATIC 0x0100u
+#define DLGC_BUTTON 0x2000u
+#define DM_GETDEFID (WM_USER + 0)
+#define DC_HASDEFID 0x534B
+
+// What a control tells assistive technology (NotifyWinEvent).
+#define EVENT_OBJECT_FOCUS 0x8005u
+#define EVENT_OBJECT_NAMECHANGE 0x800Cu
+#define OBJID_CLIENT ((LONG)0xFFFFFFFC)
+#define CHILDID_SELF 0
+
+// A queued message, as the dialog manager hands it to WM_GETDLGCODE.
+typedef struct tagMSG {
+    HWND hwnd;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    DWORD time;
+    POINT pt;
+} MSG, *LPMSG;
+
 #define MK_LBUTTON 0x0001
 #define MK_RBUTTON 0x0002
 

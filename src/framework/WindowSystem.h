@@ -53,6 +53,8 @@ HWND Find(const char* className, const char* title);  // top-level windows; null
 BOOL Destroy(HWND window);
 HWND Focus();
 HWND SetFocusTo(HWND window);
+// NotifyWinEvent: the system's on real windows; the headless backend records each call.
+void NotifyAccessibility(DWORD event, HWND window, LONG objectId, LONG childId);
 
 // ---- Modal runs ------------------------------------------------------------------------------
 // Creates the dialog from its template (DLGTEMPLATEEX bytes; size 0 when not known; module:

@@ -149,7 +149,11 @@ void CGammaPage::SetTexts()
     for (const Caption& caption : kCaptions) SetDlgItemText(caption.id, m_strRes.Load(caption.text));
     m_hueCaption.SetCaption(IDS_GAMMA_HUE_LABEL);
     m_hueFromPrinter.SetCaption(IDS_GAMMA_HUE_FROM_PRINTER);
-    for (int zone = 0; zone < zoneCount; ++zone) m_zoneCaption[zone].SetCaption(IDS_ZONE_RED + zone);
+    for (int zone = 0; zone < zoneCount; ++zone) {
+        m_zoneCaption[zone].SetCaption(IDS_ZONE_RED + zone);
+        // The radio button is too narrow to show it, but a screen reader reads its name.
+        m_zoneRadio[zone].SetCaption(IDS_ZONE_RED + zone);
+    }
     m_testPrint.SetCaption(IDS_BUTTON_GAMMA_TEST_PRINT);
     m_reset.SetCaption(IDS_BUTTON_UNDO_CHANGES);
     ShowPicture(m_scalePicture, IDB_GAMMA_SCALE, m_scaleFrame);

@@ -43,3 +43,13 @@ std::string FormatText(const std::string& format, const std::string& first, cons
 std::string FormatNumber(const std::string& format, int number) {
     return Fill(format, 'd', {std::to_string(number)});
 }
+
+std::string WithoutAccessKey(const std::string& text) {
+    std::string plain;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size() && text[i + 1] != '&') continue;
+        plain.push_back(text[i]);
+        if (text[i] == '&' && i + 1 < text.size()) plain.push_back(text[++i]);
+    }
+    return plain;
+}

@@ -12,3 +12,8 @@ std::string FormatText(const std::string& format, const std::string& first, cons
 
 // The same for a text whose one number placeholder is "%d": it takes number in decimal.
 std::string FormatNumber(const std::string& format, int number);
+
+// A control text without its access key mark: the "&" before a letter goes, "&&" stays, so
+// that the text shown as the control shows it keeps its meaning. For a second control that
+// shows a label's text but must not take its access key.
+std::string WithoutAccessKey(const std::string& text);

@@ -71,6 +71,10 @@
 #define IDS_FILTER_SAVE_SETTING_FILE 162         // save dialog filter for setting files
 #define IDS_SAVE_CLOSING_NOTE 163                // save page, closing note
 #define IDS_ABOUT_DESCRIPTION 164                // about dialog, description of the utility
+#define IDS_PALETTE_PATCH_NAME 165               // palette patch read aloud ("%d": its number)
+#define IDS_PALETTE_PATCH_LOCKED 166             // ... added for a crossed-out patch
+#define IDS_PALETTE_PATCH_NOT_DEFAULT 167        // ... added for a patch in a red frame
+#define IDS_PALETTE_PATCH_EDITED 168             // ... added for a patch with a bold number
 
 // Texts of buttons, check boxes and option buttons, and the zone names (200-299).
 #define IDS_SELECTEDIT_COLOR_OPTION 201      // first page, colour balance option

@@ -175,3 +175,65 @@ TEST_F(ColorPaletteControlTest, LeavingThePaletteGivesUpTheCaptureButKeepsTheHig
     EXPECT_TRUE(user.Finished());
     EXPECT_EQ(buttonClicks, 0) << "a click beside the palette is no palette click";
 }
+
+TEST(ColorPaletteKeyboardTest, ArrowsMoveTheCurrentPatchSpaceAndEnterClickItAndItIsNamed)
+{
+    SimMachine machine;
+    DialogTemplateBuilder layout{220, 180};
+    layout.Add(IDC_PALETTE, FW_CLASS_STATIC, SS_OWNERDRAW | SS_NOTIFY | WS_TABSTOP, 10, 8, 196, 148)
+        .Add(kButton, FW_CLASS_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 10, 160, 40, 12);
+    PaletteDialog dialog;
+    dialog.InitModalIndirect(layout.Get());
+    const auto pixel = [&](POINT at) { return Desktop::Get().Surface(dialog.palette.m_hWnd).Get(at.x, at.y); };
+    const auto text = [&] { return dialog.palette.GetWindowText(); };
+    size_t eventsBefore = 0;
+    HWND palette = nullptr;
+
+    ScriptedUser user;
+    user.Do([&](auto&) {
+            EXPECT_EQ(CWnd::GetFocus(), &dialog.palette);  // the first tab stop
+            EXPECT_EQ(text(), "Patch 0");
+            eventsBefore = Desktop::Get().WinEvents().size();
+            palette = dialog.palette.m_hWnd;
+        })
+        .Key("end")
+        .Key("left")
+        .Key("up")
+        .Do([&](auto&) {
+            EXPECT_EQ(dialog.palette.GetCurrent(), 30);
+            EXPECT_EQ(text(), "Patch 30");
+            // The dotted focus frame lies three pixels outside the current patch only.
+            EXPECT_EQ(pixel({6 + 6 * 36 - 3, 15 + 3 * 45 - 3}), kBlack);
+            EXPECT_EQ(pixel({6 + 7 * 36 - 3, 15 + 3 * 45 - 3}), kWhite);
+        })
+        .Key("home")
+        .Key("up")  // nothing above the first row
+        .Key("down")
+        .Key("left")  // patch 7: crossed out, reachable, but Space opens nothing
+        .Do([&](auto&) { EXPECT_EQ(text(), "Patch 7, cannot be changed"); })
+        .Key("space")
+        .Key("right")
+        .Key("space")
+        .Key("enter")  // the palette's, not the dialog's default button
+        .Key("tab")
+        .Do([&](auto&) {
+            EXPECT_EQ(pixel({6 + 0 * 36 - 3, 15 + 1 * 45 - 3}), kWhite);  // no frame without the focus
+            EXPECT_EQ(dialog.palette.GetHighlighted(), 8);
+        })
+        .Cancel();
+    dialog.DoModal();
+    EXPECT_TRUE(user.Finished());
+    EXPECT_EQ(dialog.clicked, (std::vector<int>{8, 8}));
+
+    // Each new current patch is a new name and a new focus for a screen reader.
+    int names = 0;
+    int focuses = 0;
+    const auto& events = Desktop::Get().WinEvents();
+    for (size_t i = eventsBefore; i < events.size(); ++i) {
+        if (events[i].window != palette || events[i].objectId != OBJID_CLIENT) continue;
+        names += events[i].event == EVENT_OBJECT_NAMECHANGE;
+        focuses += events[i].event == EVENT_OBJECT_FOCUS;
+    }
+    EXPECT_EQ(names, 7);  // 39, 38, 30, 0, 8, 7, 8: Up from the first row moves nothing
+    EXPECT_EQ(focuses, 7);
+}

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/CObject.h"
@@ -98,6 +99,19 @@ struct Wizard {
     void Type(int id, const std::string& text) const { SetWindowTextA(Control(id), text.c_str()); }
 
     void Press(int button) const { PostMessageA(sheet, PSM_PRESSBUTTON, static_cast<WPARAM>(button), 0); }
+
+    // A key as the keyboard sends it to the window with the focus; the modal loop's dialog
+    // manager sees it first, as it sees a real key.
+    void Key(UINT key) const {
+        const HWND target = GetFocus() ? GetFocus() : page;
+        PostMessageA(target, WM_KEYDOWN, key, 1);
+        PostMessageA(target, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+    }
+    // Alt and a letter: an access key.
+    void AltKey(char letter) const {
+        const HWND target = GetFocus() ? GetFocus() : page;
+        PostMessageA(target, WM_SYSCHAR, static_cast<WPARAM>(letter), static_cast<LPARAM>(0x20000001u));
+    }
 };
 
 // A scripted walk: each step waits until its page is the current one, then checks and acts.
@@ -105,7 +119,7 @@ class WizardWalker {
 public:
     struct Step {
         std::string name;
-        int pageControl;  // a control that only the step's page has
+        int pageControl;  // a control that only the step's page (or dialog) has
         std::function<void(const Wizard&)> act;
     };
 
@@ -133,6 +147,16 @@ private:
         return TRUE;
     }
 
+    // A dialog over the sheet that has the control (page is that dialog, sheet stays null).
+    static BOOL CALLBACK FindDialog(HWND window, LPARAM found) {
+        auto* wanted = reinterpret_cast<std::pair<int, HWND>*>(found);
+        if (ClassOf(window) == "#32770" && IsWindowEnabled(window) && GetDlgItem(window, wanted->first)) {
+            wanted->second = window;
+            return FALSE;
+        }
+        return TRUE;
+    }
+
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
         if (s_current && !s_current->m_busy) s_current->Advance();
     }
@@ -143,6 +167,10 @@ private:
         EnumThreadWindows(GetCurrentThreadId(), &WizardWalker::FindSheet, reinterpret_cast<LPARAM>(&wizard.sheet));
         if (wizard.sheet) {
             wizard.page = reinterpret_cast<HWND>(SendMessageA(wizard.sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+        } else if (!Finished()) {
+            std::pair<int, HWND> wanted{m_steps[m_next].pageControl, nullptr};
+            EnumThreadWindows(GetCurrentThreadId(), &WizardWalker::FindDialog, reinterpret_cast<LPARAM>(&wanted));
+            wizard.page = wanted.second;
         }
         if (!Finished() && wizard.page && wizard.Control(m_steps[m_next].pageControl)) {
             m_waited = 0;
@@ -312,6 +340,49 @@ TEST_F(Win32WizardScenarioTest, ColourTaskPagesAreShownAndCancelEndsTheWizard) {
     EXPECT_EQ(boxes.Last().style & 0xFu, static_cast<UINT>(MB_OKCANCEL));
     const CIniAcc catalog(model.InstalledCatalog());
     EXPECT_EQ(catalog.GetString("Color", "SettingNum"), "0");
+}
+
+TEST_F(Win32WizardScenarioTest, PaletteIsWorkedByTheKeyboardOnTheRealPage) {
+    MessageBoxRecorder boxes;
+    WizardWalker walker({
+        ChooseTask(IDC_SELECTEDIT_COLOR_RADIO),
+        {"colour select page", IDC_COLORSELECT_LIST, [](const Wizard& wizard) { wizard.Press(PSBTN_NEXT); }},
+        {"colour page", IDC_PALETTE,
+         [](const Wizard& wizard) {
+             EXPECT_TRUE(GetWindowLongA(wizard.Control(IDC_PALETTE), GWL_STYLE) & WS_TABSTOP);
+             wizard.AltKey('p');  // the instruction's access key leads to the palette
+         }},
+        {"palette focused", IDC_PALETTE,
+         [](const Wizard& wizard) {
+             EXPECT_EQ(GetFocus(), wizard.Control(IDC_PALETTE));
+             EXPECT_EQ(TextOf(wizard.Control(IDC_PALETTE)).rfind("Patch 0", 0), 0u) << TextOf(wizard.Control(IDC_PALETTE));
+             wizard.Key(VK_END);
+             wizard.Key(VK_UP);
+             wizard.Key(VK_HOME);
+             wizard.Key(VK_DOWN);
+             wizard.Key(VK_RIGHT);
+         }},
+        {"tenth patch", IDC_PALETTE,
+         [](const Wizard& wizard) {
+             EXPECT_EQ(TextOf(wizard.Control(IDC_PALETTE)).rfind("Patch 9", 0), 0u) << TextOf(wizard.Control(IDC_PALETTE));
+             wizard.Key(VK_RETURN);  // the palette's own, not Next
+         }},
+        {"patch dialog", IDC_COLORINPUT_HUE_LIST,
+         [](const Wizard& dialog) {
+             EXPECT_EQ(TextOf(dialog.page), "Colour Patch 9");
+             dialog.Key(VK_ESCAPE);
+         }},
+        {"back on the palette", IDC_PALETTE,
+         [](const Wizard& wizard) {
+             EXPECT_EQ(GetFocus(), wizard.Control(IDC_PALETTE));  // the focus came back
+             wizard.Press(PSBTN_CANCEL);
+         }},
+    });
+
+    EXPECT_EQ(CallTintora32(0, 0, kPrinter, 0), 0);
+    EXPECT_TRUE(walker.Finished()) << walker.Remaining();
+    EXPECT_FALSE(walker.GaveUp());
+    EXPECT_EQ(boxes.Count(), 1u);  // only the question whether to leave: the patch dialog was cancelled
 }
 
 }  // namespace

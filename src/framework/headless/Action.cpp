@@ -1,5 +1,9 @@
 #include "framework/headless/Action.h"
 
+#include <cctype>
+
+#include "framework/headless/DialogManager.h"
+
 namespace fw::headless {
 namespace {
 
@@ -34,8 +38,57 @@ std::string Action::Describe() const {
         case Kind::Close: return "close";
         case Kind::EndSession: return "endsession";
         case Kind::Wait: return "wait " + std::to_string(number);
+        case Kind::Key: return "key " + KeyName(static_cast<UINT>(number), x);
     }
     return {};
+}
+
+namespace {
+
+struct NamedKey {
+    const char* name;
+    UINT key;
+    int modifiers;
+};
+
+constexpr NamedKey kKeys[] = {
+    {"tab", VK_TAB, 0},     {"shift+tab", VK_TAB, DialogManager::kShift},
+    {"left", VK_LEFT, 0},   {"right", VK_RIGHT, 0},
+    {"up", VK_UP, 0},       {"down", VK_DOWN, 0},
+    {"home", VK_HOME, 0},   {"end", VK_END, 0},
+    {"pageup", VK_PRIOR, 0}, {"pagedown", VK_NEXT, 0},
+    {"space", VK_SPACE, 0}, {"enter", VK_RETURN, 0},
+    {"escape", VK_ESCAPE, 0},
+};
+
+}  // namespace
+
+bool Action::KeyFromName(const std::string& name, UINT& key, int& modifiers) {
+    std::string lower;
+    for (char c : name) lower.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
+    for (const NamedKey& named : kKeys) {
+        if (lower == named.name) {
+            key = named.key;
+            modifiers = named.modifiers;
+            return true;
+        }
+    }
+    if (lower.size() == 5 && lower.compare(0, 4, "alt+") == 0 && std::isalnum(static_cast<unsigned char>(lower[4]))) {
+        key = static_cast<UINT>(std::toupper(static_cast<unsigned char>(lower[4])));
+        modifiers = DialogManager::kAlt;
+        return true;
+    }
+    return false;
+}
+
+std::string Action::KeyName(UINT key, int modifiers) {
+    if (modifiers & DialogManager::kAlt) {
+        return std::string("alt+") + static_cast<char>(std::tolower(static_cast<int>(key)));
+    }
+    for (const NamedKey& named : kKeys) {
+        if (named.key == key && named.modifiers == modifiers) return named.name;
+    }
+    return "#" + std::to_string(key);
 }
 
 }  // namespace fw::headless

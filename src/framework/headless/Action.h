@@ -26,6 +26,7 @@ struct Action {
         Close,        // the active window's close box
         EndSession,   // the system session ends (WM_ENDSESSION)
         Wait,         // number: milliseconds of virtual time pass
+        Key,          // number: a key (VK_ code; with Alt the letter), x: DialogManager modifiers
     };
 
     Kind kind = Kind::Wait;
@@ -37,6 +38,11 @@ struct Action {
 
     // The action in the terminal's command language ("click 4003", "select 4002 \"A\"").
     std::string Describe() const;
+
+    // A key as scripts name it (tab, shift+tab, left, right, up, down, home, end, space,
+    // enter, escape, alt+LETTER), and back; false for a name that is none.
+    static bool KeyFromName(const std::string& name, UINT& key, int& modifiers);
+    static std::string KeyName(UINT key, int modifiers);
 };
 
 struct ActionResult {

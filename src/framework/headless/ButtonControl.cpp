@@ -48,17 +48,36 @@ void ButtonControl::Clicked(Window& window) {
         case BS_AUTORADIOBUTTON:
             for (HWND sibling : GroupOf(handle)) {
                 Window* other = desktop.Find(sibling);
+                // Every other one is told, checked or not, so the tab stop stays with the check.
                 if (other && sibling != handle && other->className == FW_CLASS_BUTTON &&
-                    other->ButtonType() == BS_AUTORADIOBUTTON && other->check != BST_UNCHECKED) {
+                    other->ButtonType() == BS_AUTORADIOBUTTON) {
                     desktop.Send(sibling, BM_SETCHECK, BST_UNCHECKED, 0);
                 }
             }
-            if (Window* self = desktop.Find(handle)) self->check = BST_CHECKED;
+            if (Window* self = desktop.Find(handle)) SetRadioCheck(*self, BST_CHECKED);
             break;
         default: break;
     }
     desktop.Invalidate(handle);
     desktop.NotifyParent(handle, BN_CLICKED);
+}
+
+void ButtonControl::SetRadioCheck(Window& window, int check) {
+    window.check = check;
+    // As the system's radio buttons do: the checked one of a group is where Tab lands.
+    if (check == BST_CHECKED) window.style |= WS_TABSTOP;
+    else window.style &= ~WS_TABSTOP;
+}
+
+UINT ButtonControl::DialogCode(const Window& window) {
+    switch (window.ButtonType()) {
+        case BS_PUSHBUTTON: return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
+        case BS_DEFPUSHBUTTON: return DLGC_BUTTON | DLGC_DEFPUSHBUTTON;
+        case BS_RADIOBUTTON:
+        case BS_AUTORADIOBUTTON: return DLGC_BUTTON | DLGC_RADIOBUTTON;
+        case BS_GROUPBOX: return DLGC_STATIC;
+        default: return DLGC_BUTTON;
+    }
 }
 
 LRESULT ButtonControl::Proc(Window& window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -68,10 +87,23 @@ LRESULT ButtonControl::Proc(Window& window, UINT message, WPARAM wParam, LPARAM 
         case BM_SETCHECK:
             if (IsCheckable(window)) {
                 const int three = window.ButtonType() == BS_3STATE || window.ButtonType() == BS_AUTO3STATE;
-                window.check = static_cast<int>(wParam) == BST_INDETERMINATE && !three ? BST_CHECKED
-                                                                                       : static_cast<int>(wParam) % 3;
+                const int check = static_cast<int>(wParam) == BST_INDETERMINATE && !three ? BST_CHECKED
+                                                                                          : static_cast<int>(wParam) % 3;
+                if (IsRadio(window)) SetRadioCheck(window, check);
+                else window.check = check;
                 desktop.Invalidate(window.handle);
             }
+            return 0;
+        case WM_GETDLGCODE: return DialogCode(window);
+        case WM_SETFOCUS:
+            // A radio button reached by the keyboard tells its page, as a click would; the
+            // page checks a manual one itself.
+            if (window.ButtonType() == BS_RADIOBUTTON && window.check != BST_CHECKED && !window.pressing) {
+                desktop.NotifyParent(window.handle, BN_CLICKED);
+            }
+            return 0;
+        case WM_KEYDOWN:
+            if (wParam == VK_SPACE && window.Enabled() && window.ButtonType() != BS_GROUPBOX) Clicked(window);
             return 0;
         case BM_GETSTATE: return IsCheckable(window) ? window.check : 0;
         case BM_CLICK: {
@@ -81,7 +113,14 @@ LRESULT ButtonControl::Proc(Window& window, UINT message, WPARAM wParam, LPARAM 
             desktop.Send(handle, WM_LBUTTONUP, 0, centre);
             return 0;
         }
-        case WM_LBUTTONDOWN: return 0;
+        case WM_LBUTTONDOWN:
+            if (window.Enabled() && window.ButtonType() != BS_GROUPBOX) {
+                const HWND handle = window.handle;
+                window.pressing = true;
+                desktop.SetFocus(handle);
+                if (Window* self = desktop.Find(handle)) self->pressing = false;
+            }
+            return 0;
         case WM_LBUTTONUP:
             if (window.Enabled() && window.ButtonType() != BS_GROUPBOX) Clicked(window);
             return 0;

@@ -15,9 +15,12 @@ public:
     // The siblings of a control's group (from the WS_GROUP control at or before it up to the
     // next WS_GROUP control).
     static std::vector<HWND> GroupOf(HWND control);
+    // What the button tells the dialog manager (WM_GETDLGCODE).
+    static UINT DialogCode(const Window& window);
 
 private:
     static void Clicked(Window& window);
+    static void SetRadioCheck(Window& window, int check);
 };
 
 }  // namespace fw::headless

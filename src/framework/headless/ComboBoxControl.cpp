@@ -72,6 +72,17 @@ LRESULT ComboBoxControl::Proc(Window& window, UINT message, WPARAM wParam, LPARA
             Select(window, Index(wParam));
             return window.selection;
         case CB_GETCURSEL: return window.selection;
+        case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
+        case WM_KEYDOWN: {
+            // Closed, the arrow keys step through the items and tell the page at once.
+            const int target = ItemList::KeyTarget(window.selection, static_cast<int>(window.items.size()),
+                                                   static_cast<UINT>(wParam));
+            if (target < 0 || target == window.selection) return 0;
+            const HWND handle = window.handle;
+            Select(window, target);
+            Desktop::Get().NotifyParent(handle, CBN_SELCHANGE);
+            return 0;
+        }
         case CB_GETLBTEXT:
             if (!InRange(window, wParam) || !lParam) return CB_ERR;
             return GenericWindow::CopyText(window.items[wParam].text, window.items[wParam].text.size() + 1, lParam);

@@ -47,7 +47,7 @@ bool Count(const std::vector<std::string>& words, size_t expected, const std::st
 
 bool ParseExpect(const std::vector<std::string>& words, Expectation& expect, std::string& error) {
     const std::string usage = "expect title|box \"TEXT\", or expect ID text|selected \"TEXT\", "
-                              "expect ID checked|unchecked|enabled|disabled|visible|hidden, "
+                              "expect ID checked|unchecked|enabled|disabled|visible|hidden|focused, "
                               "expect ID position|count|bitmap N";
     if (words.size() == 3 && (words[1] == "title" || words[1] == "box")) {
         expect.what = words[1];
@@ -59,7 +59,7 @@ bool ParseExpect(const std::vector<std::string>& words, Expectation& expect, std
         return false;
     }
     expect.what = words[2];
-    static const char* kStates[] = {"checked", "unchecked", "enabled", "disabled", "visible", "hidden"};
+    static const char* kStates[] = {"checked", "unchecked", "enabled", "disabled", "visible", "hidden", "focused"};
     for (const char* state : kStates) {
         if (expect.what == state) return Count(words, 3, usage, error);
     }
@@ -212,6 +212,18 @@ bool CommandParser::Parse(const std::string& line, Command& command, std::string
         }
         return Int(words[1], action.number, error);
     }
+    if (verb == "key") {
+        action.kind = Action::Kind::Key;
+        if (!Count(words, 2, "key NAME", error)) return false;
+        UINT key = 0;
+        if (!Action::KeyFromName(words[1], key, action.x)) {
+            error = "\"" + words[1] + "\" is no key (tab, shift+tab, left, right, up, down, home, end, pageup, "
+                    "pagedown, space, enter, escape, alt+LETTER)";
+            return false;
+        }
+        action.number = static_cast<int>(key);
+        return true;
+    }
     if (verb == "sysmenu") {
         action.kind = Action::Kind::SysCommand;
         return Count(words, 2, "sysmenu ID", error) && Id(words[1], action.id, error);
@@ -245,6 +257,8 @@ std::string CommandParser::HelpText() {
            "  select ID #N          choose list item N (from 0)\n"
            "  type ID \"TEXT\"        replace the text of an edit field\n"
            "  slide ID N            move a trackbar to position N\n"
+           "  key NAME              press a key: tab, shift+tab, left, right, up, down, home, end,\n"
+           "                        pageup, pagedown, space, enter, escape, alt+LETTER\n"
            "  back, next, finish, cancel     the wizard's buttons (cancel also closes dialogs)\n"
            "  press help            the wizard's Help button\n"
            "  answer N              answer the message box with button N (or ok, cancel, yes, no ...)\n"

@@ -1,6 +1,6 @@
 // The command language of the terminal driver and of script files, one command a line:
 //   click ID [X Y]   point ID X Y   select ID "TEXT" | select ID #INDEX   type ID "TEXT"
-//   slide ID POSITION   back   next   finish   cancel   press back|next|finish|cancel|help
+//   slide ID POSITION   key NAME   back   next   finish   cancel   press back|next|finish|cancel|help
 //   answer BUTTON (an id, or ok, cancel, yes, no, abort, retry, ignore)   sysmenu ID   close
 //   endsession   wait [MS]   show   png FILE   expect ...   help   quit
 // Texts are in double quotes (\" and \\ inside); a single word needs none. Lines starting

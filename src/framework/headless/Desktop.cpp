@@ -151,7 +151,7 @@ POINT Desktop::ScreenOrigin(HWND handle) const {
 
 // ---- Modal loops ------------------------------------------------------------------------------
 
-INT_PTR Desktop::RunModal(HWND handle) {
+INT_PTR Desktop::RunModal(HWND handle, HWND focusBefore) {
     Window* window = Find(handle);
     if (!window) return -1;
     window->modal = true;
@@ -177,6 +177,7 @@ INT_PTR Desktop::RunModal(HWND handle) {
     const INT_PTR result = window ? window->result : IDCANCEL;
     if (window) window->modal = false;
     std::erase(m_modalStack, handle);
+    if (focusBefore && Find(focusBefore)) SetFocus(focusBefore);
     if (m_modalStack.empty()) {
         m_quitting = false;
         m_idleTimerSteps = 0;
@@ -328,7 +329,11 @@ bool Desktop::ReleaseCapture() {
 
 HWND Desktop::SetFocus(HWND handle) {
     const HWND previous = m_focus;
-    if (Find(handle)) m_focus = handle;
+    if (!Find(handle) || handle == previous) return previous;
+    m_focus = handle;
+    if (Find(previous)) Send(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(handle), 0);
+    // The window that lost the focus may have moved it on; only a focus still here is told.
+    if (m_focus == handle) Send(handle, WM_SETFOCUS, reinterpret_cast<WPARAM>(previous), 0);
     return previous;
 }
 
@@ -434,6 +439,7 @@ void Desktop::Reset() {
     m_quitting = false;
     m_capture = nullptr;
     m_focus = nullptr;
+    m_winEvents.clear();
     m_now = 0;
     m_stepsWithoutProgress = 0;
     m_idleTimerSteps = 0;

@@ -36,8 +36,9 @@ public:
     POINT ScreenOrigin(HWND handle) const;  // of the client area
 
     // ---- Modal loops ----
-    // Runs until EndModal (or a quit); the window stays, its owner destroys it.
-    INT_PTR RunModal(HWND handle);
+    // Runs until EndModal (or a quit); the window stays, its owner destroys it. Then the focus
+    // goes back to focusBefore (what had it before the window opened), as the system does.
+    INT_PTR RunModal(HWND handle, HWND focusBefore = nullptr);
     void EndModal(HWND handle, INT_PTR result);
     HWND ActiveWindow() const;  // the innermost running modal window, or null
     const std::vector<HWND>& ModalStack() const { return m_modalStack; }
@@ -68,7 +69,19 @@ public:
     bool ReleaseCapture();
     HWND Capture() const { return m_capture; }
     HWND Focus() const { return m_focus; }
+    // Moves the focus: WM_KILLFOCUS to the window that had it, WM_SETFOCUS to the new one.
     HWND SetFocus(HWND handle);
+
+    // ---- Assistive technology ----
+    struct WinEvent {
+        DWORD event;
+        HWND window;
+        LONG objectId;
+        LONG childId;
+    };
+    // Every NotifyWinEvent call of the run, oldest first.
+    void RecordWinEvent(const WinEvent& event) { m_winEvents.push_back(event); }
+    const std::vector<WinEvent>& WinEvents() const { return m_winEvents; }
 
     // ---- Painting ----
     // Marks the window (and its descendants) for painting.
@@ -135,6 +148,7 @@ private:
     int m_idleTimerSteps = 0;
     HWND m_capture = nullptr;
     HWND m_focus = nullptr;
+    std::vector<WinEvent> m_winEvents;
     Driver* m_driver = nullptr;
     std::unique_ptr<Driver> m_environmentDriver;
     bool m_environmentChecked = false;

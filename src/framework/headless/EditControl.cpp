@@ -49,6 +49,7 @@ LRESULT EditControl::Proc(Window& window, UINT message, WPARAM wParam, LPARAM lP
             if (!(window.style & ES_MULTILINE)) Changed(handle);
             else Desktop::Get().Invalidate(handle);
             return TRUE;
+        case WM_GETDLGCODE: return DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
         case EM_LIMITTEXT:
             window.limit = wParam == 0 ? kSingleLineMaximum : static_cast<UINT>(wParam);
             return 0;

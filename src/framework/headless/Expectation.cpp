@@ -38,6 +38,7 @@ std::string Expectation::Check(const WindowView& view) const {
     if (what == "disabled") return control.enabled ? "it is enabled" : std::string();
     if (what == "visible") return control.visible ? std::string() : "it is hidden";
     if (what == "hidden") return control.visible ? "it is visible" : std::string();
+    if (what == "focused") return control.focused ? std::string() : "it does not have the focus";
     if (what == "position") return Differs(std::to_string(number), std::to_string(control.position));
     if (what == "count") return Differs(std::to_string(number), std::to_string(control.items.size()));
     if (what == "bitmap") return Differs(std::to_string(number), std::to_string(control.bitmapId));

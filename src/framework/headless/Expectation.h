@@ -3,6 +3,7 @@
 //   expect 4001 text "Edit colours"       expect 4002 selected "Office Printer"
 //   expect 4003 checked                    expect 12325 disabled
 //   expect 4004 position 4                 expect 4002 count 3      expect 4005 bitmap 4100
+//   expect 1025 focused
 #pragma once
 
 #include <string>
@@ -14,7 +15,7 @@ namespace fw::headless {
 
 struct Expectation {
     std::string what;  // title, box, text, selected, checked, unchecked, enabled, disabled,
-                       // visible, hidden, position, count, bitmap
+                       // visible, hidden, focused, position, count, bitmap
     UINT id = 0;
     std::string text;
     int number = 0;

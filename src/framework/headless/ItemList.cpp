@@ -1,5 +1,7 @@
 #include "framework/headless/ItemList.h"
 
+#include <algorithm>
+
 #include <cctype>
 
 namespace fw::headless {
@@ -47,6 +49,22 @@ int ItemList::SortedPosition(const std::vector<ListItem>& items, const std::stri
         ++position;
     }
     return position;
+}
+
+int ItemList::KeyTarget(int current, int count, UINT key, int page) {
+    if (count <= 0) return -1;
+    const int last = count - 1;
+    switch (key) {
+        case VK_UP:
+        case VK_LEFT: return current < 0 ? 0 : std::max(current - 1, 0);
+        case VK_DOWN:
+        case VK_RIGHT: return current < 0 ? 0 : std::min(current + 1, last);
+        case VK_PRIOR: return std::max(current - page, 0);
+        case VK_NEXT: return current < 0 ? std::min(page, last) : std::min(current + page, last);
+        case VK_HOME: return 0;
+        case VK_END: return last;
+        default: return -1;
+    }
 }
 
 }  // namespace fw::headless

@@ -18,6 +18,9 @@ public:
     static int SortedPosition(const std::vector<ListItem>& items, const std::string& text);
     // <0, 0, >0 as a compares to b ignoring letter case.
     static int CompareNoCase(const std::string& a, const std::string& b);
+    // The item a navigation key moves to from current (up, down, home, end; page keys move
+    // by page items); -1 when the key does not move in a list of count items.
+    static int KeyTarget(int current, int count, UINT key, int page = 8);
 };
 
 }  // namespace fw::headless

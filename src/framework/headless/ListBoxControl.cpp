@@ -100,6 +100,33 @@ LRESULT ListBoxControl::Proc(Window& window, UINT message, WPARAM wParam, LPARAM
             desktop.Invalidate(window.handle);
             return window.selection;
         case LB_GETCURSEL: return window.selection;
+        case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
+        case WM_KEYDOWN: {
+            const HWND handle = window.handle;
+            const bool notify = (window.style & LBS_NOTIFY) != 0;
+            if (Multiple(window)) {
+                // The caret moves (it starts on the first item); Space turns its item over.
+                if (window.items.empty()) return 0;
+                const int caret = window.selection >= 0 ? window.selection : 0;
+                if (wParam == VK_SPACE) {
+                    window.selection = caret;
+                    window.items[static_cast<size_t>(caret)].selected = !window.items[static_cast<size_t>(caret)].selected;
+                } else {
+                    const int target = ItemList::KeyTarget(caret, static_cast<int>(window.items.size()),
+                                                           static_cast<UINT>(wParam));
+                    if (target < 0 || target == window.selection) return 0;
+                    window.selection = target;
+                }
+            } else {
+                const int target = ItemList::KeyTarget(window.selection, static_cast<int>(window.items.size()),
+                                                       static_cast<UINT>(wParam));
+                if (target < 0 || target == window.selection) return 0;
+                window.selection = target;
+            }
+            desktop.Invalidate(handle);
+            if (notify) desktop.NotifyParent(handle, LBN_SELCHANGE);
+            return 0;
+        }
         case LB_GETTEXT:
             if (!InRange(window, wParam) || !lParam) return LB_ERR;
             return GenericWindow::CopyText(window.items[wParam].text, window.items[wParam].text.size() + 1, lParam);

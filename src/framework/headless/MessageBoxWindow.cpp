@@ -80,6 +80,7 @@ int MessageBoxWindow::Show(const MessageBoxRequest& request) {
     const int textHeight = static_cast<int>(lines.size()) * font.LineHeight();
     const int height = kMargin + std::max(textHeight, hasIcon ? 32 : 0) + kMargin + kButtonHeight + kMargin;
 
+    const HWND focusBefore = desktop.Focus();
     Window& box = desktop.NewWindow(WindowKind::MessageBox, "#32770", request.owner);
     box.text = request.caption;
     box.boxStyle = request.style;
@@ -92,14 +93,19 @@ int MessageBoxWindow::Show(const MessageBoxRequest& request) {
     const int defaultIndex = static_cast<int>((request.style >> 8) & 0x3u);
     int x = (width - buttonsWidth) / 2;
     const int y = height - kMargin - kButtonHeight;
+    HWND focus = nullptr;
     for (size_t i = 0; i < buttons.size(); ++i) {
         const DWORD style = static_cast<int>(i) == defaultIndex ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
-        DialogBuilder::AddControl(handle, FW_CLASS_BUTTON, static_cast<UINT>(buttons[i]), ButtonCaption(buttons[i]),
-                                  style | WS_TABSTOP, RECT{x, y, x + kButtonWidth, y + kButtonHeight});
+        const HWND button = DialogBuilder::AddControl(handle, FW_CLASS_BUTTON, static_cast<UINT>(buttons[i]),
+                                                      ButtonCaption(buttons[i]), style | WS_TABSTOP,
+                                                      RECT{x, y, x + kButtonWidth, y + kButtonHeight});
+        if (static_cast<int>(i) == defaultIndex || !focus) focus = button;
         x += kButtonWidth + kButtonGap;
     }
+    // The default button has the focus, so Enter and Space answer with it.
+    desktop.SetFocus(focus);
 
-    const INT_PTR result = desktop.RunModal(handle);
+    const INT_PTR result = desktop.RunModal(handle, focusBefore);
     desktop.DestroyWindow(handle);
     return static_cast<int>(result);
 }

@@ -84,6 +84,15 @@ ScriptDriver& ScriptDriver::Type(UINT id, const std::string& text) {
 }
 
 ScriptDriver& ScriptDriver::Slide(UINT id, int position) { return Simple(Action::Kind::Slide, id, position); }
+ScriptDriver& ScriptDriver::Key(const std::string& name) {
+    Action action;
+    action.kind = Action::Kind::Key;
+    UINT key = 0;
+    // A name that is no key stays a key that nothing has, so the step is refused.
+    if (!Action::KeyFromName(name, key, action.x)) key = 0;
+    action.number = static_cast<int>(key);
+    return Act(action);
+}
 ScriptDriver& ScriptDriver::Back() { return Simple(Action::Kind::Back); }
 ScriptDriver& ScriptDriver::Next() { return Simple(Action::Kind::Next); }
 ScriptDriver& ScriptDriver::Finish() { return Simple(Action::Kind::Finish); }

@@ -52,6 +52,8 @@ public:
     ScriptDriver& SelectIndex(UINT id, int index);
     ScriptDriver& Type(UINT id, const std::string& text);
     ScriptDriver& Slide(UINT id, int position);
+    // A key by its script name ("tab", "shift+tab", "alt+h" ...), through the dialog manager.
+    ScriptDriver& Key(const std::string& name);
     ScriptDriver& Back();
     ScriptDriver& Next();
     ScriptDriver& Finish();

@@ -6,6 +6,7 @@
 #include "framework/CPropertySheet.h"
 #include "framework/headless/Desktop.h"
 #include "framework/headless/DialogBuilder.h"
+#include "framework/headless/DialogManager.h"
 #include "framework/headless/GenericWindow.h"
 
 namespace fw::headless {
@@ -24,7 +25,7 @@ struct SheetButton {
     const char* caption;
 };
 constexpr SheetButton kWizardButtons[] = {
-    {ID_WIZBACK, "< Back"}, {ID_WIZNEXT, "Next >"}, {ID_WIZFINISH, "Finish"}, {IDCANCEL, "Cancel"}, {IDHELP, "Help"}};
+    {ID_WIZBACK, "< &Back"}, {ID_WIZNEXT, "&Next >"}, {ID_WIZFINISH, "Finish"}, {IDCANCEL, "Cancel"}, {IDHELP, "&Help"}};
 constexpr SheetButton kSheetButtons[] = {{IDOK, "OK"}, {IDCANCEL, "Cancel"}, {ID_APPLY_NOW, "Apply"}, {IDHELP, "Help"}};
 
 }  // namespace
@@ -130,15 +131,27 @@ bool SheetController::Activate(int index, int direction) {
             if (m_active && m_active != page && m_active->m_hWnd) {
                 if (Window* old = desktop.Find(m_active->m_hWnd)) old->style &= ~WS_VISIBLE;
             }
+            const HWND oldPage = m_active && m_active != page ? m_active->m_hWnd : nullptr;
             m_active = page;
             if (Window* shown = desktop.Find(pageWindow)) shown->style |= WS_VISIBLE;
             desktop.Invalidate(m_window);
             UpdateHelpButton();
+            FocusPage(pageWindow, oldPage);
             return true;
         }
         if (direction == 0) return false;
     }
     return false;
+}
+
+void SheetController::FocusPage(HWND page, HWND oldPage) {
+    // A focus on the sheet's own buttons stays; one on the page that went moves to the new one.
+    Desktop& desktop = Desktop::Get();
+    const Window* focus = desktop.Find(desktop.Focus());
+    const bool onSheet = focus && focus->parent == m_window && focus->Visible() && focus->Enabled();
+    if (onSheet && !(oldPage && focus->parent == oldPage)) return;
+    if (DialogManager::FocusFirstTabStop(page)) return;
+    DialogManager::FocusDefaultButton(m_window);
 }
 
 bool SheetController::Start() {
@@ -225,6 +238,13 @@ void SheetController::SetButtons(DWORD flags) {
     const bool finish = (flags & (PSWIZB_FINISH | PSWIZB_DISABLEDFINISH)) != 0;
     ShowButton(ID_WIZNEXT, !finish, (flags & PSWIZB_NEXT) != 0);
     ShowButton(ID_WIZFINISH, finish, finish && !(flags & PSWIZB_DISABLEDFINISH));
+    // A button that went away or grey cannot keep the focus: it moves into the page, or to the
+    // default button.
+    Desktop& desktop = Desktop::Get();
+    const Window* focus = desktop.Find(desktop.Focus());
+    if (focus && focus->parent == m_window && !(focus->Visible() && focus->Enabled()) && m_active && m_active->m_hWnd) {
+        FocusPage(m_active->m_hWnd, m_active->m_hWnd);
+    }
 }
 
 void SheetController::UpdateHelpButton() {

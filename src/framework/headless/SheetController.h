@@ -31,6 +31,9 @@ public:
 private:
     bool Start();
     bool Activate(int index, int direction);
+    // The focus after a page change: the new page's first tab stop, unless it is on a button
+    // of the sheet.
+    void FocusPage(HWND page, HWND oldPage);
     HWND PageWindow(CPropertyPage* page);
     LRESULT Notify(CPropertyPage* page, UINT code);
     bool GoTo(int index, int direction);

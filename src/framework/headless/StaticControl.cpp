@@ -44,6 +44,7 @@ LRESULT StaticControl::Proc(Window& window, UINT message, WPARAM wParam, LPARAM 
             return 0;
         case STM_SETICON: return SetIcon(window, reinterpret_cast<HICON>(wParam));
         case STM_GETICON: return reinterpret_cast<LRESULT>(window.icon);
+        case WM_GETDLGCODE: return DLGC_STATIC;
         case WM_LBUTTONDOWN:
             if (window.style & SS_NOTIFY) Desktop::Get().NotifyParent(window.handle, STN_CLICKED);
             return 0;

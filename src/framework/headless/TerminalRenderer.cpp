@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "framework/headless/DialogManager.h"
 #include "framework/headless/MessageBoxWindow.h"
 
 namespace fw::headless {
@@ -25,8 +26,9 @@ std::string Padded(const std::string& text, size_t width) {
 }
 
 std::string Button(UINT id, const std::string& caption, const ButtonState& state) {
-    std::string text = "[" + std::to_string(id) + " " + caption;
+    std::string text = "[" + std::to_string(id) + " " + DialogManager::ShownText(caption);
     if (!state.enabled) text += ": disabled";
+    if (state.focused) text += ": focused";
     return text + "]";
 }
 
@@ -53,6 +55,7 @@ std::string TerminalRenderer::RenderControl(const ControlView& control) {
     if (control.kind == "edit" && (control.style & ES_READONLY)) line << " [read-only]";
     if (!control.enabled) line << " [disabled]";
     if (!control.visible) line << " [hidden]";
+    if (control.focused) line << " focused";
     line << "\n";
     if (control.kind == "list box" || control.kind == "combo box" || control.kind == "drop-down list") {
         for (size_t i = 0; i < control.items.size(); ++i) {
@@ -92,7 +95,7 @@ std::string TerminalRenderer::Render(const WindowView& view) {
         out << "Buttons:";
         for (const auto& button : view.sheetButtons) {
             if (!button.visible) continue;
-            out << " " << Button(button.id, button.text, ButtonState{button.visible, button.enabled});
+            out << " " << Button(button.id, button.text, ButtonState{button.visible, button.enabled, button.focused});
         }
         out << "\n";
     }

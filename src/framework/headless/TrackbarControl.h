@@ -11,6 +11,10 @@ class TrackbarControl {
 public:
     static LRESULT Proc(Window& window, UINT message, WPARAM wParam, LPARAM lParam);
     static int Clamp(const Window& window, int position);
+
+private:
+    // A key of the focused trackbar: the thumb moves and the parent hears the scroll codes.
+    static LRESULT Key(Window& window, UINT key);
 };
 
 }  // namespace fw::headless

@@ -73,6 +73,7 @@ ControlView ControlOf(const Window& window) {
     view.check = window.className == FW_CLASS_BUTTON && ButtonControl::IsCheckable(window) ? window.check : BST_UNCHECKED;
     view.enabled = window.Enabled();
     view.visible = window.Visible();
+    view.focused = Desktop::Get().Focus() == window.handle;
     view.rangeMin = window.rangeMin;
     view.rangeMax = window.rangeMax;
     view.position = window.position;

@@ -22,6 +22,7 @@ struct ControlView {
     int check = BST_UNCHECKED;
     bool enabled = false;
     bool visible = false;
+    bool focused = false;
     int rangeMin = 0;
     int rangeMax = 0;
     int position = 0;
@@ -39,6 +40,7 @@ struct ControlView {
 struct ButtonState {
     bool visible = false;
     bool enabled = false;
+    bool focused = false;
 };
 
 struct WizardView {

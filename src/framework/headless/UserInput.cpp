@@ -5,6 +5,7 @@
 #include "framework/CPropertyPage.h"
 #include "framework/headless/ComboBoxControl.h"
 #include "framework/headless/Desktop.h"
+#include "framework/headless/DialogManager.h"
 #include "framework/headless/EditControl.h"
 #include "framework/headless/ItemList.h"
 #include "framework/headless/MenuTable.h"
@@ -298,6 +299,9 @@ ActionResult UserInput::Perform(const Action& action) {
             for (HWND target : targets) m_desktop.Send(target, WM_ENDSESSION, TRUE, 0);
             return {};
         }
+        case Action::Kind::Key:
+            if (!m_desktop.ActiveWindow()) return Refused("no window is open");
+            return DialogManager::PressKey(m_desktop.ActiveWindow(), static_cast<UINT>(action.number), action.x);
         case Action::Kind::Wait:
             if (action.number < 0) return Refused("time does not run backwards");
             m_desktop.Wait(static_cast<uint64_t>(action.number));

@@ -64,6 +64,7 @@ struct Window {
     int lineSize = 1;
     HBITMAP bitmap = nullptr;
     HICON icon = nullptr;
+    bool pressing = false;  // a button under the mouse: the focus it takes is no keyboard move
 
     // Top-level windows.
     HICON bigIcon = nullptr;

@@ -6,6 +6,7 @@
 #include "framework/headless/Desktop.h"
 #include "framework/headless/Driver.h"
 #include "framework/headless/DialogBuilder.h"
+#include "framework/headless/DialogManager.h"
 #include "framework/headless/MessageBoxWindow.h"
 #include "framework/headless/SheetController.h"
 
@@ -22,12 +23,14 @@ INT_PTR RunModalDialog(CDialog* dialog, LPCDLGTEMPLATE dialogTemplate, DWORD siz
     const auto layout = headless::DialogTemplateReader::Read(dialogTemplate, size);
     if (!layout) return -1;
     if (desktop.Quitting()) return IDCANCEL;
+    const HWND focusBefore = desktop.Focus();
     const HWND handle = headless::DialogBuilder::Build(*layout, dialog->GetTemplateId(), headless::WindowKind::Dialog,
                                                        parent, POINT{0, 0});
     dialog->Attach(handle);
     desktop.Find(handle)->modal = true;
-    desktop.Send(handle, WM_INITDIALOG, 0, 0);
-    const INT_PTR result = desktop.RunModal(handle);
+    // A dialog that sets the focus itself says so by returning FALSE, as on the system.
+    if (desktop.Send(handle, WM_INITDIALOG, 0, 0) && desktop.Find(handle)) headless::DialogManager::FocusOnOpen(handle);
+    const INT_PTR result = desktop.RunModal(handle, focusBefore);
     desktop.DestroyWindow(handle);
     return result;
 }
@@ -42,12 +45,13 @@ INT_PTR RunPropertySheet(CPropertySheet* sheet) {
     Desktop& desktop = Desktop::Get();
     if (!sheet) return -1;
     if (desktop.Quitting()) return IDCANCEL;
+    const HWND focusBefore = desktop.Focus();
     const HWND handle = headless::SheetController::Create(sheet);
     desktop.Find(handle)->modal = true;
     desktop.Send(handle, WM_INITDIALOG, 0, 0);
     INT_PTR result = -1;
     if (const headless::Window* window = desktop.Find(handle); window && (window->sheet->ActivePage() || window->ended)) {
-        result = desktop.RunModal(handle);
+        result = desktop.RunModal(handle, focusBefore);
     }
     desktop.DestroyWindow(handle);
     return result;

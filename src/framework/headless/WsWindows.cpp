@@ -211,6 +211,10 @@ HWND Focus() { return Desktop::Get().Focus(); }
 
 HWND SetFocusTo(HWND window) { return Desktop::Get().SetFocus(window); }
 
+void NotifyAccessibility(DWORD event, HWND window, LONG objectId, LONG childId) {
+    Desktop::Get().RecordWinEvent(Desktop::WinEvent{event, window, objectId, childId});
+}
+
 UINT_PTR StartTimer(HWND window, UINT_PTR id, UINT elapse, TIMERPROC callback) {
     return Desktop::Get().StartTimer(window, id, elapse, callback);
 }

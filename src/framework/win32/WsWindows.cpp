@@ -89,6 +89,10 @@ HWND Focus() { return GetFocus(); }
 
 HWND SetFocusTo(HWND window) { return SetFocus(window); }
 
+void NotifyAccessibility(DWORD event, HWND window, LONG objectId, LONG childId) {
+    ::NotifyWinEvent(event, window, objectId, childId);
+}
+
 UINT_PTR StartTimer(HWND window, UINT_PTR id, UINT elapse, TIMERPROC callback) {
     return SetTimer(window, id, elapse, callback);
 }
