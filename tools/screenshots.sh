@@ -6,7 +6,8 @@
 #   tools/screenshots.sh [--quick] [BUILD_FOLDER [OUT_FOLDER]]
 #
 # BUILD_FOLDER defaults to build/windows-ui (built here when it is the default); OUT_FOLDER to
-# docs/screenshots. --quick leaves the pictures in full colour (faster; for the test).
+# docs/screenshots, with four pages of each translated language in docs/screenshots/<language>/.
+# --quick leaves the pictures in full colour (faster; for the test).
 # Each window is awaited by its title with a time limit; a missing window stops the walk with
 # its name, and the exit status is 1.
 set -euo pipefail
@@ -284,4 +285,82 @@ wait_dialog "$title_stored" "the help window"
 sleep 2
 wizard_rect=()
 shot 28-help
+wd_stop
+wait "$wd_host_pid" 2>/dev/null || true
+
+# ---- The translated languages: the wizard opens in the language of the session's locale (Wine
+# takes the user-interface language from LANG and LC_ALL), and four pages of each are kept in a
+# folder named after the language. The locales are made privately (LOCPATH), so the machine
+# needs none of them installed.
+
+# A string of a language's string library, in UTF-8.
+language_string() {  # language_string CODE ID
+  LC_ALL=C sed -n "s/^ *$2, \"\\(.*\\)\"$/\\1/p" "$root/external/strings_${1,,}/XVSTR$1.rc" | head -1 | iconv -f CP1252 -t UTF-8
+}
+# The longest run of ASCII characters of a text: a part of a title to find its window by that
+# does not depend on how the code pages of the shell, Wine and the probe meet.
+ascii_part() { printf '%s\n' "$1" | LC_ALL=C grep -ao '[ -~]*' | awk 'length($0) > length(best) { best = $0 } END { print best }'; }
+language_title() {  # language_title CODE ID: of a title with arguments, the text before the first
+  local text; text=$(language_string "$1" "$2"); ascii_part "${text%%%*}"
+}
+
+language_walk() {  # language_walk FOLDER LOCALE CODE
+  local folder="$1" locale="$2" code="$3" edit driver start colour gamma stored task
+  echo "== $folder ($locale)"
+  mkdir -p "$work/locales" "$english_out/$folder"
+  if [ ! -d "$work/locales/$locale.UTF-8" ]; then
+    nice -n 10 localedef -i "$locale" -f UTF-8 "$work/locales/$locale.UTF-8" 2>/dev/null ||
+      [ -d "$work/locales/$locale.UTF-8" ] || stop "making the locale $locale"
+  fi
+  out="$english_out/$folder"
+  rm -f "$out"/*.png
+  edit=$(language_title "$code" IDS_TITLE_SELECT_EDIT)
+  driver=$(language_title "$code" IDS_TITLE_SELECT_DRIVER)
+  start=$(language_string "$code" IDS_TITLE_COLOR_SETTING_SELECT); start=$(ascii_part "${start##*%s}")
+  colour=$(language_title "$code" IDS_TITLE_COLOR_PALETTE)
+  gamma=$(language_title "$code" IDS_TITLE_GAMMA)
+  stored=$(language_title "$code" IDS_TITLE_SETTING_EXCHANGE)
+  for task in colour gamma stored; do
+    LOCPATH="$work/locales" LANG="$locale.UTF-8" LC_ALL="$locale.UTF-8" wd_start_host
+    wd_wait "$edit" 60 || stop "the first page in $folder (is the wizard in another language?)"
+    wizard_rect=("${wd_rect[@]}")
+    case $task in
+      colour) wd_click "$edit" IDC_SELECTEDIT_COLOR_RADIO; shot 01-choose-task ;;
+      gamma) wd_click "$edit" IDC_SELECTEDIT_GAMMA_RADIO ;;
+      stored) wd_click "$edit" IDC_SELECTEDIT_EXCHANGE_RADIO ;;
+    esac
+    wd_click "$edit" $WD_WIZARD_NEXT
+    wd_wait "$driver" || stop "the printer page in $folder"
+    wd_click "$driver" IDC_DRIVER_LIST 40 6
+    key t
+    wd_click "$driver" $WD_WIZARD_NEXT
+    case $task in
+      colour|gamma)
+        wd_wait "$start" || stop "the $task starting-setting page in $folder"
+        wd_click "$start" $WD_WIZARD_NEXT
+        wd_gone "$start" || stop "the end of the $task starting-setting page in $folder"
+        if [ $task = colour ]; then
+          wd_wait "$colour" || stop "the colour palette in $folder"
+          shot 02-colour-palette
+        else
+          wd_wait "$gamma" || stop "the gamma page in $folder"
+          wd_click "$gamma" IDC_GAMMA_ZONE3_RADIO
+          shot 03-gamma
+        fi ;;
+      stored)
+        wd_wait "$stored" || stop "the stored-settings page in $folder"
+        wd_click "$stored" IDC_EXCHANGE_LIST 40 6
+        shot 04-stored-settings ;;
+    esac
+    wd_stop
+    wait "$wd_host_pid" 2>/dev/null || true
+  done
+}
+
+english_out="$out"
+language_walk german de_DE DEU
+language_walk french fr_FR FRA
+language_walk spanish es_ES ESP
+language_walk italian it_IT ITA
+out="$english_out"
 echo "screenshots: $(find "$out" -name '*.png' | wc -l) pictures in $out"
