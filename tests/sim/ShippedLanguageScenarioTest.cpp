@@ -83,7 +83,10 @@ TEST_P(ShippedLanguageScenario, EveryTextOfTheWalkIsInTheLanguage)
         const WindowView& tr = translated.pages[i];
         SCOPED_TRACE("page " + std::to_string(i) + ": " + en.title);
         ASSERT_EQ(tr.templateId, en.templateId);
-        EXPECT_NE(tr.title, en.title);
+        // "Gamma - printer - setting" reads the same in every language; no other title does.
+        if (en.templateId != IDD_GAMMA_PAGE) {
+            EXPECT_NE(tr.title, en.title);
+        }
         EXPECT_FALSE(tr.title.empty());
         for (const auto& control : en.controls) {
             const auto& shown = tr.Control(control.id);
