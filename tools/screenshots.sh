@@ -3,17 +3,20 @@
 # tools/demo.sh, walks every page and dialog of the three tasks, the about box, a message box
 # and the help window, and saves a picture of each.
 #
-#   tools/screenshots.sh [--quick] [BUILD_FOLDER [OUT_FOLDER]]
+#   tools/screenshots.sh [--quick] [--languages] [BUILD_FOLDER [OUT_FOLDER]]
 #
 # BUILD_FOLDER defaults to build/windows-ui (built here when it is the default); OUT_FOLDER to
 # docs/screenshots, with four pages of each translated language in docs/screenshots/<language>/.
-# --quick leaves the pictures in full colour (faster; for the test).
+# --quick leaves the pictures in full colour (faster; for the test); --languages makes only the
+# pictures of the translated languages.
 # Each window is awaited by its title with a time limit; a missing window stops the walk with
 # its name, and the exit status is 1.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 quick=0
+english=1
 if [[ "${1:-}" == "--quick" ]]; then quick=1; shift; fi
+if [[ "${1:-}" == "--languages" ]]; then english=0; shift; fi
 build="${1:-}"
 out="${2:-$root/docs/screenshots}"
 
@@ -26,7 +29,7 @@ if [ -z "$build" ]; then
 fi
 build=$(cd "$build" && pwd)
 mkdir -p "$out"; out=$(cd "$out" && pwd)
-rm -f "$out"/*.png  # a picture no longer made must not linger
+if ((english)); then rm -f "$out"/*.png; fi  # a picture no longer made must not linger
 
 # Tools: ImageMagick from Debian (a convert elsewhere on PATH may be something else).
 magick=""
@@ -148,145 +151,148 @@ notice() {  # notice NAME WHAT
   wd_wait "$title_stored" 30 || stop "the stored-settings page after $2"
 }
 
-echo "== colour balance"
-start_wizard IDC_SELECTEDIT_COLOR_RADIO
-shot 01-choose-task-colour
-choose_printer
-shot 02-choose-printer
-wd_click "$title_driver" $WD_WIZARD_NEXT
-wd_wait "$title_start" || stop "the colour starting-setting page"
-wd_click "$title_start" IDC_COLORSELECT_LIST 40 6
-shot 03-colour-starting-setting
-wd_click "$title_start" $WD_WIZARD_NEXT
-wd_gone "$title_start" || stop "the end of the colour starting-setting page"
-wd_wait "$title_colour" || stop "the colour palette page"
-shot 04-colour-palette
-# Patch 9: second row, second column of the palette.
-wd_click "$title_colour" IDC_PALETTE 64 72
-wd_wait "$title_patch" || stop "the colour patch dialog"
-shot 05-colour-patch-dialog
-wd_click "$title_patch" IDC_COLORINPUT_HUE_LIST
-key Down Return
-wd_click "$title_patch" IDC_COLORINPUT_OK_BUTTON
-wd_wait "$title_colour" || stop "the palette after the patch dialog"
-shot 06-colour-palette-changed
-# A test print: on Wine the metafile print of this model is refused with a message.
-wd_click "$title_colour" IDC_PALETTE_TESTPRINT_BUTTON
-wait_dialog "$title_colour" "the test-print message"
-shot 07-message-box-test-print
-key Return
-wd_wait "$title_colour" || stop "the palette after the message"
-wd_click "$title_colour" $WD_WIZARD_NEXT
-wd_wait "$title_save" || stop "the save page"
-shot 08-save-setting
-# A name that is taken: the overwrite question, then the dialog for another name.
-wd_click "$title_save" IDC_SAVE_NAME_EDIT
-key ctrl+a
-type_text "Team Colours"
-wd_click "$title_save" IDC_SAVE_BUTTON
-wait_dialog "$title_save" "the overwrite question"
-shot 09-overwrite-question
-overwrite_title=$(wd_probe top)
-wd_click "$overwrite_title" IDC_SAVECHECK_OTHERNAME_BUTTON
-wd_wait "!$overwrite_title" || stop "the other-name dialog"
-shot 10-other-name-dialog
-name_title=$(wd_probe top)
-wd_click "$name_title" IDC_SAVENAME_EDIT
-key ctrl+a
-type_text "Evening"
-wd_click "$name_title" IDC_SAVENAME_OK_BUTTON
-wd_wait "$title_done" 60 || stop "the saved notice"
-shot 11-setting-saved
-key Return
-wd_wait "$title_save" || stop "the save page after saving"
-wd_click "$title_save" $WD_WIZARD_FINISH
-wd_gone "$title_save" || stop "the end of the colour wizard"
-wait "$wd_host_pid" || true
+if ((english)); then
+  echo "== colour balance"
+  start_wizard IDC_SELECTEDIT_COLOR_RADIO
+  shot 01-choose-task-colour
+  choose_printer
+  shot 02-choose-printer
+  wd_click "$title_driver" $WD_WIZARD_NEXT
+  wd_wait "$title_start" || stop "the colour starting-setting page"
+  wd_click "$title_start" IDC_COLORSELECT_LIST 40 6
+  shot 03-colour-starting-setting
+  wd_click "$title_start" $WD_WIZARD_NEXT
+  wd_gone "$title_start" || stop "the end of the colour starting-setting page"
+  wd_wait "$title_colour" || stop "the colour palette page"
+  shot 04-colour-palette
+  # Patch 9: second row, second column of the palette.
+  wd_click "$title_colour" IDC_PALETTE 64 72
+  wd_wait "$title_patch" || stop "the colour patch dialog"
+  shot 05-colour-patch-dialog
+  wd_click "$title_patch" IDC_COLORINPUT_HUE_LIST
+  key Down Return
+  wd_click "$title_patch" IDC_COLORINPUT_OK_BUTTON
+  wd_wait "$title_colour" || stop "the palette after the patch dialog"
+  shot 06-colour-palette-changed
+  # A test print: on Wine the metafile print of this model is refused with a message.
+  wd_click "$title_colour" IDC_PALETTE_TESTPRINT_BUTTON
+  wait_dialog "$title_colour" "the test-print message"
+  shot 07-message-box-test-print
+  key Return
+  wd_wait "$title_colour" || stop "the palette after the message"
+  wd_click "$title_colour" $WD_WIZARD_NEXT
+  wd_wait "$title_save" || stop "the save page"
+  shot 08-save-setting
+  # A name that is taken: the overwrite question, then the dialog for another name.
+  wd_click "$title_save" IDC_SAVE_NAME_EDIT
+  key ctrl+a
+  type_text "Team Colours"
+  wd_click "$title_save" IDC_SAVE_BUTTON
+  wait_dialog "$title_save" "the overwrite question"
+  shot 09-overwrite-question
+  overwrite_title=$(wd_probe top)
+  wd_click "$overwrite_title" IDC_SAVECHECK_OTHERNAME_BUTTON
+  wd_wait "!$overwrite_title" || stop "the other-name dialog"
+  shot 10-other-name-dialog
+  name_title=$(wd_probe top)
+  wd_click "$name_title" IDC_SAVENAME_EDIT
+  key ctrl+a
+  type_text "Evening"
+  wd_click "$name_title" IDC_SAVENAME_OK_BUTTON
+  wd_wait "$title_done" 60 || stop "the saved notice"
+  shot 11-setting-saved
+  key Return
+  wd_wait "$title_save" || stop "the save page after saving"
+  wd_click "$title_save" $WD_WIZARD_FINISH
+  wd_gone "$title_save" || stop "the end of the colour wizard"
+  wait "$wd_host_pid" || true
 
-echo "== gamma"
-start_wizard IDC_SELECTEDIT_GAMMA_RADIO
-shot 12-choose-task-gamma
-choose_printer
-wd_click "$title_driver" $WD_WIZARD_NEXT
-wd_wait "$title_start" || stop "the gamma starting-setting page"
-wd_click "$title_start" IDC_GAMMASELECT_LIST 40 6
-shot 13-gamma-starting-setting
-wd_click "$title_start" $WD_WIZARD_NEXT
-wd_gone "$title_start" || stop "the end of the gamma starting-setting page"
-wd_wait "$title_gamma" || stop "the gamma page"
-shot 14-gamma
-wd_click "$title_gamma" IDC_GAMMA_ZONE3_RADIO
-wd_click "$title_gamma" IDC_GAMMA_HUE_SLIDER
-key Right Right Right
-wd_click "$title_gamma" IDC_GAMMA_GAMMA_SLIDER
-key Right Right
-shot 15-gamma-changed
-wd_click "$title_gamma" $WD_WIZARD_NEXT
-wd_wait "$title_save" || stop "the gamma save page"
-shot 16-save-gamma-setting
-# Cancel asks first.
-wd_click "$title_save" $WD_IDCANCEL
-wait_dialog "$title_save" "the cancel question"
-shot 17-cancel-question
-key Return
-wd_gone "$title_save" || stop "the end of the gamma wizard"
-wait "$wd_host_pid" || true
+  echo "== gamma"
+  start_wizard IDC_SELECTEDIT_GAMMA_RADIO
+  shot 12-choose-task-gamma
+  choose_printer
+  wd_click "$title_driver" $WD_WIZARD_NEXT
+  wd_wait "$title_start" || stop "the gamma starting-setting page"
+  wd_click "$title_start" IDC_GAMMASELECT_LIST 40 6
+  shot 13-gamma-starting-setting
+  wd_click "$title_start" $WD_WIZARD_NEXT
+  wd_gone "$title_start" || stop "the end of the gamma starting-setting page"
+  wd_wait "$title_gamma" || stop "the gamma page"
+  shot 14-gamma
+  wd_click "$title_gamma" IDC_GAMMA_ZONE3_RADIO
+  wd_click "$title_gamma" IDC_GAMMA_HUE_SLIDER
+  key Right Right Right
+  wd_click "$title_gamma" IDC_GAMMA_GAMMA_SLIDER
+  key Right Right
+  shot 15-gamma-changed
+  wd_click "$title_gamma" $WD_WIZARD_NEXT
+  wd_wait "$title_save" || stop "the gamma save page"
+  shot 16-save-gamma-setting
+  # Cancel asks first.
+  wd_click "$title_save" $WD_IDCANCEL
+  wait_dialog "$title_save" "the cancel question"
+  shot 17-cancel-question
+  key Return
+  wd_gone "$title_save" || stop "the end of the gamma wizard"
+  wait "$wd_host_pid" || true
 
-echo "== stored settings"
-start_wizard IDC_SELECTEDIT_EXCHANGE_RADIO
-shot 18-choose-task-stored-settings
-choose_printer
-wd_click "$title_driver" $WD_WIZARD_NEXT
-wd_wait "$title_stored" || stop "the stored-settings page"
-wd_click "$title_stored" IDC_EXCHANGE_LIST 40 6
-shot 19-stored-settings
-wd_click "$title_stored" IDC_EXCHANGE_EXPORT_BUTTON
-wait_dialog "$title_stored" "the export list"
-export_title=$(wd_probe top)
-# Only the setting saved above, so that the import below brings back exactly what was deleted.
-wd_click "$export_title" IDC_ADDSETTING_LIST 40 6
-shot 20-export-choose-settings
-wd_click "$export_title" IDC_ADDSETTING_CONFIRM_BUTTON
-wait_dialog "$export_title" "the export file dialog"
-shot 21-export-file-dialog
-file_dialog 'C:\users\Public\Office settings.ccm' "the export file dialog"
-notice 22-export-done "the export notice"
-# The exported setting (the list's second row) is deleted, then imported again.
-wd_click "$title_stored" IDC_EXCHANGE_LIST 40 19
-wd_click "$title_stored" IDC_EXCHANGE_DELETE_BUTTON
-wait_dialog "$title_stored" "the delete question"
-shot 23-delete-question
-key Return
-notice 23-delete-done "the deletion"
-wd_click "$title_stored" IDC_EXCHANGE_IMPORT_BUTTON
-wait_dialog "$title_stored" "the import file dialog"
-shot 24-import-file-dialog
-# The export made a folder of that name, with the setting file and the data files inside.
-file_dialog 'C:\users\Public\Office settings\Office settings.ccm' "the import file dialog"
-wait_dialog "$title_stored" "the import list"
-shot 25-import-choose-settings
-import_title=$(wd_probe top)
-wd_click "$import_title" IDC_ADDSETTING_CONFIRM_BUTTON
-wd_gone "$import_title" || stop "the end of the import list"
-notice 26-import-done-notice "the import notice"
-shot 26-stored-settings-after-import
+  echo "== stored settings"
+  start_wizard IDC_SELECTEDIT_EXCHANGE_RADIO
+  shot 18-choose-task-stored-settings
+  choose_printer
+  wd_click "$title_driver" $WD_WIZARD_NEXT
+  wd_wait "$title_stored" || stop "the stored-settings page"
+  wd_click "$title_stored" IDC_EXCHANGE_LIST 40 6
+  shot 19-stored-settings
+  wd_click "$title_stored" IDC_EXCHANGE_EXPORT_BUTTON
+  wait_dialog "$title_stored" "the export list"
+  export_title=$(wd_probe top)
+  # Only the setting saved above, so that the import below brings back exactly what was deleted.
+  wd_click "$export_title" IDC_ADDSETTING_LIST 40 6
+  shot 20-export-choose-settings
+  wd_click "$export_title" IDC_ADDSETTING_CONFIRM_BUTTON
+  wait_dialog "$export_title" "the export file dialog"
+  shot 21-export-file-dialog
+  file_dialog 'C:\users\Public\Office settings.ccm' "the export file dialog"
+  notice 22-export-done "the export notice"
+  # The exported setting (the list's second row) is deleted, then imported again.
+  wd_click "$title_stored" IDC_EXCHANGE_LIST 40 19
+  wd_click "$title_stored" IDC_EXCHANGE_DELETE_BUTTON
+  wait_dialog "$title_stored" "the delete question"
+  shot 23-delete-question
+  key Return
+  notice 23-delete-done "the deletion"
+  wd_click "$title_stored" IDC_EXCHANGE_IMPORT_BUTTON
+  wait_dialog "$title_stored" "the import file dialog"
+  shot 24-import-file-dialog
+  # The export made a folder of that name, with the setting file and the data files inside.
+  file_dialog 'C:\users\Public\Office settings\Office settings.ccm' "the import file dialog"
+  wait_dialog "$title_stored" "the import list"
+  shot 25-import-choose-settings
+  import_title=$(wd_probe top)
+  wd_click "$import_title" IDC_ADDSETTING_CONFIRM_BUTTON
+  wd_gone "$import_title" || stop "the end of the import list"
+  notice 26-import-done-notice "the import notice"
+  shot 26-stored-settings-after-import
 
-echo "== about box"
-key alt+space
-key Up Return
-wait_dialog "$title_stored" "the about box"
-shot 27-about
-key Return
-wd_wait "$title_stored" || stop "the wizard after the about box"
+  echo "== about box"
+  key alt+space
+  key Up Return
+  wait_dialog "$title_stored" "the about box"
+  shot 27-about
+  key Return
+  wd_wait "$title_stored" || stop "the wizard after the about box"
 
-echo "== help"
-wd_click "$title_stored" $WD_IDHELP
-wait_dialog "$title_stored" "the help window"
-sleep 2
-wizard_rect=()
-shot 28-help
-wd_stop
-wait "$wd_host_pid" 2>/dev/null || true
+  echo "== help"
+  wd_click "$title_stored" $WD_IDHELP
+  wait_dialog "$title_stored" "the help window"
+  sleep 2
+  wizard_rect=()
+  shot 28-help
+  wd_stop
+  wait "$wd_host_pid" 2>/dev/null || true
+
+fi
 
 # ---- The translated languages: the wizard opens in the language of the session's locale (Wine
 # takes the user-interface language from LANG and LC_ALL), and four pages of each are kept in a
