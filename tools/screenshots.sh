@@ -306,6 +306,9 @@ language_string() {  # language_string CODE ID
 # The longest run of ASCII characters of a text: a part of a title to find its window by that
 # does not depend on how the code pages of the shell, Wine and the probe meet.
 ascii_part() { printf '%s\n' "$1" | LC_ALL=C grep -ao '[ -~]*' | awk 'length($0) > length(best) { best = $0 } END { print best }'; }
+# Its last run instead: the end of a title whose start names a setting (a starting-setting page
+# ends alike in every task, and the default setting's name may share its first word).
+ascii_end() { printf '%s\n' "$1" | LC_ALL=C grep -ao '[ -~]*' | awk 'length($0) >= 4 { last = $0 } END { print last }'; }
 language_title() {  # language_title CODE ID: of a title with arguments, the text before the first
   local text; text=$(language_string "$1" "$2"); ascii_part "${text%%%*}"
 }
@@ -322,7 +325,7 @@ language_walk() {  # language_walk FOLDER LOCALE CODE
   rm -f "$out"/*.png
   edit=$(language_title "$code" IDS_TITLE_SELECT_EDIT)
   driver=$(language_title "$code" IDS_TITLE_SELECT_DRIVER)
-  start=$(language_string "$code" IDS_TITLE_COLOR_SETTING_SELECT); start=$(ascii_part "${start##*%s}")
+  start=$(language_string "$code" IDS_TITLE_COLOR_SETTING_SELECT); start=$(ascii_end "${start##*%s}")
   colour=$(language_title "$code" IDS_TITLE_COLOR_PALETTE)
   gamma=$(language_title "$code" IDS_TITLE_GAMMA)
   stored=$(language_title "$code" IDS_TITLE_SETTING_EXCHANGE)
