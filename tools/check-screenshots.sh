@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks a folder of pictures made by tools/screenshots.sh against the committed set: every
-# picture of docs/screenshots is there, and none is blank (a window that showed nothing).
+# picture of docs/screenshots and of its language folders is there, and none is blank (a window
+# that showed nothing).
 #   tools/check-screenshots.sh FOLDER [REFERENCE_FOLDER]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -10,8 +11,10 @@ magick=/usr/bin/convert
 [ -x /usr/bin/magick ] && magick=/usr/bin/magick
 failures=0
 count=0
-for expected in "$reference"/*.png; do
-  name=$(basename "$expected")
+# The English pictures, and those of every language in a folder of its own.
+for expected in "$reference"/*.png "$reference"/*/*.png; do
+  [ -f "$expected" ] || continue
+  name=${expected#"$reference"/}
   count=$((count + 1))
   if [ ! -f "$folder/$name" ]; then echo "FAIL: $name was not made"; failures=$((failures + 1)); continue; fi
   # A page or dialog shows text, pictures and frames: far more than a handful of colours.

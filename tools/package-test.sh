@@ -44,7 +44,9 @@ cmake --install "$build" --prefix "$expected" >/dev/null
 echo ./Uninstall.exe >>"$work/expected.txt"; sort -o "$work/expected.txt" "$work/expected.txt"
 if [ -d "$inst" ]; then (cd "$inst" && find . -type f | sort) >"$work/installed.txt"; else : >"$work/installed.txt"; fi
 diff -u "$work/expected.txt" "$work/installed.txt" || fail "installed files differ from the install tree"
-for f in TAVREL.dll TavrelHost.exe TavrelSettings.exe vemrload.dll XVSTRENU.dll XVDLGENU.dll TVCCM.dll TVICC.dll version.txt \
+for f in TAVREL.dll TavrelHost.exe TavrelSettings.exe vemrload.dll TVCCM.dll TVICC.dll version.txt \
+  XVSTRENU.dll XVDLGENU.dll XVSTRDEU.dll XVDLGDEU.dll XVSTRFRA.dll XVDLGFRA.dll XVSTRESP.dll XVDLGESP.dll \
+  XVSTRITA.dll XVDLGITA.dll \
   Uninstall.exe Tintora/Tavrel.ini; do
   check_file "$inst/$f"
 done

@@ -61,8 +61,12 @@ wd_lay_out() {
   mkdir -p "$wd_app"
   cp -r "$work/demo/c/Program Files/Tavrel Host/." "$wd_app/"
   local f
-  for f in TavrelHost.exe TAVREL.dll vemrload.dll XVSTRENU.dll XVDLGENU.dll TVCCM.dll TVICC.dll Tavrel.chm; do
+  for f in TavrelHost.exe TAVREL.dll vemrload.dll TVCCM.dll TVICC.dll Tavrel.chm; do
     if [ -f "$wd_bin/$f" ]; then cp "$wd_bin/$f" "$wd_app/"; fi
+  done
+  # Every language library the build made: the loader picks the one of the session's language.
+  for f in "$wd_bin"/XVSTR*.dll "$wd_bin"/XVDLG*.dll; do
+    if [ -f "$f" ]; then cp "$f" "$wd_app/"; fi
   done
   if [ -f "$wd_bin/Tavrel.chm" ]; then cp "$wd_bin/Tavrel.chm" "$wd_app/Tintora/"; fi
   wd_register_printers "$work/demo"

@@ -25,4 +25,13 @@ if [ ! -f "$WINEPREFIX/.tavrel-ready" ]; then
     fi
   ) 9>"$build/.wineprefix.lock"
 fi
+# Wine's own fonts in the prefix, as on the screen (tools/wine-desktop.sh): without them the
+# dialog font is another one, and a measured text may fit that would be cut on the screen.
+if [ -d /usr/share/wine/fonts ] && [ ! -f "$WINEPREFIX/.tavrel-fonts" ]; then
+  (
+    flock 9
+    cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+    touch "$WINEPREFIX/.tavrel-fonts"
+  ) 9>"$build/.wineprefix.lock"
+fi
 exec "$wine" "$prog" "$@"

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "CConsoleCodePage.h"
 #include "CSettingsTool.h"
 #include "framework/CFile.h"
 #include "framework/CFileDialog.h"
@@ -349,6 +350,27 @@ TEST_F(SettingsToolOnSpooler, WrongUsageExitsWithTwoAndTheUsage)
     // A printer the spooler does not have is refused, not a usage fault.
     EXPECT_EQ(Tool({"list", "No Such Printer"}), CSettingsTool::exitFailed);
     EXPECT_EQ(err, Text(IDS_TOOL_ERR_PRINTER, "No Such Printer") + "\n");
+}
+
+// German messages: a console gets them in its own code page (437 and 850 agree on these
+// letters), a file or pipe the bytes the string library holds.
+TEST(SettingsToolConsole, AConsoleGetsItsCodePageAndAFileTheBytesAsTheyAre)
+{
+    std::ostringstream file, console;
+    std::streambuf* const fileBuffer = file.rdbuf();
+    {
+        CConsoleCodePage unchanged(file, false);
+        CConsoleCodePage converted(console, true);
+        file << "gel\xF6scht" << '\xE4';
+        console << "gel\xF6scht" << '\xE4';
+    }
+    EXPECT_EQ(file.str(), "gel\xF6scht\xE4");
+    EXPECT_EQ(file.rdbuf(), fileBuffer);  // the stream has its own buffer back
+#ifdef _WIN32
+    EXPECT_EQ(console.str(), "gel\x94scht\x84");
+#else
+    EXPECT_EQ(console.str(), "gel\xF6scht\xE4");  // Linux: no console code page to meet
+#endif
 }
 
 }  // namespace

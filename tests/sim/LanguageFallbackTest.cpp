@@ -65,7 +65,8 @@ TEST_F(LanguageFallback, LanguageWithoutLibrariesFallsBackToEnglish) {
     const std::string english = CStrRes().Load(IDS_DEFAULT_ENTRY);
     ASSERT_FALSE(english.empty());
 
-    for (const char* language : {"0x0407", "0x0411", "0x0C0A", "0x0000", "0x7FFF"}) {
+    // Dutch, Japanese, Brazilian Portuguese: languages with a code but no libraries.
+    for (const char* language : {"0x0413", "0x0411", "0x0416", "0x0000", "0x7FFF"}) {
         SCOPED_TRACE(language);
         machine.Set("Machine", "UILanguage", language);
         machine.Apply();
@@ -96,6 +97,30 @@ TEST_F(LanguageFallback, LanguageWithItsOwnLibrariesIsPreferred) {
     machine.Set("Machine", "UILanguage", "0x040C");
     machine.Apply();
     EXPECT_EQ(DialogLibraryName(), "XVDLGENU.dll");
+}
+
+TEST_F(LanguageFallback, EveryShippedLanguageIsChosenForItsUsers) {
+    machine.Apply();
+    const std::string english = CStrRes().Load(IDS_CAPTION_WARNING);
+    const struct {
+        const char* uiLanguage;
+        const char* library;
+    } rows[] = {
+        {"0x0407", "XVDLGDEU.dll"}, {"0x0807", "XVDLGDEU.dll"}, {"0x0C07", "XVDLGDEU.dll"},
+        {"0x040C", "XVDLGFRA.dll"}, {"0x0C0C", "XVDLGFRA.dll"}, {"0x080C", "XVDLGFRA.dll"},
+        {"0x0C0A", "XVDLGESP.dll"}, {"0x040A", "XVDLGESP.dll"}, {"0x080A", "XVDLGESP.dll"},
+        {"0x0410", "XVDLGITA.dll"}, {"0x0810", "XVDLGITA.dll"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.uiLanguage);
+        machine.Set("Machine", "UILanguage", row.uiLanguage);
+        machine.Apply();
+        EXPECT_EQ(DialogLibraryName(), row.library);
+        const std::string text = CStrRes().Load(IDS_CAPTION_WARNING);
+        EXPECT_FALSE(text.empty());
+        EXPECT_NE(text, english);
+        EXPECT_NE(CDlgRes().GetModule(), nullptr);
+    }
 }
 
 TEST_F(LanguageFallback, MissingLanguageLibrariesGiveEmptyTextsAndNoDialogModule) {

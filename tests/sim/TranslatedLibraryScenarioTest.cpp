@@ -124,9 +124,10 @@ TEST_F(TranslatedLibraryScenarioTest, WizardShowsTheTranslatedTextsAndRunsOn)
     EXPECT_EQ(driver.Control(IDC_DRIVER_LIST).items, (std::vector<std::string>{"Office Printer"}));
 }
 
-TEST_F(TranslatedLibraryScenarioTest, WithoutTheGermanLibrariesTheWizardIsEnglish)
+TEST_F(TranslatedLibraryScenarioTest, WithoutLibrariesOfTheUsersLanguageTheWizardIsEnglish)
 {
-    machine.Apply();  // German machine, the build's libraries only
+    machine.Set("Machine", "UILanguage", "0x0413");  // Dutch: the build ships no Dutch libraries
+    machine.Apply();
     EXPECT_EQ(DialogModuleName(), "XVDLGENU.dll");
     const std::string englishTitle = CStrRes().Load(IDS_TITLE_SELECT_EDIT);
     ASSERT_FALSE(englishTitle.empty());

@@ -1,6 +1,7 @@
-// Every text a page or dialog shows fits its control in the dialog font: each template of the
-// dialog library is made on real windows (hidden), and each string the utility puts into a
-// control is measured with the control's own font, as the system would draw it.
+// Every text a page or dialog shows fits its control in the dialog font, in every shipped
+// language: each template of the language's dialog library is made on real windows (hidden), and
+// each string of its string library that the utility puts into a control is measured with the
+// control's own font, as the system would draw it.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -74,15 +75,19 @@ std::string Overflow(HWND control, const std::string& text) {
     return problem;
 }
 
-class TemplateTextFitTest : public ::testing::Test {
+// The codes of the shipped languages, as the libraries are named.
+constexpr const char* kLanguages[] = {"ENU", "DEU", "FRA", "ESP", "ITA"};
+
+class TemplateTextFitTest : public ::testing::TestWithParam<const char*> {
 protected:
     void SetUp() override {
         INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
         InitCommonControlsEx(&controls);  // the trackbars of the gamma page
-        m_dialogs = LoadLibraryA("XVDLGENU.dll");
-        m_strings = LoadLibraryA("XVSTRENU.dll");
-        ASSERT_NE(m_dialogs, nullptr);
-        ASSERT_NE(m_strings, nullptr);
+        const std::string code = GetParam();
+        m_dialogs = LoadLibraryA(("XVDLG" + code + ".dll").c_str());
+        m_strings = LoadLibraryA(("XVSTR" + code + ".dll").c_str());
+        ASSERT_NE(m_dialogs, nullptr) << code;
+        ASSERT_NE(m_strings, nullptr) << code;
         // Pages are child windows: they are made inside a hidden frame.
         m_frame = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 800, 600, nullptr, nullptr, nullptr, nullptr);
         ASSERT_NE(m_frame, nullptr);
@@ -98,7 +103,7 @@ protected:
     HWND m_frame = nullptr;
 };
 
-TEST_F(TemplateTextFitTest, EveryShownTextFitsItsControlInTheDialogFont) {
+TEST_P(TemplateTextFitTest, EveryShownTextFitsItsControlInTheDialogFont) {
     int measured = 0;
     for (const TemplateTexts& entry : ShownTexts()) {
         HWND dialog = CreateDialogParamA(m_dialogs, MAKEINTRESOURCEA(entry.dialog), m_frame, &QuietDialogProc, 0);
@@ -118,5 +123,8 @@ TEST_F(TemplateTextFitTest, EveryShownTextFitsItsControlInTheDialogFont) {
     }
     EXPECT_GT(measured, 80);
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, TemplateTextFitTest, ::testing::ValuesIn(kLanguages),
+                         [](const auto& info) { return std::string(info.param); });
 
 }  // namespace
