@@ -11,7 +11,9 @@
 #include "launch/CUtilityInfo.h"
 #include "launch/CmyException.h"
 #include "printer/CPrint.h"
+#include "printer/CPrinterDriverInfo.h"
 #include "storage/CCtrlMng.h"
+#include "storage/CFileAcc.h"
 #include "storage/CIniUtility.h"
 #include "storage/IProfileBuilder.h"
 
@@ -36,10 +38,17 @@ int BuildPrinterProfiles(CPrint& print, const std::string& printer)
             std::vector<BYTE> table;
             CmyEdit::HexToBytes(tText, table);
             if (table.empty()) continue;
+            // Written straight into the utility folder: the demo is laid out before anyone uses it.
+            IProfileBuilder::ProfileFiles into;
+            for (size_t r = 0; r < into.size(); ++r) {
+                const int resolutions[] = {300, 600, 1200};
+                into[r] = CFileAcc().GetDataPath(
+                    catalog.GetProfileFileName(kind == 1 ? "Color" : "Gamma", resolutions[r], name), info.driverName);
+            }
             CSilentProfileBuilder().BuildProfiles(
                 info, kind == 1 ? IProfileBuilder::colorProfiles : IProfileBuilder::gammaProfiles, table.data(), name,
-                info.driverCatalogPath);
-            catalog.RegisterProfiles(name, printer, info.driverName, 0);
+                info.driverCatalogPath, into);
+            catalog.RegisterProfiles(name, CPrinterDriverInfo::Shared(), printer, info.driverName, 0);
             ++built;
         }
     }
