@@ -182,10 +182,16 @@ void XPSTestJobPrintingDlg::Close()
 {
     KillTimer(timerPoll);
     CStrRes strings;
-    CWnd* question = CWnd::FindWindow(nullptr, strings.Load(IDS_TITLE_UTILITY).c_str());
-    if (question) {
+    // The open question is the window of that caption that this dialog owns: another window
+    // (the wizard, this dialog) may carry the same caption.
+    const std::string caption = strings.Load(IDS_TITLE_UTILITY);
+    for (CWnd* question = CWnd::FindWindow(nullptr, caption.c_str()); question;
+         question = CWnd::FindWindow(nullptr, caption.c_str(), question)) {
         CWnd* owner = question->GetParent();
-        if (owner && owner->GetSafeHwnd() == GetSafeHwnd()) question->PostMessage(WM_CLOSE);
+        if (owner && owner->GetSafeHwnd() == GetSafeHwnd()) {
+            question->PostMessage(WM_CLOSE);
+            break;
+        }
     }
     m_ended = true;
     EndDialog(IDCANCEL);
