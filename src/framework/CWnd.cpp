@@ -118,8 +118,8 @@ int CWnd::GetWindowTextLength() const {
 
 CWnd* CWnd::GetParent() const { return FromHandle(fw::ws::Parent(m_hWnd)); }
 
-CWnd* CWnd::FindWindow(const char* className, const char* windowName, const CWnd* after) {
-    return FromHandle(fw::ws::Find(className, windowName, after ? after->m_hWnd : nullptr));
+CWnd* CWnd::FindWindow(const char* className, const char* windowName) {
+    return FromHandle(fw::ws::Find(className, windowName));
 }
 
 CWnd* CWnd::GetDlgItem(int id) const { return FromHandle(fw::ws::DialogItem(m_hWnd, id)); }

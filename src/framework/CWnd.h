@@ -56,9 +56,8 @@ public:
 
     // ---- Family and dialog items ----
     CWnd* GetParent() const;
-    // A top-level window by class and title (null matches any), the first or the next after
-    // `after`; null when there is none.
-    static CWnd* FindWindow(const char* className, const char* windowName, const CWnd* after = nullptr);
+    // A top-level window by class and title (null matches any); null when there is none.
+    static CWnd* FindWindow(const char* className, const char* windowName);
     CWnd* GetDlgItem(int id) const;
     int GetDlgCtrlID() const;
     DWORD GetStyle() const;

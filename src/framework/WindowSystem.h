@@ -49,8 +49,7 @@ BOOL Enable(HWND window, BOOL enable);  // returns whether it was disabled befor
 BOOL IsEnabled(HWND window);
 BOOL Show(HWND window, int command);  // returns whether it was visible before
 BOOL IsVisible(HWND window);
-// Top-level windows; null = any. With after: the next such window after that one.
-HWND Find(const char* className, const char* title, HWND after = nullptr);
+HWND Find(const char* className, const char* title);  // top-level windows; null = any
 BOOL Destroy(HWND window);
 HWND Focus();
 HWND SetFocusTo(HWND window);

@@ -3,7 +3,7 @@
 // Without the resource nothing is activated and the call goes on with the host's context.
 #pragma once
 
-#include "platform/win32api.h"
+#include "platform/win32actctx.h"
 
 class CLibraryActivationContext {
 public:

@@ -924,31 +924,4 @@ BOOL DeleteObject(HGDIOBJ object);
 
 }  // extern "C"
 
-// kernel32: activation contexts, made from a module's manifest resource only.
-#define ACTCTX_FLAG_RESOURCE_NAME_VALID 0x00000008
-#define ACTCTX_FLAG_HMODULE_VALID 0x00000080
-typedef struct tagACTCTXA {
-    ULONG cbSize;
-    DWORD dwFlags;
-    LPCSTR lpSource;
-    WORD wProcessorArchitecture;
-    LANGID wLangId;
-    LPCSTR lpAssemblyDirectory;
-    LPCSTR lpResourceName;
-    LPCSTR lpApplicationName;
-    HMODULE hModule;
-} ACTCTXA, *PACTCTXA;
-typedef const ACTCTXA* PCACTCTXA;
-
-extern "C" {
-// The module must carry the manifest (RT_MANIFEST, the name given, else 1): otherwise
-// INVALID_HANDLE_VALUE with FindResourceA's error.
-HANDLE CreateActCtxA(PCACTCTXA context);
-// Contexts are activated per thread, last in first out: a cookie that is not the thread's
-// newest activation is refused with ERROR_INVALID_PARAMETER (Windows raises an exception).
-BOOL ActivateActCtx(HANDLE context, ULONG_PTR* cookie);
-BOOL DeactivateActCtx(DWORD flags, ULONG_PTR cookie);
-void ReleaseActCtx(HANDLE context);
-}  // extern "C"
-
 #endif  // _WIN32

@@ -182,16 +182,14 @@ void XPSTestJobPrintingDlg::Close()
 {
     KillTimer(timerPoll);
     CStrRes strings;
-    // The open question is the window of that caption that this dialog owns: another window
-    // (the wizard, this dialog) may carry the same caption.
-    const std::string caption = strings.Load(IDS_TITLE_UTILITY);
-    for (CWnd* question = CWnd::FindWindow(nullptr, caption.c_str()); question;
-         question = CWnd::FindWindow(nullptr, caption.c_str(), question)) {
+    // The open question is the window of that caption that this dialog owns. The dialog itself
+    // carries the product's name too, the same text: it gives up its caption first (it is
+    // closing), so the search cannot stop at it.
+    SetWindowText(std::string());
+    CWnd* question = CWnd::FindWindow(nullptr, strings.Load(IDS_TITLE_UTILITY).c_str());
+    if (question) {
         CWnd* owner = question->GetParent();
-        if (owner && owner->GetSafeHwnd() == GetSafeHwnd()) {
-            question->PostMessage(WM_CLOSE);
-            break;
-        }
+        if (owner && owner->GetSafeHwnd() == GetSafeHwnd()) question->PostMessage(WM_CLOSE);
     }
     m_ended = true;
     EndDialog(IDCANCEL);

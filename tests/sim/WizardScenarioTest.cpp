@@ -11,6 +11,7 @@
 #include "launch/TavrelEntry.h"
 #include "launch/TextFormat.h"
 #include "platform/posix/Simulation.h"
+#include "platform/win32actctx.h"
 #include "resources/resource.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/ScriptedUser.h"

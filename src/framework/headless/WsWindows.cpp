@@ -191,13 +191,8 @@ BOOL IsVisible(HWND window) {
     return Find(window) ? TRUE : FALSE;
 }
 
-HWND Find(const char* className, const char* title, HWND after) {
-    bool searching = after == nullptr;
+HWND Find(const char* className, const char* title) {
     for (HWND handle : Desktop::Get().TopLevelWindows()) {
-        if (!searching) {
-            searching = handle == after;
-            continue;
-        }
         const Window* window = Desktop::Get().Find(handle);
         if (className && window->className != className) continue;
         if (title && window->text != title) continue;

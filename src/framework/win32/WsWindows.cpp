@@ -81,9 +81,7 @@ BOOL Show(HWND window, int command) { return ::IsWindow(window) ? ShowWindow(win
 
 BOOL IsVisible(HWND window) { return IsWindowVisible(window); }
 
-HWND Find(const char* className, const char* title, HWND after) {
-    return FindWindowExA(nullptr, after, className, title);
-}
+HWND Find(const char* className, const char* title) { return FindWindowA(className, title); }
 
 BOOL Destroy(HWND window) { return ::IsWindow(window) ? DestroyWindow(window) : FALSE; }
 

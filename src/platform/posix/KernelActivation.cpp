@@ -8,8 +8,7 @@
 #include "HandleObject.h"
 #include "LastError.h"
 #include "MachineState.h"
-#include "Simulation.h"
-#include "platform/win32api.h"
+#include "platform/win32actctx.h"
 
 namespace {
 

@@ -53,9 +53,6 @@ void SimMachineClearHelpRequests(void);
 void SimMachineRecordHelp(DWORD engine, HWND owner, LPCSTR helpFile, UINT command, ULONG_PTR data);
 // Local memory blocks, SIDs and tokens currently held: 0 when every one was released.
 DWORD SimMachineSecurityObjects(void);
-// Activation contexts active on the calling thread, and those made and not yet released.
-DWORD SimMachineActiveActCtxs(void);
-DWORD SimMachineActCtxObjects(void);
 // Drawing objects of the process not yet released: bitmaps, icons (not the system's shared
 // ones) and device contexts (memory and printer).
 DWORD SimMachineGdiObjects(void);
