@@ -23,7 +23,7 @@ if [ -z "$installer" ]; then
   installer=$(ls -t "$build"/dist/*.exe | head -1)
 fi
 installer=$(cd "$(dirname "$installer")" && pwd)/$(basename "$installer")
-script="$build/_CPack_Packages/win64/NSIS/project.nsi"
+script="$build/dist/_CPack_Packages/win64/NSIS/project.nsi"
 
 work="$build/package-test"
 rm -rf "$work"; mkdir -p "$work"

@@ -29,8 +29,7 @@ std::string ProgramFolder() {
     return folder.substr(0, folder.rfind('\\') + 1);
 }
 
-// The file of the module whose code runs the window's class: user32 for the system's old
-// controls, the common controls 6 assembly (its side-by-side folder) for the new ones.
+// The file of the module whose code runs the window's class (lower case).
 std::string ClassCodeFile(HWND window) {
     const auto procedure = reinterpret_cast<LPCSTR>(GetClassLongPtrW(window, GCLP_WNDPROC));
     HMODULE module = nullptr;
@@ -43,8 +42,13 @@ std::string ClassCodeFile(HWND window) {
     return file;
 }
 
-bool IsCommonControls6(const std::string& file) {
-    return file.find("common-controls") != std::string::npos && file.find("_6.0.") != std::string::npos;
+// Buttons, edits, lists and static controls are user32's, except in common controls 6, which
+// brings its own: a button whose code is in comctl32.dll is a version 6 control (on Windows the
+// side-by-side assembly's file; under Wine the one comctl32 serves both versions).
+bool IsCommonControls6(const std::string& buttonCodeFile) {
+    const std::string name = "\\comctl32.dll";
+    return buttonCodeFile.size() > name.size() &&
+           buttonCodeFile.compare(buttonCodeFile.size() - name.size(), name.size(), name) == 0;
 }
 
 // The activation context of a built file's manifest resource.
