@@ -60,7 +60,9 @@ stop_wizard() {
 older="$work/Tavrel-0.9.0-win64.exe"
 sed -e '/^ *Push "DisplayVersion"/{n;s/.*/  Push "0.9.0"/}' \
     -e "s|^ *OutFile .*|OutFile \"$older\"|" "$script" >"$work/older.nsi"
-makensis -V1 "$work/older.nsi" >/dev/null || fail "could not make the older version's installer"
+# (Its files are named relative to CPack's folder.)
+(cd "$(dirname "$script")" && makensis -NOCD -V1 "$work/older.nsi" >/dev/null) ||
+  fail "could not make the older version's installer"
 
 # A folder other than the default, given with /D= (which takes no quotes, so no spaces here:
 # wine would quote the argument).
@@ -89,8 +91,8 @@ grep -q "^colour	House	0" <<<"$listing" || fail "the stored setting is not liste
 
 echo "== the wizard from another folder; installer and uninstaller refuse while it runs"
 if start_wizard; then
+  # (No `wineserver -w` here: it would wait for the wizard.)
   status=0; "$wine" "$installer" /S || status=$?
-  wineserver -w
   [ $status -eq 5 ] || fail "the installer ran while the wizard was open (exit code $status, not 5)"
   [ "$(uninstall_value DisplayVersion)" = '"0.9.0"' ] || fail "the installer changed the installation under the wizard"
   status=0; "$wine" "$inst/Uninstall.exe" /S "_?=$folder" || status=$?
@@ -194,7 +196,7 @@ else
   if [ -z "$shortcut" ]; then
     fail "the MSI made no Start-menu entry"
   else
-    strings -el "$shortcut" | grep -qixF 'C:\Program Files\Printer Colour Utility\' ||
+    strings -el "$shortcut" | grep -qiE 'C:\\Program Files\\Printer Colour Utility\\?$' ||
       fail "the MSI's shortcut does not start in its folder"
   fi
   status=0
