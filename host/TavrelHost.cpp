@@ -3,7 +3,10 @@
 //   TavrelHost [--script FILE] [PRINTER]
 //
 // On Linux the wizard runs headless: in this terminal by default, or from a command script
-// (--script FILE, the same commands the terminal takes). On Windows it shows real windows.
+// (--script FILE, the same commands the terminal takes). On Windows it is a windowed program
+// (no console) that shows the wizard's real windows: it moves to its own folder first, where
+// the utility folder "Tintora" lies, whatever folder it was started from, and holds the
+// product's running mutex so that an installer does not replace its files under it.
 //
 // Exit status: what the entry point returns, except that a command script with a refused step
 // or a failed `expect` makes it 1. The library keeps its single export, so the headless
@@ -16,6 +19,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "ProductIdentity.h"
 #else
 #include <dlfcn.h>
 #include <unistd.h>
@@ -28,6 +33,40 @@ namespace {
 using EntryPoint = int (*)(intptr_t, intptr_t, const char*, int);
 
 #ifdef _WIN32
+// The folder of this program, without a trailing backslash; "" when it cannot be told.
+std::string ProgramFolder()
+{
+    char path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return "";
+    std::string folder(path, length);
+    const auto slash = folder.rfind('\\');
+    return slash == std::string::npos ? "" : folder.substr(0, slash);
+}
+
+// A path given on the command line, taken from the folder the host was started in.
+std::string FullPath(const std::string& path)
+{
+    char full[MAX_PATH] = {};
+    const DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
+    return length == 0 || length >= MAX_PATH ? path : std::string(full, length);
+}
+
+// Held while the wizard runs; the installers check for it.
+class RunningMutex {
+public:
+    RunningMutex() : m_handle(CreateMutexA(nullptr, FALSE, TAVREL_RUNNING_MUTEX)) {}
+    ~RunningMutex()
+    {
+        if (m_handle) CloseHandle(m_handle);
+    }
+    RunningMutex(const RunningMutex&) = delete;
+    RunningMutex& operator=(const RunningMutex&) = delete;
+
+private:
+    HANDLE m_handle;
+};
+
 EntryPoint LoadEntry()
 {
     HMODULE library = LoadLibraryA("TAVREL.dll");
@@ -119,7 +158,11 @@ int main(int argc, char** argv)
         setenv("TAVREL_UI_DRIVER", "terminal", 1);
     }
 #else
-    if (!script.empty()) _putenv_s("TAVREL_UI_DRIVER", ("script:" + script).c_str());
+    const RunningMutex running;
+    if (!script.empty()) _putenv_s("TAVREL_UI_DRIVER", ("script:" + FullPath(script)).c_str());
+    // "Tintora\Tavrel.ini" and "version.txt" are read from the current folder.
+    const std::string folder = ProgramFolder();
+    if (!folder.empty()) SetCurrentDirectoryA(folder.c_str());
 #endif
 
     const std::string report = MakeReportFile();

@@ -129,9 +129,10 @@ int CSettingsTool::Run(const std::vector<std::string>& arguments)
     const ProgramFolder programFolder;
     ConsoleMessageBoxes boxes(m_messages);
 
-    // An administrator's tool, refused to others as the wizard is.
+    // An administrator's tool, refused to others as the wizard is. It never asks for elevation
+    // itself (scripts start it), so it says how to start it with the full token.
     if (IsRefusedAsNonAdministrator()) {
-        Say(IDS_ERR_NOT_ADMINISTRATOR);
+        Say(IDS_TOOL_ERR_NOT_ELEVATED);
         return exitFailed;
     }
     try {

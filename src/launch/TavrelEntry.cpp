@@ -6,6 +6,7 @@
 #include "framework/ResourceModule.h"
 #include "framework/WindowSystem.h"
 #include "framework/MessageBox.h"
+#include "launch/CLibraryActivationContext.h"
 #include "launch/CMainSheet.h"
 #include "launch/CTAVRELApp.h"
 #include "launch/CmyException.h"
@@ -75,6 +76,9 @@ LONG RunWizard(LPCSTR printerName)
 
 extern "C" LONG CallTintora32(INT_PTR /*context*/, INT_PTR /*reserved1*/, LPCSTR printerName, int /*reserved2*/)
 {
+    // Every window of the call gets the controls the library's manifest names, and the host's
+    // context comes back on every way out.
+    CLibraryActivationContext controls;
     ModuleContext context;
     PrintNoticeContext notice;
     try {

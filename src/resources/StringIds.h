@@ -160,5 +160,6 @@
 #define IDS_TOOL_MSG_IMPORTED 611            // import notice (number of settings)
 #define IDS_TOOL_MSG_DELETED 612             // delete notice (setting)
 #define IDS_TOOL_ERR_USAGE 613               // wrong usage (the argument in question)
+#define IDS_TOOL_ERR_NOT_ELEVATED 614        // refused: no full administrator token
 
 #endif

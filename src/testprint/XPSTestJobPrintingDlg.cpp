@@ -182,6 +182,10 @@ void XPSTestJobPrintingDlg::Close()
 {
     KillTimer(timerPoll);
     CStrRes strings;
+    // The open question is the window of that caption that this dialog owns. The dialog itself
+    // carries the product's name too, the same text: it gives up its caption first (it is
+    // closing), so the search cannot stop at it.
+    SetWindowText(std::string());
     CWnd* question = CWnd::FindWindow(nullptr, strings.Load(IDS_TITLE_UTILITY).c_str());
     if (question) {
         CWnd* owner = question->GetParent();

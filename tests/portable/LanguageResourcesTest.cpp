@@ -78,7 +78,7 @@ constexpr UsedString kUsedStrings[] = {
     {IDS_TOOL_USAGE_EXPORT, 0, 0}, {IDS_TOOL_USAGE_IMPORT, 0, 0}, {IDS_TOOL_USAGE_DELETE, 0, 0},
     {IDS_TOOL_USAGE_JSON, 0, 0}, {IDS_TOOL_ERR_PRINTER, 1, 0}, {IDS_TOOL_ERR_NO_SETTING, 1, 0},
     {IDS_TOOL_ERR_SETTING_STORED, 1, 0}, {IDS_TOOL_MSG_ALREADY_STORED, 1, 0}, {IDS_TOOL_MSG_IMPORTED, 0, 1},
-    {IDS_TOOL_MSG_DELETED, 1, 0}, {IDS_TOOL_ERR_USAGE, 1, 0},
+    {IDS_TOOL_MSG_DELETED, 1, 0}, {IDS_TOOL_ERR_USAGE, 1, 0}, {IDS_TOOL_ERR_NOT_ELEVATED, 0, 0},
 };
 
 int CountOf(const std::string& text, const std::string& what) {
@@ -153,8 +153,8 @@ TEST(StringLibrary, LoadStringOverwritesTheOutput) {
 TEST(StringLibrary, CaptionsAreDistinct) {
     EXPECT_NE(Text(IDS_CAPTION_ERROR), Text(IDS_CAPTION_WARNING));
     EXPECT_NE(Text(IDS_CAPTION_ERROR), Text(IDS_CAPTION_DONE));
-    // The job dialog finds its question by the caption IDS_TITLE_UTILITY.
-    EXPECT_NE(Text(IDS_TITLE_UTILITY), Text(IDS_TITLE_PRODUCT));
+    // Message boxes carry the product's name, as the window does.
+    EXPECT_EQ(Text(IDS_TITLE_UTILITY), Text(IDS_TITLE_PRODUCT));
 }
 
 TEST(StringLibrary, HoldersNestAndEndInAnyOrder) {

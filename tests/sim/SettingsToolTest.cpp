@@ -168,11 +168,16 @@ TEST_P(SettingsToolOnModel, ListsEveryKindAndRefusesOthersThanAdministrators)
     EXPECT_EQ(out, model.printer + "\t" + model.driver + "\t" + model.version + "\t" + model.printMode + "\t" +
                        model.CatalogPath() + "\n");
 
-    machine.Set("Machine", "Administrator", "0");
-    machine.Apply();
-    EXPECT_EQ(Tool({"printers"}), CSettingsTool::exitFailed);
-    EXPECT_EQ(err, Text(IDS_ERR_NOT_ADMINISTRATOR) + "\n");
-    EXPECT_TRUE(out.empty());
+    // A plain user, and an administrator whose programs get the filtered token: both are told
+    // to start it with the full token.
+    for (const char* administrator : {"0", "1"}) {
+        machine.Set("Machine", "Administrator", administrator);
+        machine.Set("Machine", "Elevated", "0");
+        machine.Apply();
+        EXPECT_EQ(Tool({"printers"}), CSettingsTool::exitFailed) << administrator;
+        EXPECT_EQ(err, Text(IDS_TOOL_ERR_NOT_ELEVATED) + "\n");
+        EXPECT_TRUE(out.empty());
+    }
     // The Windows 95 family has no administrators: no check there.
     machine.Set("OsVersion", "PlatformId", "1");
     machine.Apply();

@@ -11,6 +11,7 @@
 #include "launch/TavrelEntry.h"
 #include "launch/TextFormat.h"
 #include "platform/posix/Simulation.h"
+#include "platform/win32actctx.h"
 #include "resources/resource.h"
 #include "support/MessageBoxRecorder.h"
 #include "support/ScriptedUser.h"
@@ -54,12 +55,15 @@ protected:
         machine.Apply();
     }
 
-    void SetUser(int platform, int build, bool administrator)
+    // elevated: the administrator's token is the full one (false: the filtered token of User
+    // Account Control, Administrators deny-only).
+    void SetUser(int platform, int build, bool administrator, bool elevated = true)
     {
         machine.Set("OsVersion", "PlatformId", std::to_string(platform));
         machine.Set("OsVersion", "MajorVersion", platform == 2 ? "10" : "4");
         machine.Set("OsVersion", "BuildNumber", std::to_string(build));
         machine.Set("Machine", "Administrator", administrator ? "1" : "0");
+        machine.Set("Machine", "Elevated", elevated ? "1" : "0");
         machine.Apply();
     }
 
@@ -98,8 +102,13 @@ TEST_F(WizardScenarioTest, NoSupportedPrinterRefusesWithOrWithoutAName)
 TEST_F(WizardScenarioTest, NonAdministratorIsRefusedOnlyOnTheNtFamily)
 {
     AddSupportedPrinter();
-    SetUser(2, 19041, false);
-    {
+    struct User {
+        int platform, build;
+        bool administrator, elevated;
+    };
+    // A plain user, and an administrator whose programs run with the filtered token.
+    for (const User& refused : {User{2, 19041, false, true}, User{2, 19041, true, false}}) {
+        SetUser(refused.platform, refused.build, refused.administrator, refused.elevated);
         MessageBoxRecorder boxes;
         ScriptedUser user;
         user.AllowUnrunSteps();  // the Cancel is there to show that no wizard asked for it
@@ -110,16 +119,26 @@ TEST_F(WizardScenarioTest, NonAdministratorIsRefusedOnlyOnTheNtFamily)
         EXPECT_EQ(boxes.Last().caption, Text(IDS_TITLE_UTILITY));
         EXPECT_EQ(boxes.Last().style, 0x30u);
         EXPECT_EQ(user.Remaining(), 1u);
+        EXPECT_EQ(SimMachineActiveActCtxs(), 0u) << "the library's context ends with a refusal too";
+        EXPECT_EQ(SimMachineActCtxObjects(), 0u);
     }
-    SetUser(1, 950, false);
-    {
+    for (const User& admitted : {User{1, 950, false, true}, User{2, 19041, true, true}}) {
+        SetUser(admitted.platform, admitted.build, admitted.administrator, admitted.elevated);
         MessageBoxRecorder boxes;
         ScriptedUser user;
         bool shown = false;
-        user.Inspect([&](const WindowView& w) { shown = w.kind == WindowView::Kind::Sheet && w.wizard; }).Cancel();
+        DWORD activeWhileShown = 0;
+        user.Inspect([&](const WindowView& w) {
+                shown = w.kind == WindowView::Kind::Sheet && w.wizard;
+                activeWhileShown = SimMachineActiveActCtxs();
+            })
+            .Cancel();
         EXPECT_EQ(RunWizard(), 0);
         EXPECT_TRUE(shown);
         EXPECT_TRUE(user.Finished());
+        EXPECT_EQ(activeWhileShown, 1u) << "the wizard runs in the library's own activation context";
+        EXPECT_EQ(SimMachineActiveActCtxs(), 0u);
+        EXPECT_EQ(SimMachineActCtxObjects(), 0u);
     }
 }
 

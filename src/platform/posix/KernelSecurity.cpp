@@ -35,12 +35,13 @@ DWORD GrantedRights(const SECURITY_DESCRIPTOR& sd, const TokenObject& token, DWO
         if (header->AceSize < sizeof(ACCESS_ALLOWED_ACE)) continue;
         const auto* ace = reinterpret_cast<const ACCESS_ALLOWED_ACE*>(header);
         const void* sid = &ace->SidStart;
-        if (8 + SecurityLayout::SidLength(sid) > header->AceSize || !token.Holds(sid)) continue;
+        if (8 + SecurityLayout::SidLength(sid) > header->AceSize) continue;
         DWORD mask;
         std::memcpy(&mask, &ace->Mask, sizeof mask);
-        if (header->AceType == ACCESS_ALLOWED_ACE_TYPE)
+        // A deny-only group counts for denied entries and never for allowed ones.
+        if (header->AceType == ACCESS_ALLOWED_ACE_TYPE && token.Holds(sid))
             granted |= mask & ~denied;
-        else
+        else if (header->AceType == ACCESS_DENIED_ACE_TYPE && token.HoldsForDenial(sid))
             denied |= mask & ~granted;
     }
     return granted;
@@ -64,7 +65,7 @@ extern "C" BOOL OpenProcessToken(HANDLE process, DWORD access, PHANDLE token)
     MachineLock lock(state.Mutex());
     if (!token) return LastError::Fail(ERROR_NOACCESS, FALSE);
     if (process != kCurrentProcess) return LastError::Fail(ERROR_INVALID_HANDLE, FALSE);
-    auto object = std::make_unique<TokenObject>(TokenObject::ForUser(state.Machine().administrator, access));
+    auto object = std::make_unique<TokenObject>(TokenObject::ForUser(state.Machine().administrator, state.Machine().elevated, access));
     *token = state.Handles().Add(std::move(object));
     return TRUE;
 }

@@ -150,6 +150,7 @@ void MachineDescription::LoadText(const std::string& text, const std::string& ba
     exePath = value("Machine", "ExePath");
     currentDirectory = value("Machine", "CurrentDirectory");
     administrator = TextUtil::ParseNumber(value("Machine", "Administrator"), 1) != 0;
+    elevated = TextUtil::ParseNumber(value("Machine", "Elevated"), 1) != 0;
     uiLanguage = static_cast<uint16_t>(TextUtil::ParseNumber(value("Machine", "UILanguage"), 0x0409));
     for (const std::string& folder : TextUtil::Split(value("Machine", "LibraryPath"), ';'))
         libraryPath.push_back(StripTrailingSlashes(HostFolder(folder, baseFolder)));

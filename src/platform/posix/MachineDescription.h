@@ -25,6 +25,7 @@ public:
     std::string exePath;
     std::string currentDirectory;
     bool administrator = true;
+    bool elevated = true;  // false: an administrator's filtered token (Administrators deny-only)
     uint16_t uiLanguage = 0x0409;
     std::vector<std::string> libraryPath;  // host folders
     std::string windowsFolder;

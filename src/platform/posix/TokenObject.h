@@ -15,21 +15,24 @@ class TokenObject : public KernelObject {
 public:
     using SidBytes = std::vector<BYTE>;
 
-    // The process token of the simulated user.
-    static TokenObject ForUser(bool administrator, DWORD access);
+    // The process token of the simulated user. An administrator who is not elevated holds the
+    // filtered token of User Account Control: Administrators is a deny-only group.
+    static TokenObject ForUser(bool administrator, bool elevated, DWORD access);
 
     TokenObject();
     TokenObject(const TokenObject& other);
     TokenObject& operator=(const TokenObject&) = delete;
     ~TokenObject() override;
 
-    bool Holds(const void* sid) const;  // the user or one of the groups
+    bool Holds(const void* sid) const;           // the user or one of the enabled groups
+    bool HoldsForDenial(const void* sid) const;  // the same, or one of the deny-only groups
 
     bool impersonation = false;  // false: a primary token
     SECURITY_IMPERSONATION_LEVEL level = SecurityAnonymous;
     DWORD access = 0;
     SidBytes user;
     std::vector<SidBytes> groups;
+    std::vector<SidBytes> denyOnlyGroups;
 
     static uint32_t Live();  // tokens in existence, open handles included
 
