@@ -448,8 +448,9 @@ TEST_P(SettingEditPage, AnImportOverTheSixtySettingLimitStoresNone)
     // A replaced setting keeps its entry: two new ones and a replacement fill the catalogue.
     machine.WriteFile("C:\\Exchange\\Many\\Many.ccm",
                       "[Color]\r\nSettingNum=3\r\nSettingID0=0\r\nSettingID1=1\r\nSettingID2=2\r\n"
-                      "SettingName0=N0\r\nSettingName1=N1\r\nSettingName2=S7\r\nCCMNT0=01\r\nCCMNV0=01\r\n"
-                      "CCMNT1=02\r\nCCMNV1=02\r\nCCMNT2=03\r\nCCMNV2=03\r\n");
+                      "SettingName0=N0\r\nSettingName1=N1\r\nSettingName2=S7\r\nCCMNT0=" + FullTable("01") +
+                      "\r\nCCMNV0=" + FullTable("01") + "\r\nCCMNT1=" + FullTable("02") + "\r\nCCMNV1=" +
+                      FullTable("02") + "\r\nCCMNT2=" + FullTable("03") + "\r\nCCMNV2=" + FullTable("03") + "\r\n");
     names.RemoveAll();
     for (const char* name : {"N0", "N1", "S7"}) names.Add(name);
     boxes.QueueAnswer(IDOK);
@@ -463,8 +464,8 @@ TEST_P(SettingEditPage, AnImportTellsTheFilesItWentWithoutOnceItIsDone)
     std::string file = "[Color]\r\nSettingNum=10\r\n";
     for (int i = 0; i < 10; ++i) {
         const std::string n = std::to_string(i);
-        file += "SettingID" + n + "=" + n + "\r\nSettingName" + n + "=N" + n + "\r\nCCMNT" + n + "=0" + n +
-                "\r\nCCMNV" + n + "=0" + n + "\r\n";
+        file += "SettingID" + n + "=" + n + "\r\nSettingName" + n + "=N" + n + "\r\nCCMNT" + n + "=" + FullTable("0" + n) +
+                "\r\nCCMNV" + n + "=" + FullTable("0" + n) + "\r\n";
     }
     machine.WriteFile("C:\\Exchange\\Bare\\Bare.ccm", file);
     CSettingEditPage page(&info);
@@ -662,7 +663,7 @@ TEST_P(SettingEditPage, ImportStoresTheFilesAsTheyWereChecked)
         boxes.QueueAnswer(IDOK);  // the second round replaces "New"
         EXPECT_EQ(page.ImportSettings(names, {kColour}, folder + "Swap.ccm"), 1);
         EXPECT_EQ(machine.ReadFile(swap.path), swap.replacement) << "the file was not swapped";
-        EXPECT_EQ(Value(model.CatalogPath(), "Color", "CCMNT1"), "0102");
+        EXPECT_EQ(Value(model.CatalogPath(), "Color", "CCMNT1"), FullTable("0102"));
         EXPECT_EQ(machine.ReadFile(model.DataFolder() + "UCD1.dat"), DataFile(kColour, 'n'));
     }
 }

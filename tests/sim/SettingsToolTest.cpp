@@ -323,7 +323,7 @@ TEST_P(SettingsToolOnModel, ImportStoresTheSettingFileAsItWasChecked)
     catalog.SetFile(model.CatalogPath(), 1);
     std::string t, v;
     catalog.GetTables("Cool", t, v);
-    EXPECT_EQ(t, "1111");
+    EXPECT_EQ(t, FullTable("1111"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, SettingsToolOnModel, ::testing::Values(SimPrinterModel::Emf(), SimPrinterModel::Raw330()));

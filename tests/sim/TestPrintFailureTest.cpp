@@ -420,8 +420,7 @@ TEST_F(TemporaryEntryTest, TheEntryGoesEvenWhenItsTablesCannot)
 
 TEST_F(TemporaryEntryTest, AnXpsPrintWhoseDialogCannotBeShownTakesItsEntryAlong)
 {
-    machine.Set("Machine", "LibraryPath", machine.Root());  // no dialog library
-    machine.Apply();
+    machine.RemoveLibraries();  // no dialog library
     CTemporaryTestSetting temporary(
         CDataMngBase::kindColor, [this](const std::string& name) { WriteTables(name); },
         [this](const std::string& name) { RemoveTables(name); });
