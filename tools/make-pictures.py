@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """Makes the pictures of the dialog library and the application icon.
 
-Every picture is drawn here, at the size its page shows it, and written as a 24-bit BMP into
-external/dialogs_enu/pictures/; the icon goes to src/launch/Tavrel.ico. To change a picture,
-edit its function below and run the script again; the output is the same bytes on every run.
+Every picture is drawn here and written as a 24-bit BMP into external/dialogs_enu/pictures/, at
+the size its frame has on a 96-dpi screen and again at 150 % and 200 % (ids 100 and 200 above
+it), so that the wizard shows it sharp and undistorted at every screen resolution; the icon goes
+to src/launch/Tavrel.ico. To change a picture, edit its function below and run the script again;
+the output is the same bytes on every run.
 
     tools/make-pictures.py                  write the pictures and the icon
     tools/make-pictures.py --preview DIR    also write PNG copies at 2x and a contact sheet
@@ -17,7 +19,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from pictures.canvas import Canvas, mix, vertical_gradient, horizontal_gradient  # noqa: E402
+from pictures.canvas import Canvas, drawn_at, mix, vertical_gradient, horizontal_gradient  # noqa: E402
 from pictures.encoders import bmp_bytes, ico_bytes, png_bytes  # noqa: E402
 from pictures.shapes import (Ellipse, Polygon, Rect, RoundRect, arc_points, arrow,  # noqa: E402
                              line, polyline, round_rect_outline, sector)
@@ -242,15 +244,19 @@ def task_gamma(w, h):
 # ---------------------------------------------------------------- gamma page
 
 def gamma_scale(w, h):
+    """A grey ramp from light to dark with ticks below it, filling a low, wide frame."""
     c = Canvas(w, h, BACKGROUND)
-    x0, x1 = 10, w - 10
-    c.fill(RoundRect(x0 + 1.5, 5.5, x1 + 1.5, 24.5, 4), (60, 70, 90), 0.12)
-    outlined(c, RoundRect(x0, 4, x1, 23, 4), RoundRect(x0 + 1, 5, x1 - 1, 22, 3),
+    x0, x1 = 6, w - 6
+    top, bottom = 1.5, round(h * 0.58) + 0.5
+    c.fill(RoundRect(x0 + 1, top + 1, x1 + 1, bottom + 1, 3), (60, 70, 90), 0.12)
+    outlined(c, RoundRect(x0, top, x1, bottom, 3), RoundRect(x0 + 1, top + 1, x1 - 1, bottom - 1, 2),
              INK, horizontal_gradient(x0, x1, (252, 252, 252), (34, 36, 42)))
+    tick_top = bottom + 2
     for i in range(11):
-        x = x0 + 6 + (x1 - x0 - 12) * i / 10
+        x = round(x0 + 5 + (x1 - x0 - 10) * i / 10) + 0.5
         long_tick = i in (0, 5, 10)
-        c.fill(line((x, 27), (x, 36 if long_tick else 32), 1.4 if long_tick else 1.1), INK if long_tick else BODY_DARK)
+        end = h - 1 if long_tick else tick_top + (h - 1 - tick_top) * 0.55
+        c.fill(line((x, tick_top), (x, end), 1.0), INK if long_tick else BODY_DARK)
     return c
 
 
@@ -308,7 +314,7 @@ def gamma_curve(w, h, gamma):
     c = Canvas(w, h, BACKGROUND)
     c.fill(RoundRect(5, 5, w - 3, h - 3, 7), (60, 70, 90), 0.10)
     outlined(c, RoundRect(3, 3, w - 5, h - 5, 7), RoundRect(4, 4, w - 6, h - 6, 6), INK_SOFT, CARD)
-    x0, y0, x1, y1 = 20, 12, 104, 72
+    x0, y0, x1, y1 = 20, 12, w - 16, h - 18
     for t in (0.25, 0.5, 0.75):
         c.fill(Rect(x0 + (x1 - x0) * t - 0.4, y0, x0 + (x1 - x0) * t + 0.4, y1), (228, 232, 238))
         c.fill(Rect(x0, y1 - (y1 - y0) * t - 0.4, x1, y1 - (y1 - y0) * t + 0.4), (228, 232, 238))
@@ -362,23 +368,42 @@ def _icon_large(c, s):
 
 # ---------------------------------------------------------------- the list and the writer
 
+# The sizes at which a picture is drawn besides 100 %, and the id step of each.
+SCALES = [(1.0, 0), (1.5, 100), (2.0, 200)]
+
+
 def picture_list():
+    """(id, name, width, height, draw): the size is the frame's on a 96-dpi screen; draw(width,
+    height) makes the picture, possibly from a drawing of another size fitted into that one."""
+    def fitted(draw, w, h):
+        return lambda _w, _h: draw(w, h)
+
     items = [
         (1500, "side_printer", 164, 314, side_printer),
-        (1501, "hue_strength", 120, 120, hue_strength),
+        (1501, "hue_strength", 66, 65, fitted(hue_strength, 120, 120)),
         (1502, "task_colour_balance", 96, 64, task_colour_balance),
         (1503, "task_exchange_files", 96, 64, task_exchange_files),
-        (1504, "gamma_scale", 240, 40, gamma_scale),
+        (1504, "gamma_scale", 189, 23, gamma_scale),
     ]
     for i, zone in enumerate(ZONE_ORDER):
-        items.append((1505 + i, "zone_%s" % zone, 80, 80, lambda w, h, z=zone: zone_wheel(w, h, z)))
+        items.append((1505 + i, "zone_%s" % zone, 75, 81, fitted(lambda w, h, z=zone: zone_wheel(w, h, z), 80, 80)))
     for i, zone in enumerate(ZONE_ORDER):
-        items.append((1511 + i, "zone_%s_adjusted" % zone, 80, 80, lambda w, h, z=zone: zone_adjusted(w, h, z)))
+        items.append((1511 + i, "zone_%s_adjusted" % zone, 75, 81,
+                      fitted(lambda w, h, z=zone: zone_adjusted(w, h, z), 80, 80)))
     for i, gamma in enumerate(GAMMAS):
         name = "gamma_curve_%d" % round(gamma * 10)
-        items.append((1517 + i, name, 120, 90, lambda w, h, g=gamma: gamma_curve(w, h, g)))
+        items.append((1517 + i, name, 147, 91, lambda w, h, g=gamma: gamma_curve(w, h, g)))
     items.append((1523, "task_gamma", 96, 64, task_gamma))
     return items
+
+
+def scaled_files(pid, name, w, h):
+    """(id, file name, width, height) of a picture at each of its scales."""
+    files = []
+    for scale, step in SCALES:
+        suffix = "" if step == 0 else "_%d" % round(scale * 100)
+        files.append((pid + step, "%d_%s%s.bmp" % (pid + step, name, suffix), round(w * scale), round(h * scale)))
+    return files
 
 
 def write(path, data):
@@ -424,13 +449,14 @@ def main(argv=None):
     for pid, name, w, h, draw in picture_list():
         if args.only and pid not in args.only:
             continue
-        pixels = draw(w, h).pixels()
-        assert len(pixels) == h and len(pixels[0]) == w
-        filename = "%d_%s.bmp" % (pid, name)
-        path = os.path.join(PICTURE_DIR, filename)
-        write(os.path.join(args.root, path), bmp_bytes(pixels))
-        print("%-5d %-9s %s" % (pid, "%dx%d" % (w, h), path))
-        previews.append((filename[:-4], pixels))
+        for scaled_id, filename, sw, sh in scaled_files(pid, name, w, h):
+            with drawn_at(sw, sh):
+                pixels = draw(w, h).pixels()
+            assert len(pixels) == sh and len(pixels[0]) == sw
+            path = os.path.join(PICTURE_DIR, filename)
+            write(os.path.join(args.root, path), bmp_bytes(pixels))
+            print("%-5d %-9s %s" % (scaled_id, "%dx%d" % (sw, sh), path))
+            previews.append((filename[:-4], pixels))
 
     if not args.only:
         icons = [icon(size).pixels() for size in (16, 32, 48)]

@@ -5,6 +5,7 @@
 #include "framework/CClientDC.h"
 #include "framework/CPaintDC.h"
 #include "framework/CPen.h"
+#include "framework/WindowSystem.h"
 #include "launch/CStrRes.h"
 #include "launch/TextFormat.h"
 #include "resources/resource.h"
@@ -15,9 +16,17 @@ namespace {
 constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr COLORREF kBlack = 0x000000;
 constexpr COLORREF kRed = 0x0000FF;
-constexpr int kPatchSize = 30;
+constexpr int kPatchSize = 30;     // pixels on a 96-dpi screen
 constexpr int kLabelPoints = 80;  // tenths of a point
-constexpr int kFocusInset = 3;     // the focus frame lies outside the red double frame
+constexpr int kFocusInset = 3;     // lines: the focus frame lies outside the red double frame
+
+// Frames, crosses and focus dots are one line wide: a pixel per 30 pixels of patch, rounded,
+// so that they keep their weight on screens of more pixels per inch.
+int LineWidth(const RECT& patch)
+{
+    const int width = patch.right - patch.left;
+    return width < kPatchSize ? 1 : (width * 2 + kPatchSize) / (2 * kPatchSize);
+}
 
 }  // namespace
 
@@ -65,7 +74,7 @@ CColorPalette::Patch CColorPalette::s_patches[patchCount] = {
     {0xFFFFFF, 0xD2A5A5, 0x000000, 0, 0, 0, 0, 0, 0, 0, 0},
 };
 
-CColorPalette::CColorPalette() : m_patchSize(kPatchSize)
+CColorPalette::CColorPalette() : m_patchSize(fw::ws::ScaleForScreen(kPatchSize))
 {
     // The table outlives every palette; marks of an earlier wizard must not show or be clicked.
     for (Patch& patch : s_patches) {
@@ -343,43 +352,42 @@ void CColorPalette::DrawPatch(CDC& dc, int index, bool highlighted)
 
 void CColorPalette::DrawFrame(CDC& dc, const Patch& patch, int inset, COLORREF color)
 {
-    const int l = patch.left - inset;
-    const int t = patch.top - inset;
-    const int r = patch.right + inset;
-    const int b = patch.bottom + inset;
-    CPen pen(PS_SOLID, 1, color);
-    CPen* previous = dc.SelectObject(&pen);
-    dc.MoveTo(l, t);
-    dc.LineTo(r, t);
-    dc.MoveTo(l, t);
-    dc.LineTo(l, b);
-    dc.MoveTo(r - 1, t);
-    dc.LineTo(r - 1, b - 1);
-    dc.MoveTo(l, b - 1);
-    dc.LineTo(r, b - 1);
-    dc.SelectObject(previous);
+    // The rectangle grown by inset lines on each side, outlined one line wide.
+    const RECT area{patch.left, patch.top, patch.right, patch.bottom};
+    const int w = LineWidth(area);
+    const int l = patch.left - inset * w;
+    const int t = patch.top - inset * w;
+    const int r = patch.right + inset * w;
+    const int b = patch.bottom + inset * w;
+    dc.FillSolidRect(l, t, r - l, w, color);
+    dc.FillSolidRect(l, b - w, r - l, w, color);
+    dc.FillSolidRect(l, t, w, b - t, color);
+    dc.FillSolidRect(r - w, t, w, b - t, color);
 }
 
 void CColorPalette::DrawFocusFrame(CDC& dc, const Patch& patch)
 {
-    // Dotted, as the system draws focus, every other pixel in black on the white ground.
-    const int l = patch.left - kFocusInset;
-    const int t = patch.top - kFocusInset;
-    const int r = patch.right + kFocusInset - 1;
-    const int b = patch.bottom + kFocusInset - 1;
-    for (int x = l; x <= r; x += 2) {
-        dc.SetPixel(x, t, kBlack);
-        dc.SetPixel(x, b, kBlack);
+    // Dotted, as the system draws focus: every other dot in black on the white ground.
+    const RECT area{patch.left, patch.top, patch.right, patch.bottom};
+    const int w = LineWidth(area);
+    const int l = patch.left - kFocusInset * w;
+    const int t = patch.top - kFocusInset * w;
+    const int r = patch.right + kFocusInset * w - w;
+    const int b = patch.bottom + kFocusInset * w - w;
+    for (int x = l; x <= r; x += 2 * w) {
+        dc.FillSolidRect(x, t, w, w, kBlack);
+        dc.FillSolidRect(x, b, w, w, kBlack);
     }
-    for (int y = t; y <= b; y += 2) {
-        dc.SetPixel(l, y, kBlack);
-        dc.SetPixel(r, y, kBlack);
+    for (int y = t; y <= b; y += 2 * w) {
+        dc.FillSolidRect(l, y, w, w, kBlack);
+        dc.FillSolidRect(r, y, w, w, kBlack);
     }
 }
 
 void CColorPalette::DrawCross(CDC& dc, const Patch& patch, COLORREF color)
 {
-    CPen pen(PS_SOLID, 1, color);
+    const RECT area{patch.left, patch.top, patch.right, patch.bottom};
+    CPen pen(PS_SOLID, LineWidth(area), color);
     CPen* previous = dc.SelectObject(&pen);
     dc.MoveTo(patch.left, patch.top);
     dc.LineTo(patch.right, patch.bottom);

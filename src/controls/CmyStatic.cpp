@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "framework/CPaintDC.h"
+#include "framework/PictureFit.h"
 #include "framework/ResourceModule.h"
 #include "framework/WindowSystem.h"
 #include "launch/CDlgRes.h"
@@ -25,7 +26,18 @@ int CmyStatic::SetBitmap(UINT bitmapId, const RECT& rect)
         library = std::make_unique<CDlgRes>();
         module = library->GetModule();
     }
-    HBITMAP bitmap = fw::ws::LoadBitmapSized(module, bitmapId, rect.right - rect.left, rect.bottom - rect.top);
+    // The drawing nearest the frame, at its own size when that fits (sharp), else fitted in its
+    // own shape; the control centres it in the frame.
+    const SIZE frame{rect.right - rect.left, rect.bottom - rect.top};
+    UINT id = bitmapId;
+    SIZE drawn{};
+    if (fw::PictureFit::ResourceSize(module, bitmapId, &drawn)) {
+        const UINT scaled = fw::PictureFit::ScaledId(bitmapId, fw::PictureFit::NearestPercent(drawn, frame));
+        // A library that carries one drawing only keeps showing that one.
+        if (scaled != bitmapId && fw::PictureFit::ResourceSize(module, scaled, &drawn)) id = scaled;
+    }
+    const SIZE size = fw::PictureFit::LoadSize(drawn, frame);
+    HBITMAP bitmap = fw::ws::LoadBitmapSized(module, id, size.cx, size.cy);
     HBITMAP previous = CStatic::SetBitmap(bitmap);
     if (previous == nullptr) return 0;
     fw::ws::DeleteGdiObject(previous);

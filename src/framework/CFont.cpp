@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr int kScreenPixelsPerInch = 96;
-
 void SetFace(LOGFONT& font, const char* faceName) {
     std::memset(font.lfFaceName, 0, sizeof(font.lfFaceName));
     if (faceName) std::strncpy(font.lfFaceName, faceName, sizeof(font.lfFaceName) - 1);
@@ -31,10 +29,10 @@ BOOL CFont::CreatePointFont(int pointSize, const char* faceName, CDC* dc) {
 BOOL CFont::CreatePointFontIndirect(const LOGFONT* font, CDC*) {
     if (!font) return FALSE;
     LOGFONT pixels = *font;
-    // Tenths of a point to a character height in pixels, rounded: negative means character
-    // height (without internal leading), as the system expects.
+    // Tenths of a point to a character height in pixels of this screen, rounded: negative
+    // means character height (without internal leading), as the system expects.
     const int tenths = font->lfHeight < 0 ? -font->lfHeight : font->lfHeight;
-    pixels.lfHeight = -((tenths * kScreenPixelsPerInch + 360) / 720);
+    pixels.lfHeight = -((tenths * fw::ws::ScreenPixelsPerInch() + 360) / 720);
     return CreateFontIndirect(&pixels);
 }
 

@@ -10,7 +10,7 @@ class CDC;
 class CFont : public CGdiObject {
 public:
     BOOL CreateFontIndirect(const LOGFONT* font);
-    // pointSize in tenths of a point (80 = 8 points), on a screen of 96 pixels per inch.
+    // pointSize in tenths of a point (80 = 8 points), at the screen's pixels per inch.
     BOOL CreatePointFont(int pointSize, const char* faceName, CDC* dc = nullptr);
     BOOL CreatePointFontIndirect(const LOGFONT* font, CDC* dc = nullptr);  // lfHeight in tenths of a point
     BOOL CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic,

@@ -102,6 +102,10 @@ SIZE TextExtent(HDC dc, const std::string& text);
 HPEN MakePen(int style, int width, COLORREF color);
 HBRUSH MakeSolidBrush(COLORREF color);
 HFONT MakeFont(const LOGFONT& font);
+// Pixels per inch of the screen the windows are on (96 at 100 %, 144 at 150 %).
+int ScreenPixelsPerInch();
+// pixels, as meant for a 96-dpi screen, on this screen (rounded; at least 1 for a positive value).
+int ScaleForScreen(int pixels);
 BOOL FontInfo(HFONT font, LOGFONT* info);
 // Releases a pen, brush or font of the framework, or a bitmap or icon of the two calls below.
 BOOL DeleteGdiObject(HGDIOBJ object);

@@ -1,14 +1,36 @@
 """A supersampled RGBA canvas: shapes are sampled on a grid `ss` times finer than the picture
 and averaged down, so every edge comes out anti-aliased. Colours are 0..255 floats kept
-premultiplied by alpha (0..1), which makes averaging and painting over transparency exact."""
+premultiplied by alpha (0..1), which makes averaging and painting over transparency exact.
 
+A drawing is made in its own units. Inside `drawn_at(width, height)` every canvas comes out at
+that size instead, the drawing scaled evenly to fit and centred on the background; this is how
+one drawing gives the same picture for 100, 150 and 200 % screens."""
+
+import contextlib
 import math
+
+_target = None  # (width, height) of the pictures made inside drawn_at, else None
+
+
+@contextlib.contextmanager
+def drawn_at(width, height):
+    global _target
+    previous, _target = _target, (width, height)
+    try:
+        yield
+    finally:
+        _target = previous
 
 
 class Canvas:
     def __init__(self, width, height, background=None, ss=4):
-        self.width, self.height, self.ss = width, height, ss
-        self.W, self.H = width * ss, height * ss
+        out_w, out_h = _target if _target else (width, height)
+        # Picture pixels per drawing unit, and where the drawing's origin lands.
+        self.scale = min(out_w / width, out_h / height)
+        self.ox = (out_w - width * self.scale) / 2
+        self.oy = (out_h - height * self.scale) / 2
+        self.width, self.height, self.ss = out_w, out_h, ss
+        self.W, self.H = out_w * ss, out_h * ss
         r, g, b = background if background else (0.0, 0.0, 0.0)
         a = 1.0 if background else 0.0
         self.rows = [[[r] * self.W, [g] * self.W, [b] * self.W, [a] * self.W] for _ in range(self.H)]
@@ -16,19 +38,19 @@ class Canvas:
     def fill(self, shape, colour, alpha=1.0):
         """Paints `shape` with a colour (r, g, b) or a function (x, y) -> (r, g, b) of picture
         coordinates, at the given opacity."""
-        ss = self.ss
-        j0 = max(0, int(math.floor(shape.ymin * ss)))
-        j1 = min(self.H, int(math.ceil(shape.ymax * ss)) + 1)
+        ss, k = self.ss, self.scale
+        j0 = max(0, int(math.floor((shape.ymin * k + self.oy) * ss)))
+        j1 = min(self.H, int(math.ceil((shape.ymax * k + self.oy) * ss)) + 1)
         by_point = callable(colour)
         for j in range(j0, j1):
-            y = (j + 0.5) / ss
+            y = ((j + 0.5) / ss - self.oy) / k
             spans = shape.spans(y)
             if not spans:
                 continue
             row = self.rows[j]
             for xa, xb in spans:
-                i0 = max(0, int(math.ceil(xa * ss - 0.5)))
-                i1 = min(self.W, int(math.ceil(xb * ss - 0.5)))  # half-open: shapes that abut share no sample
+                i0 = max(0, int(math.ceil((xa * k + self.ox) * ss - 0.5)))
+                i1 = min(self.W, int(math.ceil((xb * k + self.ox) * ss - 0.5)))  # half-open: shapes that abut share no sample
                 if i1 <= i0:
                     continue
                 if by_point:
@@ -48,11 +70,11 @@ class Canvas:
             channel[i0:i1] = [v * keep + value for v in channel[i0:i1]]
 
     def _fill_by_point(self, row, i0, i1, y, colour, alpha):
-        ss = self.ss
+        ss, k, ox = self.ss, self.scale, self.ox
         r, g, b, a = row
         keep = 1.0 - alpha
         for i in range(i0, i1):
-            cr, cg, cb = colour((i + 0.5) / ss, y)
+            cr, cg, cb = colour(((i + 0.5) / ss - ox) / k, y)
             r[i] = r[i] * keep + cr * alpha
             g[i] = g[i] * keep + cg * alpha
             b[i] = b[i] * keep + cb * alpha

@@ -147,7 +147,10 @@ void PaintButton(PixelBuffer& pixels, const Window& window) {
 void PaintStatic(PixelBuffer& pixels, const Window& window) {
     const RECT all{0, 0, window.Width(), window.Height()};
     switch (window.StaticType()) {
-        case SS_BITMAP: Picture(pixels, window.bitmap, all); return;
+        case SS_BITMAP:
+            if (window.bitmap && (window.style & SS_CENTERIMAGE)) PlatformPicture::DrawBitmapCentred(pixels, window.bitmap, all);
+            else Picture(pixels, window.bitmap, all);
+            return;
         case SS_ICON:
             if (window.icon) PlatformPicture::DrawIcon(pixels, window.icon, 0, 0);
             return;

@@ -93,6 +93,23 @@ bool PlatformPicture::DrawBitmap(PixelBuffer& target, HBITMAP bitmap, const RECT
     return true;
 }
 
+bool PlatformPicture::DrawBitmapCentred(PixelBuffer& target, HBITMAP bitmap, const RECT& rect) {
+    const auto bits = Read(bitmap);
+    if (!bits || bits->pixels.empty()) return false;
+    target.Fill(rect, FromDib(bits->pixels.front()));
+    const int left = rect.left + (rect.right - rect.left - bits->width) / 2;
+    const int top = rect.top + (rect.bottom - rect.top - bits->height) / 2;
+    for (int y = 0; y < bits->height; ++y) {
+        for (int x = 0; x < bits->width; ++x) {
+            const int tx = left + x;
+            const int ty = top + y;
+            if (tx < rect.left || ty < rect.top || tx >= rect.right || ty >= rect.bottom) continue;
+            target.Set(tx, ty, FromDib(bits->pixels[static_cast<size_t>(y) * bits->width + x]));
+        }
+    }
+    return true;
+}
+
 bool PlatformPicture::DrawIcon(PixelBuffer& target, HICON icon, int left, int top) {
     const IconBitmaps icons(icon);
     if (!icons.valid) return false;

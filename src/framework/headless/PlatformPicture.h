@@ -20,6 +20,9 @@ public:
     static bool IconSize(HICON icon, SIZE* size);
     // The bitmap scaled to fill rect (nearest pixel); false when it cannot be read.
     static bool DrawBitmap(PixelBuffer& target, HBITMAP bitmap, const RECT& rect);
+    // The bitmap at its own size centred in rect, the rest of rect in its top-left pixel's
+    // colour, as a picture control with SS_CENTERIMAGE shows it.
+    static bool DrawBitmapCentred(PixelBuffer& target, HBITMAP bitmap, const RECT& rect);
     // The icon at its own size with its top left at (x, y), blended by its alpha or mask.
     static bool DrawIcon(PixelBuffer& target, HICON icon, int x, int y);
 

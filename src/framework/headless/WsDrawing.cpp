@@ -247,6 +247,10 @@ HBRUSH MakeSolidBrush(COLORREF color) {
     return static_cast<HBRUSH>(GdiTable::Get().Add(brush));
 }
 
+// Headless windows are laid out with the 96-dpi dialog font's base units and drawn in its
+// bitmap font, so everything else is drawn for 96 dpi too.
+int ScreenPixelsPerInch() { return 96; }
+
 HFONT MakeFont(const LOGFONT& font) {
     GdiObject object;
     object.kind = GdiKind::Font;

@@ -82,6 +82,13 @@ HBRUSH MakeSolidBrush(COLORREF color) { return CreateSolidBrush(color); }
 
 HFONT MakeFont(const LOGFONT& font) { return CreateFontIndirectA(&font); }
 
+int ScreenPixelsPerInch() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
+    if (screen) ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
 BOOL FontInfo(HFONT font, LOGFONT* info) {
     if (!font || !info) return FALSE;
     return GetObjectA(font, sizeof(LOGFONTA), info) == sizeof(LOGFONTA) ? TRUE : FALSE;
@@ -97,8 +104,10 @@ BOOL DeleteGdiObject(HGDIOBJ object) {
 
 HBITMAP LoadBitmapSized(HMODULE module, UINT id, int cx, int cy) {
     if (!module) return nullptr;
-    const auto bitmap =
-        static_cast<HBITMAP>(LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_BITMAP, cx, cy, LR_DEFAULTSIZE));
+    // Without both sizes, the bitmap's own size (no flag asks for that).
+    const UINT flags = cx > 0 && cy > 0 ? LR_DEFAULTSIZE : 0;
+    if (flags == 0) cx = cy = 0;
+    const auto bitmap = static_cast<HBITMAP>(LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_BITMAP, cx, cy, flags));
     fw::OwnedPictures::Own(bitmap);
     return bitmap;
 }
