@@ -402,7 +402,7 @@ def scaled_files(pid, name, w, h):
     files = []
     for scale, step in SCALES:
         suffix = "" if step == 0 else "_%d" % round(scale * 100)
-        files.append((pid + step, "%d_%s%s.bmp" % (pid + step, name, suffix), round(w * scale), round(h * scale)))
+        files.append((pid + step, "%d_%s%s.bmp" % (pid + step, name, suffix), int(w * scale + 0.5), int(h * scale + 0.5)))
     return files
 
 

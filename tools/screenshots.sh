@@ -3,12 +3,13 @@
 # tools/demo.sh, walks every page and dialog of the three tasks, the about box, a message box
 # and the help window, and saves a picture of each.
 #
-#   tools/screenshots.sh [--quick] [--languages] [BUILD_FOLDER [OUT_FOLDER]]
+#   tools/screenshots.sh [--quick] [--languages | --scaled] [BUILD_FOLDER [OUT_FOLDER]]
 #
 # BUILD_FOLDER defaults to build/windows-ui (built here when it is the default); OUT_FOLDER to
 # docs/screenshots, with four pages of each translated language in docs/screenshots/<language>/.
 # --quick leaves the pictures in full colour (faster; for the test); --languages makes only the
-# pictures of the translated languages.
+# pictures of the translated languages; --scaled only five pages on a screen set to 150 %
+# (144 dpi), in docs/screenshots/150-percent/.
 # Each window is awaited by its title with a time limit; a missing window stops the walk with
 # its name, and the exit status is 1.
 set -euo pipefail
@@ -16,7 +17,13 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 quick=0
 english=1
 if [[ "${1:-}" == "--quick" ]]; then quick=1; shift; fi
+scaled=0
 if [[ "${1:-}" == "--languages" ]]; then english=0; shift; fi
+if [[ "${1:-}" == "--scaled" ]]; then english=0; scaled=1; shift; fi
+# The screen: 150 % needs more room for the same wizard.
+screen_w=800; screen_h=600
+if ((scaled)); then screen_w=1200; screen_h=900; export WD_DPI=144; fi
+px() { echo $(( $1 * ${WD_DPI:-96} / 96 )); }  # pixels of a 96-dpi screen on this one
 build="${1:-}"
 out="${2:-$root/docs/screenshots}"
 
@@ -55,7 +62,7 @@ source "$root/tools/wine-desktop.sh"
 # A private display.
 display=90
 while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb ":$display" -screen 0 "${screen_w}x${screen_h}x24" -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 work="$build/screenshots"
 cleanup() { wd_stop; kill "$xvfb_pid" 2>/dev/null || true; }
@@ -64,7 +71,7 @@ export DISPLAY=":$display"
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 
 echo "== laying out the demo machine in $work"
-wd_lay_out "$work" "$build/bin" 800x600
+wd_lay_out "$work" "$build/bin" "${screen_w}x${screen_h}"
 
 stop() {  # leaves a picture of the screen as it was in the work folder
   import -window root "$work/stopped.png" 2>/dev/null || true
@@ -84,7 +91,7 @@ shot() {
   else
     l=${wd_rect[0]}; t=${wd_rect[1]}; r=${wd_rect[2]}; b=${wd_rect[3]}
   fi
-  l=$((l < 0 ? 0 : l)); t=$((t < 0 ? 0 : t)); r=$((r > 800 ? 800 : r)); b=$((b > 600 ? 600 : b))
+  l=$((l < 0 ? 0 : l)); t=$((t < 0 ? 0 : t)); r=$((r > screen_w ? screen_w : r)); b=$((b > screen_h ? screen_h : b))
   import -window root "$raw"
   if ((quick)); then
     "$magick" "$raw" -crop "$((r - l))x$((b - t))+$l+$t" +repage "$out/$name.png"
@@ -366,7 +373,59 @@ language_walk() {  # language_walk FOLDER LOCALE CODE
   done
 }
 
+# ---- Five pages on a screen of 150 %: texts, palette and pictures drawn for it, not stretched.
+scaled_walk() {
+  echo "== 150 %"
+  out="$english_out/150-percent"
+  mkdir -p "$out"
+  rm -f "$out"/*.png
+  start_wizard IDC_SELECTEDIT_GAMMA_RADIO
+  shot 01-choose-task
+  choose_printer
+  wd_click "$title_driver" $WD_WIZARD_NEXT
+  wd_wait "$title_start" || stop "the gamma starting-setting page at 150 %"
+  wd_click "$title_start" $WD_WIZARD_NEXT
+  wd_gone "$title_start" || stop "the end of the gamma starting-setting page at 150 %"
+  wd_wait "$title_gamma" || stop "the gamma page at 150 %"
+  wd_click "$title_gamma" IDC_GAMMA_ZONE3_RADIO
+  shot 02-gamma
+  wd_stop
+  wait "$wd_host_pid" 2>/dev/null || true
+
+  start_wizard IDC_SELECTEDIT_COLOR_RADIO
+  choose_printer
+  wd_click "$title_driver" $WD_WIZARD_NEXT
+  wd_wait "$title_start" || stop "the colour starting-setting page at 150 %"
+  wd_click "$title_start" $WD_WIZARD_NEXT
+  wd_gone "$title_start" || stop "the end of the colour starting-setting page at 150 %"
+  wd_wait "$title_colour" || stop "the colour palette page at 150 %"
+  wd_click "$title_colour" IDC_PALETTE "$(px 64)" "$(px 72)"
+  wd_wait "$title_patch" || stop "the colour patch dialog at 150 %"
+  wd_click "$title_patch" IDC_COLORINPUT_HUE_LIST
+  key Down Return
+  shot 04-colour-patch-dialog
+  wd_click "$title_patch" IDC_COLORINPUT_OK_BUTTON
+  wd_wait "$title_colour" || stop "the palette after the patch dialog at 150 %"
+  shot 03-colour-palette-changed
+  wd_stop
+  wait "$wd_host_pid" 2>/dev/null || true
+
+  start_wizard IDC_SELECTEDIT_EXCHANGE_RADIO
+  choose_printer
+  wd_click "$title_driver" $WD_WIZARD_NEXT
+  wd_wait "$title_stored" || stop "the stored-settings page at 150 %"
+  wd_click "$title_stored" IDC_EXCHANGE_LIST 40 "$(px 6)"
+  shot 05-stored-settings
+  wd_stop
+  wait "$wd_host_pid" 2>/dev/null || true
+}
+
 english_out="$out"
+if ((scaled)); then
+  scaled_walk
+  echo "screenshots: $(find "$out/150-percent" -name '*.png' | wc -l) pictures in $out/150-percent"
+  exit 0
+fi
 language_walk german de_DE DEU
 language_walk french fr_FR FRA
 language_walk spanish es_ES ESP

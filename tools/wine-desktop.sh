@@ -51,6 +51,10 @@ wd_lay_out() {
   # system menus itself and the window probe sees the same desktop as the wizard.
   DISPLAY= "$wd_wine" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
   DISPLAY= "$wd_wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$size" /f >/dev/null 2>&1
+  # WD_DPI=144: a screen of that many pixels per inch (150 %), as Windows' display scaling sets it.
+  if [ -n "${WD_DPI:-}" ]; then
+    DISPLAY= "$wd_wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$WD_DPI" /f >/dev/null 2>&1
+  fi
   wineserver -w
   # Wine's own fonts in the prefix: without them captions show their glyphs as letters.
   if [ -d /usr/share/wine/fonts ]; then cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"; fi

@@ -268,19 +268,23 @@ TEST(DialogLibrary, HoldsEveryPictureAtTheSizeItsPageShowsIt) {
         LONG height;
     };
     const Picture pictures[] = {
-        {IDB_SIDE_PICTURE, 164, 314}, {IDB_COLOR_INPUT, 120, 120}, {IDB_TASK_COLOR, 96, 64},
-        {IDB_TASK_EXCHANGE, 96, 64},  {IDB_GAMMA_SCALE, 240, 40},  {IDB_TASK_GAMMA, 96, 64},
-        {IDB_ZONE1_BLUE, 80, 80},     {IDB_ZONE1_YELLOW, 80, 80},  {IDB_ZONE2_BLUE, 80, 80},
-        {IDB_ZONE2_YELLOW, 80, 80},   {IDB_GAMMA_CURVE1, 120, 90}, {IDB_GAMMA_CURVE6, 120, 90},
+        {IDB_SIDE_PICTURE, 164, 314}, {IDB_COLOR_INPUT, 66, 65},   {IDB_TASK_COLOR, 96, 64},
+        {IDB_TASK_EXCHANGE, 96, 64},  {IDB_GAMMA_SCALE, 189, 23},  {IDB_TASK_GAMMA, 96, 64},
+        {IDB_ZONE1_BLUE, 75, 81},     {IDB_ZONE1_YELLOW, 75, 81},  {IDB_ZONE2_BLUE, 75, 81},
+        {IDB_ZONE2_YELLOW, 75, 81},   {IDB_GAMMA_CURVE1, 147, 91}, {IDB_GAMMA_CURVE6, 147, 91},
     };
     for (const Picture& picture : pictures) {
-        HANDLE own = LoadImageA(dialogs.GetModule(), MAKEINTRESOURCEA(picture.id), IMAGE_BITMAP, 0, 0, 0);
-        ASSERT_NE(own, nullptr) << picture.id;
+        // At 100 %, and drawn again at 150 % (id + 100) and 200 % (id + 200), rounded.
         BITMAP info{};
-        ASSERT_EQ(GetObjectA(own, sizeof(info), &info), static_cast<int>(sizeof(info)));
-        EXPECT_EQ(info.bmWidth, picture.width) << picture.id;
-        EXPECT_EQ(info.bmHeight, picture.height) << picture.id;
-        DeleteObject(own);
+        for (int percent : {100, 150, 200}) {
+            const UINT id = picture.id + static_cast<UINT>((percent - 100) * 2);
+            HANDLE own = LoadImageA(dialogs.GetModule(), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, 0);
+            ASSERT_NE(own, nullptr) << id;
+            ASSERT_EQ(GetObjectA(own, sizeof(info), &info), static_cast<int>(sizeof(info)));
+            EXPECT_EQ(info.bmWidth, (picture.width * percent + 50) / 100) << id;
+            EXPECT_EQ(info.bmHeight, (picture.height * percent + 50) / 100) << id;
+            DeleteObject(own);
+        }
         // The holder stretches a picture to the frame it is shown in.
         const RECT frame{0, 0, 50, 30};
         HBITMAP sized = dialogs.LoadBitmapSized(picture.id, frame);

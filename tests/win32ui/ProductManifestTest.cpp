@@ -91,6 +91,14 @@ public:
         return buffer;
     }
 
+    // A setting of the manifest's windowsSettings (dpiAware, dpiAwareness ...), empty when unset.
+    std::wstring Setting(const wchar_t* space, const wchar_t* name) const {
+        wchar_t value[64] = {};
+        SIZE_T written = 0;
+        if (!QueryActCtxSettingsW(0, m_context, space, name, value, 64, &written)) return L"";
+        return value;
+    }
+
     // The file of the code behind a button made while the context is active.
     std::string ButtonCodeFile() const {
         ULONG_PTR cookie = 0;
@@ -124,6 +132,7 @@ struct ProgramManifest {
     const char* file;
     ACTCTX_REQUESTED_RUN_LEVEL runLevel;
     bool commonControls6;
+    const wchar_t* dpiAwareness;  // the wizard draws for the screen's resolution; the tool draws nothing
 };
 
 class ProgramManifestTest : public ::testing::TestWithParam<ProgramManifest> {};
@@ -138,11 +147,15 @@ TEST_P(ProgramManifestTest, AsksForItsRunLevelOnWindows7To11) {
     const std::vector<BYTE> compatibility = manifest.Compatibility();
     for (const GUID& os : kSupportedOs) EXPECT_TRUE(Contains(compatibility, os)) << program.file;
     EXPECT_EQ(IsCommonControls6(manifest.ButtonCodeFile()), program.commonControls6) << manifest.ButtonCodeFile();
+    EXPECT_EQ(manifest.Setting(L"http://schemas.microsoft.com/SMI/2016/WindowsSettings", L"dpiAwareness"),
+              program.dpiAwareness) << program.file;
+    EXPECT_EQ(manifest.Setting(L"http://schemas.microsoft.com/SMI/2005/WindowsSettings", L"dpiAware"),
+              *program.dpiAwareness ? L"true" : L"") << program.file;
 }
 
 INSTANTIATE_TEST_SUITE_P(Programs, ProgramManifestTest,
-                         ::testing::Values(ProgramManifest{"TavrelHost.exe", ACTCTX_RUN_LEVEL_REQUIRE_ADMIN, true},
-                                           ProgramManifest{"TavrelSettings.exe", ACTCTX_RUN_LEVEL_AS_INVOKER, false}));
+                         ::testing::Values(ProgramManifest{"TavrelHost.exe", ACTCTX_RUN_LEVEL_REQUIRE_ADMIN, true, L"system"},
+                                           ProgramManifest{"TavrelSettings.exe", ACTCTX_RUN_LEVEL_AS_INVOKER, false, L""}));
 
 // Every file we ship names the product, the publisher and the project's version, as Explorer's
 // properties and the installed programs show them.

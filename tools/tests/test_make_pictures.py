@@ -179,21 +179,31 @@ class PictureMeaningTest(unittest.TestCase):
 
 
 class CommittedPicturesTest(unittest.TestCase):
-    def test_every_picture_is_committed_at_its_size(self):
+    def test_every_picture_is_committed_at_its_sizes(self):
         folder = os.path.join(make_pictures.ROOT, make_pictures.PICTURE_DIR)
+        committed = set(os.listdir(folder))
+        made = set()
         for pid, name, w, h, _ in make_pictures.picture_list():
-            with open(os.path.join(folder, "%d_%s.bmp" % (pid, name)), "rb") as f:
-                self.assertEqual(read_bmp(f.read())[:2], (w, h), pid)
+            sizes = []
+            for scaled_id, filename, sw, sh in make_pictures.scaled_files(pid, name, w, h):
+                with open(os.path.join(folder, filename), "rb") as f:
+                    self.assertEqual(read_bmp(f.read())[:2], (sw, sh), filename)
+                sizes.append((sw, sh))
+                made.add(filename)
+            # The larger drawings keep the shape of the first within a pixel.
+            for sw, sh in sizes[1:]:
+                self.assertLessEqual(abs(sw * h - sh * w), max(w, h), name)
+        self.assertEqual(committed - made, set(), "pictures no longer made")
 
     def test_script_reproduces_committed_bytes(self):
-        # Two quick ones; the whole set takes a minute.
+        # Two quick ones, at their three sizes; the whole set takes minutes.
         ids = [pid for pid, name, _, _, _ in make_pictures.picture_list() if name in ("task_colour_balance", "gamma_scale")]
         self.assertEqual(len(ids), 2)
         with tempfile.TemporaryDirectory() as out:
             with contextlib.redirect_stdout(io.StringIO()):
                 make_pictures.main(["--root", out] + [a for i in ids for a in ("--only", str(i))])
             made = sorted(os.listdir(os.path.join(out, make_pictures.PICTURE_DIR)))
-            self.assertEqual([n[:4] for n in made], [str(i) for i in ids])
+            self.assertEqual([n[:4] for n in made], sorted(str(i + step) for i in ids for _, step in make_pictures.SCALES))
             for name in made:
                 with open(os.path.join(out, make_pictures.PICTURE_DIR, name), "rb") as f:
                     fresh = f.read()

@@ -102,12 +102,46 @@ BOOL DeleteGdiObject(HGDIOBJ object) {
     return DeleteObject(object);
 }
 
+namespace {
+
+// source resized to cx x cy with the system's best filter (HALFTONE averages the pixels a
+// shrunk picture drops; LoadImageA's own resizing would drop whole rows and columns).
+HBITMAP Resampled(HBITMAP source, int cx, int cy) {
+    BITMAP size{};
+    if (!GetObjectA(source, sizeof(size), &size)) return nullptr;
+    HDC screen = GetDC(nullptr);
+    HDC from = CreateCompatibleDC(screen);
+    HDC to = CreateCompatibleDC(screen);
+    HBITMAP result = CreateCompatibleBitmap(screen, cx, cy);
+    if (from && to && result) {
+        HGDIOBJ oldFrom = SelectObject(from, source);
+        HGDIOBJ oldTo = SelectObject(to, result);
+        SetStretchBltMode(to, HALFTONE);
+        SetBrushOrgEx(to, 0, 0, nullptr);
+        StretchBlt(to, 0, 0, cx, cy, from, 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
+        SelectObject(to, oldTo);
+        SelectObject(from, oldFrom);
+    }
+    if (to) DeleteDC(to);
+    if (from) DeleteDC(from);
+    ReleaseDC(nullptr, screen);
+    return result;
+}
+
+}  // namespace
+
 HBITMAP LoadBitmapSized(HMODULE module, UINT id, int cx, int cy) {
     if (!module) return nullptr;
-    // Without both sizes, the bitmap's own size (no flag asks for that).
-    const UINT flags = cx > 0 && cy > 0 ? LR_DEFAULTSIZE : 0;
-    if (flags == 0) cx = cy = 0;
-    const auto bitmap = static_cast<HBITMAP>(LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_BITMAP, cx, cy, flags));
+    auto bitmap = static_cast<HBITMAP>(LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, 0));
+    if (bitmap && cx > 0 && cy > 0) {
+        BITMAP own{};
+        GetObjectA(bitmap, sizeof(own), &own);
+        if (own.bmWidth != cx || own.bmHeight != cy) {
+            HBITMAP resized = Resampled(bitmap, cx, cy);
+            DeleteObject(bitmap);
+            bitmap = resized;
+        }
+    }
     fw::OwnedPictures::Own(bitmap);
     return bitmap;
 }
