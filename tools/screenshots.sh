@@ -8,8 +8,8 @@
 # BUILD_FOLDER defaults to build/windows-ui (built here when it is the default); OUT_FOLDER to
 # docs/screenshots, with four pages of each translated language in docs/screenshots/<language>/.
 # --quick leaves the pictures in full colour (faster; for the test); --languages makes only the
-# pictures of the translated languages; --scaled only five pages on a screen set to 150 %
-# (144 dpi), in docs/screenshots/150-percent/.
+# pictures of the translated languages; --scaled only the five pages on a screen set to 150 %
+# (144 dpi) in docs/screenshots/150-percent/, which a whole walk makes last.
 # Each window is awaited by its title with a time limit; a missing window stops the walk with
 # its name, and the exit status is 1.
 set -euo pipefail
@@ -423,7 +423,7 @@ scaled_walk() {
 english_out="$out"
 if ((scaled)); then
   scaled_walk
-  echo "screenshots: $(find "$out/150-percent" -name '*.png' | wc -l) pictures in $out/150-percent"
+  echo "screenshots: $(find "$out" -name "*.png" | wc -l) pictures in $out"
   exit 0
 fi
 language_walk german de_DE DEU
@@ -432,3 +432,10 @@ language_walk spanish es_ES ESP
 language_walk italian it_IT ITA
 out="$english_out"
 echo "screenshots: $(find "$out" -name '*.png' | wc -l) pictures in $out"
+# A whole walk ends with the pages at 150 %: another screen, so another display and prefix.
+if ((english)); then
+  cleanup
+  trap - EXIT
+  if ((quick)); then exec "$0" --quick --scaled "$build" "$out"; fi
+  exec "$0" --scaled "$build" "$out"
+fi
