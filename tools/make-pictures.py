@@ -368,6 +368,10 @@ def _icon_large(c, s):
 
 # ---------------------------------------------------------------- the list and the writer
 
+# The icon's sizes: title bar and list (16), large icon (32), Explorer (48), each at 150 and
+# 200 % too where the screen has more pixels per inch.
+ICON_SIZES = (16, 24, 32, 48, 64)
+
 # The sizes at which a picture is drawn besides 100 %, and the id step of each.
 SCALES = [(1.0, 0), (1.5, 100), (2.0, 200)]
 
@@ -459,10 +463,10 @@ def main(argv=None):
             previews.append((filename[:-4], pixels))
 
     if not args.only:
-        icons = [icon(size).pixels() for size in (16, 32, 48)]
+        icons = [icon(size).pixels() for size in ICON_SIZES]
         write(os.path.join(args.root, ICON_PATH), ico_bytes(icons))
-        print("%-5d %-9s %s" % (107, "16/32/48", ICON_PATH))
-        for size, pixels in zip((16, 32, 48), icons):
+        print("%-5d %-9s %s" % (107, "/".join(str(s) for s in ICON_SIZES), ICON_PATH))
+        for size, pixels in zip(ICON_SIZES, icons):
             previews.append(("107_icon_%d" % size, pixels))
 
     if args.preview:

@@ -172,7 +172,7 @@ class PictureMeaningTest(unittest.TestCase):
             self.assertLess(saturation_at(hue + 180)[1], 0.45, zone)
 
     def test_icon_is_a_shape_on_transparency(self):
-        for size in (16, 32, 48):
+        for size in make_pictures.ICON_SIZES:
             pixels = make_pictures.icon(size).pixels()
             self.assertEqual(pixels[0][0][3], 0)
             self.assertEqual(pixels[size // 2][size // 2][3], 255)
@@ -210,13 +210,13 @@ class CommittedPicturesTest(unittest.TestCase):
                 with open(os.path.join(make_pictures.ROOT, make_pictures.PICTURE_DIR, name), "rb") as f:
                     self.assertEqual(fresh, f.read(), name + " differs: run tools/make-pictures.py")
 
-    def test_icon_holds_three_sizes(self):
+    def test_icon_holds_every_size(self):
         with open(os.path.join(make_pictures.ROOT, make_pictures.ICON_PATH), "rb") as f:
             data = f.read()
         count = struct.unpack_from("<H", data, 4)[0]
         sizes = [struct.unpack_from("<BBBBHH", data, 6 + 16 * n)[:2] + struct.unpack_from("<BBBBHH", data, 6 + 16 * n)[5:]
                  for n in range(count)]
-        self.assertEqual(sizes, [(16, 16, 32), (32, 32, 32), (48, 48, 32)])
+        self.assertEqual(sizes, [(n, n, 32) for n in make_pictures.ICON_SIZES])
 
 
 if __name__ == "__main__":
