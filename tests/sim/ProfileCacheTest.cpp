@@ -44,6 +44,26 @@ TEST_F(ProfileCacheTest, CopyOverAFileJustWrittenIsSeen)
     EXPECT_EQ("[Color]\r\nSettingNum=1\r\nSettingID0=8\r\n", machine.ReadFile(catalog));
 }
 
+TEST_F(ProfileCacheTest, CopiesAndMovesCarryWhatTheyCopiedAndMoved)
+{
+    const char* stage = "C:\\Drivers\\CAT.INI.stage";
+    EXPECT_EQ("4", Read("Color", "SettingID0"));
+    // Changed by hand right after it was read: the copy takes the new bytes, not the parsed ones.
+    machine.WriteFile(catalog, "[Color]\r\nSettingNum=1\r\nSettingID0=6\r\n");
+    ASSERT_TRUE(CopyFileA(catalog, stage, FALSE));
+    EXPECT_EQ("6", Read("Color", "SettingID0", stage));
+    ASSERT_TRUE(WritePrivateProfileStringA("Color", "SettingID0", "7", stage));
+    ASSERT_TRUE(MoveFileExA(stage, catalog, MOVEFILE_REPLACE_EXISTING));
+    EXPECT_EQ("7", Read("Color", "SettingID0"));
+    EXPECT_EQ("", Read("Color", "SettingID0", stage));
+    // A copy of a file never read as a profile, then replaced by hand under the same name.
+    machine.WriteFile("C:\\Drivers\\NEW.INI", "[Color]\r\nSettingID0=8\r\n");
+    ASSERT_TRUE(CopyFileA("C:\\Drivers\\NEW.INI", stage, FALSE));
+    EXPECT_EQ("8", Read("Color", "SettingID0", stage));
+    machine.WriteFile(stage, "[Color]\r\nSettingID0=9\r\n");
+    EXPECT_EQ("9", Read("Color", "SettingID0", stage));
+}
+
 TEST_F(ProfileCacheTest, ManyFilesInTurnKeepTheirOwnContents)
 {
     for (int i = 0; i < 12; ++i) {

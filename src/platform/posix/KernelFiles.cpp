@@ -269,7 +269,12 @@ extern "C" BOOL CopyFileA(LPCSTR source, LPCSTR destination, BOOL failIfExists)
         return LastError::Fail(ERROR_ACCESS_DENIED, FALSE);
     }
     int err = 0;
-    if (!HostFiles::Copy(from.host, to.host, err, &state.Faults())) return LastError::Fail(HostFiles::ErrorOf(err), FALSE);
+    std::string bytes;
+    if (!HostFiles::Copy(from.host, to.host, err, &state.Faults(), &bytes)) {
+        ProfileCache::Instance().Forget(to.host);
+        return LastError::Fail(HostFiles::ErrorOf(err), FALSE);
+    }
+    ProfileCache::Instance().Copied(from.host, to.host, bytes);
     ReadSwap::Instance().Read(from.host);
     LastError::Set(ERROR_SUCCESS);
     return TRUE;
@@ -325,6 +330,8 @@ extern "C" BOOL MoveFileExA(LPCSTR source, LPCSTR destination, DWORD flags)
     if (HostFiles::FolderRefuses(from.host) || HostFiles::FolderRefuses(target))
         return LastError::Fail(ERROR_ACCESS_DENIED, FALSE);
     if (int fault = state.Faults().Step()) return LastError::Fail(HostFiles::ErrorOf(fault), FALSE);
+    // A profile file parsed under its old name need not be read again under the new one.
+    const bool trusted = ProfileCache::Instance().Trusted(from.host);
     if (::rename(from.host.c_str(), target.c_str()) != 0) {
         const int error = errno;
         if (error != EXDEV || from.isDirectory || !(flags & MOVEFILE_COPY_ALLOWED)) state.Faults().Done();
@@ -335,7 +342,10 @@ extern "C" BOOL MoveFileExA(LPCSTR source, LPCSTR destination, DWORD flags)
         const bool copied = HostFiles::Copy(from.host, target, err);
         if (copied) ::unlink(from.host.c_str());
         state.Faults().Done();
+        ProfileCache::Instance().Moved(from.host, target, false);
         if (!copied) return LastError::Fail(HostFiles::ErrorOf(err), FALSE);
+    } else {
+        ProfileCache::Instance().Moved(from.host, target, trusted);
     }
     if (flags & MOVEFILE_WRITE_THROUGH) {
         int fd = ::open(target.c_str(), O_RDONLY | O_CLOEXEC);
