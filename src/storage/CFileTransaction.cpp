@@ -1,5 +1,7 @@
 #include "storage/CFileTransaction.h"
 
+#include <cstring>
+
 #include "launch/CmyException.h"
 #include "platform/win32api.h"
 #include "resources/resource.h"
@@ -52,6 +54,29 @@ bool CopyAside(const std::string& path, bool replacedByMove)
         if (!LinksUnsupported(::GetLastError())) return false;
     }
     return MakeWritable(previous) && ::CopyFileA(path.c_str(), previous.c_str(), FALSE) && MakeWritable(previous);
+}
+
+// Whether two files hold the same bytes; false when either cannot be read.
+bool SameContents(const std::string& a, const std::string& b)
+{
+    HANDLE files[2];
+    files[0] = ::CreateFileA(a.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    files[1] = ::CreateFileA(b.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    bool same = files[0] != INVALID_HANDLE_VALUE && files[1] != INVALID_HANDLE_VALUE;
+    DWORD high[2] = {0, 0};
+    same = same && ::GetFileSize(files[0], &high[0]) == ::GetFileSize(files[1], &high[1]) && high[0] == high[1];
+    char buffers[2][8192];
+    while (same) {
+        DWORD got[2] = {0, 0};
+        same = ::ReadFile(files[0], buffers[0], sizeof buffers[0], &got[0], nullptr) &&
+               ::ReadFile(files[1], buffers[1], sizeof buffers[1], &got[1], nullptr) && got[0] == got[1] &&
+               std::memcmp(buffers[0], buffers[1], got[0]) == 0;
+        if (got[0] == 0) break;
+    }
+    for (HANDLE file : files) {
+        if (file != INVALID_HANDLE_VALUE) ::CloseHandle(file);
+    }
+    return same;
 }
 
 // The file's contents on the disk, not only in the system's cache.
@@ -149,10 +174,17 @@ void CFileTransaction::Protect(const std::string& path)
 void CFileTransaction::Commit()
 {
     bool failed = false;
+    // A staged copy with the very bytes of its file changes nothing: it goes now, before the
+    // commit mark, and the file is left alone (no previous version, flush or move). Saving a
+    // setting again leaves most files of the save as they were.
+    for (Change& change : m_changes) {
+        if (change.inPlace || !change.existed || change.staged.empty() || !Exists(change.staged)) continue;
+        change.unchanged = SameContents(change.staged, change.path) && ::DeleteFileA(change.staged.c_str());
+    }
     // First what can fail without changing a file: the previous versions are put aside as
     // copies, so every file stays in place until its new version replaces it.
     for (const Change& change : m_changes) {
-        if (change.inPlace || !change.existed || change.staged.empty()) continue;
+        if (change.inPlace || change.unchanged || !change.existed || change.staged.empty()) continue;
         if (!CopyAside(change.path, true)) {
             failed = true;
             break;
@@ -161,7 +193,7 @@ void CFileTransaction::Commit()
     // The durability point: every new version on the disk, then the list of the moves.
     std::vector<CTransactionJournal::Entry> entries;
     for (Change& change : m_changes) {
-        if (failed || change.inPlace) continue;
+        if (failed || change.inPlace || change.unchanged) continue;
         change.replaced = !change.staged.empty() && Exists(change.staged);
         if (change.replaced && !Flush(change.staged)) failed = true;
         entries.push_back({change.path, change.replaced, change.existed});
@@ -169,7 +201,7 @@ void CFileTransaction::Commit()
     if (!failed && !m_journal.WriteCommit(entries)) Abandon();
     for (size_t i = 0; !failed && i < m_changes.size(); ++i) {
         Change& change = m_changes[i];
-        if (change.inPlace) continue;
+        if (change.inPlace || change.unchanged) continue;
         const std::string previous = change.path + previousSuffix;
         if (change.replaced) {
             failed = !::MoveFileExA(change.staged.c_str(), change.path.c_str(), replaceFlags);

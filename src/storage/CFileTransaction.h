@@ -44,7 +44,8 @@ public:
     void Protect(const std::string& path);
 
     // Makes every change, or leaves every file as it was when one of them cannot be made. Each
-    // staged copy is flushed once, then the journal, before the first move.
+    // staged copy is flushed once, then the journal, before the first move; a staged copy
+    // identical to its file is dropped instead and the file left as it is.
     void Commit();
 
 private:
@@ -55,6 +56,7 @@ private:
         bool done = false;
         bool inPlace = false;  // protected: changed by others, put back when not committed
         bool replaced = false;  // at the commit: the staged copy was written
+        bool unchanged = false;  // at the commit: the staged copy held the file's bytes and went
     };
 
     Change* Find(const std::string& path);

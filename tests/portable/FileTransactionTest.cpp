@@ -64,6 +64,22 @@ TEST_F(FileTransactionTest, ACommitMakesEveryChangeAndOnlyThen)
     ExpectNoStagedCopies();
 }
 
+TEST_F(FileTransactionTest, AStagedCopyWithTheBytesOfItsFileLeavesTheFileAlone)
+{
+    Put("a.ini", "[S]\r\nk=old a\r\n");
+    Put("b.ini", "[S]\r\nk=old b\r\n");
+    {
+        CFileTransaction transaction("catalogue");
+        Write(transaction.Stage(Path("a.ini")), "old a");
+        Write(transaction.Stage(Path("b.ini")), "new b");  // as long as before, other bytes
+        transaction.Commit();
+    }
+    EXPECT_EQ(Contents("a.ini"), "[S]\r\nk=old a\r\n");
+    EXPECT_EQ(Contents("a.ini.prev"), "<missing>");  // not replaced by a copy of itself
+    EXPECT_EQ(Contents("b.ini"), "[S]\r\nk=new b\r\n");
+    ExpectNoStagedCopies();
+}
+
 TEST_F(FileTransactionTest, AnUncommittedTransactionChangesNothing)
 {
     Put("a.ini", "[S]\r\nk=old a\r\n");
