@@ -136,25 +136,40 @@ std::string CFileTransaction::StageCopyOf(const std::string& path, const std::st
     // Another file to copy must be there: without it the file would be removed instead.
     if (!source.empty() && source != path && !Exists(source)) throw CmyException(IDS_ERR_FILE_ACCESS, source);
     Change change{path, path + stagedSuffix, Exists(path), false, false};
-    // Noted before the copy is made, so that no staged copy outlives a crash unrecorded.
-    if (!m_journal.NoteStaged(path)) Fail();
-    // A copy left by an earlier run that failed is no part of this one.
-    if (Exists(change.staged)) {
-        MakeWritable(change.staged);
-        ::DeleteFileA(change.staged.c_str());
-    }
-    if (!source.empty() && Exists(source)) {
-        if (!::CopyFileA(source.c_str(), change.staged.c_str(), FALSE) || !MakeWritable(change.staged)) {
-            ::DeleteFileA(change.staged.c_str());
-            Fail();
-        }
-    }
+    if (!MakeStaged(change, source)) Fail();
     if (Change* known = Find(path)) {
         *known = change;  // a removal turned into a replacement
     } else {
         m_changes.push_back(change);
     }
     return change.staged;
+}
+
+bool CFileTransaction::MakeStaged(const Change& change, const std::string& source)
+{
+    // Noted before the copy is made, so that no staged copy outlives a crash unrecorded.
+    if (!m_journal.NoteStaged(change.path)) return false;
+    // A copy left by an earlier run that failed is no part of this one.
+    if (Exists(change.staged)) {
+        MakeWritable(change.staged);
+        ::DeleteFileA(change.staged.c_str());
+    }
+    if (source.empty() || !Exists(source)) return true;
+    if (::CopyFileA(source.c_str(), change.staged.c_str(), FALSE) && MakeWritable(change.staged)) return true;
+    ::DeleteFileA(change.staged.c_str());
+    return false;
+}
+
+void CFileTransaction::CopyAtCommit(const std::string& path, const std::string& source)
+{
+    if (!Exists(source)) throw CmyException(IDS_ERR_FILE_ACCESS, source);
+    Change change{path, path + stagedSuffix, Exists(path), false, false};
+    change.copyOf = source;
+    if (Change* known = Find(path)) {
+        *known = change;
+    } else {
+        m_changes.push_back(change);
+    }
 }
 
 void CFileTransaction::Remove(const std::string& path)
@@ -174,11 +189,22 @@ void CFileTransaction::Protect(const std::string& path)
 void CFileTransaction::Commit()
 {
     bool failed = false;
+    // The copies of files as they stand now; one that would give its file the bytes it has
+    // is not made.
+    for (Change& change : m_changes) {
+        if (change.copyOf.empty()) continue;
+        if (!Exists(change.copyOf)) Abandon();
+        change.unchanged = change.existed && SameContents(change.copyOf, change.path);
+        if (!change.unchanged && !MakeStaged(change, change.copyOf)) Abandon();
+    }
     // A staged copy with the very bytes of its file changes nothing: it goes now, before the
     // commit mark, and the file is left alone (no previous version, flush or move). Saving a
     // setting again leaves most files of the save as they were.
     for (Change& change : m_changes) {
-        if (change.inPlace || !change.existed || change.staged.empty() || !Exists(change.staged)) continue;
+        if (change.inPlace || change.unchanged || !change.copyOf.empty() || !change.existed || change.staged.empty() ||
+            !Exists(change.staged)) {
+            continue;
+        }
         change.unchanged = SameContents(change.staged, change.path) && ::DeleteFileA(change.staged.c_str());
     }
     // First what can fail without changing a file: the previous versions are put aside as
