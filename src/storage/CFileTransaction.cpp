@@ -194,18 +194,20 @@ void CFileTransaction::Commit()
     for (Change& change : m_changes) {
         if (change.copyOf.empty()) continue;
         if (!Exists(change.copyOf)) Abandon();
-        change.unchanged = change.existed && SameContents(change.copyOf, change.path);
+        change.unchanged = change.existed && SameContents(change.copyOf, change.path) && Flush(change.path);
         if (!change.unchanged && !MakeStaged(change, change.copyOf)) Abandon();
     }
     // A staged copy with the very bytes of its file changes nothing: it goes now, before the
-    // commit mark, and the file is left alone (no previous version, flush or move). Saving a
-    // setting again leaves most files of the save as they were.
+    // commit mark, and the file is left alone (no previous version or move). Saving a setting
+    // again leaves most files of the save as they were. The file is flushed all the same: bytes
+    // written earlier outside a transaction must not go at a power cut while the rest is new.
     for (Change& change : m_changes) {
         if (change.inPlace || change.unchanged || !change.copyOf.empty() || !change.existed || change.staged.empty() ||
             !Exists(change.staged)) {
             continue;
         }
-        change.unchanged = SameContents(change.staged, change.path) && ::DeleteFileA(change.staged.c_str());
+        change.unchanged = SameContents(change.staged, change.path) && Flush(change.path) &&
+                           ::DeleteFileA(change.staged.c_str());
     }
     // First what can fail without changing a file: the previous versions are put aside as
     // copies, so every file stays in place until its new version replaces it.

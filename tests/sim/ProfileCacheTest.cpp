@@ -64,6 +64,22 @@ TEST_F(ProfileCacheTest, CopiesAndMovesCarryWhatTheyCopiedAndMoved)
     EXPECT_EQ("9", Read("Color", "SettingID0", stage));
 }
 
+TEST_F(ProfileCacheTest, BytesWrittenInPlaceThroughAHandleAreSeen)
+{
+    // Written through the profile calls: what they parsed is trusted until the file changes.
+    ASSERT_TRUE(WritePrivateProfileStringA("Color", "SettingID0", "3", catalog));
+    HANDLE file = CreateFileA(catalog, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    EXPECT_TRUE(FlushFileBuffers(file));
+    EXPECT_EQ("3", Read("Color", "SettingID0"));
+    // The last value's digit, overwritten where it stands: same size, same instant.
+    ASSERT_NE(SetFilePointer(file, -3, nullptr, FILE_END), INVALID_SET_FILE_POINTER);
+    DWORD written = 0;
+    ASSERT_TRUE(WriteFile(file, "5", 1, &written, nullptr));
+    EXPECT_EQ("5", Read("Color", "SettingID0"));
+    CloseHandle(file);
+}
+
 TEST_F(ProfileCacheTest, ManyFilesInTurnKeepTheirOwnContents)
 {
     for (int i = 0; i < 12; ++i) {

@@ -91,7 +91,9 @@ extern "C" HANDLE CreateFileA(LPCSTR path, DWORD access, DWORD /*share*/, LPSECU
     }
 
     bool wantWrite = canWrite || (hostFlags & O_TRUNC);
-    if (wantWrite) ProfileCache::Instance().Opened(r.host);
+    // What was parsed of the file goes when its bytes change: here when the open cuts it,
+    // otherwise at the first write through the handle (a handle opened only to flush keeps it).
+    if (hostFlags & O_TRUNC) ProfileCache::Instance().ChangedInPlace(r.host);
     hostFlags |= wantWrite ? (canRead ? O_RDWR : O_WRONLY) : O_RDONLY;
     mode_t mode = (flags & FILE_ATTRIBUTE_READONLY) ? 0444 : 0666;
     int fd = ::open(r.host.c_str(), hostFlags, mode);
@@ -135,6 +137,7 @@ extern "C" BOOL WriteFile(HANDLE file, LPCVOID buffer, DWORD count, LPDWORD done
     if (!f->CanWrite()) return LastError::Fail(ERROR_ACCESS_DENIED, FALSE);
     if (!buffer && count) return LastError::Fail(ERROR_INVALID_PARAMETER, FALSE);
     if (count == 0) return TRUE;
+    ProfileCache::Instance().ChangedInPlace(f->HostPath());
     // A full disk takes what fits and refuses the rest.
     uint64_t fits = count;
     int fault = state.Faults().Bytes(count, fits);
@@ -200,6 +203,7 @@ extern "C" BOOL SetEndOfFile(HANDLE file)
     if (!f) return LastError::Fail(ERROR_INVALID_HANDLE, FALSE);
     if (!f->CanWrite()) return LastError::Fail(ERROR_ACCESS_DENIED, FALSE);
     if (int fault = MachineState::Instance().Faults().Step()) return LastError::Fail(HostFiles::ErrorOf(fault), FALSE);
+    ProfileCache::Instance().ChangedInPlace(f->HostPath());
     off_t pos = ::lseek(f->Fd(), 0, SEEK_CUR);
     const bool cut = pos >= 0 && ::ftruncate(f->Fd(), pos) == 0;
     const int error = errno;

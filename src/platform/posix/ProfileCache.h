@@ -2,7 +2,7 @@
 // is read key by key, and parsing the whole file again for every key would dominate.
 // An entry is used only while the file is provably the one that was parsed: one this layer
 // wrote itself (a new file renamed into place, whose identity it took at once, and that nobody
-// opened for writing since), or one whose identity has not changed for longer than file times
+// wrote in place since), or one whose identity has not changed for longer than file times
 // can hide a change. Copies and moves made by this layer carry a trusted entry over to the
 // new name, so a staged copy of a catalogue is not read again for every key.
 #pragma once
@@ -35,8 +35,8 @@ public:
     bool Trusted(const std::string& hostPath);
     // source was renamed to destination; a source trusted just before keeps its entry there.
     void Moved(const std::string& source, const std::string& destination, bool trusted);
-    // The file at hostPath is opened for writing in place: what was parsed may change unseen.
-    void Opened(const std::string& hostPath) { Forget(hostPath); }
+    // The file at hostPath is written in place: what was parsed may change unseen.
+    void ChangedInPlace(const std::string& hostPath) { Forget(hostPath); }
     void Clear() { m_entries.clear(); }
 
 private:
