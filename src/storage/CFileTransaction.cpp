@@ -226,7 +226,8 @@ void CFileTransaction::Commit()
         if (change.replaced && !Flush(change.staged)) failed = true;
         entries.push_back({change.path, change.replaced, change.existed});
     }
-    if (!failed && !m_journal.WriteCommit(entries)) Abandon();
+    // Nothing to move (every file left alone): no commit mark to make durable.
+    if (!failed && !entries.empty() && !m_journal.WriteCommit(entries)) Abandon();
     for (size_t i = 0; !failed && i < m_changes.size(); ++i) {
         Change& change = m_changes[i];
         if (change.inPlace || change.unchanged) continue;
