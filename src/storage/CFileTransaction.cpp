@@ -132,7 +132,12 @@ std::string CFileTransaction::Stage(const std::string& path, bool keepContents)
 
 std::string CFileTransaction::StageCopyOf(const std::string& path, const std::string& source)
 {
-    if (Change* known = Find(path); known != nullptr && !known->staged.empty()) return known->staged;
+    if (Change* known = Find(path); known != nullptr && !known->staged.empty()) {
+        // A copy due at the commit is made now, to be changed further.
+        if (!known->copyOf.empty() && !MakeStaged(*known, known->copyOf)) Fail();
+        known->copyOf.clear();
+        return known->staged;
+    }
     // Another file to copy must be there: without it the file would be removed instead.
     if (!source.empty() && source != path && !Exists(source)) throw CmyException(IDS_ERR_FILE_ACCESS, source);
     Change change{path, path + stagedSuffix, Exists(path), false, false};
