@@ -1,6 +1,8 @@
 // A colour save on an "EMF" model as the save page makes it: the tables through the module
 // into the driver catalogue and its local copy, the profile keys in both and in a second
 // driver folder's catalogue, and the three profiles built through the progress dialog.
+// BM_ColorSaveEmf saves the same setting again; BM_ColorSaveEmfChanged changes a patch
+// before each save, so tables, data file and profiles are new every time.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -11,7 +13,7 @@
 
 namespace {
 
-void BM_ColorSaveEmf(benchmark::State& state)
+void SaveColourEmf(benchmark::State& state, bool changeEachTime)
 {
     SimMachine machine;
     SimPrinterModel model = SimPrinterModel::Emf();
@@ -31,10 +33,23 @@ void BM_ColorSaveEmf(benchmark::State& state)
     colour.LoadDefaultData();
     colour.UseDefaults();
     colour.GetCurrent().SetValue(5, 12, 3, 1);
+    int x = 12;
     for (auto _ : state) {
+        if (changeEachTime) colour.GetCurrent().SetValue(5, x = 25 - x, 3, 1);
         if (colour.SaveCCM("Setting 17", 0, "") != 1) state.SkipWithError("save failed");
     }
 }
+
+void BM_ColorSaveEmf(benchmark::State& state)
+{
+    SaveColourEmf(state, false);
+}
 BENCHMARK(BM_ColorSaveEmf)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ColorSaveEmfChanged(benchmark::State& state)
+{
+    SaveColourEmf(state, true);
+}
+BENCHMARK(BM_ColorSaveEmfChanged)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

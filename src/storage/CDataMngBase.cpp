@@ -160,7 +160,7 @@ void CDataMngBase::StageLocalCopy(CFileTransaction& transaction, const CCtrlMng&
 {
     // The local copy is what brings the user's settings back after the driver replaced its
     // catalogue, so it follows the driver catalogue whole.
-    transaction.StageCopyOf(LocalCopyPath(), driver.GetPath());
+    transaction.CopyAtCommit(LocalCopyPath(), driver.GetPath());
 }
 
 std::string CDataMngBase::DriverProfileFolder(const IPrinterDriverInfo& drivers) const
@@ -187,7 +187,7 @@ void CDataMngBase::StageProfiles(CFileTransaction& transaction, const CCtrlMng& 
         // A profile not built must not turn into the removal of the stored one.
         if (::GetFileAttributesA(built.c_str()) == INVALID_FILE_ATTRIBUTES) throw CmyException(IDS_ERR_MODULE_FAILED);
         // The driver reads the profiles from its own folder too.
-        if (!driverFolder.empty()) transaction.StageCopyOf(CFileAcc::JoinPath(files[r], driverFolder), built);
+        if (!driverFolder.empty()) transaction.CopyAtCommit(CFileAcc::JoinPath(files[r], driverFolder), built);
     }
 }
 

@@ -114,13 +114,13 @@ private:
     void RequireRestoredCatalog() const;
     // Stages the driver catalogue of the transaction, marked as updated.
     void StageDriverCatalog(CFileTransaction& transaction, CCtrlMng& driver) const;
-    // Stages the local copy as a copy of the staged driver catalogue.
+    // The local copy becomes at the commit a copy of the staged driver catalogue.
     void StageLocalCopy(CFileTransaction& transaction, const CCtrlMng& driver) const;
     // The folder under the printer driver's folder that the driver reads profiles from; empty
     // without a driver.
     std::string DriverProfileFolder(const IPrinterDriverInfo& drivers) const;
     // Builds the setting's profiles from its T table into staged copies of its files in the
-    // data folder and stages their copies in the driver's folder.
+    // data folder, copied into the driver's folder at the commit.
     void StageProfiles(CFileTransaction& transaction, const CCtrlMng& catalog, int kind, const BYTE* tTable,
                        const std::string& name, const std::string& driverFolder) const;
     // Runs fn on the staged catalogue of each driver folder that holds a copy of the driver catalogue.

@@ -1,5 +1,7 @@
 #include "storage/CFileTransaction.h"
 
+#include <cstring>
+
 #include "launch/CmyException.h"
 #include "platform/win32api.h"
 #include "resources/resource.h"
@@ -52,6 +54,29 @@ bool CopyAside(const std::string& path, bool replacedByMove)
         if (!LinksUnsupported(::GetLastError())) return false;
     }
     return MakeWritable(previous) && ::CopyFileA(path.c_str(), previous.c_str(), FALSE) && MakeWritable(previous);
+}
+
+// Whether two files hold the same bytes; false when either cannot be read.
+bool SameContents(const std::string& a, const std::string& b)
+{
+    HANDLE files[2];
+    files[0] = ::CreateFileA(a.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    files[1] = ::CreateFileA(b.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    bool same = files[0] != INVALID_HANDLE_VALUE && files[1] != INVALID_HANDLE_VALUE;
+    DWORD high[2] = {0, 0};
+    same = same && ::GetFileSize(files[0], &high[0]) == ::GetFileSize(files[1], &high[1]) && high[0] == high[1];
+    char buffers[2][8192];
+    while (same) {
+        DWORD got[2] = {0, 0};
+        same = ::ReadFile(files[0], buffers[0], sizeof buffers[0], &got[0], nullptr) &&
+               ::ReadFile(files[1], buffers[1], sizeof buffers[1], &got[1], nullptr) && got[0] == got[1] &&
+               std::memcmp(buffers[0], buffers[1], got[0]) == 0;
+        if (got[0] == 0) break;
+    }
+    for (HANDLE file : files) {
+        if (file != INVALID_HANDLE_VALUE) ::CloseHandle(file);
+    }
+    return same;
 }
 
 // The file's contents on the disk, not only in the system's cache.
@@ -107,29 +132,49 @@ std::string CFileTransaction::Stage(const std::string& path, bool keepContents)
 
 std::string CFileTransaction::StageCopyOf(const std::string& path, const std::string& source)
 {
-    if (Change* known = Find(path); known != nullptr && !known->staged.empty()) return known->staged;
+    if (Change* known = Find(path); known != nullptr && !known->staged.empty()) {
+        // A copy due at the commit is made now, to be changed further.
+        if (!known->copyOf.empty() && !MakeStaged(*known, known->copyOf)) Fail();
+        known->copyOf.clear();
+        return known->staged;
+    }
     // Another file to copy must be there: without it the file would be removed instead.
     if (!source.empty() && source != path && !Exists(source)) throw CmyException(IDS_ERR_FILE_ACCESS, source);
     Change change{path, path + stagedSuffix, Exists(path), false, false};
-    // Noted before the copy is made, so that no staged copy outlives a crash unrecorded.
-    if (!m_journal.NoteStaged(path)) Fail();
-    // A copy left by an earlier run that failed is no part of this one.
-    if (Exists(change.staged)) {
-        MakeWritable(change.staged);
-        ::DeleteFileA(change.staged.c_str());
-    }
-    if (!source.empty() && Exists(source)) {
-        if (!::CopyFileA(source.c_str(), change.staged.c_str(), FALSE) || !MakeWritable(change.staged)) {
-            ::DeleteFileA(change.staged.c_str());
-            Fail();
-        }
-    }
+    if (!MakeStaged(change, source)) Fail();
     if (Change* known = Find(path)) {
         *known = change;  // a removal turned into a replacement
     } else {
         m_changes.push_back(change);
     }
     return change.staged;
+}
+
+bool CFileTransaction::MakeStaged(const Change& change, const std::string& source)
+{
+    // Noted before the copy is made, so that no staged copy outlives a crash unrecorded.
+    if (!m_journal.NoteStaged(change.path)) return false;
+    // A copy left by an earlier run that failed is no part of this one.
+    if (Exists(change.staged)) {
+        MakeWritable(change.staged);
+        ::DeleteFileA(change.staged.c_str());
+    }
+    if (source.empty() || !Exists(source)) return true;
+    if (::CopyFileA(source.c_str(), change.staged.c_str(), FALSE) && MakeWritable(change.staged)) return true;
+    ::DeleteFileA(change.staged.c_str());
+    return false;
+}
+
+void CFileTransaction::CopyAtCommit(const std::string& path, const std::string& source)
+{
+    if (!Exists(source)) throw CmyException(IDS_ERR_FILE_ACCESS, source);
+    Change change{path, path + stagedSuffix, Exists(path), false, false};
+    change.copyOf = source;
+    if (Change* known = Find(path)) {
+        *known = change;
+    } else {
+        m_changes.push_back(change);
+    }
 }
 
 void CFileTransaction::Remove(const std::string& path)
@@ -149,10 +194,30 @@ void CFileTransaction::Protect(const std::string& path)
 void CFileTransaction::Commit()
 {
     bool failed = false;
+    // The copies of files as they stand now; one that would give its file the bytes it has
+    // is not made.
+    for (Change& change : m_changes) {
+        if (change.copyOf.empty()) continue;
+        if (!Exists(change.copyOf)) Abandon();
+        change.unchanged = change.existed && SameContents(change.copyOf, change.path) && Flush(change.path);
+        if (!change.unchanged && !MakeStaged(change, change.copyOf)) Abandon();
+    }
+    // A staged copy with the very bytes of its file changes nothing: it goes now, before the
+    // commit mark, and the file is left alone (no previous version or move). Saving a setting
+    // again leaves most files of the save as they were. The file is flushed all the same: bytes
+    // written earlier outside a transaction must not go at a power cut while the rest is new.
+    for (Change& change : m_changes) {
+        if (change.inPlace || change.unchanged || !change.copyOf.empty() || !change.existed || change.staged.empty() ||
+            !Exists(change.staged)) {
+            continue;
+        }
+        change.unchanged = SameContents(change.staged, change.path) && Flush(change.path) &&
+                           ::DeleteFileA(change.staged.c_str());
+    }
     // First what can fail without changing a file: the previous versions are put aside as
     // copies, so every file stays in place until its new version replaces it.
     for (const Change& change : m_changes) {
-        if (change.inPlace || !change.existed || change.staged.empty()) continue;
+        if (change.inPlace || change.unchanged || !change.existed || change.staged.empty()) continue;
         if (!CopyAside(change.path, true)) {
             failed = true;
             break;
@@ -161,15 +226,16 @@ void CFileTransaction::Commit()
     // The durability point: every new version on the disk, then the list of the moves.
     std::vector<CTransactionJournal::Entry> entries;
     for (Change& change : m_changes) {
-        if (failed || change.inPlace) continue;
+        if (failed || change.inPlace || change.unchanged) continue;
         change.replaced = !change.staged.empty() && Exists(change.staged);
         if (change.replaced && !Flush(change.staged)) failed = true;
         entries.push_back({change.path, change.replaced, change.existed});
     }
-    if (!failed && !m_journal.WriteCommit(entries)) Abandon();
+    // Nothing to move (every file left alone): no commit mark to make durable.
+    if (!failed && !entries.empty() && !m_journal.WriteCommit(entries)) Abandon();
     for (size_t i = 0; !failed && i < m_changes.size(); ++i) {
         Change& change = m_changes[i];
-        if (change.inPlace) continue;
+        if (change.inPlace || change.unchanged) continue;
         const std::string previous = change.path + previousSuffix;
         if (change.replaced) {
             failed = !::MoveFileExA(change.staged.c_str(), change.path.c_str(), replaceFlags);

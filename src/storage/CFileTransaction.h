@@ -33,6 +33,10 @@ public:
     // As Stage, but the staged copy starts as a copy of source, which must exist (raises
     // IDS_ERR_FILE_ACCESS with source otherwise).
     std::string StageCopyOf(const std::string& path, const std::string& source);
+    // path becomes at Commit a copy of source as source is then (a staged copy of this
+    // transaction or any file); no copy is made when path already holds those bytes. Raises
+    // IDS_ERR_FILE_ACCESS with source when source does not exist.
+    void CopyAtCommit(const std::string& path, const std::string& source);
     // path goes at Commit (nothing when it does not exist).
     void Remove(const std::string& path);
     // Whether path is part of the transaction.
@@ -44,7 +48,8 @@ public:
     void Protect(const std::string& path);
 
     // Makes every change, or leaves every file as it was when one of them cannot be made. Each
-    // staged copy is flushed once, then the journal, before the first move.
+    // staged copy is flushed once, then the journal, before the first move; a staged copy
+    // identical to its file is dropped instead and the file left as it is.
     void Commit();
 
 private:
@@ -55,9 +60,14 @@ private:
         bool done = false;
         bool inPlace = false;  // protected: changed by others, put back when not committed
         bool replaced = false;  // at the commit: the staged copy was written
+        bool unchanged = false;  // at the commit: the staged copy held the file's bytes and went
+        std::string copyOf{};    // the staged copy is made at the commit, from this file
     };
 
     Change* Find(const std::string& path);
+    // Notes the staged copy in the journal and makes it: a copy of source, or no file when
+    // source is empty or missing. False when it cannot be made.
+    bool MakeStaged(const Change& change, const std::string& source);
     void PutBack();
     void Discard();
     // Takes back whatever a failed commit did and raises the failure.

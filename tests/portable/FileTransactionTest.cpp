@@ -64,6 +64,40 @@ TEST_F(FileTransactionTest, ACommitMakesEveryChangeAndOnlyThen)
     ExpectNoStagedCopies();
 }
 
+TEST_F(FileTransactionTest, AStagedCopyWithTheBytesOfItsFileLeavesTheFileAlone)
+{
+    Put("a.ini", "[S]\r\nk=old a\r\n");
+    Put("b.ini", "[S]\r\nk=old b\r\n");
+    {
+        CFileTransaction transaction("catalogue");
+        Write(transaction.Stage(Path("a.ini")), "old a");
+        Write(transaction.Stage(Path("b.ini")), "new b");  // as long as before, other bytes
+        transaction.Commit();
+    }
+    EXPECT_EQ(Contents("a.ini"), "[S]\r\nk=old a\r\n");
+    EXPECT_EQ(Contents("a.ini.prev"), "<missing>");  // not replaced by a copy of itself
+    EXPECT_EQ(Contents("b.ini"), "[S]\r\nk=new b\r\n");
+    ExpectNoStagedCopies();
+}
+
+TEST_F(FileTransactionTest, ACopyAtTheCommitTakesItsSourceAsItIsThen)
+{
+    Put("a.ini", "[S]\r\nk=old a\r\n");
+    Put("b.ini", "[S]\r\nk=new a\r\n");  // already what the copy brings
+    {
+        CFileTransaction transaction("catalogue");
+        const std::string staged = transaction.Stage(Path("a.ini"));
+        transaction.CopyAtCommit(Path("new.ini"), staged);
+        transaction.CopyAtCommit(Path("b.ini"), staged);
+        Write(staged, "new a");
+        transaction.Commit();
+    }
+    EXPECT_EQ(Contents("new.ini"), "[S]\r\nk=new a\r\n");
+    EXPECT_EQ(Contents("b.ini"), "[S]\r\nk=new a\r\n");
+    EXPECT_EQ(Contents("b.ini.prev"), "<missing>");
+    ExpectNoStagedCopies();
+}
+
 TEST_F(FileTransactionTest, AnUncommittedTransactionChangesNothing)
 {
     Put("a.ini", "[S]\r\nk=old a\r\n");
@@ -102,6 +136,7 @@ TEST_F(FileTransactionTest, AChangeThatCannotBeMadePutsTheEarlierOnesBack)
     // A copy of a file that is not there is refused before anything is staged.
     CFileTransaction other("catalogue");
     EXPECT_EQ(ThrownId([&] { other.StageCopyOf(Path("a.ini"), Path("absent.ini")); }), IDS_ERR_FILE_ACCESS);
+    EXPECT_EQ(ThrownId([&] { other.CopyAtCommit(Path("a.ini"), Path("absent.ini")); }), IDS_ERR_FILE_ACCESS);
 }
 
 TEST_F(FileTransactionTest, StagedCopiesLeftByAnEarlierRunAreNoPartOfThisOne)

@@ -103,6 +103,12 @@ TEST_F(SimPlatformTest, ComponentsMatchWithoutCaseExactFirst)
     machine.WriteFile("C:\\Data\\MiXed\\File.TXT", "one");
     EXPECT_EQ(HostOf("c:\\DATA\\mixed\\file.txt"), machine.Root() + "/c/Data/MiXed/File.TXT");
     EXPECT_NE(GetFileAttributesA("C:\\data\\MIXED\\file.txt"), INVALID_FILE_ATTRIBUTES);
+    // The folder as written, only the file name in another case; then missing files.
+    EXPECT_EQ(HostOf("C:\\Data\\MiXed\\FILE.txt"), machine.Root() + "/c/Data/MiXed/File.TXT");
+    EXPECT_EQ(GetFileAttributesA("C:\\Data\\MiXed\\none.txt"), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(GetLastError(), 2u);
+    EXPECT_EQ(GetFileAttributesA("C:\\Data\\none\\none.txt"), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(GetLastError(), 3u);
 
     // Two names that differ only in case: the exact one wins.
     std::filesystem::create_directories(machine.Root() + "/c/Data/mixed");

@@ -216,7 +216,8 @@ bool HostFiles::Replace(const std::string& host, const std::string& bytes, int& 
     return ok;
 }
 
-bool HostFiles::Copy(const std::string& source, const std::string& destination, int& hostErrno, WriteFaults* faults)
+bool HostFiles::Copy(const std::string& source, const std::string& destination, int& hostErrno, WriteFaults* faults,
+                     std::string* copied)
 {
     struct stat st;
     std::string bytes;
@@ -250,6 +251,7 @@ bool HostFiles::Copy(const std::string& source, const std::string& destination, 
     if (ok && faults && (hostErrno = faults->Step()) != 0) ok = false;
     if (ok && !temp.Publish(hostErrno)) ok = false;
     Settled(faults);
+    if (ok && copied) *copied = std::move(bytes);
     return ok;
 }
 

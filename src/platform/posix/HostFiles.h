@@ -32,9 +32,10 @@ public:
     // Copies contents, permission bits (so the read-only attribute) and modification time into
     // a new file beside the destination, then renames it over the destination, so a failure
     // leaves the old destination as it was and no new file behind. A fault switch, when given,
-    // is asked before each of the three steps: the new file, its bytes and the rename.
+    // is asked before each of the three steps: the new file, its bytes and the rename. The
+    // bytes copied are left in copied, when given.
     static bool Copy(const std::string& source, const std::string& destination, int& hostErrno,
-                     WriteFaults* faults = nullptr);
+                     WriteFaults* faults = nullptr, std::string* copied = nullptr);
     static bool SameFile(const std::string& a, const std::string& b);
     // Makes a rename or a new entry in the folder holding hostEntry durable.
     static void SyncFolder(const std::string& hostEntry);

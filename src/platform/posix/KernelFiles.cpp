@@ -91,7 +91,9 @@ extern "C" HANDLE CreateFileA(LPCSTR path, DWORD access, DWORD /*share*/, LPSECU
     }
 
     bool wantWrite = canWrite || (hostFlags & O_TRUNC);
-    if (wantWrite) ProfileCache::Instance().Opened(r.host);
+    // What was parsed of the file goes when its bytes change: here when the open cuts it,
+    // otherwise at the first write through the handle (a handle opened only to flush keeps it).
+    if (hostFlags & O_TRUNC) ProfileCache::Instance().ChangedInPlace(r.host);
     hostFlags |= wantWrite ? (canRead ? O_RDWR : O_WRONLY) : O_RDONLY;
     mode_t mode = (flags & FILE_ATTRIBUTE_READONLY) ? 0444 : 0666;
     int fd = ::open(r.host.c_str(), hostFlags, mode);
@@ -135,6 +137,7 @@ extern "C" BOOL WriteFile(HANDLE file, LPCVOID buffer, DWORD count, LPDWORD done
     if (!f->CanWrite()) return LastError::Fail(ERROR_ACCESS_DENIED, FALSE);
     if (!buffer && count) return LastError::Fail(ERROR_INVALID_PARAMETER, FALSE);
     if (count == 0) return TRUE;
+    ProfileCache::Instance().ChangedInPlace(f->HostPath());
     // A full disk takes what fits and refuses the rest.
     uint64_t fits = count;
     int fault = state.Faults().Bytes(count, fits);
@@ -200,6 +203,7 @@ extern "C" BOOL SetEndOfFile(HANDLE file)
     if (!f) return LastError::Fail(ERROR_INVALID_HANDLE, FALSE);
     if (!f->CanWrite()) return LastError::Fail(ERROR_ACCESS_DENIED, FALSE);
     if (int fault = MachineState::Instance().Faults().Step()) return LastError::Fail(HostFiles::ErrorOf(fault), FALSE);
+    ProfileCache::Instance().ChangedInPlace(f->HostPath());
     off_t pos = ::lseek(f->Fd(), 0, SEEK_CUR);
     const bool cut = pos >= 0 && ::ftruncate(f->Fd(), pos) == 0;
     const int error = errno;
@@ -269,7 +273,12 @@ extern "C" BOOL CopyFileA(LPCSTR source, LPCSTR destination, BOOL failIfExists)
         return LastError::Fail(ERROR_ACCESS_DENIED, FALSE);
     }
     int err = 0;
-    if (!HostFiles::Copy(from.host, to.host, err, &state.Faults())) return LastError::Fail(HostFiles::ErrorOf(err), FALSE);
+    std::string bytes;
+    if (!HostFiles::Copy(from.host, to.host, err, &state.Faults(), &bytes)) {
+        ProfileCache::Instance().Forget(to.host);
+        return LastError::Fail(HostFiles::ErrorOf(err), FALSE);
+    }
+    ProfileCache::Instance().Copied(from.host, to.host, bytes);
     ReadSwap::Instance().Read(from.host);
     LastError::Set(ERROR_SUCCESS);
     return TRUE;
@@ -325,6 +334,8 @@ extern "C" BOOL MoveFileExA(LPCSTR source, LPCSTR destination, DWORD flags)
     if (HostFiles::FolderRefuses(from.host) || HostFiles::FolderRefuses(target))
         return LastError::Fail(ERROR_ACCESS_DENIED, FALSE);
     if (int fault = state.Faults().Step()) return LastError::Fail(HostFiles::ErrorOf(fault), FALSE);
+    // A profile file parsed under its old name need not be read again under the new one.
+    const bool trusted = ProfileCache::Instance().Trusted(from.host);
     if (::rename(from.host.c_str(), target.c_str()) != 0) {
         const int error = errno;
         if (error != EXDEV || from.isDirectory || !(flags & MOVEFILE_COPY_ALLOWED)) state.Faults().Done();
@@ -335,7 +346,10 @@ extern "C" BOOL MoveFileExA(LPCSTR source, LPCSTR destination, DWORD flags)
         const bool copied = HostFiles::Copy(from.host, target, err);
         if (copied) ::unlink(from.host.c_str());
         state.Faults().Done();
+        ProfileCache::Instance().Moved(from.host, target, false);
         if (!copied) return LastError::Fail(HostFiles::ErrorOf(err), FALSE);
+    } else {
+        ProfileCache::Instance().Moved(from.host, target, trusted);
     }
     if (flags & MOVEFILE_WRITE_THROUGH) {
         int fd = ::open(target.c_str(), O_RDONLY | O_CLOEXEC);

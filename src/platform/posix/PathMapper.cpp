@@ -75,6 +75,11 @@ std::string PathMapper::FindNoCase(const std::string& folder, const std::string&
 {
     struct stat st;
     if (::stat(JoinHost(folder, name).c_str(), &st) == 0) return name;
+    return ScanNoCase(folder, name);
+}
+
+std::string PathMapper::ScanNoCase(const std::string& folder, const std::string& name)
+{
     DIR* dir = opendir(folder.c_str());
     if (!dir) return {};
     std::string best;
@@ -111,18 +116,31 @@ PathMapper::Resolved PathMapper::Resolve(std::string_view input, bool allowWildc
 
     std::string host = drive->second;
     struct stat st;
-    // Fast path: the path exists exactly as written, so every folder above it does too.
-    if (!parts.empty() && !(allowWildcards && TextUtil::HasWildcard(parts.back()))) {
+    if (!parts.empty()) {
         std::string parent = host;
         for (size_t i = 0; i + 1 < parts.size(); ++i) parent = JoinHost(parent, parts[i]);
-        std::string full = JoinHost(parent, parts.back());
-        if (::stat(full.c_str(), &st) == 0) {
-            r.host = full;
+        const std::string& name = parts.back();
+        const bool pattern = allowWildcards && TextUtil::HasWildcard(name);
+        // Fast path: the path exists exactly as written, so every folder above it does too.
+        if (!pattern && ::stat(JoinHost(parent, name).c_str(), &st) == 0) {
+            r.host = JoinHost(parent, name);
             r.hostParent = parent;
-            r.lastName = parts.back();
+            r.lastName = name;
             r.parentExists = true;
             r.exists = true;
             r.isDirectory = S_ISDIR(st.st_mode);
+            return r;
+        }
+        // The folder exists as written (files about to be made, names probed): only the last
+        // name is looked for in another case.
+        if (::stat(parent.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+            r.hostParent = parent;
+            r.parentExists = true;
+            r.lastName = pattern ? std::string() : ScanNoCase(parent, name);
+            r.exists = !r.lastName.empty();
+            if (!r.exists) r.lastName = name;
+            r.host = JoinHost(parent, r.lastName);
+            r.isDirectory = r.exists && ::stat(r.host.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
             return r;
         }
     }

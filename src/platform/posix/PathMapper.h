@@ -40,6 +40,8 @@ public:
     static std::string JoinHost(const std::string& folder, const std::string& name);
     // A name in a host folder matching without regard to case (exact match first); empty if none.
     static std::string FindNoCase(const std::string& folder, const std::string& name);
+    // As FindNoCase, by reading the folder only: for a name known not to be there as written.
+    static std::string ScanNoCase(const std::string& folder, const std::string& name);
 
 private:
     const MachineDescription& m_machine;

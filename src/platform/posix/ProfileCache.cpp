@@ -5,7 +5,10 @@
 #include "HostFiles.h"
 
 namespace {
-constexpr size_t maxEntries = 8;
+// A transaction reads a catalogue and its staged copy in each driver folder: room for all.
+constexpr size_t maxEntries = 16;
+// Copies larger than this are not kept for a later read as a profile.
+constexpr size_t maxLazyBytes = 1 << 20;
 // File times advance in coarse ticks: a file changed less than this long ago may change
 // again without its time or size showing it, so its bytes are compared instead.
 constexpr long settleNanoseconds = 50'000'000;
@@ -62,13 +65,30 @@ ProfileCache::Entry& ProfileCache::Insert(const std::string& hostPath)
     return m_entries.front();
 }
 
+ProfileCache::Entry* ProfileCache::Find(const std::string& hostPath)
+{
+    for (Entry& entry : m_entries) {
+        if (entry.hostPath == hostPath) return &entry;
+    }
+    return nullptr;
+}
+
+bool ProfileCache::Usable(const Entry& entry, const Identity& now) const
+{
+    return entry.identity == now && (entry.written || Settled(now));
+}
+
 IniDocument* ProfileCache::Load(const std::string& hostPath, int& err, const std::string** bytesOut)
 {
     Identity now;
     bool known = IdentityOf(hostPath, now);
     Entry& entry = Insert(hostPath);
     if (bytesOut) *bytesOut = &entry.bytes;
-    if (known && entry.identity == now && (entry.written || Settled(now))) return &entry.doc;
+    if (known && Usable(entry, now)) {
+        if (!entry.parsed) entry.doc.Parse(entry.bytes);
+        entry.parsed = true;
+        return &entry.doc;
+    }
     entry.written = false;
 
     std::string bytes;
@@ -76,9 +96,10 @@ IniDocument* ProfileCache::Load(const std::string& hostPath, int& err, const std
         m_entries.pop_front();
         return nullptr;
     }
-    if (bytes != entry.bytes || entry.identity.size < 0) {
+    if (bytes != entry.bytes || entry.identity.size < 0 || !entry.parsed) {
         entry.doc.Parse(bytes);
         entry.bytes = std::move(bytes);
+        entry.parsed = true;
     }
     entry.identity = known ? now : Identity{};
     return &entry.doc;
@@ -102,6 +123,46 @@ void ProfileCache::Store(const std::string& hostPath, std::string bytes, IniDocu
     Entry& entry = Insert(hostPath);
     entry.bytes = std::move(bytes);
     entry.doc = std::move(doc);
+    entry.parsed = true;
     entry.written = IdentityOf(hostPath, entry.identity);
     if (!entry.written) entry.identity = Identity{};
+}
+
+void ProfileCache::Copied(const std::string& source, const std::string& destination, const std::string& bytes)
+{
+    Forget(destination);
+    // An entry always holds the document of its bytes: the same bytes need no parsing again,
+    // whether or not the source itself may still be trusted.
+    const Entry* from = Find(source);
+    if (from != nullptr && from->bytes == bytes && from->parsed) {
+        IniDocument doc = from->doc;
+        Store(destination, bytes, std::move(doc));
+        return;
+    }
+    // Other text is kept unparsed until it is read as a profile; data with NUL bytes (profiles,
+    // data files) is no profile file and would only push catalogues out.
+    if (bytes.size() > maxLazyBytes || bytes.find('\0') != std::string::npos) return;
+    Store(destination, bytes, IniDocument());
+    Find(destination)->parsed = false;
+}
+
+bool ProfileCache::Trusted(const std::string& hostPath)
+{
+    const Entry* entry = Find(hostPath);
+    Identity now;
+    return entry != nullptr && IdentityOf(hostPath, now) && Usable(*entry, now);
+}
+
+void ProfileCache::Moved(const std::string& source, const std::string& destination, bool trusted)
+{
+    Forget(destination);
+    Entry* entry = trusted ? Find(source) : nullptr;
+    if (entry == nullptr) {
+        Forget(source);
+        return;
+    }
+    // A rename changes the file's change time: the identity is taken again under the new name.
+    entry->hostPath = destination;
+    entry->written = IdentityOf(destination, entry->identity);
+    if (!entry->written) Forget(destination);
 }
