@@ -22,7 +22,7 @@ constexpr int kFocusInset = 3;     // lines: the focus frame lies outside the re
 
 // Frames, crosses and focus dots are one line wide: a pixel per 30 pixels of patch, rounded,
 // so that they keep their weight on screens of more pixels per inch.
-int LineWidth(const RECT& patch)
+int LineWidth(const CColorPalette::Patch& patch)
 {
     const int width = patch.right - patch.left;
     return width < kPatchSize ? 1 : (width * 2 + kPatchSize) / (2 * kPatchSize);
@@ -353,8 +353,7 @@ void CColorPalette::DrawPatch(CDC& dc, int index, bool highlighted)
 void CColorPalette::DrawFrame(CDC& dc, const Patch& patch, int inset, COLORREF color)
 {
     // The rectangle grown by inset lines on each side, outlined one line wide.
-    const RECT area{patch.left, patch.top, patch.right, patch.bottom};
-    const int w = LineWidth(area);
+    const int w = LineWidth(patch);
     const int l = patch.left - inset * w;
     const int t = patch.top - inset * w;
     const int r = patch.right + inset * w;
@@ -368,8 +367,7 @@ void CColorPalette::DrawFrame(CDC& dc, const Patch& patch, int inset, COLORREF c
 void CColorPalette::DrawFocusFrame(CDC& dc, const Patch& patch)
 {
     // Dotted, as the system draws focus: every other dot in black on the white ground.
-    const RECT area{patch.left, patch.top, patch.right, patch.bottom};
-    const int w = LineWidth(area);
+    const int w = LineWidth(patch);
     const int l = patch.left - kFocusInset * w;
     const int t = patch.top - kFocusInset * w;
     const int r = patch.right + kFocusInset * w - w;
@@ -386,8 +384,7 @@ void CColorPalette::DrawFocusFrame(CDC& dc, const Patch& patch)
 
 void CColorPalette::DrawCross(CDC& dc, const Patch& patch, COLORREF color)
 {
-    const RECT area{patch.left, patch.top, patch.right, patch.bottom};
-    CPen pen(PS_SOLID, LineWidth(area), color);
+    CPen pen(PS_SOLID, LineWidth(patch), color);
     CPen* previous = dc.SelectObject(&pen);
     dc.MoveTo(patch.left, patch.top);
     dc.LineTo(patch.right, patch.bottom);

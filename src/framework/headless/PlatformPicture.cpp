@@ -82,31 +82,29 @@ bool PlatformPicture::IconSize(HICON icon, SIZE* size) {
     return true;
 }
 
-bool PlatformPicture::DrawBitmap(PixelBuffer& target, HBITMAP bitmap, const RECT& rect) {
+std::optional<PixelBuffer> PlatformPicture::Pixels(HBITMAP bitmap) {
     const auto bits = Read(bitmap);
-    if (!bits) return false;
-    PixelBuffer source(bits->width, bits->height);
+    if (!bits || bits->pixels.empty()) return std::nullopt;
+    PixelBuffer pixels(bits->width, bits->height);
     for (int y = 0; y < bits->height; ++y) {
-        for (int x = 0; x < bits->width; ++x) source.Set(x, y, FromDib(bits->pixels[static_cast<size_t>(y) * bits->width + x]));
+        for (int x = 0; x < bits->width; ++x) pixels.Set(x, y, FromDib(bits->pixels[static_cast<size_t>(y) * bits->width + x]));
     }
-    target.Stretch(source, rect);
+    return pixels;
+}
+
+bool PlatformPicture::DrawBitmap(PixelBuffer& target, HBITMAP bitmap, const RECT& rect) {
+    const auto source = Pixels(bitmap);
+    if (!source) return false;
+    target.Stretch(*source, rect);
     return true;
 }
 
 bool PlatformPicture::DrawBitmapCentred(PixelBuffer& target, HBITMAP bitmap, const RECT& rect) {
-    const auto bits = Read(bitmap);
-    if (!bits || bits->pixels.empty()) return false;
-    target.Fill(rect, FromDib(bits->pixels.front()));
-    const int left = rect.left + (rect.right - rect.left - bits->width) / 2;
-    const int top = rect.top + (rect.bottom - rect.top - bits->height) / 2;
-    for (int y = 0; y < bits->height; ++y) {
-        for (int x = 0; x < bits->width; ++x) {
-            const int tx = left + x;
-            const int ty = top + y;
-            if (tx < rect.left || ty < rect.top || tx >= rect.right || ty >= rect.bottom) continue;
-            target.Set(tx, ty, FromDib(bits->pixels[static_cast<size_t>(y) * bits->width + x]));
-        }
-    }
+    const auto source = Pixels(bitmap);
+    if (!source) return false;
+    target.Fill(rect, source->Get(0, 0));
+    target.Blit(*source, rect.left + (rect.right - rect.left - source->Width()) / 2,
+                rect.top + (rect.bottom - rect.top - source->Height()) / 2, &rect);
     return true;
 }
 

@@ -34,6 +34,8 @@ private:
         std::vector<uint32_t> pixels;
     };
     static std::optional<Bits> Read(HBITMAP bitmap);
+    // The bitmap's pixels; nothing when it cannot be read or is empty.
+    static std::optional<PixelBuffer> Pixels(HBITMAP bitmap);
 };
 
 }  // namespace fw::headless
