@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 
 namespace fw {
 
@@ -48,7 +49,10 @@ bool PictureFit::ResourceSize(HMODULE module, UINT id, SIZE* size)
     BITMAPINFOHEADER header{};
     if (!bytes || SizeofResource(module, found) < sizeof(header)) return false;
     std::memcpy(&header, bytes, sizeof(header));
-    if (header.biSize < sizeof(header) || header.biWidth <= 0 || header.biHeight == 0) return false;
+    // A library is data from elsewhere: a height that has no positive counterpart is refused.
+    if (header.biSize < sizeof(header) || header.biWidth <= 0 || header.biHeight == 0 ||
+        header.biHeight == std::numeric_limits<LONG>::min())
+        return false;
     *size = SIZE{header.biWidth, std::abs(header.biHeight)};
     return true;
 }
